@@ -1,0 +1,18 @@
+#pragma once
+// Where test files live, and small helpers to read and make them.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// A path on this machine's file system as the program under test sees it (Wine maps / to Z:).
+std::string SystemPath(const std::string& unixPath);
+
+// The files of a folder whose names end in one of the extensions (lower-case, with the dot),
+// sorted; empty when the folder is missing.
+std::vector<std::string> FilesIn(const std::string& unixFolder, const std::vector<std::string>& extensions);
+
+// A fresh path in a temporary folder of this test program; the folder goes when the program ends.
+std::string TempPath(const std::string& name);
+
+std::vector<uint8_t> ReadBytes(const std::string& path);
+void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);

@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# Cross-builds the codec libraries and GoogleTest as static 32-bit Windows libraries into .deps/win32,
+# from Debian's own source packages. A library is rebuilt only when its Debian version or this
+# script (or the toolchain file) changed since it was last built.
+set -euo pipefail
+
+top=$(cd "$(dirname "$0")/.." && pwd)
+deps="$top/.deps"
+prefix="$deps/win32"
+toolchain="$top/cmake/mingw-i686.cmake"
+recipe_hash=$(cat "$0" "$toolchain" | sha256sum | cut -c1-16)
+mkdir -p "$deps/src" "$deps/build" "$prefix/stamps"
+
+# The bookworm version of a source package. A bare name can pick a bookworm-security version
+# whose files are not served, so the suite is named.
+source_version() {
+  apt-get source --print-uris "$1/bookworm" 2>/dev/null |
+    sed -n "s/^'[^']*' $1_\\(.*\\)\\.dsc .*/\\1/p" | head -1
+}
+
+is_built() {
+  local stamp="$prefix/stamps/$1"
+  if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$2 $recipe_hash" ]; then
+    echo "deps: $1 $2 is built"
+    return 0
+  fi
+  return 1
+}
+
+# Runs "<builder> <srcdir> <builddir>" and records the version as built.
+build_one() {
+  local name=$1 version=$2 srcdir=$3 builder=$4
+  echo "deps: building $name $version"
+  local bdir="$deps/build/$name"
+  rm -rf "$bdir"
+  mkdir -p "$bdir"
+  "$builder" "$srcdir" "$bdir" > "$bdir.log" 2>&1 || { echo "deps: building $name failed; see $bdir.log" >&2; tail -30 "$bdir.log" >&2; exit 1; }
+  echo "$version $recipe_hash" > "$prefix/stamps/$name"
+}
+
+# Unpacks the source package (with Debian's patches) into $deps/src/<name>-<upstream version>.
+fetch_source() {
+  local name=$1 version=$2
+  fetched="$deps/src/$name-${version%-*}"
+  [ -f "$deps/src/.fetched-$name-$version" ] && [ -d "$fetched" ] && return
+  rm -rf "$fetched"
+  (cd "$deps/src" && apt-get source -qq "$name/bookworm" >/dev/null 2>&1) ||
+    { echo "deps: apt-get source $name/bookworm failed" >&2; exit 1; }
+  [ -d "$fetched" ] || { echo "deps: $name unpacked somewhere other than $fetched" >&2; exit 1; }
+  touch "$deps/src/.fetched-$name-$version"
+}
+
+cmake_cross() {
+  local src=$1 bdir=$2; shift 2
+  cmake -S "$src" -B "$bdir" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_INSTALL_PREFIX="$prefix" "$@"
+  cmake --build "$bdir" --target install
+}
+
+build_libjpeg() {
+  cmake_cross "$1" "$2" -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_SIMD=ON -DREQUIRE_SIMD=ON \
+    -DWITH_TURBOJPEG=OFF -DWITH_JAVA=OFF
+}
+
+build_libpng() {
+  cmake_cross "$1" "$2" -DPNG_SHARED=OFF -DPNG_STATIC=ON -DPNG_TESTS=OFF -DPNG_EXECUTABLES=OFF \
+    -DZLIB_USE_STATIC_LIBS=ON -DZLIB_LIBRARY=/usr/i686-w64-mingw32/lib/libz.a \
+    -DZLIB_INCLUDE_DIR=/usr/i686-w64-mingw32/include
+}
+
+build_libtiff() {
+  cmake_cross "$1" "$2" -DBUILD_SHARED_LIBS=OFF -Dtiff-tools=OFF -Dtiff-tests=OFF -Dtiff-contrib=OFF \
+    -Dtiff-docs=OFF -Dcxx=OFF -Dzlib=OFF -Dlibdeflate=OFF -Dpixarlog=OFF -Djpeg=OFF -Dold-jpeg=OFF \
+    -Djbig=OFF -Dlerc=OFF -Dlzma=OFF -Dwebp=OFF -Dzstd=OFF
+  # libtiff drops a codec it cannot build without saying so loudly: insist on the two we save with.
+  local summary="$2/CMakeCache.txt"
+  grep -q '^lzw:BOOL=ON' "$summary" && grep -q '^packbits:BOOL=ON' "$summary" ||
+    { echo "libtiff was configured without LZW or PackBits" >&2; return 1; }
+}
+
+build_gtest() {
+  cmake_cross "$1" "$2" -DBUILD_SHARED_LIBS=OFF -DBUILD_GMOCK=OFF -Dgtest_disable_pthreads=ON
+}
+
+for pkg in libjpeg-turbo:build_libjpeg libpng1.6:build_libpng tiff:build_libtiff; do
+  name=${pkg%%:*}
+  version=$(source_version "$name")
+  [ -n "$version" ] || { echo "deps: no bookworm source for $name (is deb-src enabled?)" >&2; exit 1; }
+  is_built "$name" "$version" && continue
+  fetch_source "$name" "$version"
+  build_one "$name" "$version" "$fetched" "${pkg#*:}"
+done
+
+gtest_version=$(dpkg-query -W -f='${Version}' googletest)
+is_built googletest "$gtest_version" || build_one googletest "$gtest_version" /usr/src/googletest build_gtest
