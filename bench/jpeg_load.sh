@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Ravelight's JPEG load against djpeg decoding the same 13.7-megapixel baseline file at the same
+# scale: natively (release build, both 64-bit) and under Wine (both 32-bit, same libjpeg-turbo).
+# Prints the cost of our load over djpeg's; the target is at most 1.10 natively.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+cd "$top"
+runs=${RUNS:-15}
+out=build/bench-files
+mkdir -p "$out"
+
+[ -f build/bench/build.ninja ] ||
+  cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DVIRELDAN_SANITIZE=OFF >/dev/null
+cmake --build build/bench --target jpeg_load_bench >/dev/null
+[ -f build/win32/build.ninja ] ||
+  cmake -S . -B build/win32 -G Ninja -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-i686.cmake" >/dev/null
+cmake --build build/win32 --target jpeg_load_bench >/dev/null
+
+# A real photograph (libjxl's flower) doubled to 4536 × 3024, baseline 4:2:0 at quality 90.
+photo=$out/photo.jpg tiny=$out/tiny.jpg
+flower=/usr/share/libjxl-testdata/jxl/flower/flower.png
+[ -f "$photo" ] || convert "$flower" -resize 200% ppm:- | cjpeg -quality 90 > "$photo"
+[ -f "$tiny" ] || convert -size 8x8 xc:gray ppm:- | cjpeg > "$tiny"
+
+. tools/session.sh
+start_wine build/win32/wineprefix
+wine=$(printf '"%s", "%s", ' "$top/tools/wine-run.sh" "$top/build/win32/wineprefix")
+ours=$top/build/bench/bin/jpeg_load_bench
+ours_win=$top/build/win32/bin/jpeg_load_bench.exe
+djpeg_win=$top/.deps/win32/bin/djpeg.exe
+ppm=/dev/shm/vireldan-bench.ppm
+
+# djpeg's job ends with the pixels in a file, ours with them in memory: the first peer writes its
+# PPM to a memory file system, the second throws it away (decoding alone, no pixels kept).
+cases=$out/cases.json
+cat > "$cases" <<JSON
+[
+ {"label": "native, full size", "ours": ["$ours", "{file}", "0", "5"],
+  "peers": {"djpeg to a PPM in memory": ["djpeg", "-outfile", "$ppm", "{file}"],
+            "djpeg to /dev/null": ["djpeg", "-outfile", "/dev/null", "{file}"]}},
+ {"label": "native, 1/8 (thumbnail)", "ours": ["$ours", "{file}", "160", "1"],
+  "peers": {"djpeg to a PPM in memory": ["djpeg", "-scale", "1/8", "-outfile", "$ppm", "{file}"],
+            "djpeg to /dev/null": ["djpeg", "-scale", "1/8", "-outfile", "/dev/null", "{file}"]}},
+ {"label": "Wine 32-bit, full size", "ours": [$wine"$ours_win", "{file}", "0", "5"],
+  "peers": {"djpeg.exe to a PPM in memory": [$wine"$djpeg_win", "-outfile", "Z:$ppm", "{file}"],
+            "djpeg.exe to NUL": [$wine"$djpeg_win", "-outfile", "NUL", "{file}"]}},
+ {"label": "Wine 32-bit, 1/8 (thumbnail)", "ours": [$wine"$ours_win", "{file}", "160", "1"],
+  "peers": {"djpeg.exe to a PPM in memory": [$wine"$djpeg_win", "-scale", "1/8", "-outfile", "Z:$ppm", "{file}"],
+            "djpeg.exe to NUL": [$wine"$djpeg_win", "-scale", "1/8", "-outfile", "NUL", "{file}"]}}
+]
+JSON
+python3 bench/compare.py "$runs" "$top/$photo" "$top/$tiny" "$cases"
+rm -f "$ppm"
