@@ -2,9 +2,11 @@
 // Ravelight's one class: a picture in memory. Other programs embed it by value and read its fields
 // directly, so the order and widths of the fields below are part of the library's interface.
 // Nothing here throws; failures are flags in the object.
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 
+#include "geometry.h"
 #include "ravelight_api.h"
 #include "win_types.h"
 
@@ -28,6 +30,61 @@ class RAVELIGHT_API Cimage {
 
   void DeleteImage();
   void NoAnimation();
+
+  // Files by extension. The outcome is in the flags: m_valid, m_loadError, m_saveError.
+  void LoadImageA(const char* path, int width, int height, int mode);
+  void SaveImage(const char* path);
+  void SaveImage(const char* path, int quality, int bmpColormap, int bmpDither, int pngColormap,
+                 int pngDither, int gifDither, int jpegUseOrig);
+  // A packed device-independent bitmap (header, colour table, rows) of size bytes.
+  void FromPackedDIB(const void* dib, size_t size);
+#if defined(_WIN32)
+  // The same from movable global memory, as the clipboard hands it over; the caller frees it.
+  void FromDIB(HGLOBAL dib);
+#endif
+  void NextFrame();
+
+  // The one open thumbnail-cache file of the process.
+  static int OpenTNC(const char* path, const char* mode);
+  static void CloseTNC();
+  static int SeekTNC(long offset, int origin);
+  static long TellTNC();
+  static unsigned ReadTNC(void* buffer, unsigned size, unsigned count);
+  static unsigned WriteTNC(const void* buffer, unsigned size, unsigned count);
+  void LoadTNC(int size);
+  void SaveTNC(int quality);
+
+  // Camera information as labelled lines chosen by a bit mask, at most size bytes with the terminator.
+  void EXIF_ImageInfoText(char* text, unsigned int lines, int size);
+
+  // Colour and tone; Brightness, Contrast and Saturation work on the YCbCr layout.
+  void RGBtoYCC();
+  void YCCtoRGB();
+  void Brightness(int amount);
+  void Contrast(int amount, int kind);
+  void Saturation(int amount, int kind);
+  void ApplyGain(int gain);
+  void Effect(int kind, int style, void* params);
+  void FixRedEye(CPoint centre, int radius);
+  void Filter3x3(int kernel[9]);
+  unsigned FindCommonColor();
+  unsigned GetRGB(int x, int y);
+
+  // Canvas.
+  void Blank(int width, int height, unsigned colour);
+  void BitBlt(int x, int y, Cimage* source);
+  void Crop(CRect r);
+  void CopyArea(Cimage* source, CRect r, int background);
+  void PadToFill(unsigned colour, int width, int height);
+  void FrameFill(int width, int height, int fill);
+  void BorderMerge(Cimage* border, int mode);
+  void OverlayMerge(Cimage* overlay, int hpos, int vpos, unsigned key);
+  void TextOverlayMerge(Cimage* caption, int hpos, int vpos);
+
+  // Size.
+  void ReSample(int width, int height, int mode);
+  void ZoomImage(Cimage* source, int num, int den, int x, int y, int width, int height, int unused);
+  void ZoomImage(Cimage* source, int num, int den, CRect r);
 
   // The raw APP1 segment of a JPEG: two big-endian length bytes, then the segment data.
   int EXIFLoadBuffer(const char* path);
@@ -119,11 +176,37 @@ class RAVELIGHT_API Cimage {
 
   static int S_Init_Tables();
 
+  static FILE* S_TNCFile;
+
   void LoadJPEG(FILE* stream, int width, int height, int mode);
   void SaveJPEG(FILE* stream, int quality, int useOrig);
+  void LoadGIF(FILE* stream);
+  void SaveGIF(FILE* stream, int dither);
+  void LoadBMP(FILE* stream);
+  void SaveBMP(FILE* stream, int colormap, int dither);
+  void LoadPCX(FILE* stream);
+  void LoadPSD(FILE* stream);
+  void LoadPNG(FILE* stream);
+  void SavePNG(FILE* stream, int colormap, int dither);
+  void LoadTIF(const char* path, int width, int height, int mode);
+  void SaveTIF(const char* path);
+
+  void Arbitrary_Resample(int width, int height);
+  void Block_Resample_12();
+  void Block_Resample_23();
+  void Block_Resample_34();
+  void Block_Resample_21();
+  void Block_Resample_31();
+
   void MakeBMIstruct();
 };
 
-// CMYK as stored by CMYK JPEG and PSD files (inverted ink: 255 is no ink) to a COLORREF.
+// Colour conversions the decoders use. RGBfromCMYK takes CMYK as CMYK JPEG and PSD files store
+// it (inverted ink: 255 is no ink) and, like RGBfromLAB, returns a COLORREF (red in the low byte);
+// RGBfromYCC returns blue in the low byte.
 extern "C" RAVELIGHT_API unsigned RGBfromCMYK(unsigned char c, unsigned char m, unsigned char y,
                                               unsigned char k);
+RAVELIGHT_API unsigned RGBfromLAB(unsigned char L, unsigned char a, unsigned char b);
+RAVELIGHT_API unsigned RGBfromYCC(int y, int cb, int cr);
+// A 256-entry tone curve: kind 1 gain, 2 S-shaped contrast, 3 scaling about 128; 100 is identity.
+RAVELIGHT_API void MakeCurve(int* curve, int amount, int kind);

@@ -8,7 +8,7 @@ packages=(
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev nasm
   libz-mingw-w64-dev
   # running and testing it: Wine with its 32-bit half, a virtual display, fonts for Wine
-  wine wine32:i386 xvfb xauth fonts-wine x11-apps imagemagick
+  wine wine32:i386 xvfb xauth fonts-wine x11-apps imagemagick libvips-tools
   # both build trees
   cmake ninja-build dpkg-dev pkg-config python3
   # the native tree: Debian's codec libraries, GoogleTest, clang's libFuzzer

@@ -25,7 +25,7 @@ start_wine build/win32/wineprefix
 
 failed=()
 echo "== fuzzing (build/fuzz)"
-ctest --test-dir build/fuzz --output-on-failure || failed+=(fuzz)
+ctest --test-dir build/fuzz -j"$(nproc)" --output-on-failure || failed+=(fuzz)
 echo "== tests under Wine (build/win32)"
 ctest --test-dir build/win32 -j"$(nproc)" --output-on-failure || failed+=(win32)
 echo "== native tests with sanitizers (build/native)"

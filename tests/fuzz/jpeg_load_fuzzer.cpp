@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "Cimage.h"
-#include "../imagelib/cimage_test_access.h"
+#include "cimage_test_access.h"
 
 namespace {
 

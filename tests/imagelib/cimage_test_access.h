@@ -15,6 +15,28 @@ struct CimageTestAccess {
   static void SaveJPEG(Cimage& picture, FILE* stream, int quality, int useOrig) {
     picture.SaveJPEG(stream, quality, useOrig);
   }
+  static void LoadGIF(Cimage& picture, FILE* stream) { picture.LoadGIF(stream); }
+  static void SaveGIF(Cimage& picture, FILE* stream, int dither) { picture.SaveGIF(stream, dither); }
+  static void LoadBMP(Cimage& picture, FILE* stream) { picture.LoadBMP(stream); }
+  static void SaveBMP(Cimage& picture, FILE* stream, int colormap, int dither) {
+    picture.SaveBMP(stream, colormap, dither);
+  }
+  static void LoadPCX(Cimage& picture, FILE* stream) { picture.LoadPCX(stream); }
+  static void LoadPSD(Cimage& picture, FILE* stream) { picture.LoadPSD(stream); }
+  static void LoadPNG(Cimage& picture, FILE* stream) { picture.LoadPNG(stream); }
+  static void SavePNG(Cimage& picture, FILE* stream, int colormap, int dither) {
+    picture.SavePNG(stream, colormap, dither);
+  }
+  static void LoadTIF(Cimage& picture, const char* path, int width, int height, int mode) {
+    picture.LoadTIF(path, width, height, mode);
+  }
+  static void SaveTIF(Cimage& picture, const char* path) { picture.SaveTIF(path); }
+  static void Arbitrary_Resample(Cimage& picture, int width, int height) { picture.Arbitrary_Resample(width, height); }
+  static void Block_Resample_12(Cimage& picture) { picture.Block_Resample_12(); }
+  static void Block_Resample_23(Cimage& picture) { picture.Block_Resample_23(); }
+  static void Block_Resample_34(Cimage& picture) { picture.Block_Resample_34(); }
+  static void Block_Resample_21(Cimage& picture) { picture.Block_Resample_21(); }
+  static void Block_Resample_31(Cimage& picture) { picture.Block_Resample_31(); }
 };
 
 // Loads a JPEG file the way the loader does: a fresh picture with three components, then the codec.

@@ -1,0 +1,57 @@
+#pragma once
+// Reducing 24-bit pictures to at most 256 colours, for palette files (BMP, GIF, PNG) and for
+// palette displays. Rows are given as the picture keeps them: blue, green, red per pixel.
+#include <cstdint>
+#include <memory>
+
+namespace ravelight {
+
+struct ColourMap {
+  int count = 0;  // entries in use, at most 256
+  uint8_t red[256] = {};
+  uint8_t green[256] = {};
+  uint8_t blue[256] = {};
+};
+
+// Median cut over a histogram of the whole picture, then a mapping pass. A picture with no more
+// distinct colours than asked for gets exactly its own colours and maps without loss.
+class TwoPassQuantizer {
+ public:
+  TwoPassQuantizer();
+  ~TwoPassQuantizer();
+  TwoPassQuantizer(const TwoPassQuantizer&) = delete;
+  TwoPassQuantizer& operator=(const TwoPassQuantizer&) = delete;
+
+  // False when the tables cannot be allocated.
+  bool Start(int width, int colours);
+  // First pass: every row of the picture once.
+  void CountRow(const uint8_t* bgr);
+  // Ends the first pass and chooses the colours.
+  const ColourMap& ChooseColours();
+  // Second pass, rows from the top: one map index per pixel, Floyd-Steinberg dithered if asked.
+  void MapRow(const uint8_t* bgr, uint8_t* indices, bool dither);
+
+ private:
+  struct State;
+  std::unique_ptr<State> state_;
+};
+
+// A fixed colour cube for palette displays: per channel the most levels that keep the product
+// within the count asked for (236 gives 6 × 6 × 6); rows mapped with Floyd-Steinberg dithering.
+class OnePassQuantizer {
+ public:
+  OnePassQuantizer();
+  ~OnePassQuantizer();
+  OnePassQuantizer(const OnePassQuantizer&) = delete;
+  OnePassQuantizer& operator=(const OnePassQuantizer&) = delete;
+
+  bool Start(int width, int colours);
+  const ColourMap& Colours() const;
+  void MapRow(const uint8_t* bgr, uint8_t* indices);
+
+ private:
+  struct State;
+  std::unique_ptr<State> state_;
+};
+
+}  // namespace ravelight
