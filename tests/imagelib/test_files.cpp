@@ -18,6 +18,12 @@ std::string SystemPath(const std::string& unixPath) {
 #endif
 }
 
+std::string CorpusPath(const std::string& relative) {
+  const std::string unixPath = std::string(VIRELDAN_CORPUS_DIR) + "/" + relative;
+  std::error_code error;
+  return fs::exists(unixPath, error) ? SystemPath(unixPath) : std::string();
+}
+
 std::vector<std::string> FilesIn(const std::string& unixFolder, const std::vector<std::string>& extensions) {
   std::vector<std::string> found;
   std::error_code error;

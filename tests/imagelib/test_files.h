@@ -7,6 +7,10 @@
 // A path on this machine's file system as the program under test sees it (Wine maps / to Z:).
 std::string SystemPath(const std::string& unixPath);
 
+// A file or folder of the shared corpus of real images that sits beside the repository; empty when
+// this checkout has no corpus beside it (a fresh clone), so the caller can skip.
+std::string CorpusPath(const std::string& relative);
+
 // The files of a folder whose names end in one of the extensions (lower-case, with the dot),
 // sorted; empty when the folder is missing.
 std::vector<std::string> FilesIn(const std::string& unixFolder, const std::vector<std::string>& extensions);
