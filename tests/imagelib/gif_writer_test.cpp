@@ -1,5 +1,7 @@
 // GIF saving: the GIF87a header, colour table and code size, LZW data that an independent
 // decoder reads back, clear codes when the table fills, and failures.
+#include <ostream>
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -56,6 +58,8 @@ struct DepthCase {
   int codeSize;
 };
 
+void PrintTo(const DepthCase& c, std::ostream* out) { *out << c.colours << " colours"; }
+
 class GifDepth : public ::testing::TestWithParam<DepthCase> {};
 
 TEST_P(GifDepth, FlagsTableAndCodeSizeFollowTheColourCount) {
@@ -79,7 +83,8 @@ TEST_P(GifDepth, FlagsTableAndCodeSizeFollowTheColourCount) {
 INSTANTIATE_TEST_SUITE_P(Colours, GifDepth,
                          ::testing::Values(DepthCase{1, 0x80, 2}, DepthCase{2, 0x80, 2}, DepthCase{3, 0x91, 2},
                                            DepthCase{4, 0x91, 2}, DepthCase{5, 0xA2, 3}, DepthCase{17, 0xC4, 5},
-                                           DepthCase{128, 0xE6, 7}, DepthCase{256, 0xF7, 8}));
+                                           DepthCase{128, 0xE6, 7}, DepthCase{256, 0xF7, 8}),
+                         [](const ::testing::TestParamInfo<DepthCase>& info) { return std::to_string(info.param.colours); });
 
 // Random indices make nearly every pixel a new string, so the 4096 codes run out and the
 // encoder must clear the table part-way through.

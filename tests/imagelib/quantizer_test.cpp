@@ -2,7 +2,9 @@
 // Floyd-Steinberg dithering, and the fixed colour cube of the one-pass quantizer.
 #include <cmath>
 #include <cstdlib>
+#include <ostream>
 #include <set>
+#include <string>
 #include <tuple>
 #include <vector>
 
@@ -162,6 +164,8 @@ struct CubeCase {
   std::vector<int> red, green, blue;
 };
 
+void PrintTo(const CubeCase& c, std::ostream* out) { *out << c.asked << " colours"; }
+
 class ColourCube : public ::testing::TestWithParam<CubeCase> {};
 
 TEST_P(ColourCube, LevelsAndMapFollowTheCount) {
@@ -185,7 +189,8 @@ INSTANTIATE_TEST_SUITE_P(Counts, ColourCube,
                          ::testing::Values(CubeCase{236, kSix, kSix, kSix},
                                            CubeCase{256, kSix, {0, 43, 85, 128, 170, 213, 255}, kSix},
                                            CubeCase{16, {0, 255}, {0, 85, 170, 255}, {0, 255}},
-                                           CubeCase{8, {0, 255}, {0, 255}, {0, 255}}));
+                                           CubeCase{8, {0, 255}, {0, 255}, {0, 255}}),
+                         [](const ::testing::TestParamInfo<CubeCase>& info) { return "Asked" + std::to_string(info.param.asked); });
 
 TEST(OnePassQuantizer, ColoursOnTheCubeMapExactly) {
   const BgrImage image = MakeBgrImage(36, 6, [&](int x, int y) {
@@ -211,6 +216,10 @@ struct ReferenceCase {
   int colours;
 };
 
+void PrintTo(const ReferenceCase& c, std::ostream* out) {
+  *out << int(c.kind) << " with " << c.colours << " colours";
+}
+
 class SameAsTheCodecLibrary : public ::testing::TestWithParam<ReferenceCase> {};
 
 TEST_P(SameAsTheCodecLibrary, MapAndIndicesMatch) {
@@ -234,6 +243,11 @@ TEST_P(SameAsTheCodecLibrary, MapAndIndicesMatch) {
   EXPECT_TRUE(got.indices == want.indices);
 }
 
+std::string ReferenceCaseName(const ::testing::TestParamInfo<ReferenceCase>& info) {
+  const char* kinds[] = {"OnePassDithered", "TwoPass", "TwoPassDithered"};
+  return kinds[int(info.param.kind)] + std::to_string(info.param.colours);
+}
+
 INSTANTIATE_TEST_SUITE_P(Quantizers, SameAsTheCodecLibrary,
                          ::testing::Values(ReferenceCase{ReferenceQuantizer::TwoPass, 256},
                                            ReferenceCase{ReferenceQuantizer::TwoPassDithered, 256},
@@ -241,7 +255,8 @@ INSTANTIATE_TEST_SUITE_P(Quantizers, SameAsTheCodecLibrary,
                                            ReferenceCase{ReferenceQuantizer::TwoPassDithered, 100},
                                            ReferenceCase{ReferenceQuantizer::OnePassDithered, 236},
                                            ReferenceCase{ReferenceQuantizer::OnePassDithered, 256},
-                                           ReferenceCase{ReferenceQuantizer::OnePassDithered, 16}));
+                                           ReferenceCase{ReferenceQuantizer::OnePassDithered, 16}),
+                         ReferenceCaseName);
 
 TEST(OnePassQuantizer, RefusesCountsAndWidthsOutsideItsRange) {
   OnePassQuantizer quantizer;
