@@ -110,13 +110,14 @@ void CAppSettings::Load(Profile& profile, const SettingsEnvironment& environment
   ClampPanes(frameLayout);
 }
 
-void CAppSettings::Save(Profile& profile) {
+bool CAppSettings::Save(Profile& profile) {
+  bool written = true;
   for (const SettingRow& row : SettingsTable(*this)) {
     std::visit(Overloaded{
-                   [&](std::string* text) { profile.WriteString(row.section, row.name, *text); },
-                   [&](auto* number) { profile.WriteInt(row.section, row.name, int(*number)); },
+                   [&](std::string* text) { written &= profile.WriteString(row.section, row.name, *text); },
+                   [&](auto* number) { written &= profile.WriteInt(row.section, row.name, int(*number)); },
                },
                row.field);
   }
-  profile.Flush();
+  return profile.Flush() && written;
 }

@@ -21,8 +21,9 @@ class CAppSettings {
  public:
   // Missing values take their defaults; a few values are then brought into range.
   void Load(Profile& profile, const SettingsEnvironment& environment);
-  // Writes every value, then makes the writes permanent.
-  void Save(Profile& profile);
+  // Writes every value, then makes the writes permanent; false when they could not be stored (the
+  // program then tells the user, instead of losing the changes without a word).
+  bool Save(Profile& profile);
 
   struct MainOptions {
     std::string mainpath, cachepath, physicalpath;
