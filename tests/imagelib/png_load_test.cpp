@@ -1,6 +1,7 @@
 // Decoding PNG files: every colour type, depth and interlacing against libpng's own simplified
 // decoder, alpha dropped rather than blended, and broken files refused without a sound.
 #include <algorithm>
+#include <ostream>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -156,6 +157,8 @@ struct OwnPng {
   int channels;
   bool deep;
 };
+
+void PrintTo(const OwnPng& kind, std::ostream* out) { *out << kind.name; }
 
 class PngOwnFiles : public ::testing::TestWithParam<OwnPng> {};
 

@@ -3,6 +3,7 @@
 // thumbnails, and broken files refused without a sound.
 #include <algorithm>
 #include <filesystem>
+#include <ostream>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -135,6 +136,10 @@ struct CompressionCase {
   uint32_t tag;
 };
 
+void PrintTo(const CompressionCase& c, std::ostream* out) {
+  *out << "setting " << c.setting << ", tag " << c.tag;
+}
+
 class TiffSaving : public ::testing::TestWithParam<CompressionCase> {};
 
 TEST_P(TiffSaving, WritesTheTagsAndReadsBackTheSamePixels) {
@@ -174,7 +179,7 @@ INSTANTIATE_TEST_SUITE_P(Compressions, TiffSaving,
                          ::testing::Values(CompressionCase{0, 1}, CompressionCase{1, 5}, CompressionCase{2, 32773},
                                            CompressionCase{-3, 32773}, CompressionCase{7, 32773}),
                          [](const ::testing::TestParamInfo<CompressionCase>& info) {
-                           return "Setting" + std::to_string(info.index) + "Tag" + std::to_string(info.param.tag);
+                           return "Case" + std::to_string(info.index) + "Tag" + std::to_string(info.param.tag);
                          });
 
 TEST(TiffSaving, UncompressedRowsAreRedGreenBlue) {
