@@ -8,6 +8,7 @@
 #include <png.h>
 
 #include "Cimage.h"
+#include "load_state.h"
 #include "picture_buffer.h"
 #include "picture_limits.h"
 
@@ -94,7 +95,6 @@ bool DecodePicture(DecodeJob* job, Cimage& picture, FILE* stream) {
   if (!ravelight::IsSanePictureSize(width, height)) return false;
   picture.m_origWidth = int(width);
   picture.m_origHeight = int(height);
-  picture.m_components = 3;
 
   ChooseTransforms(png, info);
   const int passes = png_set_interlace_handling(png);
@@ -109,18 +109,15 @@ bool DecodePicture(DecodeJob* job, Cimage& picture, FILE* stream) {
 }  // namespace
 
 void Cimage::LoadPNG(FILE* stream) {
-  if (!HasPngSignature(stream)) {
-    m_loadError = 1;
-    return;
-  }
+  ravelight::BeginFreshLoad(*this);
   DecodeJob job{};
-  job.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, JumpBack, IgnoreWarning);
+  if (HasPngSignature(stream))
+    job.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, JumpBack, IgnoreWarning);
   if (job.png) job.info = png_create_info_struct(job.png);
-  if (!job.info || !DecodePicture(&job, *this, stream)) {
-    m_loadError = 1;
-    std::free(m_pixels);
-    m_pixels = nullptr;
-  }
+  if (job.info && DecodePicture(&job, *this, stream))
+    MakeBMIstruct();
+  else
+    ravelight::FailLoad(*this);
   png_destroy_read_struct(&job.png, &job.info, nullptr);
   std::free(job.band);
 }

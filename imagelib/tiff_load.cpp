@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "Cimage.h"
+#include "load_state.h"
 #include "picture_buffer.h"
 #include "picture_limits.h"
 #include "tiff_cmyk.h"
@@ -99,14 +100,15 @@ bool DecodeTiff(TIFF* tif, Cimage& picture, Raster& raster, int boxWidth, int bo
 
 }  // namespace
 
+// The loader has measured the file into m_fileSize before this, so the picture's state is
+// taken as the loader left it rather than started afresh.
 void Cimage::LoadTIF(const char* path, int width, int height, int mode) {
   TIFF* tif = ravelight::OpenTiffToRead(path);
-  if (!tif) {
-    m_loadError = 1;
-    return;
-  }
   Raster raster{};
-  if (!DecodeTiff(tif, *this, raster, width, height, mode)) m_loadError = 1;
+  if (tif && DecodeTiff(tif, *this, raster, width, height, mode))
+    MakeBMIstruct();
+  else
+    ravelight::FailLoad(*this);
   std::free(raster.pixels);
-  TIFFClose(tif);
+  if (tif) TIFFClose(tif);
 }

@@ -1,30 +1,9 @@
 #include "png_test_files.h"
 
-#include <cstdio>
 #include <cstring>
 
 #include <png.h>
 #include <zlib.h>
-
-#include "cimage_test_access.h"
-#include "test_files.h"
-
-bool LoadPngFile(Cimage& picture, const std::string& path) {
-  picture.DeleteImage();
-  picture.m_valid = 1;
-  picture.m_components = 3;
-  FILE* stream = std::fopen(path.c_str(), "rb");
-  if (!stream) return false;
-  CimageTestAccess::LoadPNG(picture, stream);
-  std::fclose(stream);
-  return true;
-}
-
-void LoadPngBytes(Cimage& picture, const std::vector<uint8_t>& file) {
-  const std::string path = TempPath("load.png");
-  WriteBytes(path, file);
-  LoadPngFile(picture, path);
-}
 
 namespace {
 

@@ -1,17 +1,9 @@
 #pragma once
-// PNG files for the tests: loading through the codec entry point, and libpng's simplified
-// interface used directly, without Ravelight, as an independent decoder and writer.
+// PNG files for the tests: libpng's simplified interface used directly, without Ravelight, as an
+// independent decoder and writer, and files assembled chunk by chunk.
 #include <cstdint>
 #include <string>
 #include <vector>
-
-#include "Cimage.h"
-
-// Loads a PNG file the way the loader does: a fresh picture with three components, then the
-// codec. Returns false when the file could not be opened.
-bool LoadPngFile(Cimage& picture, const std::string& path);
-// Writes the bytes to a temporary file and loads them as above.
-void LoadPngBytes(Cimage& picture, const std::vector<uint8_t>& file);
 
 // What libpng's simplified interface decodes, as 8-bit blue, green, red. Colour-space chunks are
 // removed first, so that it hands out the stored samples as our loader does (16-bit samples keep
