@@ -7,7 +7,7 @@
 namespace ravelight {
 namespace {
 
-// No more in one piece than the reader's own raster of the largest picture the library accepts.
+// No single allocation larger than the reader's own raster of the largest picture the library accepts.
 constexpr tmsize_t kMaxSingleAllocation = tmsize_t{kMaxPicturePixels} * 4;
 
 void Ignore(const char*, const char*, va_list) {}
