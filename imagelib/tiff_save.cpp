@@ -22,7 +22,7 @@ uint16_t CompressionFromSettings() {
 // With no resolution unit only the ratio of the two resolutions means anything: square pixels.
 constexpr double kResolution = 1.0;
 
-bool WriteTags(TIFF* tif, const Cimage& picture, const char* path) {
+bool WriteTags(TIFF* tif, const Cimage& picture, const char* documentName) {
   const uint32_t width = uint32_t(picture.m_width), height = uint32_t(picture.m_height);
   return TIFFSetField(tif, TIFFTAG_IMAGEWIDTH, width) && TIFFSetField(tif, TIFFTAG_IMAGELENGTH, height) &&
          TIFFSetField(tif, TIFFTAG_BITSPERSAMPLE, 8) &&
@@ -36,7 +36,7 @@ bool WriteTags(TIFF* tif, const Cimage& picture, const char* path) {
          TIFFSetField(tif, TIFFTAG_RESOLUTIONUNIT, RESUNIT_NONE) &&
          TIFFSetField(tif, TIFFTAG_XRESOLUTION, kResolution) &&
          TIFFSetField(tif, TIFFTAG_YRESOLUTION, kResolution) &&
-         TIFFSetField(tif, TIFFTAG_DOCUMENTNAME, path) && TIFFSetField(tif, TIFFTAG_SOFTWARE, "None");
+         TIFFSetField(tif, TIFFTAG_DOCUMENTNAME, documentName) && TIFFSetField(tif, TIFFTAG_SOFTWARE, "None");
 }
 
 // Rows go out red, green, blue; the first failed write ends the picture.
@@ -58,7 +58,9 @@ bool WriteRows(TIFF* tif, const Cimage& picture) {
 
 }  // namespace
 
-void Cimage::SaveTIF(const char* path) {
+void Cimage::SaveTIF(const char* path) { SaveTIF(path, path); }
+
+void Cimage::SaveTIF(const char* path, const char* documentName) {
   if (!ravelight::IsUsable(*this)) {
     m_saveError = 1;
     return;
@@ -69,6 +71,6 @@ void Cimage::SaveTIF(const char* path) {
     return;
   }
   // TIFFClose reports nothing, so the last strip and the directory are flushed here first.
-  if (!WriteTags(tif, *this, path) || !WriteRows(tif, *this) || !TIFFFlush(tif)) m_saveError = 1;
+  if (!WriteTags(tif, *this, documentName) || !WriteRows(tif, *this) || !TIFFFlush(tif)) m_saveError = 1;
   TIFFClose(tif);
 }
