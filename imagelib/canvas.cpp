@@ -50,23 +50,12 @@ void Cimage::CopyArea(Cimage* source, CRect r, int background) {
   const bool usable = source && ravelight::IsUsable(*source);
   // Built aside, so that the source may be this very picture.
   Cimage result;
-  const bool built = usable && ravelight::IsSanePictureSize(width, height) &&
-                     ravelight::AttachNewPixels(result, int(width), int(height));
-  if (built) {
+  if (usable && ravelight::IsSanePictureSize(width, height) &&
+      ravelight::AttachNewPixels(result, int(width), int(height))) {
     ravelight::Fill(result, ravelight::FromRgbHigh(unsigned(background)));
     ravelight::Place(result, -int64_t{r.left}, -int64_t{r.top}, ravelight::ViewOf(*source));
   }
-  const int components = usable ? source->m_components : 3;
-  DeleteImage();
-  m_valid = 1;
-  if (!built) {
-    m_loadError = 1;
-    return;
-  }
-  ravelight::AdoptPixels(*this, result);
-  m_components = components;
-  m_origWidth = m_width;
-  m_origHeight = m_height;
+  if (!ravelight::TakeOver(*this, result, usable ? source->m_components : 3, result.m_width, result.m_height)) return;
   MakeBMIstruct();
 }
 

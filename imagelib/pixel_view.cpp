@@ -54,12 +54,22 @@ void Place(Cimage& picture, int64_t x, int64_t y, const PixelView& from) {
   }
 }
 
-void AdoptPixels(Cimage& to, Cimage& from) {
-  to.m_pixels = from.m_pixels;
-  to.m_width = from.m_width;
-  to.m_height = from.m_height;
-  to.m_stride = from.m_stride;
-  from.m_pixels = nullptr;
+bool TakeOver(Cimage& picture, Cimage& built, int components, int origWidth, int origHeight) {
+  picture.DeleteImage();
+  picture.m_valid = 1;
+  if (!built.m_pixels) {
+    picture.m_loadError = 1;
+    return false;
+  }
+  picture.m_pixels = built.m_pixels;
+  built.m_pixels = nullptr;
+  picture.m_width = built.m_width;
+  picture.m_height = built.m_height;
+  picture.m_stride = built.m_stride;
+  picture.m_components = components;
+  picture.m_origWidth = origWidth;
+  picture.m_origHeight = origHeight;
+  return true;
 }
 
 }  // namespace ravelight

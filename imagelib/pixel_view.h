@@ -56,7 +56,9 @@ bool ReplacePixels(Cimage& picture, int width, int height, Write write) {
   return true;
 }
 
-// Moves the pixels and geometry of a picture built on the side into one that has no pixels.
-void AdoptPixels(Cimage& to, Cimage& from);
+// Everything the picture held gives way to a picture built aside, which counts as freshly loaded
+// from a file of origWidth × origHeight. Without pixels in built the picture becomes a failed
+// load, and the answer is false.
+bool TakeOver(Cimage& picture, Cimage& built, int components, int origWidth, int origHeight);
 
 }  // namespace ravelight

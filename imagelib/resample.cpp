@@ -66,6 +66,7 @@ bool ResampleBilinear(Cimage& picture, int width, int height) {
 void Cimage::ReSample(int width, int height, int mode) {
   NoAnimation();
   if (!ravelight::IsUsable(*this)) return;
+  const uint8_t* before = m_pixels;
   switch (mode) {
     case 1:
     case 2: Arbitrary_Resample(width, height); break;
@@ -81,8 +82,8 @@ void Cimage::ReSample(int width, int height, int mode) {
     m_loadError = 0;
     return;
   }
-  // A new picture: display offsets already added to the old pixels must be added again.
-  m_displayDithered = 0;
+  // A new picture needs the display offsets again; one left as it was already has them.
+  if (m_pixels != before) m_displayDithered = 0;
   MakeBMIstruct();
   ravelight::DropDisplayCopy(*this);
 }

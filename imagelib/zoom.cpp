@@ -75,18 +75,8 @@ void Cimage::ZoomImage(Cimage* source, int num, int den, CRect r) {
   result.m_valid = 1;
   const ravelight::PixelView area =
       ravelight::SubView(ravelight::ViewOf(*source), r.left, r.top, r.Width(), r.Height());
-  const bool zoomed = Zoom(result, area, num != 1 || den == 1 ? Enlargement(num, den) : Reduction(den));
-  const int components = source->m_components;
-  DeleteImage();
-  m_valid = 1;
-  if (!zoomed) {
-    m_loadError = 1;
-    return;
-  }
-  ravelight::AdoptPixels(*this, result);
-  m_components = components;
-  m_origWidth = r.Width();
-  m_origHeight = r.Height();
+  if (!Zoom(result, area, num != 1 || den == 1 ? Enlargement(num, den) : Reduction(den))) result.DeleteImage();
+  if (!ravelight::TakeOver(*this, result, source->m_components, r.Width(), r.Height())) return;
   m_scaleNum = result.m_scaleNum;
   m_scaleDen = result.m_scaleDen;
   MakeBMIstruct();

@@ -22,13 +22,10 @@ bool ShowsPart(const Cimage& part, const Cimage& source, int left, int top, int 
 TEST(Blank, MakesAFreshCanvasOfTheColour) {
   Cimage picture;
   PaintPattern(picture, 5, 5);
-  picture.m_loadError = 1;
-  picture.m_saveError = 1;
+  picture.m_loadError = picture.m_saveError = picture.m_components = 1;
   picture.m_fileSize = 1234;
-  picture.m_components = 1;
   picture.Blank(7, 3, ColorRef(10, 20, 30));
-  EXPECT_EQ(picture.m_width, 7);
-  EXPECT_EQ(picture.m_height, 3);
+  EXPECT_EQ(SizeOf(picture), "7 x 3");
   EXPECT_TRUE(IsConstant(picture, Pixel{30, 20, 10}));
   EXPECT_EQ(picture.m_valid, 1);
   EXPECT_EQ(picture.m_components, 3);
@@ -86,9 +83,9 @@ TEST(BitBlt, ClipsWhatFallsOutside) {
 }
 
 TEST(BitBlt, MayCopyAPictureOntoItself) {
-  Cimage picture, original;
+  Cimage picture;
   PaintPattern(picture, 6, 5);
-  PaintPattern(original, 6, 5);
+  const Cimage original(&picture);
   picture.BitBlt(1, 1, &picture);
   for (int y = 0; y < 5; ++y)
     for (int x = 0; x < 6; ++x) {
@@ -109,9 +106,9 @@ TEST(BitBlt, NeedsTwoUsablePictures) {
 }
 
 TEST(Crop, KeepsTheRectangle) {
-  Cimage picture, original;
+  Cimage picture;
   PaintPattern(picture, 13, 9);
-  PaintPattern(original, 13, 9);
+  const Cimage original(&picture);
   picture.m_animated = 1;
   picture.Crop(CRect(2, 3, 7, 8));
   EXPECT_TRUE(ShowsPart(picture, original, 2, 3, 5, 5));
@@ -134,9 +131,9 @@ TEST(Crop, NormalisesAndClipsTheRectangle) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.r.left << ", " << c.r.top << ", " << c.r.right << ", " << c.r.bottom);
-    Cimage picture, original;
+    Cimage picture;
     PaintPattern(picture, 13, 9);
-    PaintPattern(original, 13, 9);
+    const Cimage original(&picture);
     picture.Crop(c.r);
     EXPECT_TRUE(ShowsPart(picture, original, c.left, c.top, c.width, c.height));
     EXPECT_TRUE(BufferInStep(picture));
@@ -146,9 +143,9 @@ TEST(Crop, NormalisesAndClipsTheRectangle) {
 TEST(Crop, ChangesNothingForABottomBeyondThePictureOrAnEmptyRectangle) {
   for (const CRect& r : {CRect(0, 0, 5, 10), CRect(14, 0, 20, 5), CRect(3, 3, 3, 8), CRect(2, 5, 9, 5),
                          CRect(-9, -9, -1, -1)}) {
-    Cimage picture, original;
+    Cimage picture;
     PaintPattern(picture, 13, 9);
-    PaintPattern(original, 13, 9);
+    const Cimage original(&picture);
     const uint8_t* pixels = picture.m_pixels;
     picture.Crop(r);
     EXPECT_EQ(picture.m_pixels, pixels);
@@ -166,8 +163,7 @@ TEST(CopyArea, TakesTheRectangleWithBackgroundOutsideTheSource) {
   source.m_components = 1;
   area.m_saveError = 1;
   area.CopyArea(&source, CRect(4, -1, 8, 2), 0x00102030);  // red 0x10, green 0x20, blue 0x30
-  ASSERT_EQ(area.m_width, 4);
-  ASSERT_EQ(area.m_height, 3);
+  ASSERT_EQ(SizeOf(area), "4 x 3");
   EXPECT_EQ(area.m_origWidth, 4);
   EXPECT_EQ(area.m_origHeight, 3);
   EXPECT_EQ(area.m_components, 1);
@@ -209,20 +205,18 @@ TEST(CopyArea, EdgeCases) {
   Cimage self;
   PaintPattern(self, 7, 3);
   self.CopyArea(&self, CRect(1, 1, 8, 2), 0xFFFFFF);
-  ASSERT_EQ(self.m_width, 7);
-  ASSERT_EQ(self.m_height, 1);
+  ASSERT_EQ(SizeOf(self), "7 x 1");
   for (int x = 0; x < 6; ++x) EXPECT_EQ(PixelAt(self, x, 0), PixelAt(source, x + 1, 1));
   EXPECT_EQ(PixelAt(self, 6, 0), (Pixel{255, 255, 255}));
   EXPECT_TRUE(BufferInStep(self));
 }
 
 TEST(PadToFill, CentresThePictureOnTheLargerCanvas) {
-  Cimage picture, original;
+  Cimage picture;
   PaintPattern(picture, 3, 2);
-  PaintPattern(original, 3, 2);
+  const Cimage original(&picture);
   picture.PadToFill(ColorRef(1, 2, 3), 8, 5);
-  ASSERT_EQ(picture.m_width, 8);
-  ASSERT_EQ(picture.m_height, 5);
+  ASSERT_EQ(SizeOf(picture), "8 x 5");
   for (int y = 0; y < 5; ++y)
     for (int x = 0; x < 8; ++x) {
       const bool inside = x >= 2 && x < 5 && y >= 1 && y < 3;
@@ -231,34 +225,39 @@ TEST(PadToFill, CentresThePictureOnTheLargerCanvas) {
   EXPECT_TRUE(BufferInStep(picture));
 }
 
-TEST(PadToFill, NeverShrinks) {
-  Cimage picture, original;
-  PaintPattern(picture, 5, 4);
-  PaintPattern(original, 5, 4);
-  picture.PadToFill(0, 7, 2);
-  EXPECT_EQ(picture.m_width, 7);
-  EXPECT_EQ(picture.m_height, 4);
-  EXPECT_TRUE(ShowsPart(original, picture, 1, 0, 5, 4));
-  picture.PadToFill(0, 1, 1);
-  EXPECT_EQ(picture.m_width, 7);
-  for (int w : {1, 2, 3, 4, 5}) {
-    Cimage thin;
-    PaintPattern(thin, 1, 1);
-    thin.PadToFill(0, w, 1);
-    EXPECT_EQ(thin.m_width, w);
-    EXPECT_TRUE(BufferInStep(thin));
+TEST(PadToFill, GrowsOnlyWhereTheTargetIsLarger) {
+  struct Case {
+    int width, height, targetWidth, targetHeight;
+    const char* size;
+  } cases[] = {{5, 4, 7, 2, "7 x 4"}, {5, 4, 1, 1, "5 x 4"}, {1, 1, 1, 1, "1 x 1"}, {1, 1, 2, 1, "2 x 1"},
+               {1, 1, 3, 1, "3 x 1"}, {1, 1, 4, 1, "4 x 1"}, {1, 1, 1, 5, "1 x 5"}, {3, 3, 6, 6, "6 x 6"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.width << " x " << c.height << " to " << c.targetWidth << " x " << c.targetHeight);
+    Cimage picture;
+    PaintPattern(picture, c.width, c.height);
+    const Cimage original(&picture);
+    picture.PadToFill(0, c.targetWidth, c.targetHeight);
+    EXPECT_EQ(SizeOf(picture), c.size);
+    EXPECT_TRUE(ShowsPart(original, picture, (picture.m_width - c.width) / 2, (picture.m_height - c.height) / 2,
+                          c.width, c.height));
+    EXPECT_TRUE(BufferInStep(picture));
   }
 }
 
 TEST(FrameFill, WithoutFillFitsInside) {
-  Cimage framed, fitted;
-  PaintPattern(framed, 90, 30);
-  PaintPattern(fitted, 90, 30);
-  framed.FrameFill(40, 40, 0);
-  fitted.ReSample(40, 40, 2);
-  EXPECT_EQ(framed.m_width, 40);
-  EXPECT_EQ(framed.m_height, 13);
-  EXPECT_TRUE(SamePixels(framed, fitted));
+  const struct {
+    int width, height;
+    const char* size;
+  } frames[] = {{40, 40, "40 x 13"}, {100, 10, "30 x 10"}, {5, 50, "5 x 1"}};
+  for (const auto& frame : frames) {
+    Cimage framed;
+    PaintPattern(framed, 90, 30);
+    Cimage fitted(&framed);
+    framed.FrameFill(frame.width, frame.height, 0);
+    fitted.ReSample(frame.width, frame.height, 2);
+    EXPECT_EQ(SizeOf(framed), frame.size);
+    EXPECT_TRUE(SamePixels(framed, fitted));
+  }
 }
 
 TEST(FrameFill, WithFillCoversTheFrameAndCutsEqualStrips) {
@@ -266,8 +265,7 @@ TEST(FrameFill, WithFillCoversTheFrameAndCutsEqualStrips) {
   Cimage picture;
   Paint(picture, 200, 100, [](int x, int) { return Pixel{x, 0, 0}; });
   picture.FrameFill(50, 50, 1);
-  ASSERT_EQ(picture.m_width, 50);
-  ASSERT_EQ(picture.m_height, 50);
+  ASSERT_EQ(SizeOf(picture), "50 x 50");
   EXPECT_EQ(PixelAt(picture, 0, 0).b, 50);    // 50 columns cut on the left
   EXPECT_EQ(PixelAt(picture, 49, 0).b, 148);  // and 50 on the right
   EXPECT_EQ(picture.m_origWidth, 50);
@@ -275,8 +273,7 @@ TEST(FrameFill, WithFillCoversTheFrameAndCutsEqualStrips) {
 
   Paint(picture, 100, 200, [](int, int y) { return Pixel{0, y, 0}; });
   picture.FrameFill(50, 50, 1);
-  ASSERT_EQ(picture.m_width, 50);
-  ASSERT_EQ(picture.m_height, 50);
+  ASSERT_EQ(SizeOf(picture), "50 x 50");
   EXPECT_EQ(PixelAt(picture, 0, 0).g, 50);
   EXPECT_EQ(PixelAt(picture, 0, 49).g, 148);
 }
@@ -323,8 +320,7 @@ TEST(CanvasOperations, LeaveAnUnusablePictureAlone) {
   failed.PadToFill(0, 5, 5);
   failed.FrameFill(2, 2, 0);
   failed.FrameFill(2, 2, 1);
-  EXPECT_EQ(failed.m_width, 4);
-  EXPECT_EQ(failed.m_height, 4);
+  EXPECT_EQ(SizeOf(failed), "4 x 4");
 }
 
 }  // namespace

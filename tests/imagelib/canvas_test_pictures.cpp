@@ -76,6 +76,14 @@ Pixel PixelAt(const Cimage& picture, int x, int y) {
   return Pixel{p[0], p[1], p[2]};
 }
 
+std::string Size(int width, int height) { return std::to_string(width) + " x " + std::to_string(height); }
+
+std::string SizeOf(const Cimage& picture) { return Size(picture.m_width, picture.m_height); }
+
+std::string ScaleOf(const Cimage& picture) {
+  return std::to_string(picture.m_scaleNum) + "/" + std::to_string(picture.m_scaleDen);
+}
+
 std::vector<int> BlueValues(const Cimage& picture) {
   std::vector<int> values;
   for (int y = 0; y < picture.m_height; ++y)

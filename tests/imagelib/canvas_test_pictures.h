@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <ostream>
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -27,6 +28,10 @@ void PaintValues(Cimage& picture, int width, int height, const std::vector<int>&
 void PaintPattern(Cimage& picture, int width, int height);
 
 Pixel PixelAt(const Cimage& picture, int x, int y);
+// "width x height" and "num/den", so that a size or scale is checked in one comparison.
+std::string Size(int width, int height);
+std::string SizeOf(const Cimage& picture);
+std::string ScaleOf(const Cimage& picture);
 // The blue channel of every pixel, top row first.
 std::vector<int> BlueValues(const Cimage& picture);
 // True when every pixel is the colour.

@@ -24,8 +24,7 @@ TEST(BorderMerge, PlainModeSetsThePictureIntoTheCentre) {
   PaintConstant(border, 12, 8, kBorder);
   border.m_components = 1;
   picture.BorderMerge(&border, 0);
-  ASSERT_EQ(picture.m_width, 12);
-  ASSERT_EQ(picture.m_height, 8);
+  ASSERT_EQ(SizeOf(picture), "12 x 8");
   for (int y = 0; y < 8; ++y)
     for (int x = 0; x < 12; ++x) {
       const bool inside = x >= 3 && x < 8 && y >= 2 && y < 5;
@@ -41,16 +40,14 @@ TEST(BorderMerge, APictureAsLargeAsTheBorderStillWorksALargerOneChangesNothing) 
   PaintConstant(picture, 12, 3, kPicture);
   PaintConstant(border, 12, 8, kBorder);
   picture.BorderMerge(&border, 0);
-  EXPECT_EQ(picture.m_width, 12);
-  EXPECT_EQ(picture.m_height, 8);
+  EXPECT_EQ(SizeOf(picture), "12 x 8");
   EXPECT_EQ(PixelAt(picture, 0, 2), kPicture);
   EXPECT_EQ(PixelAt(picture, 0, 1), kBorder);
 
   Cimage large;
   PaintConstant(large, 13, 3, kPicture);
   large.BorderMerge(&border, 1);
-  EXPECT_EQ(large.m_width, 13);
-  EXPECT_EQ(large.m_height, 3);
+  EXPECT_EQ(SizeOf(large), "13 x 3");
   EXPECT_TRUE(IsConstant(large, kPicture));
   EXPECT_EQ(border.m_width, 12);
   EXPECT_TRUE(IsConstant(border, kBorder));
@@ -102,8 +99,7 @@ TEST(BorderMerge, EveryModeAtEdgeSizes) {
       PaintConstant(picture, size[0], size[1], kBorder);
       PaintConstant(border, 35, 33, kBorder);
       picture.BorderMerge(&border, mode);
-      EXPECT_EQ(picture.m_width, 35);
-      EXPECT_EQ(picture.m_height, 33);
+      EXPECT_EQ(SizeOf(picture), "35 x 33");
       EXPECT_TRUE(IsConstant(picture, kBorder));  // blends of equal colours stay that colour
       EXPECT_TRUE(BufferInStep(picture));
     }
@@ -116,9 +112,9 @@ TEST(BorderMerge, EveryModeAtEdgeSizes) {
 }
 
 TEST(BorderMerge, MayUseThePictureAsItsOwnBorder) {
-  Cimage picture, original;
+  Cimage picture;
   PaintPattern(picture, 7, 5);
-  PaintPattern(original, 7, 5);
+  const Cimage original(&picture);
   picture.BorderMerge(&picture, 0);
   EXPECT_TRUE(SamePixels(picture, original));
 }
