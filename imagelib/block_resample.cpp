@@ -1,5 +1,5 @@
 // Fixed-ratio box filters: 1/2, 2/3 and 3/4 for the stepwise window fit, × 2 and × 3 for zoom.
-// Every filter is separable: along each axis an output sample blends at most two source samples
+// Apart from the halving, which has a fast path of its own, every filter is separable: along each axis an output sample blends at most two source samples
 // with small integer weights, and in two dimensions the weights multiply, with one truncating
 // division at the end.
 #include "block_resample.h"
@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "halving.h"
 #include "picture_limits.h"
 #include "resample_taps.h"
 #include "scale_fraction.h"
@@ -25,13 +26,9 @@ struct AxisRule {
 
 Tap Keep(int i, int weight) { return Tap{i, i, weight, 0}; }
 
-// A side of one sample keeps it, as a reduction must never leave a picture without pixels.
-const AxisRule kHalf = {
-    2, [](int n) { return std::max(1, n / 2); },
-    [](int o, int n) { return Tap{2 * o, std::min(2 * o + 1, n - 1), 1, 1}; }};
-
 // Each group of three gives the first sample and the mean of the other two; an incomplete last
-// group is dropped unless it is all there is.
+// group is dropped unless it is all there is, as a reduction must never leave a picture without
+// pixels.
 const AxisRule kTwoThirds = {
     2, [](int n) { return std::max(1, 2 * (n / 3)); },
     [](int o, int) {
@@ -68,13 +65,11 @@ const AxisRule kTriple = {
 
 const AxisRule& RuleOf(BlockFilter filter) {
   switch (filter) {
-    case BlockFilter::Half: return kHalf;
     case BlockFilter::TwoThirds: return kTwoThirds;
     case BlockFilter::ThreeQuarters: return kThreeQuarters;
     case BlockFilter::Double: return kDouble;
-    case BlockFilter::Triple: return kTriple;
+    default: return kTriple;  // the halving has a path of its own
   }
-  return kHalf;
 }
 
 // Blends the rows each output row needs into mix, then blends along the row; the divisor is a
@@ -122,6 +117,7 @@ bool FillTaps(ravelight::Scratch<Tap>& taps, const AxisRule& rule, int count, in
 namespace ravelight {
 
 bool ResampleBlocks(Cimage& picture, const PixelView& from, BlockFilter filter) {
+  if (filter == BlockFilter::Half) return Halve(picture, from);
   const AxisRule& rule = RuleOf(filter);
   const int width = rule.size(from.width), height = rule.size(from.height);
   if (!IsSanePictureSize(width, height)) return false;

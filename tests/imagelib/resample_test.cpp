@@ -2,6 +2,7 @@
 // from the filters' formulas.
 #include <climits>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -38,6 +39,27 @@ TEST(FitIntoBox, HalvesALargePictureFirstAndCountsTheHalvings) {
   halved.ReSample(160, 160, 2);
   EXPECT_EQ(halved.m_scaleDen, 1);
   EXPECT_TRUE(SamePixels(picture, halved));
+}
+
+TEST(FitIntoBox, GivesWhatPlainHalvingsAndABilinearStepGive) {
+  // Odd sides, a side that stops the halving at 4, and a box one row high.
+  struct Case {
+    int width, height, boxWidth, boxHeight, halvings;
+  } cases[] = {{1001, 999, 100, 100, 3}, {37, 1000, 30, 40, 3}, {9, 65, 1, 1, 1},
+               {640, 480, 160, 120, 1},  {700, 5, 10, 10, 1},   {513, 259, 300, 1, 6}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.width << " x " << c.height << " into " << c.boxWidth << " x " << c.boxHeight);
+    Cimage picture;
+    PaintPattern(picture, c.width, c.height);
+    Cimage stepwise(&picture);
+    picture.ReSample(c.boxWidth, c.boxHeight, 2);
+    EXPECT_EQ(ScaleOf(picture), "1/" + std::to_string(1 << c.halvings));
+    for (int i = 0; i < c.halvings; ++i) stepwise.ReSample(0, 0, 5);
+    stepwise.ReSample(c.boxWidth, c.boxHeight, 2);
+    EXPECT_EQ(ScaleOf(stepwise), "1/1");
+    EXPECT_TRUE(SamePixels(picture, stepwise));
+    EXPECT_TRUE(BufferInStep(picture));
+  }
 }
 
 TEST(FitIntoBox, BlendsNeighboursWithWeightsOutOf256) {
