@@ -11,17 +11,17 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
-runs=${RUNS:-15}
+
+build() {  # <tree> [cmake options...]: configures the tree once, then builds our program in it
+  local tree=build/$1; shift
+  [ -f "$tree/build.ninja" ] || cmake -S . -B "$tree" -G Ninja "$@" >/dev/null
+  cmake --build "$tree" --target resample_bench >/dev/null
+}
+build bench -DCMAKE_BUILD_TYPE=Release -DVIRELDAN_SANITIZE=OFF
+build win32 -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-i686.cmake"
+
 out=build/bench-files
 mkdir -p "$out"
-
-[ -f build/bench/build.ninja ] ||
-  cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DVIRELDAN_SANITIZE=OFF >/dev/null
-cmake --build build/bench --target resample_bench >/dev/null
-[ -f build/win32/build.ninja ] ||
-  cmake -S . -B build/win32 -G Ninja -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-i686.cmake" >/dev/null
-cmake --build build/win32 --target resample_bench >/dev/null
-
 # libjxl's flower photograph cut to 4:3 and enlarged to 4000 × 3000, baseline JPEG at quality 90;
 # the peers get the decoded pixels, whole and as the 512 × 384 middle the × 2 zoom shows.
 photo=$out/photo12.jpg
@@ -36,33 +36,53 @@ vips copy "$out/middle.v" "$out/middle.ppm"
 . tools/session.sh
 start_wine build/win32/wineprefix
 export VIPS_CONCURRENCY=1 MAGICK_THREAD_LIMIT=1
-wine=$(printf '"%s", "%s", ' "$top/tools/wine-run.sh" "$top/build/win32/wineprefix")
-ours=$top/build/bench/bin/resample_bench
-ours_win=$top/build/win32/bin/resample_bench.exe
+runs=${RUNS:-15}
+ours=("$top/build/bench/bin/resample_bench")
+ours_win=("$top/tools/wine-run.sh" "$top/build/win32/wineprefix" "$top/build/win32/bin/resample_bench.exe")
 peer=$top/bench/resample_peer.sh
 f=$top/$out
 shm=/dev/shm/vireldan-resample.v
 
-# label | our operation's arguments | vips input | scale | output size | convert input | geometry
-cases=$out/resample-cases.json
+json() { printf '"%s", ' "$@" | sed 's/, $//'; }
+
+# label | our operation | vips input | scale | output size | convert input | geometry
+cases() {
+  cat <<'CASES'
+fit 4000x3000 into 1024x768|fit 1024 768|photo12.v|0.256|1024 768|photo12.ppm|1024x768
+fit 4000x3000 into 160x120|fit 160 120|photo12.v|0.04|160 120|photo12.ppm|160x120
+zoom x2 into 1024x768|zoom 2 1 1744 1308 512 384|middle.v|2|1024 768|middle.ppm|200%
+zoom 1/4 into 1024x768|zoom 1 4 0 0 4000 3000|photo12.v|0.25|1000 750|photo12.ppm|25%
+CASES
+}
+
+json_cases=$out/resample-cases.json
 {
   echo "["
   sep=""
-  while IFS='|' read -r label args vin scale ow oh cin geometry; do
+  while IFS='|' read -r label op vin scale size cin geometry; do
     for tree in native wine; do
-      if [ $tree = native ]; then run="\"$ours\""; else run="$wine\"$ours_win\""; fi
-      printf '%s {"label": "%s, %s", "ours": [%s, "%s", "{file}", %s],\n' "$sep" "$label" "$tree" "$run" "$top/$photo" "$args"
-      printf '  "peers": {"vips resize (linear)": ["%s", "{file}", "vips", "%s", "%s", "%s", "%s", "%s"],\n' "$peer" "$f/$vin" "$shm" "$scale" "$ow" "$oh"
-      printf '            "convert -resize (Triangle)": ["%s", "{file}", "convert", "%s", "%s"]}}\n' "$peer" "$f/$cin" "$geometry"
+      if [ $tree = native ]; then run=("${ours[@]}"); else run=("${ours_win[@]}"); fi
+      # shellcheck disable=SC2086 # the operation and the size are lists of words
+      printf '%s {"label": "%s, %s", "ours": [%s],\n' "$sep" "$label" "$tree" "$(json "${run[@]}" "$top/$photo" "{file}" $op)"
+      # shellcheck disable=SC2086
+      printf '  "peers": {"vips resize (linear)": [%s],\n' "$(json "$peer" "{file}" vips "$f/$vin" "$shm" "$scale" $size)"
+      printf '            "convert -resize (Triangle)": [%s]}}\n' "$(json "$peer" "{file}" convert "$f/$cin" "$geometry")"
       sep=","
     done
-  done <<'CASES'
-fit 4000x3000 into 1024x768|"fit", "1024", "768"|photo12.v|0.256|1024|768|photo12.ppm|1024x768
-fit 4000x3000 into 160x120|"fit", "160", "120"|photo12.v|0.04|160|120|photo12.ppm|160x120
-zoom x2 into 1024x768|"zoom", "2", "1", "1744", "1308", "512", "384"|middle.v|2|1024|768|middle.ppm|200%
-zoom 1/4 into 1024x768|"zoom", "1", "4", "0", "0", "4000", "3000"|photo12.v|0.25|1000|750|photo12.ppm|25%
-CASES
+  done < <(cases)
   echo "]"
-} > "$cases"
-python3 bench/compare.py "$runs" do skip "$cases"
+} > "$json_cases"
+python3 bench/compare.py "$runs" "do" "skip" "$json_cases"
 rm -f "$shm"
+
+# Our operation alone, timed inside the process: under Wine the start-up of two whole runs varies
+# by more than a short operation takes.
+echo "ours, timed inside the process (fastest of $runs runs):"
+while IFS='|' read -r label op _; do
+  for tree in native wine; do
+    if [ $tree = native ]; then run=("${ours[@]}"); else run=("${ours_win[@]}"); fi
+    # shellcheck disable=SC2086
+    best=$(for _ in $(seq "$runs"); do "${run[@]}" "$top/$photo" time $op; done | tr -d "\r" | sort -g | head -1)
+    printf '    %-34s %7.1f ms\n' "$label, $tree" "$best"
+  done
+done < <(cases)

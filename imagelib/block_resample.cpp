@@ -1,7 +1,7 @@
 // Fixed-ratio box filters: 1/2, 2/3 and 3/4 for the stepwise window fit, × 2 and × 3 for zoom.
-// Apart from the halving, which has a fast path of its own, every filter is separable: along each axis an output sample blends at most two source samples
-// with small integer weights, and in two dimensions the weights multiply, with one truncating
-// division at the end.
+// Apart from the halving, which has a fast path of its own, every filter is separable: along each
+// axis an output sample blends at most two source samples with small integer weights, and in two
+// dimensions the weights multiply, with one truncating division at the end.
 #include "block_resample.h"
 
 #include <algorithm>
