@@ -8,6 +8,8 @@
 
 namespace {
 
+using namespace canvas_pictures;
+
 constexpr unsigned ColorRef(int r, int g, int b) { return unsigned(r) | unsigned(g) << 8 | unsigned(b) << 16; }
 
 // The pixels of source at left, top fill the whole of part.

@@ -16,6 +16,8 @@
 extern "C" size_t __sanitizer_get_allocated_size(const volatile void* block);
 #endif
 
+namespace canvas_pictures {
+
 std::ostream& operator<<(std::ostream& out, const Pixel& p) {
   return out << "(b " << p.b << ", g " << p.g << ", r " << p.r << ")";
 }
@@ -120,3 +122,5 @@ bool SamePixels(const Cimage& a, const Cimage& b) {
                                          << picture.m_bmi->bmiHeader.biHeight;
   return ::testing::AssertionSuccess();
 }
+
+}  // namespace canvas_pictures

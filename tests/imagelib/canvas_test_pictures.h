@@ -11,6 +11,8 @@
 
 #include "Cimage.h"
 
+namespace canvas_pictures {
+
 struct Pixel {
   int b, g, r;
   bool operator==(const Pixel& o) const { return b == o.b && g == o.g && r == o.r; }
@@ -43,3 +45,5 @@ bool SamePixels(const Cimage& a, const Cimage& b);
 // height × stride bytes where the allocator can say so, and (unless the operation leaves the
 // header to its caller) m_bmi describes the pixels.
 ::testing::AssertionResult BufferInStep(const Cimage& picture, bool withHeader = true);
+
+}  // namespace canvas_pictures

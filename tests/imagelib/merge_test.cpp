@@ -8,6 +8,8 @@
 
 namespace {
 
+using namespace canvas_pictures;
+
 const Pixel kBorder{200, 200, 200};
 const Pixel kPicture{100, 100, 100};
 

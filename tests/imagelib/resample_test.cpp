@@ -13,6 +13,8 @@
 
 namespace {
 
+using namespace canvas_pictures;
+
 using Access = CimageTestAccess;
 
 TEST(FitIntoBox, EnlargesKeepingTheAspect) {

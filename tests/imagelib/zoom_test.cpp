@@ -9,6 +9,8 @@
 
 namespace {
 
+using namespace canvas_pictures;
+
 // The source's rectangle as a picture of its own, pixel for pixel.
 bool IsRectangleOf(const Cimage& zoomed, const Cimage& source, int left, int top) {
   for (int y = 0; y < zoomed.m_height; ++y)
