@@ -4,6 +4,14 @@
 
 #include <utility>
 
+// A drawing context as the image library's drawing calls take it: the handle, owned elsewhere.
+class CDC {
+ public:
+  explicit CDC(HDC dc = nullptr) : m_hDC(dc) {}
+  HDC GetSafeHdc() const { return m_hDC; }
+  HDC m_hDC;
+};
+
 class ClientDC {
  public:
   explicit ClientDC(HWND hwnd) : hwnd_(hwnd), dc_(::GetDC(hwnd)) {}
