@@ -31,9 +31,10 @@ class ShellShortcuts : public ::testing::Test {
     std::ofstream(path) << "picture";
     return path;
   }
-  static std::string ShortForm(const std::string& path) {
+  // The long form of a path, so a short (8.3) target compares with the name it was made from.
+  static std::string LongForm(const std::string& path) {
     char text[MAX_PATH] = {};
-    ::GetShortPathNameA(path.c_str(), text, MAX_PATH);
+    ::GetLongPathNameA(path.c_str(), text, MAX_PATH);
     return text;
   }
   fs::path folder_;
@@ -45,13 +46,13 @@ TEST_F(ShellShortcuts, MadeThenResolvedGivesTheTargetsShortPath) {
   ASSERT_EQ(CreateShortcut(target, link, "A picture"), S_OK);
   std::string resolved;
   EXPECT_EQ(ResolveShortcut(link, resolved), S_OK);
-  EXPECT_EQ(resolved, ShortForm(target));
+  EXPECT_EQ(LongForm(resolved), LongForm(target));
 
   // Made again over the old link, to another target: the old one is replaced whole.
   const std::string other = Make("other.jpg");
   ASSERT_EQ(CreateShortcut(other, link, "Another picture"), S_OK);
   EXPECT_EQ(ResolveShortcut(link, resolved), S_OK);
-  EXPECT_EQ(resolved, ShortForm(other));
+  EXPECT_EQ(LongForm(resolved), LongForm(other));
   size_t files = 0;
   for (const auto& entry : fs::directory_iterator(folder_)) files += entry.is_regular_file();
   EXPECT_EQ(files, 3u);  // two pictures and one link: no temporary left behind
