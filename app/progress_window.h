@@ -41,6 +41,7 @@ class CProgressWnd {
   enum Change : unsigned { kTitle = 1, kPosition = 2, kLine1 = 4, kLine2 = 8, kAll = 15 };
 
   void Changed(unsigned what);
+  void SetText(Change which, const char* text);
   void RunDialogThread();
   static INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
   void ApplyChanges(HWND dialog);

@@ -49,42 +49,25 @@ void CProgressWnd::SetPos(int position, int rangeMaximum) {
   Changed(kPosition);
 }
 
-void CProgressWnd::SetTitle(const char* text) {
+void CProgressWnd::SetText(Change which, const char* text) {
   MessageLoop::DispatchWaiting();
   {
     std::lock_guard<std::mutex> hold(textLock_);
-    CopyText(texts_.title, text);
+    CopyText(which == kTitle ? texts_.title : which == kLine1 ? texts_.line1 : texts_.line2, text);
   }
-  Changed(kTitle);
+  Changed(which);
 }
+
+void CProgressWnd::SetTitle(const char* text) { SetText(kTitle, text); }
 
 void CProgressWnd::SetLines(const char* line1, const char* line2) {
-  MessageLoop::DispatchWaiting();
-  {
-    std::lock_guard<std::mutex> hold(textLock_);
-    CopyText(texts_.line1, line1);
-    CopyText(texts_.line2, line2);
-  }
-  Changed(kLine1 | kLine2);
+  SetText(kLine1, line1);
+  SetText(kLine2, line2);
 }
 
-void CProgressWnd::SetLine1(const char* text) {
-  MessageLoop::DispatchWaiting();
-  {
-    std::lock_guard<std::mutex> hold(textLock_);
-    CopyText(texts_.line1, text);
-  }
-  Changed(kLine1);
-}
+void CProgressWnd::SetLine1(const char* text) { SetText(kLine1, text); }
 
-void CProgressWnd::SetLine2(const char* text) {
-  MessageLoop::DispatchWaiting();
-  {
-    std::lock_guard<std::mutex> hold(textLock_);
-    CopyText(texts_.line2, text);
-  }
-  Changed(kLine2);
-}
+void CProgressWnd::SetLine2(const char* text) { SetText(kLine2, text); }
 
 void CProgressWnd::Close() {
   while (!done_) {

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "embedded_audio.h"
+#include "temp_folder.h"
 
 namespace {
 
@@ -54,29 +55,19 @@ std::vector<uint8_t> StreamData(uint32_t index, uint32_t offset, const std::vect
   return segment;
 }
 
-class EmbeddedAudio : public ::testing::Test {
+class EmbeddedAudio : public TempFolderTest {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() / ("vireldan-audio-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
   // A JPEG-like file: SOI, the segments, then padding so the scan reaches them.
   std::string Image(const std::vector<std::vector<uint8_t>>& segments) {
     std::vector<uint8_t> file = {0xFF, 0xD8};
     for (const auto& s : segments) file.insert(file.end(), s.begin(), s.end());
     file.insert(file.end(), 2000, 0x00);
-    const std::string path = (folder_ / "photo.jpg").string();
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(file.data()), std::streamsize(file.size()));
-    return path;
+    return Make("photo.jpg", std::string(file.begin(), file.end()));
   }
   static std::vector<uint8_t> Read(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   }
-  fs::path folder_;
 };
 
 TEST_F(EmbeddedAudio, TheAudioStreamIsWrittenWithoutItsHeader) {

@@ -1,31 +1,17 @@
 // File tests and comparisons, on real files in a temporary folder.
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "file_tests.h"
+#include "temp_folder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-class FileTests : public ::testing::Test {
- protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() / ("vireldan-files-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-  std::string Make(const std::string& name, const std::string& bytes) {
-    const std::string path = (folder_ / name).string();
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path;
-  }
-  fs::path folder_;
-};
+using FileTests = TempFolderTest;
 
 TEST_F(FileTests, FoldersFilesRootsAndWildcards) {
   const std::string file = Make("a.jpg", "x");
