@@ -21,4 +21,10 @@ bool RemoveFile(const std::string& path);
 
 bool FileExists(const std::string& path);
 
+enum class PathKind { kMissing, kFile, kDirectory };
+
+// What a path names. A drive root ("C:" or "C:\") and a folder written with a trailing separator
+// are folders; a path with wildcards names nothing.
+PathKind KindOfPath(const std::string& path);
+
 }  // namespace platform
