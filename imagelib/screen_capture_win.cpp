@@ -41,8 +41,8 @@ void ReadPixelByPixel(Cimage& picture, HDC dc) {
   }
 }
 
-// The area is copied into a 24-bit bitmap laid out as the pixels are, then taken over row for
-// row. A bitmap compatible with the context would do on Windows, but under Wine one compatible
+// The area is copied into a 24-bit bitmap laid out exactly as the pixels are, then taken over
+// whole. A bitmap compatible with the context would do on Windows, but under Wine one compatible
 // with a 16-bit display holds 5-5-5 values and loses a bit of green.
 bool CopyThroughMemoryBitmap(Cimage& picture, HDC dc) {
   MemoryDC memory(dc);
