@@ -307,11 +307,9 @@ TEST(ReSample, AnEnlargementPastTheSizeLimitKeepsThePicture) {
   Cimage picture;
   PaintPattern(picture, 20000, 2);
   const Cimage original(&picture);
-  picture.m_displayDithered = 1;
   picture.ReSample(0, 0, 6);
   EXPECT_EQ(picture.m_scaleNum, 1);
   EXPECT_FALSE(picture.m_loadError);
-  EXPECT_EQ(picture.m_displayDithered, 1);  // the same pixels, already dithered
   EXPECT_TRUE(SamePixels(picture, original));
   EXPECT_TRUE(BufferInStep(picture));
 
