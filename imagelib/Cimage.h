@@ -212,6 +212,8 @@ class RAVELIGHT_API Cimage {
   void SavePNG(FILE* stream, int colormap, int dither);
   void LoadTIF(const char* path, int width, int height, int mode);
   void SaveTIF(const char* path);
+  // Writes to path a file that names itself documentName (a save writes beside the target first).
+  void SaveTIF(const char* path, const char* documentName);
 
   void Arbitrary_Resample(int width, int height);
   void Block_Resample_12();
