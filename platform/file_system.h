@@ -53,4 +53,10 @@ bool ReadFileTimes(const std::string& path, FileTimes* times);
 // Opens the file for writing and sets its times; false on failure.
 bool WriteFileTimes(const std::string& path, const FileTimes& times);
 
+enum class PathKind { kMissing, kFile, kDirectory };
+
+// What a path names. A drive root ("C:" or "C:\") and a folder written with a trailing separator
+// are folders; a path with wildcards names nothing.
+PathKind KindOfPath(const std::string& path);
+
 }  // namespace platform

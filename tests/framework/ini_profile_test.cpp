@@ -6,24 +6,18 @@
 #include <gtest/gtest.h>
 
 #include "ini_profile.h"
+#include "temp_folder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-class IniProfileTest : public ::testing::Test {
+class IniProfileTest : public TempFolderTest {
  protected:
   void SetUp() override {
-    folder_ = fs::temp_directory_path() / ("vireldan-ini-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
+    TempFolderTest::SetUp();
     path_ = (folder_ / "Vireldan.ini").string();
   }
-  void TearDown() override {
-    std::error_code ignored;
-    fs::remove_all(folder_, ignored);
-  }
-  fs::path folder_;
   std::string path_;
 };
 

@@ -1,0 +1,7 @@
+#include "shortcut.h"
+
+namespace platform {
+
+bool ResolveShortcutTarget(std::string&) { return false; }
+
+}  // namespace platform

@@ -1,0 +1,15 @@
+#include "shell_link_win.h"
+#include "shortcut.h"
+
+namespace platform {
+
+bool ResolveShortcutTarget(std::string& path) {
+  ShellLink link;
+  std::string target;
+  if (FAILED(link.Load(path)) || FAILED(link.Resolve()) || FAILED(link.GetTarget(target, true)) || target.empty())
+    return false;
+  path = target;
+  return true;
+}
+
+}  // namespace platform
