@@ -34,14 +34,17 @@ uint8_t* QuarterTurnedPixels(const Cimage& picture, bool clockwise) {
     const int i1 = std::min(height, i0 + kTile);
     for (int j0 = 0; j0 < width; j0 += kTile) {
       const int j1 = std::min(width, j0 + kTile);
+      // Each destination row is written front to back: clockwise it takes the band's source
+      // rows from the bottom up.
       for (int j = j0; j < j1; ++j) {
-        const int row = clockwise ? j : width - 1 - j;
-        const uint8_t* from = picture.m_pixels + size_t(i0) * fromStride + size_t(j) * 3;
-        uint8_t* to = turned + size_t(row) * size_t(toStride);
+        const uint8_t* column = picture.m_pixels + size_t(j) * 3;
+        uint8_t* to = turned + size_t(clockwise ? j : width - 1 - j) * size_t(toStride);
         if (clockwise) {
-          for (int i = i0; i < i1; ++i, from += fromStride) std::memcpy(to + size_t(height - 1 - i) * 3, from, 3);
+          to += size_t(height - i1) * 3;
+          for (int i = i1 - 1; i >= i0; --i, to += 3) std::memcpy(to, column + size_t(i) * fromStride, 3);
         } else {
-          for (int i = i0; i < i1; ++i, from += fromStride) std::memcpy(to + size_t(i) * 3, from, 3);
+          to += size_t(i0) * 3;
+          for (int i = i0; i < i1; ++i, to += 3) std::memcpy(to, column + size_t(i) * fromStride, 3);
         }
       }
     }
