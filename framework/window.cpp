@@ -47,6 +47,16 @@ bool Window::Create(DWORD exStyle, const char* title, DWORD style, int x, int y,
                            ::GetModuleHandleA(nullptr), this) != nullptr;
 }
 
+bool Window::CreateControl(const char* className, DWORD exStyle, DWORD style, const RECT& area, HWND parent, UINT id) {
+  HWND hwnd = ::CreateWindowExA(exStyle, className, "", style, area.left, area.top, area.right - area.left,
+                                area.bottom - area.top, parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
+                                ::GetModuleHandleA(nullptr), nullptr);
+  if (!hwnd) return false;
+  if (Subclass(hwnd)) return true;
+  ::DestroyWindow(hwnd);
+  return false;
+}
+
 void Window::Attach(HWND hwnd) {
   hwnd_ = hwnd;
   ::SetPropA(hwnd, kObjectProperty, this);

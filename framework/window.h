@@ -24,6 +24,9 @@ class Window {
   // RegisterWindowClass) attached to this object.
   bool Create(DWORD exStyle, const char* title, DWORD style, int x, int y, int width, int height, HWND parent,
               HMENU menuOrId, const char* className = nullptr);
+  // Creates a system control (tree view, list view, toolbar, ...) as a child window and attaches
+  // this object to it, so its messages reach WndProc and its notifications are reflected to it.
+  bool CreateControl(const char* className, DWORD exStyle, DWORD style, const RECT& area, HWND parent, UINT id);
   // Attaches this object to an existing window (a dialog's control, a system control), routing
   // its messages through WndProc before its own procedure.
   bool Subclass(HWND hwnd);

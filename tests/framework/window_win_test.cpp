@@ -60,6 +60,17 @@ TEST(WindowBase, AControlHandlesItsOwnNotificationThroughItsParent) {
   EXPECT_FALSE(counter.Subclass(button));  // one object per window
 }
 
+TEST(WindowBase, ASystemControlCreatedForAnObjectReportsToIt) {
+  TestWindow parent;
+  ASSERT_TRUE(parent.Create(0, "parent", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr));
+  ClickCountingButton button;
+  ASSERT_TRUE(button.CreateControl("BUTTON", 0, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, RECT{5, 5, 85, 29},
+                                   parent.Handle(), 1002));
+  EXPECT_EQ(Window::FromHandle(button.Handle()), &button);
+  ::SendMessageA(button.Handle(), BM_CLICK, 0, 0);
+  EXPECT_EQ(button.clicks, 1);
+}
+
 TEST(WindowBase, AnExceptionInAHandlerNeverLeavesTheWindowProcedure) {
   TestWindow window;
   ASSERT_TRUE(window.Create(0, "throws", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr));
