@@ -4,6 +4,8 @@
 // have to move are trimmed off; the file's APPn and comment segments are carried over.
 #include <cstdio>
 
+#include "ravelight_api.h"
+
 namespace ravelight {
 
 enum class JpegTransform {
@@ -20,6 +22,7 @@ enum class JpegTransform {
 // Reads a JPEG from `from` and writes it transformed to `to`. False when either side of the codec
 // failed or so much as warned (a damaged source would otherwise be written out damaged); `to`
 // then holds an unusable partial file.
-bool TransformJpeg(FILE* from, FILE* to, JpegTransform transform);
+// Exported beside the picture object: the transform is a module of the library in its own right.
+RAVELIGHT_API bool TransformJpeg(FILE* from, FILE* to, JpegTransform transform);
 
 }  // namespace ravelight

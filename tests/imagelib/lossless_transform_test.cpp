@@ -1,11 +1,5 @@
 // The lossless JPEG transform, compared with libjpeg-turbo's jpegtran on real files, and its
-// geometry, marker copying and refusals. The transform is internal to the library (nothing
-// exports it), so this program compiles its sources itself.
-#include "../../imagelib/jpeg_block_moves.cpp"
-#include "../../imagelib/jpeg_errors.cpp"
-#include "../../imagelib/jpeg_marker_copy.cpp"
-#include "../../imagelib/lossless_transform.cpp"
-
+// geometry, marker copying and refusals.
 #include <cstdio>
 #include <ostream>
 #include <string>
@@ -14,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "jpeg_comparison.h"
+#include "lossless_transform.h"
 #include "jpeg_reference.h"
 #include "jpegtran_runner.h"
 #include "test_files.h"

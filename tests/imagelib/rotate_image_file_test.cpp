@@ -121,7 +121,9 @@ TEST_P(EachOperation, TurnsAJpegWithoutLossAsJpegtranDoes) {
   EXPECT_TRUE(DecodeAlike(ReadBytes(path), ReadBytes(expected)));
   EXPECT_TRUE(NothingLeftBehind(path));
   const fs::path recycled = Recycled(base_ + ".jpg");
-  if (!recycled.empty()) EXPECT_EQ(ReadBytes(recycled.string()), original) << "the old file is in the recycle bin";
+  if (!recycled.empty()) {
+    EXPECT_EQ(ReadBytes(recycled.string()), original) << "the old file is in the recycle bin";
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Operations, EachOperation,
