@@ -1,6 +1,7 @@
 #pragma once
 // A GIF file read whole: its logical screen, its colour table and every image as a frame. The
 // picture owns it (m_gif) while it animates and frees it with DeleteImage or NoAnimation.
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 
@@ -37,7 +38,10 @@ class CGifFrame {
   bool interlaced = false;
   GifColourTable localTable;  // size 0 when the frame uses the global table
   GifGraphicControl control;  // all clear when no graphic control preceded the frame
-  uint8_t* indices = nullptr;  // width × height colour indices, row-major; null for an empty frame
+  // The colour indices decoded, in the order the file sends them: row by row, or pass by pass
+  // when interlaced. Where the data ended early, the rest of the frame is index 0.
+  uint8_t* indices = nullptr;
+  size_t decoded = 0;
   CGifFrame* next = nullptr;
 };
 
