@@ -26,10 +26,10 @@ struct GifGraphicControl {
 class CGifFrame {
  public:
   CGifFrame() = default;
-  CGifFrame(const CGifFrame&) = delete;
-  CGifFrame& operator=(const CGifFrame&) = delete;
   // Frees the frames that follow this one as well.
   ~CGifFrame();
+  CGifFrame(const CGifFrame&) = delete;
+  CGifFrame& operator=(const CGifFrame&) = delete;
 
   int left = 0;
   int top = 0;

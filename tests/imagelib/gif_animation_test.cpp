@@ -12,21 +12,7 @@
 
 namespace {
 
-constexpr uint32_t kBlack = 0x000000, kRed = 0xFF0000, kGreen = 0x00FF00, kBlue = 0x0000FF;
-constexpr uint32_t kBackground = 0x102030;
-const std::vector<uint32_t> kFourColours = {kBlack, kRed, kGreen, kBlue};
-constexpr uint8_t kRedIndex = 1, kGreenIndex = 2, kBlueIndex = 3;
-const uint32_t B = kBackground, R = kRed, G = kGreen, U = kBlue;
-
 enum Disposal { kUnspecified = 0, kKeep = 1, kToBackground = 2, kToPrevious = 3 };
-
-struct GifPicture : Cimage {
-  GifPicture() {
-    m_bgR = 0x10;
-    m_bgG = 0x20;
-    m_bgB = 0x30;
-  }
-};
 
 // Frames of a 4 × 4 screen, each with its graphic control.
 struct Frame {
@@ -111,11 +97,8 @@ const GifImage kGreenSquare = SolidImage(1, 1, 2, 2, kGreenIndex);
 const GifImage kBlueCorner = SolidImage(3, 3, 1, 1, kBlueIndex);
 const GifImage kBlueOrigin = SolidImage(0, 0, 1, 1, kBlueIndex);
 
-const std::vector<uint32_t> kAllRed = std::vector<uint32_t>(16, R);
-const std::vector<uint32_t> kRedWithGreenSquare = {R, R, R, R,  //
-                                                   R, G, G, R,  //
-                                                   R, G, G, R,  //
-                                                   R, R, R, R};
+const std::vector<uint32_t> kAllRed = Pixels("RRRR RRRR RRRR RRRR");
+const std::vector<uint32_t> kRedWithGreenSquare = Pixels("RRRR RGGR RGGR RRRR");
 
 INSTANTIATE_TEST_SUITE_P(
     Methods, GifDisposal,
@@ -123,21 +106,11 @@ INSTANTIATE_TEST_SUITE_P(
         // Restoring the background touches the frame's own rectangle and nothing else.
         DisposalCase{"ToBackgroundOnlyInsideTheFrame",
                      {{kRedScreen, kUnspecified, 1}, {kGreenSquare, kToBackground, 1}, {kBlueOrigin, kUnspecified, 1}},
-                     {kAllRed,
-                      kRedWithGreenSquare,
-                      {U, R, R, R,  //
-                       R, B, B, R,  //
-                       R, B, B, R,  //
-                       R, R, R, R}}},
+                     {kAllRed, kRedWithGreenSquare, Pixels("URRR RBBR RBBR RRRR")}},
         // Restoring the previous canvas brings back what was there before the frame was drawn.
         DisposalCase{"ToPreviousBringsBackTheCanvasBeforeTheFrame",
                      {{kRedScreen, kUnspecified, 1}, {kGreenSquare, kToPrevious, 1}, {kBlueCorner, kUnspecified, 1}},
-                     {kAllRed,
-                      kRedWithGreenSquare,
-                      {R, R, R, R,  //
-                       R, R, R, R,  //
-                       R, R, R, R,  //
-                       R, R, R, U}}},
+                     {kAllRed, kRedWithGreenSquare, Pixels("RRRR RRRR RRRR RRRU")}},
         DisposalCase{"ToPreviousTwiceInARow",
                      {{kRedScreen, kUnspecified, 1},
                       {kGreenSquare, kToPrevious, 1},
@@ -145,44 +118,19 @@ INSTANTIATE_TEST_SUITE_P(
                       {kBlueCorner, kKeep, 1}},
                      {kAllRed,
                       kRedWithGreenSquare,
-                      {U, R, R, R,  //
-                       R, R, R, R,  //
-                       R, R, R, R,  //
-                       R, R, R, R},
-                      {R, R, R, R,  //
-                       R, R, R, R,  //
-                       R, R, R, R,  //
-                       R, R, R, U}}},
+                      Pixels("URRR RRRR RRRR RRRR"),
+                      Pixels("RRRR RRRR RRRR RRRU")}},
         // The first frame undone to previous leaves the bare background.
         DisposalCase{"FirstFrameToPreviousLeavesTheBackground",
                      {{kGreenSquare, kToPrevious, 1}, {kBlueCorner, kUnspecified, 1}},
-                     {{B, B, B, B,  //
-                       B, G, G, B,  //
-                       B, G, G, B,  //
-                       B, B, B, B},
-                      {B, B, B, B,  //
-                       B, B, B, B,  //
-                       B, B, B, B,  //
-                       B, B, B, U}}},
+                     {Pixels("BBBB BGGB BGGB BBBB"), Pixels("BBBB BBBB BBBB BBBU")}},
         // Kept frames build up, also across the loop back to the first frame.
         DisposalCase{"KeptFramesBuildUpAcrossTheLoop",
                      {{kGreenSquare, kKeep, 1}, {kBlueCorner, kUnspecified, 1}, {kBlueOrigin, kToBackground, 1}},
-                     {{B, B, B, B,  //
-                       B, G, G, B,  //
-                       B, G, G, B,  //
-                       B, B, B, B},
-                      {B, B, B, B,  //
-                       B, G, G, B,  //
-                       B, G, G, B,  //
-                       B, B, B, U},
-                      {U, B, B, B,  //
-                       B, G, G, B,  //
-                       B, G, G, B,  //
-                       B, B, B, U},
-                      {B, B, B, B,  //
-                       B, G, G, B,  //
-                       B, G, G, B,  //
-                       B, B, B, U}}}),
+                     {Pixels("BBBB BGGB BGGB BBBB"),
+                      Pixels("BBBB BGGB BGGB BBBU"),
+                      Pixels("UBBB BGGB BGGB BBBU"),
+                      Pixels("BBBB BGGB BGGB BBBU")}}),
     [](const ::testing::TestParamInfo<DisposalCase>& info) { return std::string(info.param.name); });
 
 TEST(GifAnimation, GraphicControlBelongsOnlyToTheImageAfterIt) {
@@ -198,15 +146,15 @@ TEST(GifAnimation, GraphicControlBelongsOnlyToTheImageAfterIt) {
                             .Image(withGreen)
                             .File());
   ASSERT_EQ(picture.m_animated, 1);
-  EXPECT_EQ(Canvas(picture), (std::vector<uint32_t>{R, B}));
+  EXPECT_EQ(Canvas(picture), Pixels("RB"));
   picture.NextFrame();
   EXPECT_EQ(picture.m_frameDelay, 40);
-  EXPECT_EQ(Canvas(picture), (std::vector<uint32_t>{R, U}));
+  EXPECT_EQ(Canvas(picture), Pixels("RU"));
   picture.NextFrame();
   EXPECT_EQ(picture.m_frameDelay, 0);
-  EXPECT_EQ(Canvas(picture), (std::vector<uint32_t>{G, U}));
+  EXPECT_EQ(Canvas(picture), Pixels("GU"));
   picture.NextFrame();  // frame 2 had no disposal: its blue stays beside frame 0
-  EXPECT_EQ(Canvas(picture), (std::vector<uint32_t>{R, U}));
+  EXPECT_EQ(Canvas(picture), Pixels("RU"));
 }
 
 TEST(GifAnimation, LocalTablesAreEachFramesOwn) {

@@ -12,19 +12,6 @@
 
 namespace {
 
-constexpr uint32_t kBlack = 0x000000, kRed = 0xFF0000, kGreen = 0x00FF00, kBlue = 0x0000FF;
-constexpr uint32_t kBackground = 0x102030;
-const std::vector<uint32_t> kFourColours = {kBlack, kRed, kGreen, kBlue};
-
-// A picture whose background colour is one no file here uses, so it shows where nothing was drawn.
-struct GifPicture : Cimage {
-  GifPicture() {
-    m_bgR = 0x10;
-    m_bgG = 0x20;
-    m_bgB = 0x30;
-  }
-};
-
 // Grey levels 0..n-1: every index has a colour of its own.
 std::vector<uint32_t> GreyRamp(int n) {
   std::vector<uint32_t> table;
@@ -426,15 +413,13 @@ TEST_P(GifPlacement, FramesAreDrawnWhereTheScreenAllows) {
   EXPECT_EQ(Canvas(picture), c.colours);
 }
 
-const uint32_t B = kBackground, R = kRed;
-
 INSTANTIATE_TEST_SUITE_P(
     Placement, GifPlacement,
-    ::testing::Values(PlacementCase{"Inside", 3, 2, SolidImage(1, 1, 1, 1, 1), 3, 2, {B, B, B, B, R, B}},
-                      PlacementCase{"LeftBeyondTheWidthStartsAtColumnZero", 3, 2, SolidImage(3, 1, 1, 1, 1), 3, 2, {B, B, B, R, B, B}},
-                      PlacementCase{"TopBeyondTheHeightStartsAtRowZero", 3, 2, SolidImage(1, 7, 1, 1, 1), 3, 2, {B, R, B, B, B, B}},
-                      PlacementCase{"FrameBeyondTheEdgesGrowsTheScreen", 2, 1, SolidImage(1, 0, 2, 2, 1), 3, 2, {B, R, R, B, R, R}},
-                      PlacementCase{"EmptyScreenTakesTheFrameSize", 0, 0, SolidImage(0, 0, 2, 1, 1), 2, 1, {R, R}}),
+    ::testing::Values(PlacementCase{"Inside", 3, 2, SolidImage(1, 1, 1, 1, 1), 3, 2, Pixels("BBB BRB")},
+                      PlacementCase{"LeftBeyondTheWidthStartsAtColumnZero", 3, 2, SolidImage(3, 1, 1, 1, 1), 3, 2, Pixels("BBB RBB")},
+                      PlacementCase{"TopBeyondTheHeightStartsAtRowZero", 3, 2, SolidImage(1, 7, 1, 1, 1), 3, 2, Pixels("BRB BBB")},
+                      PlacementCase{"FrameBeyondTheEdgesGrowsTheScreen", 2, 1, SolidImage(1, 0, 2, 2, 1), 3, 2, Pixels("BRR BRR")},
+                      PlacementCase{"EmptyScreenTakesTheFrameSize", 0, 0, SolidImage(0, 0, 2, 1, 1), 2, 1, Pixels("RR")}),
     [](const ::testing::TestParamInfo<PlacementCase>& info) { return std::string(info.param.name); });
 
 TEST(GifDecode, ScreensAndFramesBeyondThePictureCapsAreRefused) {

@@ -5,6 +5,12 @@
 #include "cimage_test_access.h"
 #include "test_files.h"
 
+GifPicture::GifPicture() {
+  m_bgR = uint8_t(kBackground >> 16);
+  m_bgG = uint8_t(kBackground >> 8);
+  m_bgB = uint8_t(kBackground);
+}
+
 bool LoadGifFile(Cimage& picture, const std::string& path) {
   picture.DeleteImage();
   picture.m_valid = 1;
@@ -32,5 +38,16 @@ std::vector<uint32_t> Canvas(const Cimage& picture) {
   if (!picture.m_pixels) return pixels;
   for (int y = 0; y < picture.m_height; ++y)
     for (int x = 0; x < picture.m_width; ++x) pixels.push_back(PixelAt(picture, x, y));
+  return pixels;
+}
+
+std::vector<uint32_t> Pixels(const std::string& letters) {
+  const std::string names = "KWRGUB";
+  const uint32_t colours[] = {kBlack, kWhite, kRed, kGreen, kBlue, kBackground};
+  std::vector<uint32_t> pixels;
+  for (char letter : letters) {
+    const size_t at = names.find(letter);
+    if (at != std::string::npos) pixels.push_back(colours[at]);  // anything else, such as spaces, groups rows
+  }
   return pixels;
 }
