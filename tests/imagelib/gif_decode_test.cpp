@@ -260,18 +260,6 @@ TEST(GifDecode, DataThatEndsEarlyLeavesIndexZeroInTheRest) {
   EXPECT_EQ(Canvas(picture), expected);
 }
 
-TEST(GifDecode, ExtraPixelsAndBlocksAfterTheImageAreSkipped) {
-  GifImage image = RawImage(2, 1, Bytes{2});
-  Bytes blocks = SubBlocks(LzwCompress({1, 2, 3, 3, 3, 3, 3}, 2));
-  blocks.pop_back();  // more sub-blocks after the end code, then the empty block
-  blocks.insert(blocks.end(), {3, ',', ';', '!', 0});
-  image.rawData.insert(image.rawData.end(), blocks.begin(), blocks.end());
-  GifPicture picture;
-  LoadGifBytes(picture, GifBuilder(2, 1, kFourColours).Image(image).File());
-  ASSERT_EQ(picture.m_loadError, 0);
-  EXPECT_EQ(Canvas(picture), (std::vector<uint32_t>{kRed, kGreen}));
-}
-
 TEST(GifDecode, InterlacedRowsLandWhereTheFourPassesSay) {
   // Rows sent in order 0, 8, 4, 2, 6, 1, 3, 5, 7, 9: row y shows the index it was sent with.
   const Bytes sent = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
@@ -298,15 +286,6 @@ TEST(GifDecode, InterlacedImagesOfEveryHeightRoundTrip) {
   }
 }
 
-TEST(GifDecode, LocalTableWinsOverTheGlobalOne) {
-  GifImage image = ImageOf(3, 1, {0, 1, 2}, 2);
-  image.localTable = {kBlue, kGreen, kRed};
-  GifPicture picture;
-  LoadGifBytes(picture, GifBuilder(3, 1, kFourColours).Image(image).File());
-  ASSERT_EQ(picture.m_loadError, 0);
-  EXPECT_EQ(Canvas(picture), (std::vector<uint32_t>{kBlue, kGreen, kRed}));
-}
-
 TEST(GifDecode, IndicesBeyondTheColourTableLeaveTheBackground) {
   GifPicture picture;
   LoadGifBytes(picture, GifBuilder(4, 1, {kBlack, kRed}).Image(ImageOf(4, 1, {0, 1, 2, 7}, 3)).File());
@@ -327,14 +306,6 @@ TEST(GifDecode, TransparentIndexShowsTheBackground) {
                GifBuilder(4, 1, kFourColours).GraphicControl(0, 0, 2).Image(ImageOf(4, 1, {0, 1, 2, 3}, 2)).File());
   ASSERT_EQ(picture.m_loadError, 0);
   EXPECT_EQ(Canvas(picture), (std::vector<uint32_t>{kBlack, kRed, kBackground, kBlue}));
-}
-
-TEST(GifDecode, TransparencyBitOffDrawsEveryIndex) {
-  Bytes control = {0x00, 0, 0, 2};  // index 2 named, but the transparency bit is clear
-  GifPicture picture;
-  LoadGifBytes(picture, GifBuilder(4, 1, kFourColours).Extension(0xF9, {control}).Image(ImageOf(4, 1, {0, 1, 2, 3}, 2)).File());
-  ASSERT_EQ(picture.m_loadError, 0);
-  EXPECT_EQ(Canvas(picture), (std::vector<uint32_t>{kBlack, kRed, kGreen, kBlue}));
 }
 
 TEST(GifDecode, EveryExtensionIsSkippedByItsSubBlocks) {
@@ -360,13 +331,6 @@ TEST(GifDecode, GraphicControlOfAnyBlockLengthIsReadThroughItsSubBlocks) {
                GifBuilder(4, 1, kFourColours).Extension(0xF9, {longer, {';'}}).Image(ImageOf(4, 1, {0, 1, 2, 3}, 2)).File());
   ASSERT_EQ(picture.m_loadError, 0);
   EXPECT_EQ(Canvas(picture), (std::vector<uint32_t>{kBlack, kBackground, kGreen, kBlue}));
-}
-
-TEST(GifDecode, StrayZeroBytesBetweenBlocksAreSkipped) {
-  GifPicture picture;
-  LoadGifBytes(picture, GifBuilder(3, 2, kFourColours).Raw({0, 0}).Image(ImageOf(3, 2, {0, 1, 2, 3, 1, 2}, 2)).Raw({0}).File());
-  ASSERT_EQ(picture.m_loadError, 0);
-  EXPECT_EQ(Canvas(picture), kSmallPictureColours);
 }
 
 TEST(GifDecode, AnUnknownBlockByteFailsTheLoad) {
@@ -457,16 +421,6 @@ TEST(GifDecode, AScreenThatStaysEmptyIsRefused) {
   GifPicture picture;
   LoadGifBytes(picture, GifBuilder(0, 0, kFourColours).Image(RawImage(0, 5, RawData(2, {{4, 3}, {5, 3}}))).File());
   ExpectRefused(picture);
-}
-
-TEST(GifDecode, LoadingAgainReplacesThePicture) {
-  GifPicture picture;
-  LoadGifBytes(picture, GifBuilder(50, 40, kFourColours).Image(SolidImage(0, 0, 50, 40, 3)).File());
-  ASSERT_EQ(picture.m_loadError, 0);
-  LoadGifBytes(picture, SmallPicture());
-  ASSERT_EQ(picture.m_loadError, 0);
-  EXPECT_EQ(picture.m_width, 3);
-  EXPECT_EQ(Canvas(picture), kSmallPictureColours);
 }
 
 }  // namespace
