@@ -1,0 +1,21 @@
+// POSIX stand-ins for the native tree.
+#include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "file_system.h"
+
+namespace platform {
+
+bool FileExists(const std::string& path) {
+  struct stat info;
+  return ::stat(path.c_str(), &info) == 0;
+}
+
+bool ReplaceFileWith(const std::string& from, const std::string& to) {
+  return std::rename(from.c_str(), to.c_str()) == 0;
+}
+
+bool RemoveFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
+
+}  // namespace platform
