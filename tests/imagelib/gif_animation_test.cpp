@@ -35,7 +35,7 @@ TEST(GifAnimation, DelaysFollowTheFramesAndLoop) {
   ASSERT_EQ(picture.m_loadError, 0);
   EXPECT_EQ(picture.m_animated, 1);
   EXPECT_EQ(picture.m_frameDelay, 10);
-  EXPECT_EQ(PixelAt(picture, 3, 3), kRed);
+  EXPECT_EQ(ColourAt(picture, 3, 3), kRed);
   const struct {
     int delay;
     uint32_t colour;
@@ -70,7 +70,7 @@ TEST(GifAnimation, Gif87aFramesAnimateWithoutDelays) {
   EXPECT_EQ(picture.m_frameDelay, 0);
   picture.NextFrame();
   EXPECT_EQ(picture.m_frameDelay, 0);
-  EXPECT_EQ(PixelAt(picture, 0, 0), kGreen);
+  EXPECT_EQ(ColourAt(picture, 0, 0), kGreen);
 }
 
 struct DisposalCase {
@@ -162,9 +162,9 @@ TEST(GifAnimation, LocalTablesAreEachFramesOwn) {
   local.localTable = {kBlue, kBlack};
   GifPicture picture;
   LoadGifBytes(picture, GifBuilder(1, 1, kFourColours).Image(local).Image(SolidImage(0, 0, 1, 1, 0)).File());
-  EXPECT_EQ(PixelAt(picture, 0, 0), kBlue);
+  EXPECT_EQ(ColourAt(picture, 0, 0), kBlue);
   picture.NextFrame();
-  EXPECT_EQ(PixelAt(picture, 0, 0), kBlack);
+  EXPECT_EQ(ColourAt(picture, 0, 0), kBlack);
 }
 
 TEST(GifAnimation, NextFrameDropsTheDisplayCopyAndDescribesThePixels) {

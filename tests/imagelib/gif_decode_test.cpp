@@ -177,7 +177,7 @@ TEST(GifDecode, TheLongestStringsDecodeInFull) {
   ASSERT_EQ(picture.m_loadError, 0);
   int64_t red = 0;
   for (int y = 0; y < picture.m_height; ++y)
-    for (int x = 0; x < picture.m_width; ++x) red += PixelAt(picture, x, y) == kRed;
+    for (int x = 0; x < picture.m_width; ++x) red += ColourAt(picture, x, y) == kRed;
   EXPECT_EQ(red, pixels);
 }
 
@@ -242,8 +242,8 @@ TEST(GifDecode, TruncatedImageDataKeepsTheLoadWithIndexZeroWhereDataIsMissing) {
     LoadGifBytes(picture, Bytes(whole.begin(), whole.begin() + long(cut.size)));
     SCOPED_TRACE(cut.size);
     ASSERT_EQ(picture.m_loadError, 0);
-    EXPECT_EQ(PixelAt(picture, 0, 0), cut.somePixelsRed ? kRed : kBlack);
-    EXPECT_EQ(PixelAt(picture, 63, 63), kBlack);
+    EXPECT_EQ(ColourAt(picture, 0, 0), cut.somePixelsRed ? kRed : kBlack);
+    EXPECT_EQ(ColourAt(picture, 63, 63), kBlack);
   }
 }
 
@@ -414,7 +414,7 @@ TEST(GifDecode, ThePictureCapItselfIsAPicture) {
   LoadGifBytes(picture, GifBuilder(30000, 1, kFourColours).Image(image).File());
   ASSERT_EQ(picture.m_loadError, 0);
   EXPECT_EQ(picture.m_width, 30000);
-  EXPECT_EQ(PixelAt(picture, 29999, 0), kRed);
+  EXPECT_EQ(ColourAt(picture, 29999, 0), kRed);
 }
 
 TEST(GifDecode, AScreenThatStaysEmptyIsRefused) {

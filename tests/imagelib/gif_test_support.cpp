@@ -28,7 +28,7 @@ void LoadGifBytes(Cimage& picture, const std::vector<uint8_t>& file) {
   LoadGifFile(picture, path);
 }
 
-uint32_t PixelAt(const Cimage& picture, int x, int y) {
+uint32_t ColourAt(const Cimage& picture, int x, int y) {
   const uint8_t* bgr = picture.m_pixels + size_t(y) * size_t(picture.m_stride) + 3 * size_t(x);
   return uint32_t(bgr[2]) << 16 | uint32_t(bgr[1]) << 8 | bgr[0];
 }
@@ -37,7 +37,7 @@ std::vector<uint32_t> Canvas(const Cimage& picture) {
   std::vector<uint32_t> pixels;
   if (!picture.m_pixels) return pixels;
   for (int y = 0; y < picture.m_height; ++y)
-    for (int x = 0; x < picture.m_width; ++x) pixels.push_back(PixelAt(picture, x, y));
+    for (int x = 0; x < picture.m_width; ++x) pixels.push_back(ColourAt(picture, x, y));
   return pixels;
 }
 

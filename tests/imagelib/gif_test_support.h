@@ -26,7 +26,7 @@ bool LoadGifFile(Cimage& picture, const std::string& path);
 // The same for bytes written to a temporary file.
 void LoadGifBytes(Cimage& picture, const std::vector<uint8_t>& file);
 
-uint32_t PixelAt(const Cimage& picture, int x, int y);
+uint32_t ColourAt(const Cimage& picture, int x, int y);
 // Every pixel, row by row.
 std::vector<uint32_t> Canvas(const Cimage& picture);
 // Pixels written as letters, row after row: K black, W white, R red, G green, U blue, B background.
