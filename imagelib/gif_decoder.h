@@ -25,11 +25,8 @@ struct GifGraphicControl {
 // One image of the file, in file order.
 class CGifFrame {
  public:
-  CGifFrame() = default;
   // Frees the frames that follow this one as well.
   ~CGifFrame();
-  CGifFrame(const CGifFrame&) = delete;
-  CGifFrame& operator=(const CGifFrame&) = delete;
 
   int left = 0;
   int top = 0;
@@ -43,6 +40,10 @@ class CGifFrame {
   uint8_t* indices = nullptr;
   size_t decoded = 0;
   CGifFrame* next = nullptr;
+
+  CGifFrame() = default;
+  CGifFrame(const CGifFrame&) = delete;
+  CGifFrame& operator=(const CGifFrame&) = delete;
 };
 
 class CGifDecoder {

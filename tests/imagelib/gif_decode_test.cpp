@@ -89,14 +89,10 @@ TEST_P(GifSignature, OnlyTheTwoVersionsAreGifs) {
   }
   ASSERT_EQ(picture.m_loadError, 0);
   EXPECT_EQ(picture.m_valid, 1);
-  EXPECT_EQ(picture.m_width, 3);
-  EXPECT_EQ(picture.m_height, 2);
-  EXPECT_EQ(picture.m_origWidth, 3);
-  EXPECT_EQ(picture.m_origHeight, 2);
-  EXPECT_EQ(picture.m_stride, 12);
-  EXPECT_EQ(picture.m_components, 3);
-  EXPECT_EQ(picture.m_scaleNum, 1);
-  EXPECT_EQ(picture.m_scaleDen, 1);
+  // Size, size in the file, stride, components and scale.
+  const std::vector<int> geometry = {picture.m_width, picture.m_height, picture.m_origWidth, picture.m_origHeight,
+                                     picture.m_stride, picture.m_components, picture.m_scaleNum, picture.m_scaleDen};
+  EXPECT_EQ(geometry, (std::vector<int>{3, 2, 3, 2, 12, 3, 1, 1}));
   ASSERT_TRUE(picture.m_bmi);
   EXPECT_EQ(picture.m_bmi->bmiHeader.biWidth, 3);
   EXPECT_EQ(picture.m_bmi->bmiHeader.biHeight, -2);
