@@ -12,6 +12,9 @@
 
 class CGifDecoder;
 struct CimageTestAccess;
+#if defined(_WIN32)
+class CDC;
+#endif
 
 // Same layout as the codec library's Huffman table, for the exported tables nobody reads.
 struct RavelightHuffmanTable {
@@ -80,6 +83,25 @@ class RAVELIGHT_API Cimage {
   void BorderMerge(Cimage* border, int mode);
   void OverlayMerge(Cimage* overlay, int hpos, int vpos, unsigned key);
   void TextOverlayMerge(Cimage* caption, int hpos, int vpos);
+
+  // Turns and mirrors; S_RotateImageFile turns a file on disk (operation 1 clockwise,
+  // 2 counter-clockwise, 3 half turn, 4 flip top-bottom, 5 flip left-right), losslessly for JPEG.
+  void Flip_Horizontal();
+  void Flip_Vertical();
+  void Rotate_Clockwise();
+  void Rotate_CounterClockwise();
+  void Rotate_180();
+  void Rotate_Arbitrary(double angle);
+  static int S_RotateImageFile(const char* path, int operation);
+
+#if defined(_WIN32)
+  // Screen, printer and screen capture.
+  void DisplayImage(CDC* dc, int x, int y);
+  void DisplayImage(HDC dc, int x, int y);
+  void PrintImage(CDC* dc, int x, int y, int width, int height);
+  void FromDC(CDC* dc, int width, int height);
+  void FromDC(HDC dc, int width, int height);
+#endif
 
   // Size.
   void ReSample(int width, int height, int mode);
@@ -190,6 +212,8 @@ class RAVELIGHT_API Cimage {
   void SavePNG(FILE* stream, int colormap, int dither);
   void LoadTIF(const char* path, int width, int height, int mode);
   void SaveTIF(const char* path);
+  // Writes to path a file that names itself documentName (a save writes beside the target first).
+  void SaveTIF(const char* path, const char* documentName);
 
   void Arbitrary_Resample(int width, int height);
   void Block_Resample_12();
@@ -199,6 +223,11 @@ class RAVELIGHT_API Cimage {
   void Block_Resample_31();
 
   void MakeBMIstruct();
+#if defined(_WIN32)
+  HPALETTE ChoosePalette();
+  void DitherImage(int count, unsigned long* entries);
+#endif
+  void AddNoise();
 };
 
 // Colour conversions the decoders use. RGBfromCMYK takes CMYK as CMYK JPEG and PSD files store
@@ -210,3 +239,8 @@ RAVELIGHT_API unsigned RGBfromLAB(unsigned char L, unsigned char a, unsigned cha
 RAVELIGHT_API unsigned RGBfromYCC(int y, int cb, int cr);
 // A 256-entry tone curve: kind 1 gain, 2 S-shaped contrast, 3 scaling about 128; 100 is identity.
 RAVELIGHT_API void MakeCurve(int* curve, int amount, int kind);
+#if defined(_WIN32)
+// Learns the display's depth, fills the dither offsets and makes the shared display palette;
+// 0 when the display has fewer than 8 bits per pixel.
+RAVELIGHT_API int Initialize_Palette();
+#endif

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "Cimage.h"
+#include "colour_grid.h"
 
 namespace {
 
@@ -12,7 +13,7 @@ constexpr int kLastCell = kPoints - 1;
 constexpr int kGridSize = kPoints * kPoints * kPoints * kPoints;
 
 struct CmykGrid {
-  uint8_t channel[3][kGridSize];  // red, green, blue
+  uint8_t planes[3 * kGridSize];  // red, green, blue
 };
 
 constexpr int GridIndex(int c, int m, int y, int k) {
@@ -50,7 +51,7 @@ const CmykGrid& Grid() {
                 Pass(coatC, kCyan.green) * Pass(coatM, kMagenta.green) * Pass(coatY, kYellow.green),
                 Pass(coatC, kCyan.blue) * Pass(coatM, kMagenta.blue) * Pass(coatY, kYellow.blue)};
             for (int ch = 0; ch < 3; ++ch)
-              g->channel[ch][GridIndex(c, m, y, k)] = uint8_t(std::lround(255.0 * light[ch] * keyPass));
+              g->planes[ch * kGridSize + GridIndex(c, m, y, k)] = uint8_t(std::lround(255.0 * light[ch] * keyPass));
           }
     return g;
   }();
@@ -60,26 +61,6 @@ const CmykGrid& Grid() {
 }  // namespace
 
 extern "C" unsigned RGBfromCMYK(unsigned char c, unsigned char m, unsigned char y, unsigned char k) {
-  const int value[4] = {c, m, y, k};
-  int cell[4], fraction[4];
-  for (int a = 0; a < 4; ++a) {
-    cell[a] = value[a] * kLastCell / 255;
-    fraction[a] = value[a] * kLastCell % 255;
-  }
-  const int stride[4] = {1, kPoints, kPoints * kPoints, kPoints * kPoints * kPoints};
-  const int base = GridIndex(cell[0], cell[1], cell[2], cell[3]);
-
-  const CmykGrid& grid = Grid();
-  unsigned packed = 0;
-  for (int ch = 0; ch < 3; ++ch) {
-    const uint8_t* plane = grid.channel[ch];
-    const int g0 = plane[base];
-    int sum = g0 * 255;
-    for (int a = 0; a < 4; ++a)
-      if (cell[a] < kLastCell) sum += (plane[base + stride[a]] - g0) * fraction[a];
-    int out = sum / 255;
-    out = out < 0 ? 0 : out > 255 ? 255 : out;
-    packed |= unsigned(out) << (8 * ch);
-  }
-  return packed;
+  const uint8_t values[4] = {c, m, y, k};
+  return ravelight::InterpolateColourGrid(Grid().planes, kPoints, 4, values);
 }

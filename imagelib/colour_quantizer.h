@@ -1,8 +1,11 @@
 #pragma once
 // Reducing 24-bit pictures to at most 256 colours, for palette files (BMP, GIF, PNG) and for
 // palette displays. Rows are given as the picture keeps them: blue, green, red per pixel.
+// The classes are exported so that the tests can reach them.
 #include <cstdint>
 #include <memory>
+
+#include "ravelight_api.h"
 
 namespace ravelight {
 
@@ -15,20 +18,22 @@ struct ColourMap {
 
 // Median cut over a histogram of the whole picture, then a mapping pass. A picture with no more
 // distinct colours than asked for gets exactly its own colours and maps without loss.
-class TwoPassQuantizer {
+class RAVELIGHT_API TwoPassQuantizer {
  public:
   TwoPassQuantizer();
   ~TwoPassQuantizer();
   TwoPassQuantizer(const TwoPassQuantizer&) = delete;
   TwoPassQuantizer& operator=(const TwoPassQuantizer&) = delete;
 
-  // False when the tables cannot be allocated.
+  // False when the tables cannot be allocated, width is not a picture's width or colours is
+  // outside 8..256; until a Start has succeeded the other calls do nothing.
   bool Start(int width, int colours);
   // First pass: every row of the picture once.
   void CountRow(const uint8_t* bgr);
-  // Ends the first pass and chooses the colours.
+  // Ends the first pass and chooses the colours; later calls return the same map.
   const ColourMap& ChooseColours();
-  // Second pass, rows from the top: one map index per pixel, Floyd-Steinberg dithered if asked.
+  // Second pass, rows from the top (choosing the colours first if that has not been done): one
+  // map index per pixel, Floyd-Steinberg dithered if asked.
   void MapRow(const uint8_t* bgr, uint8_t* indices, bool dither);
 
  private:
@@ -38,13 +43,15 @@ class TwoPassQuantizer {
 
 // A fixed colour cube for palette displays: per channel the most levels that keep the product
 // within the count asked for (236 gives 6 × 6 × 6); rows mapped with Floyd-Steinberg dithering.
-class OnePassQuantizer {
+class RAVELIGHT_API OnePassQuantizer {
  public:
   OnePassQuantizer();
   ~OnePassQuantizer();
   OnePassQuantizer(const OnePassQuantizer&) = delete;
   OnePassQuantizer& operator=(const OnePassQuantizer&) = delete;
 
+  // False when the tables cannot be allocated, width is not a picture's width or colours is
+  // outside 8..256; until a Start has succeeded the other calls do nothing.
   bool Start(int width, int colours);
   const ColourMap& Colours() const;
   void MapRow(const uint8_t* bgr, uint8_t* indices);

@@ -23,6 +23,7 @@ bool AttachNewPixels(Cimage& picture, int width, int height) {
 void DropDisplayCopy(Cimage& picture) {
   std::free(picture.m_dispBits);
   picture.m_dispBits = nullptr;
+  picture.m_displayDithered = 0;  // the flag describes the copy, and goes with it
 }
 
 }  // namespace ravelight

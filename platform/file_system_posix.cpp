@@ -12,6 +12,15 @@ bool FileExists(const std::string& path) {
   return ::stat(path.c_str(), &info) == 0;
 }
 
+PathKind KindOfPath(const std::string& path) {
+  struct stat info;
+  if (path.empty() || path.find_first_of("*?") != std::string::npos || ::stat(path.c_str(), &info) != 0)
+    return PathKind::kMissing;
+  if (S_ISDIR(info.st_mode)) return PathKind::kDirectory;
+  // A trailing separator asks for a folder.
+  return path.back() == '/' ? PathKind::kMissing : PathKind::kFile;
+}
+
 bool ReplaceFileWith(const std::string& from, const std::string& to) {
   return std::rename(from.c_str(), to.c_str()) == 0;
 }

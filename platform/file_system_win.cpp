@@ -9,6 +9,15 @@ bool FileExists(const std::string& path) {
   return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+PathKind KindOfPath(const std::string& path) {
+  if (path.empty() || path.find_first_of("*?") != std::string::npos) return PathKind::kMissing;
+  std::string probe = path;
+  if (probe.size() == 2 && probe[1] == ':') probe += '\\';  // "C:" is the drive, not its current folder
+  const DWORD attributes = ::GetFileAttributesA(probe.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return PathKind::kMissing;
+  return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? PathKind::kDirectory : PathKind::kFile;
+}
+
 // MoveFileEx replaces the target in one step and, unlike a C rename, accepts an existing target.
 bool ReplaceFileWith(const std::string& from, const std::string& to) {
   return ::MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;

@@ -15,6 +15,8 @@ packages=(
   g++ libjpeg62-turbo-dev libpng-dev libtiff-dev googletest libgtest-dev clang libclang-rt-14-dev
   # real files nobody here made, and the peer tools the benchmarks measure against
   gdk-pixbuf-tests libjxl-testdata libjpeg-turbo-progs
+  # rendering what the Windows printer driver writes
+  ghostscript
 )
 
 missing=()

@@ -27,9 +27,9 @@ failed=()
 echo "== fuzzing (build/fuzz)"
 ctest --test-dir build/fuzz -j"$(nproc)" --output-on-failure || failed+=(fuzz)
 echo "== tests under Wine (build/win32)"
-ctest --test-dir build/win32 -j"$(nproc)" --output-on-failure || failed+=(win32)
+ctest --test-dir build/win32 -j"$(nproc)" --timeout 300 --output-on-failure || failed+=(win32)
 echo "== native tests with sanitizers (build/native)"
-ctest --test-dir build/native -j"$(nproc)" --output-on-failure || failed+=(native)
+ctest --test-dir build/native -j"$(nproc)" --timeout 300 --output-on-failure || failed+=(native)
 
 if [ ${#failed[@]} -gt 0 ]; then
   echo "Tests failed in: ${failed[*]}" >&2

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Creates the private Wine prefix once (serially: parallel first starts race each other) and
-# gives it the Marlett font, without which caption buttons draw as letters.
+# configures it: the Marlett font, without which caption buttons draw as letters, and a virtual
+# desktop, so that windows need no window manager (without one, Wine waits two seconds for an
+# acknowledgement every time a top-level window is hidden or destroyed).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/wine-env.sh" "$1"
@@ -9,6 +11,12 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   wineboot -i >/dev/null 2>&1 || true
   wineserver -w
 fi
+[ -f "$WINEPREFIX/system.reg" ] || { echo "wine-prefix: wineboot did not create $WINEPREFIX" >&2; exit 1; }
 fonts="$WINEPREFIX/drive_c/windows/Fonts"
 [ -f "$fonts/marlett.ttf" ] || { mkdir -p "$fonts"; cp /usr/share/wine/fonts/marlett.ttf "$fonts/"; }
-[ -f "$WINEPREFIX/system.reg" ] || { echo "wine-prefix: wineboot did not create $WINEPREFIX" >&2; exit 1; }
+if [ ! -f "$WINEPREFIX/.vireldan-desktop" ]; then
+  wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
+  wineserver -w
+  touch "$WINEPREFIX/.vireldan-desktop"
+fi

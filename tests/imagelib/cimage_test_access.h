@@ -37,6 +37,11 @@ struct CimageTestAccess {
   static void Block_Resample_34(Cimage& picture) { picture.Block_Resample_34(); }
   static void Block_Resample_21(Cimage& picture) { picture.Block_Resample_21(); }
   static void Block_Resample_31(Cimage& picture) { picture.Block_Resample_31(); }
+  static void AddNoise(Cimage& picture) { picture.AddNoise(); }
+#if defined(_WIN32)
+  static HPALETTE ChoosePalette(Cimage& picture) { return picture.ChoosePalette(); }
+  static void DitherImage(Cimage& picture) { picture.DitherImage(0, nullptr); }
+#endif
 };
 
 // Loads a JPEG file the way the loader does: a fresh picture with three components, then the codec.

@@ -27,7 +27,9 @@ std::string CorpusPath(const std::string& relative) {
 std::vector<std::string> FilesIn(const std::string& unixFolder, const std::vector<std::string>& extensions) {
   std::vector<std::string> found;
   std::error_code error;
-  for (const auto& entry : fs::directory_iterator(SystemPath(unixFolder), error)) {
+  // A folder already in the program's terms (from CorpusPath) is taken as it is.
+  const std::string folder = !unixFolder.empty() && unixFolder[0] == '/' ? SystemPath(unixFolder) : unixFolder;
+  for (const auto& entry : fs::directory_iterator(folder, error)) {
     std::string ext = entry.path().extension().string();
     std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::tolower(c)); });
     if (std::find(extensions.begin(), extensions.end(), ext) != extensions.end())

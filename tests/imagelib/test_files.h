@@ -11,8 +11,8 @@ std::string SystemPath(const std::string& unixPath);
 // this checkout has no corpus beside it (a fresh clone), so the caller can skip.
 std::string CorpusPath(const std::string& relative);
 
-// The files of a folder whose names end in one of the extensions (lower-case, with the dot),
-// sorted; empty when the folder is missing.
+// The files of a folder (a path on this machine, or one from CorpusPath) whose names end in one
+// of the extensions (lower-case, with the dot), sorted; empty when the folder is missing.
 std::vector<std::string> FilesIn(const std::string& unixFolder, const std::vector<std::string>& extensions);
 
 // A fresh path in a temporary folder of this test program; the folder goes when the program ends.

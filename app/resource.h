@@ -1,0 +1,16 @@
+#pragma once
+// Resource identifiers of Vireldan.exe.
+
+#define IDD_ABOUTBOX 100
+#define IDD_LOWCOLOR 179
+#define IDD_TIP 202
+#define IDD_PROGRESS 314
+
+#define IDC_DONTWARN 1199
+#define IDC_PROGRESS_CANCEL 1086
+#define IDC_VERSION 1133
+#define IDC_TIPSTRING 1137
+#define IDC_PROGRESS_LINE1 1266
+#define IDC_PROGRESS_LINE2 1267
+#define IDC_PROGRESS_BAR 1268
+#define IDC_STARTUP 1273

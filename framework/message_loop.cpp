@@ -1,0 +1,52 @@
+#include "message_loop.h"
+
+#include "window.h"
+
+bool MessageLoop::PreTranslate(MSG& message) {
+  for (HWND hwnd = message.hwnd; hwnd; hwnd = ::GetParent(hwnd)) {
+    Window* window = Window::FromHandle(hwnd);
+    if (window && window->PreTranslateMessage(message)) return true;
+  }
+  return preTranslate && preTranslate(message);
+}
+
+bool MessageLoop::ResetsIdle(const MSG& message) {
+  // Repaints, the caret's blink timer and the mouse standing still do not count as activity.
+  return message.message != WM_PAINT && message.message != 0x0118 && message.message != WM_MOUSEMOVE &&
+         message.message != WM_NCMOUSEMOVE;
+}
+
+int MessageLoop::Run() {
+  long idleCount = 0;
+  bool idle = true;
+  MSG message;
+  for (;;) {
+    while (idle && onIdle && !::PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+      if (!onIdle(idleCount++)) idle = false;
+    }
+    const BOOL got = ::GetMessageA(&message, nullptr, 0, 0);
+    if (got == 0 || got == -1) return got == 0 ? int(message.wParam) : -1;
+    if (!message.hwnd && onThreadMessage) {
+      onThreadMessage(message);
+    } else if (!PreTranslate(message)) {
+      ::TranslateMessage(&message);
+      ::DispatchMessageA(&message);
+    }
+    if (ResetsIdle(message)) {
+      idle = true;
+      idleCount = 0;
+    }
+  }
+}
+
+void MessageLoop::DispatchWaiting() {
+  MSG message;
+  while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      ::PostQuitMessage(int(message.wParam));
+      return;
+    }
+    ::TranslateMessage(&message);
+    ::DispatchMessageA(&message);
+  }
+}

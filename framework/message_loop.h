@@ -1,0 +1,26 @@
+#pragma once
+// A thread's message loop: messages are offered for pre-translation (from the target window up
+// through its parents, then to the loop's own filter), dispatched, and whenever the queue runs
+// empty the idle handler is called with a rising count until it returns false.
+#include <windows.h>
+
+#include <functional>
+
+class MessageLoop {
+ public:
+  std::function<bool(long count)> onIdle;           // optional
+  std::function<bool(MSG& message)> preTranslate;   // optional, after the windows' own
+  std::function<void(const MSG& message)> onThreadMessage;  // messages posted to the thread itself
+
+  // Runs until WM_QUIT; returns its exit code.
+  int Run();
+
+  // Dispatches whatever is waiting in the calling thread's queue, then returns (for loops that
+  // keep a thread busy but must keep its windows painted).
+  static void DispatchWaiting();
+
+  bool PreTranslate(MSG& message);
+
+ private:
+  static bool ResetsIdle(const MSG& message);
+};

@@ -1,0 +1,41 @@
+#include "worker_thread.h"
+
+#include <process.h>
+
+WorkerThread::~WorkerThread() {
+  if (handle_) ::CloseHandle(handle_);
+}
+
+unsigned __stdcall WorkerThread::Entry(void* self) {
+  try {
+    static_cast<WorkerThread*>(self)->work_();
+  } catch (...) {
+  }
+  return 0;
+}
+
+bool WorkerThread::Start(std::function<void()> work, int priority, unsigned stackSize) {
+  if (handle_) return false;
+  work_ = std::move(work);
+  unsigned id = 0;
+  handle_ = reinterpret_cast<HANDLE>(_beginthreadex(nullptr, stackSize, Entry, this, CREATE_SUSPENDED, &id));
+  if (!handle_) return false;
+  id_ = id;
+  ::SetThreadPriority(handle_, priority);
+  ::ResumeThread(handle_);
+  return true;
+}
+
+bool WorkerThread::Wait(DWORD milliseconds) {
+  return !handle_ || ::WaitForSingleObject(handle_, milliseconds) == WAIT_OBJECT_0;
+}
+
+void WorkerThread::SetPriority(int priority) {
+  if (handle_) ::SetThreadPriority(handle_, priority);
+}
+
+bool WorkerThread::Running() const { return handle_ && ::WaitForSingleObject(handle_, 0) == WAIT_TIMEOUT; }
+
+bool WorkerThread::Post(UINT message, WPARAM wParam, LPARAM lParam) const {
+  return id_ && ::PostThreadMessageA(id_, message, wParam, lParam);
+}

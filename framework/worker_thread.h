@@ -1,0 +1,29 @@
+#pragma once
+// A thread running one function, with its id for posted thread messages.
+#include <windows.h>
+
+#include <functional>
+
+class WorkerThread {
+ public:
+  WorkerThread() = default;
+  ~WorkerThread();
+  WorkerThread(const WorkerThread&) = delete;
+  WorkerThread& operator=(const WorkerThread&) = delete;
+
+  // Starts work on a new thread; false when no thread could be made.
+  bool Start(std::function<void()> work, int priority = THREAD_PRIORITY_NORMAL, unsigned stackSize = 0);
+  // Waits up to the time given for the thread to end; true when it has.
+  bool Wait(DWORD milliseconds = INFINITE);
+  void SetPriority(int priority);
+
+  bool Running() const;
+  DWORD Id() const { return id_; }
+  bool Post(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+
+ private:
+  static unsigned __stdcall Entry(void* self);
+  std::function<void()> work_;
+  HANDLE handle_ = nullptr;
+  DWORD id_ = 0;
+};

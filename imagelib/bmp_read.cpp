@@ -1,0 +1,89 @@
+// BMP files: the file header and the DIB behind it are gathered into one packed DIB in memory,
+// which the DIB decoder turns into the picture. OS/2 files (12-byte core header, 3-byte colour
+// entries) are widened to the Windows layout on the way; a file without the "BM" header is taken
+// as a bare DIB.
+#include <cstdlib>
+#include <cstring>
+
+#include "Cimage.h"
+#include "byte_order.h"
+#include "dib_layout.h"
+#include "file_reader.h"
+#include "load_state.h"
+
+namespace {
+
+constexpr size_t kFileHeaderSize = 14;
+constexpr size_t kCoreHeaderSize = 12;
+
+struct PackedDib {
+  uint8_t* bytes = nullptr;
+  size_t size = 0;
+  ~PackedDib() { std::free(bytes); }
+};
+
+// The header as a 40-byte Windows header, and how big each colour entry is in the file.
+bool ReadInfoHeader(ravelight::FileReader& file, uint8_t header[ravelight::kDibHeaderSize], size_t& entrySize) {
+  std::memset(header, 0, ravelight::kDibHeaderSize);
+  if (!file.Read(header, 4)) return false;
+  const uint32_t size = ravelight::LittleEndian32(header);
+  if (size == ravelight::kDibHeaderSize) {
+    entrySize = 4;
+    return file.Read(header + 4, ravelight::kDibHeaderSize - 4);
+  }
+  if (size != kCoreHeaderSize) return false;
+  uint8_t core[kCoreHeaderSize - 4];  // 16-bit width, height, planes and bit count
+  if (!file.Read(core, sizeof core)) return false;
+  entrySize = 3;
+  header[0] = uint8_t(ravelight::kDibHeaderSize);
+  std::memcpy(header + 4, core, 2);
+  std::memcpy(header + 8, core + 2, 2);
+  std::memcpy(header + 12, core + 4, 4);
+  return true;
+}
+
+bool ReadPackedDib(ravelight::FileReader& file, PackedDib& dib) {
+  uint8_t fileHeader[kFileHeaderSize];
+  if (!file.Read(fileHeader, sizeof fileHeader)) return false;
+  const bool hasFileHeader = fileHeader[0] == 'B' && fileHeader[1] == 'M';
+  const uint32_t bitsOffset = hasFileHeader ? ravelight::LittleEndian32(fileHeader + 10) : 0;
+  if (!hasFileHeader) file.Seek(0);
+
+  uint8_t header[ravelight::kDibHeaderSize];
+  size_t entrySize = 0;
+  ravelight::DibLayout layout;
+  if (!ReadInfoHeader(file, header, entrySize) || !ravelight::DescribeDib(header, layout)) return false;
+  // The rows never start inside the headers; they may start before the colour table has all the
+  // entries the header counts (writers that stored only the colours they used), and the missing
+  // entries are black.
+  if (bitsOffset && bitsOffset < file.Position() + layout.maskBytes) return false;
+  uint8_t masks[ravelight::kDibMaskBytes];
+  if (!file.Read(masks, layout.maskBytes)) return false;
+  const uint64_t entriesStored = bitsOffset ? (bitsOffset - file.Position()) / entrySize : layout.colours;
+  uint8_t table[256 * 4] = {};
+  for (uint32_t i = 0; i < layout.colours && i < entriesStored; ++i)
+    if (!file.Read(table + 4 * i, entrySize)) return false;
+  if (bitsOffset && !file.Seek(bitsOffset)) return false;
+
+  // Uncompressed rows have a size we know; compressed data runs to the end of the file at most.
+  // The header's own image size is never trusted.
+  const uint64_t bitsSize = layout.IsRunLength() ? file.Remaining() : layout.UncompressedBitsSize();
+  if (bitsSize > file.Remaining()) return false;
+  const uint64_t tableBytes = 4 * uint64_t(layout.colours);
+  dib.size = size_t(layout.BitsOffset() + bitsSize);
+  dib.bytes = static_cast<uint8_t*>(std::malloc(dib.size));
+  if (!dib.bytes) return false;
+  uint8_t* at = dib.bytes;
+  std::memcpy(at, header, sizeof header);
+  std::memcpy(at += sizeof header, masks, layout.maskBytes);
+  std::memcpy(at += layout.maskBytes, table, size_t(tableBytes));
+  return file.Read(at + tableBytes, size_t(bitsSize));
+}
+
+}  // namespace
+
+void Cimage::LoadBMP(FILE* stream) {
+  PackedDib dib;
+  if (ravelight::DecodeFromFile(*this, stream, [&dib](ravelight::FileReader& file) { return ReadPackedDib(file, dib); }))
+    FromPackedDIB(dib.bytes, dib.size);
+}

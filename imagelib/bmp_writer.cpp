@@ -1,0 +1,66 @@
+#include "bmp_writer.h"
+
+#include <cstring>
+#include <memory>
+#include <new>
+
+#include "output_file.h"
+
+namespace ravelight {
+namespace {
+
+constexpr int kHeadersSize = 14 + 40;
+constexpr int kTableEntries = 256;
+
+void WriteHeaders(OutputFile& file, const PictureRows& rows, int bitCount, int64_t bitsOffset, int64_t fileSize) {
+  uint8_t h[kHeadersSize] = {'B', 'M'};
+  PutLittle32(h + 2, uint32_t(fileSize));
+  PutLittle32(h + 10, uint32_t(bitsOffset));
+  PutLittle32(h + 14, 40);
+  PutLittle32(h + 18, uint32_t(rows.width));
+  PutLittle32(h + 22, uint32_t(rows.height));  // positive: bottom row first
+  PutLittle16(h + 26, 1);
+  PutLittle16(h + 28, uint32_t(bitCount));
+  PutLittle32(h + 46, bitCount == 8 ? kTableEntries : 0);
+  file.Write(h, sizeof h);
+}
+
+void WriteColourTable(OutputFile& file, const ColourMap& palette) {
+  uint8_t table[4 * kTableEntries] = {};
+  for (int i = 0; i < palette.count && i < kTableEntries; ++i) {
+    table[4 * i] = palette.blue[i];
+    table[4 * i + 1] = palette.green[i];
+    table[4 * i + 2] = palette.red[i];
+  }
+  file.Write(table, sizeof table);
+}
+
+bool WriteBmp(FILE* out, const PictureRows& rows, int bytesPerPixel, const ColourMap* palette) {
+  if (rows.width <= 0 || rows.height <= 0) return false;
+  const int64_t sampleBytes = int64_t(rows.width) * bytesPerPixel;
+  const int64_t rowBytes = (sampleBytes + 3) & ~int64_t{3};
+  const int64_t bitsOffset = kHeadersSize + (palette ? 4 * kTableEntries : 0);
+  const int64_t fileSize = bitsOffset + rowBytes * rows.height;
+  if (fileSize > int64_t{UINT32_MAX}) return false;
+  std::unique_ptr<uint8_t[]> row(new (std::nothrow) uint8_t[size_t(rowBytes)]());  // pads stay 0
+  if (!row) return false;
+
+  OutputFile file(out);
+  WriteHeaders(file, rows, 8 * bytesPerPixel, bitsOffset, fileSize);
+  if (palette) WriteColourTable(file, *palette);
+  for (int y = rows.height - 1; y >= 0 && !file.Failed(); --y) {
+    std::memcpy(row.get(), rows.Row(y), size_t(sampleBytes));
+    file.Write(row.get(), size_t(rowBytes));
+  }
+  return file.Finish();
+}
+
+}  // namespace
+
+bool WriteBmp24(FILE* out, const PictureRows& pixels) { return WriteBmp(out, pixels, 3, nullptr); }
+
+bool WriteBmp8(FILE* out, const PictureRows& indices, const ColourMap& palette) {
+  return WriteBmp(out, indices, 1, &palette);
+}
+
+}  // namespace ravelight

@@ -1,0 +1,123 @@
+// Decoding PNG files through libpng. Every colour type and depth becomes 8-bit blue, green, red;
+// alpha, from a channel or a transparency chunk, is dropped rather than blended.
+#include <csetjmp>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+#include <png.h>
+
+#include "Cimage.h"
+#include "load_state.h"
+#include "picture_buffer.h"
+#include "picture_limits.h"
+
+namespace {
+
+constexpr size_t kSignatureSize = 8;
+
+struct DecodeJob {
+  png_structp png;
+  png_infop info;
+  uint8_t* band;  // decoded rows that are not yet blue, green, red
+};
+
+// libpng must neither print nor end the process: an error jumps back to the setjmp in
+// DecodePicture, a warning is dropped.
+void JumpBack(png_structp png, png_const_charp) { png_longjmp(png, 1); }
+void IgnoreWarning(png_structp, png_const_charp) {}
+
+bool HasPngSignature(FILE* stream) {
+  png_byte signature[kSignatureSize];
+  return std::fread(signature, 1, kSignatureSize, stream) == kSignatureSize &&
+         png_sig_cmp(signature, 0, kSignatureSize) == 0;
+}
+
+// Afterwards a row holds 1 (grey), 2 (grey, alpha), 3 (blue, green, red) or 4 (and alpha)
+// bytes a pixel.
+void ChooseTransforms(png_structp png, png_infop info) {
+  const int colourType = png_get_color_type(png, info);
+  const int depth = png_get_bit_depth(png, info);
+  if (colourType == PNG_COLOR_TYPE_PALETTE) png_set_palette_to_rgb(png);
+  if (colourType == PNG_COLOR_TYPE_GRAY && depth < 8) png_set_expand_gray_1_2_4_to_8(png);
+  if (png_get_valid(png, info, PNG_INFO_tRNS)) png_set_tRNS_to_alpha(png);
+  if (depth == 16) png_set_strip_16(png);
+  if (colourType & PNG_COLOR_MASK_COLOR) png_set_bgr(png);
+}
+
+// A decoded row of 1, 2 or 4 bytes a pixel into the picture's row: grey goes to all three
+// channels, alpha is left out.
+void StoreRow(const uint8_t* in, int bytesPerPixel, int width, uint8_t* out) {
+  for (int x = 0; x < width; ++x, in += bytesPerPixel, out += 3) {
+    const bool grey = bytesPerPixel < 3;
+    out[0] = in[0];
+    out[1] = grey ? in[0] : in[1];
+    out[2] = grey ? in[0] : in[2];
+  }
+}
+
+// Rows of three bytes a pixel are decoded straight into the picture. Others go through a band:
+// one row, or the whole picture when interlacing needs every row kept until the last pass.
+bool ReadRows(DecodeJob* job, Cimage& picture, size_t rowBytes, int bytesPerPixel, int passes) {
+  const bool straight = bytesPerPixel == 3;
+  const int64_t bandRows = passes > 1 ? picture.m_height : 1;
+  if (!straight) {
+    const uint64_t bandBytes = uint64_t(rowBytes) * uint64_t(bandRows);
+    if (bandBytes > SIZE_MAX) return false;
+    job->band = static_cast<uint8_t*>(std::malloc(size_t(bandBytes)));
+    if (!job->band) return false;
+  }
+  for (int pass = 0; pass < passes; ++pass)
+    for (int y = 0; y < picture.m_height; ++y) {
+      uint8_t* out = picture.m_pixels + size_t(y) * picture.m_stride;
+      uint8_t* row = straight ? out : job->band + size_t(bandRows > 1 ? y : 0) * rowBytes;
+      png_read_row(job->png, row, nullptr);
+      if (!straight && pass == passes - 1) StoreRow(row, bytesPerPixel, picture.m_width, out);
+    }
+  return true;
+}
+
+// False when the file is not a picture we can read. Holds nothing that needs a destructor:
+// libpng's errors jump straight back to the setjmp here.
+bool DecodePicture(DecodeJob* job, Cimage& picture, FILE* stream) {
+  png_structp png = job->png;
+  png_infop info = job->info;
+  if (setjmp(png_jmpbuf(png))) return false;
+  png_init_io(png, stream);
+  png_set_sig_bytes(png, int(kSignatureSize));
+  png_set_user_limits(png, ravelight::kMaxPictureSide, ravelight::kMaxPictureSide);
+  // Only the header, palette, transparency and image data matter here. Every other chunk is
+  // skipped unread, so one that claims a gigabyte of text costs nothing.
+  png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, nullptr, -1);
+  png_read_info(png, info);
+  const png_uint_32 width = png_get_image_width(png, info);
+  const png_uint_32 height = png_get_image_height(png, info);
+  if (!ravelight::IsSanePictureSize(width, height)) return false;
+  picture.m_origWidth = int(width);
+  picture.m_origHeight = int(height);
+
+  ChooseTransforms(png, info);
+  const int passes = png_set_interlace_handling(png);
+  png_read_update_info(png, info);
+  const size_t rowBytes = png_get_rowbytes(png, info);
+  const size_t bytesPerPixel = rowBytes / width;
+  if (rowBytes % width != 0 || bytesPerPixel < 1 || bytesPerPixel > 4) return false;
+  if (!ravelight::AttachNewPixels(picture, int(width), int(height))) return false;
+  return ReadRows(job, picture, rowBytes, int(bytesPerPixel), passes);
+}
+
+}  // namespace
+
+void Cimage::LoadPNG(FILE* stream) {
+  ravelight::BeginFreshLoad(*this);
+  DecodeJob job{};
+  if (HasPngSignature(stream))
+    job.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, JumpBack, IgnoreWarning);
+  if (job.png) job.info = png_create_info_struct(job.png);
+  if (job.info && DecodePicture(&job, *this, stream))
+    MakeBMIstruct();
+  else
+    ravelight::FailLoad(*this);
+  png_destroy_read_struct(&job.png, &job.info, nullptr);
+  std::free(job.band);
+}

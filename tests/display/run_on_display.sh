@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Runs a Windows test program on an X display of its own with the colour depth given: the shared
+# test session's display is 24-bit. The program gets a Wine prefix of its own too (set up as the
+# shared one, with its own wineserver), since a running wineserver keeps the display it started on.
+# For 8-bit displays Wine is told to use a private colour map, without which it cannot realise
+# palettes. Usage: run_on_display.sh <source dir> <depth> <prefix dir> <program.exe> [args...]
+set -euo pipefail
+top=$1 depth=$2 prefix=$3
+shift 3
+
+fdfile=$(mktemp)
+Xvfb -displayfd 3 -screen 0 "1024x768x$depth" -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
+xvfb_pid=$!
+stop() {
+  WINEPREFIX=$(realpath -m "$prefix") wineserver -k 2>/dev/null || true
+  kill "$xvfb_pid" 2>/dev/null || true
+  rm -f "$fdfile"
+}
+trap stop EXIT
+for _ in $(seq 50); do [ -s "$fdfile" ] && break; sleep 0.1; done
+[ -s "$fdfile" ] || { echo "Xvfb did not start at depth $depth" >&2; exit 1; }
+export DISPLAY=":$(head -1 "$fdfile")"
+
+"$top/tools/wine-prefix.sh" "$prefix"
+. "$top/tools/wine-env.sh" "$prefix"
+if [ "$depth" -le 8 ]; then
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v PrivateColorMap /d Y /f >/dev/null 2>&1
+fi
+wine "$@"

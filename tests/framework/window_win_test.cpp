@@ -1,0 +1,111 @@
+// The window base: object lookup, reflection of a control's own notifications, shielding from
+// exceptions, and the end of a window's life.
+#include <windows.h>
+
+#include <stdexcept>
+
+#include <gtest/gtest.h>
+
+#include "message_loop.h"
+#include "window.h"
+
+namespace {
+
+constexpr UINT kThrow = WM_APP + 1;
+
+class TestWindow : public Window {
+ public:
+  bool finalMessageSeen = false;
+
+ protected:
+  LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == kThrow) throw std::runtime_error("handler failed");
+    return Window::WndProc(message, wParam, lParam);
+  }
+  void OnFinalMessage() override { finalMessageSeen = true; }
+};
+
+class ClickCountingButton : public Window {
+ public:
+  int clicks = 0;
+
+ protected:
+  bool OnReflectedCommand(UINT code, LRESULT& result) override {
+    if (code != BN_CLICKED) return false;
+    ++clicks;
+    result = 0;
+    return true;
+  }
+};
+
+TEST(WindowBase, TheObjectOfAWindowIsFoundFromItsHandle) {
+  TestWindow window;
+  ASSERT_TRUE(window.Create(0, "test", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr));
+  EXPECT_EQ(Window::FromHandle(window.Handle()), &window);
+  EXPECT_EQ(window.GetText(), "test");
+  window.SetText("renamed");
+  EXPECT_EQ(window.GetText(), "renamed");
+  EXPECT_EQ(Window::FromHandle(::GetDesktopWindow()), nullptr);
+}
+
+TEST(WindowBase, AControlHandlesItsOwnNotificationThroughItsParent) {
+  TestWindow parent;
+  ASSERT_TRUE(parent.Create(0, "parent", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr));
+  HWND button = ::CreateWindowExA(0, "BUTTON", "Press", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 5, 5, 80, 24,
+                                  parent.Handle(), reinterpret_cast<HMENU>(1001), ::GetModuleHandleA(nullptr), nullptr);
+  ClickCountingButton counter;
+  ASSERT_TRUE(counter.Subclass(button));
+  ::SendMessageA(button, BM_CLICK, 0, 0);
+  EXPECT_EQ(counter.clicks, 1);
+  EXPECT_FALSE(counter.Subclass(button));  // one object per window
+}
+
+TEST(WindowBase, ASystemControlCreatedForAnObjectReportsToIt) {
+  TestWindow parent;
+  ASSERT_TRUE(parent.Create(0, "parent", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr));
+  ClickCountingButton button;
+  ASSERT_TRUE(button.CreateControl("BUTTON", 0, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, RECT{5, 5, 85, 29},
+                                   parent.Handle(), 1002));
+  EXPECT_EQ(Window::FromHandle(button.Handle()), &button);
+  ::SendMessageA(button.Handle(), BM_CLICK, 0, 0);
+  EXPECT_EQ(button.clicks, 1);
+}
+
+TEST(WindowBase, AnExceptionInAHandlerNeverLeavesTheWindowProcedure) {
+  TestWindow window;
+  ASSERT_TRUE(window.Create(0, "throws", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr));
+  EXPECT_EQ(::SendMessageA(window.Handle(), kThrow, 0, 0), 0);
+  EXPECT_TRUE(::IsWindow(window.Handle()));
+}
+
+TEST(WindowBase, DestroyingAWindowDetachesItsObject) {
+  TestWindow window;
+  ASSERT_TRUE(window.Create(0, "short-lived", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr));
+  HWND hwnd = window.Handle();
+  window.Destroy();
+  EXPECT_TRUE(window.finalMessageSeen);
+  EXPECT_EQ(window.Handle(), nullptr);
+  EXPECT_EQ(Window::FromHandle(hwnd), nullptr);
+}
+
+TEST(MessageLoop, IdleRunsUntilItDeclinesAndThreadMessagesArrive) {
+  MessageLoop loop;
+  long lastCount = -1;
+  int threadMessages = 0;
+  loop.onIdle = [&](long count) {
+    lastCount = count;
+    if (count == 2) ::PostThreadMessageA(::GetCurrentThreadId(), WM_APP + 7, 0, 0);
+    return count < 2;
+  };
+  loop.onThreadMessage = [&](const MSG& message) {
+    if (message.message == WM_APP + 7) {
+      ++threadMessages;
+      ::PostQuitMessage(3);
+    }
+  };
+  EXPECT_EQ(loop.Run(), 3);
+  EXPECT_EQ(threadMessages, 1);
+  EXPECT_GE(lastCount, 2);
+}
+
+}  // namespace

@@ -1,0 +1,133 @@
+// GIF saving: the GIF87a header, colour table and code size, LZW data that an independent
+// decoder reads back, clear codes when the table fills, and failures.
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "Cimage.h"
+#include "cimage_test_access.h"
+#include "colour_quantizer.h"
+#include "gif_reference_decoder.h"
+#include "palette_test_pictures.h"
+
+namespace {
+
+std::vector<uint8_t> SaveGif(Cimage& picture, int dither = 0) {
+  return SavedBytes(picture, [&](Cimage& p, FILE* f) { CimageTestAccess::SaveGIF(p, f, dither); });
+}
+
+Rgb TableEntry(const ReferenceGif& gif, int index) {
+  const uint8_t* e = &gif.globalTable[3 * size_t(index)];
+  return {e[0], e[1], e[2]};
+}
+
+::testing::AssertionResult ShowsThePicture(const ReferenceGif& gif, const Cimage& picture) {
+  if (!gif.error.empty()) return ::testing::AssertionFailure() << gif.error;
+  for (int y = 0; y < picture.m_height; ++y)
+    for (int x = 0; x < picture.m_width; ++x) {
+      const int index = gif.indices[size_t(y) * picture.m_width + x];
+      if (3 * size_t(index) >= gif.globalTable.size()) return ::testing::AssertionFailure() << "index beyond the table";
+      if (!(TableEntry(gif, index) == PixelAt(picture, x, y)))
+        return ::testing::AssertionFailure() << "pixel " << x << "," << y;
+    }
+  return ::testing::AssertionSuccess();
+}
+
+TEST(GifWriter, TwoColourPictureGoldenHeader) {
+  Cimage picture;
+  MakePicture(picture, MakeBgrImage(3, 2, [](int x, int) { return x ? Rgb{10, 20, 30} : Rgb{200, 100, 50}; }));
+  const std::vector<uint8_t> file = SaveGif(picture);
+  const std::vector<uint8_t> head = {'G', 'I', 'F', '8', '7', 'a', 3, 0, 2, 0,
+                                     0x80, 0, 0,                   // global table of 2 entries, background, aspect
+                                     200, 100, 50, 10, 20, 30,     // the table: red, green, blue
+                                     ',', 0, 0, 0, 0, 3, 0, 2, 0,  // image at 0,0 of 3 × 2
+                                     0,                            // no local table, not interlaced
+                                     2};                           // code size 2 even for 1 bit per pixel
+  ASSERT_GE(file.size(), head.size() + 2);
+  EXPECT_EQ(std::vector<uint8_t>(file.begin(), file.begin() + long(head.size())), head);
+  EXPECT_EQ(file[file.size() - 2], 0);
+  EXPECT_EQ(file.back(), ';');
+  EXPECT_TRUE(ShowsThePicture(DecodeReferenceGif(file), picture));
+}
+
+struct DepthCase {
+  int colours;
+  int flags;
+  int codeSize;
+};
+
+void PrintTo(const DepthCase& c, std::ostream* out) { *out << c.colours << " colours"; }
+
+class GifDepth : public ::testing::TestWithParam<DepthCase> {};
+
+TEST_P(GifDepth, FlagsTableAndCodeSizeFollowTheColourCount) {
+  const DepthCase& c = GetParam();
+  Cimage picture;
+  MakePicture(picture, RandomImage(16, 16, DistinctPalette(c.colours)));
+  const ReferenceGif gif = DecodeReferenceGif(SaveGif(picture));
+  EXPECT_EQ(gif.signature, "GIF87a");
+  EXPECT_EQ(gif.screenFlags, c.flags);
+  EXPECT_EQ(gif.background, 0);
+  EXPECT_EQ(gif.aspect, 0);
+  EXPECT_EQ(gif.codeSize, c.codeSize);
+  EXPECT_EQ(gif.imageLeft | gif.imageTop | gif.imageFlags, 0);
+  const size_t entries = gif.globalTable.size() / 3;
+  for (size_t i = size_t(c.colours); i < entries; ++i) EXPECT_EQ(TableEntry(gif, int(i)), (Rgb{0, 0, 0})) << i;
+  EXPECT_TRUE(gif.trailer);
+  EXPECT_TRUE(gif.endCode);
+  EXPECT_TRUE(ShowsThePicture(gif, picture));
+}
+
+INSTANTIATE_TEST_SUITE_P(Colours, GifDepth,
+                         ::testing::Values(DepthCase{1, 0x80, 2}, DepthCase{2, 0x80, 2}, DepthCase{3, 0x91, 2},
+                                           DepthCase{4, 0x91, 2}, DepthCase{5, 0xA2, 3}, DepthCase{17, 0xC4, 5},
+                                           DepthCase{128, 0xE6, 7}, DepthCase{256, 0xF7, 8}),
+                         [](const ::testing::TestParamInfo<DepthCase>& info) { return std::to_string(info.param.colours); });
+
+// Random indices make nearly every pixel a new string, so the 4096 codes run out and the
+// encoder must clear the table part-way through.
+TEST(GifWriter, RandomPictureOf256ColoursRoundTripsThroughClearCodes) {
+  Cimage picture;
+  MakePicture(picture, RandomImage(64, 64, DistinctPalette(256)));
+  const ReferenceGif gif = DecodeReferenceGif(SaveGif(picture));
+  EXPECT_GE(gif.clearCodes, 2);
+  EXPECT_TRUE(ShowsThePicture(gif, picture));
+  // The palette keeps the order in which colours first appear, so the indices are the picture's own.
+  for (int i = 0; i < 256; ++i) EXPECT_EQ(gif.indices[size_t(i)], i);
+  ASSERT_FALSE(gif.blockSizes.empty());
+  for (size_t i = 0; i + 1 < gif.blockSizes.size(); ++i) EXPECT_EQ(gif.blockSizes[i], 255) << "block " << i;
+  EXPECT_LE(gif.blockSizes.back(), 255);
+}
+
+TEST(GifWriter, LargePictureIsTheQuantizersIndices) {
+  const BgrImage image = RainbowImage(300, 200);
+  Cimage picture;
+  MakePicture(picture, image);
+  for (int dither : {0, 1}) {
+    const ReferenceGif gif = DecodeReferenceGif(SaveGif(picture, dither));
+    ASSERT_TRUE(gif.error.empty()) << gif.error;
+    ravelight::TwoPassQuantizer quantizer;
+    ASSERT_TRUE(quantizer.Start(image.width, 256));
+    for (int y = 0; y < image.height; ++y) quantizer.CountRow(image.Row(y));
+    const ravelight::ColourMap& map = quantizer.ChooseColours();
+    ASSERT_EQ(gif.globalTable.size(), 3u * 256);
+    for (int i = 0; i < map.count; ++i) EXPECT_EQ(TableEntry(gif, i), (Rgb{map.red[i], map.green[i], map.blue[i]}));
+    std::vector<uint8_t> indices(size_t(image.width) * image.height);
+    for (int y = 0; y < image.height; ++y) quantizer.MapRow(image.Row(y), &indices[size_t(y) * image.width], dither != 0);
+    EXPECT_TRUE(gif.indices == indices) << "dither " << dither;
+  }
+}
+
+TEST(GifWriter, FailedWritesSetTheSaveError) {
+  Cimage picture;
+  MakePicture(picture, RandomImage(64, 64, DistinctPalette(256)));
+  EXPECT_EQ(SaveErrorOnReadOnlyStream(picture, [](Cimage& p, FILE* f) { CimageTestAccess::SaveGIF(p, f, 0); }), 1);
+}
+
+TEST(GifWriter, UnusablePictureWritesNothing) {
+  EXPECT_TRUE(UnusablePicturesWriteNothing([](Cimage& p, FILE* f) { CimageTestAccess::SaveGIF(p, f, 0); }));
+}
+
+}  // namespace
