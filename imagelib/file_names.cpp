@@ -17,10 +17,11 @@ bool TrimmedPath(const char* path, std::string& trimmed) {
 }
 
 std::string ExtensionOf(const std::string& path) {
-  const size_t dot = path.find_last_of('.');
   const size_t separator = path.find_last_of("/\\:");
-  if (dot == std::string::npos || dot == 0) return std::string();
-  if (separator != std::string::npos && separator > dot) return std::string();
+  const size_t nameStart = separator == std::string::npos ? 0 : separator + 1;
+  const size_t dot = path.find_last_of('.');
+  // A dot that starts the file name (".jpg") or sits in a folder's name is no extension.
+  if (dot == std::string::npos || dot <= nameStart) return std::string();
   std::string extension = path.substr(dot + 1);
   for (char& c : extension) c = char(std::toupper(static_cast<unsigned char>(c)));
   return extension;

@@ -19,8 +19,8 @@ enum FileFormat {
 // 260-character path buffer.
 bool TrimmedPath(const char* path, std::string& trimmed);
 
-// The upper-cased text after the last dot of the file name (a dot that starts the path, or one in
-// a folder's name, does not count); empty when there is none.
+// The upper-cased text after the last dot of the file name (a dot that starts the file name, or
+// one in a folder's name, does not count); empty when there is none.
 std::string ExtensionOf(const std::string& path);
 
 FileFormat FormatOfExtension(const std::string& extension);

@@ -42,7 +42,7 @@ void Cimage::SaveImage(const char* path, int quality, int bmpColormap, int bmpDi
   }
 
   if (format == ravelight::kTiffFormat) {
-    SaveTIF(temporary.c_str());
+    SaveTIF(temporary.c_str(), file.c_str());
   } else if (FILE* stream = std::fopen(temporary.c_str(), "wb")) {
     switch (format) {
       case ravelight::kJpegFormat: SaveJPEG(stream, quality, jpegUseOrig); break;

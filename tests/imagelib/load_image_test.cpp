@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "Cimage.h"
-#include "bmp_reference.h"
+#include "dib_bytes.h"
 #include "jpeg_reference.h"
 #include "test_files.h"
 
@@ -20,8 +20,21 @@ std::string Jpeg(const std::string& name, int width, int height) {
   return FileWith(name, EncodeReferenceJpeg(GradientPicture(width, height, 3), 85));
 }
 
+// A 24-bit bottom-up BMP of the same gradient.
 std::string Bmp(const std::string& name, int width, int height) {
-  return FileWith(name, EncodeReferenceBmp(GradientPicture(width, height, 3)));
+  const ReferencePicture rgb = GradientPicture(width, height, 3);
+  DibSpec spec;
+  spec.width = width;
+  spec.height = height;
+  const size_t rowBytes = (size_t(width) * 3 + 3) & ~size_t(3);
+  for (int y = height - 1; y >= 0; --y) {
+    for (int x = 0; x < width; ++x) {
+      const uint8_t* p = &rgb.samples[(size_t(y) * width + x) * 3];
+      spec.bits.insert(spec.bits.end(), {p[2], p[1], p[0]});
+    }
+    spec.bits.resize(spec.bits.size() + rowBytes - size_t(width) * 3, 0);
+  }
+  return FileWith(name, BmpFile(spec));
 }
 
 TEST(LoadByExtension, AJpegLoadsAndRecordsItsFile) {
