@@ -1,11 +1,12 @@
-// Turning or mirroring an image file on disk: without loss for JPEG files, keeping the file's
-// times, with the old file put into the recycle bin.
+// Turning or mirroring an image file on disk: without loss for JPEG files, by decoding and saving
+// again for the others, keeping the file's times, with the old file put into the recycle bin.
 #include <cstdio>
 #include <string>
 
 #include "Cimage.h"
 #include "file_system.h"
 #include "lossless_transform.h"
+#include "rotate_by_decoding.h"
 #include "rotation_temporary_name.h"
 
 namespace {
@@ -49,7 +50,8 @@ int Cimage::S_RotateImageFile(const char* path, int operation) {
   if (temporary.empty()) return 0;
   platform::FileTimes times;
   const bool timed = platform::ReadFileTimes(file, &times);
-  if (!TurnLosslessly(file, temporary, kTransformOf[operation - 1])) {
+  if (!TurnLosslessly(file, temporary, kTransformOf[operation - 1]) &&
+      !ravelight::TurnByDecoding(file, temporary, operation)) {
     platform::RemoveFile(temporary);
     return 0;
   }

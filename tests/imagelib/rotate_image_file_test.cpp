@@ -15,6 +15,8 @@
 #include <gtest/gtest.h>
 
 #include "Cimage.h"
+#include "cimage_test_access.h"
+#include "gif_test_encoder.h"
 #include "jpeg_comparison.h"
 #include "jpeg_reference.h"
 #include "jpegtran_runner.h"
@@ -198,6 +200,40 @@ TEST_F(RotateImageFile, ShortensALongNameInTheTemporaryFolder) {
 }
 
 // Each failure returns 0 and leaves the original's bytes where they were, and no file of ours.
+TEST_F(RotateImageFile, APngIsTurnedByDecodingAndKeepsItsDate) {
+  Cimage picture;
+  LoadJpegBytes(picture, TestJpeg(6, 4));
+  const std::string source = (folder_ / "source.png").string();
+  picture.SaveImage(source.c_str(), 90, 0, 0, 0, 0, 0, 0);
+  const std::string path = Write(ReadBytes(source), ".png");
+  fs::remove(source);
+  const auto then = fs::last_write_time(path) - std::chrono::hours(24 * 30);
+  fs::last_write_time(path, then);
+  ASSERT_EQ(Cimage::S_RotateImageFile(path.c_str(), 1), 1);
+  EXPECT_EQ(fs::last_write_time(path), then);
+  Cimage turned;
+  turned.LoadImageA(path.c_str(), 0, 0, 5);
+  ASSERT_FALSE(turned.m_loadError);
+  EXPECT_EQ(turned.m_width, 4);
+  EXPECT_EQ(turned.m_height, 6);
+  // The old bottom-left pixel is now at the top left.
+  EXPECT_EQ(turned.GetRGB(0, 0), picture.GetRGB(0, 3));
+  EXPECT_TRUE(NothingLeftBehind(path));
+}
+
+TEST_F(RotateImageFile, AnAnimatedGifIsRefusedRatherThanCutToOneFrame) {
+  const Bytes gif = GifBuilder(4, 4, {0x000000, 0xFFFFFF})
+                        .GraphicControl(0, 10)
+                        .Image(SolidImage(0, 0, 4, 4, 0))
+                        .GraphicControl(0, 10)
+                        .Image(SolidImage(0, 0, 4, 4, 1))
+                        .File();
+  const std::string path = Write(gif, ".gif");
+  EXPECT_EQ(Cimage::S_RotateImageFile(path.c_str(), 1), 0);
+  EXPECT_EQ(ReadBytes(path), gif);
+  EXPECT_TRUE(NothingLeftBehind(path));
+}
+
 TEST_F(RotateImageFile, FailuresLeaveTheOriginalAlone) {
   const std::vector<uint8_t> notAJpeg = {'j', 'u', 's', 't', ' ', 't', 'e', 'x', 't'};
   const std::string text = Write(notAJpeg);
