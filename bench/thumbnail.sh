@@ -10,12 +10,8 @@ runs=${RUNS:-5}
 out=$top/build/bench-files/thumbnails
 mkdir -p "$out"
 
-[ -f build/bench/build.ninja ] ||
-  cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DVIRELDAN_SANITIZE=OFF >/dev/null
-cmake --build build/bench --target thumbnail_bench >/dev/null
-[ -f build/win32/build.ninja ] ||
-  cmake -S . -B build/win32 -G Ninja -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-i686.cmake" >/dev/null
-cmake --build build/win32 --target thumbnail_bench >/dev/null
+. bench/bench_trees.sh
+build_bench_program thumbnail_bench
 
 # Eight camera-size photographs (libjxl's flower, doubled to 13.7 megapixels, in eight crops and
 # turns), half baseline and half progressive; the same pictures as PNG and as TIFF (LZW).
