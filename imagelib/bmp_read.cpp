@@ -15,6 +15,10 @@ namespace {
 
 constexpr size_t kFileHeaderSize = 14;
 constexpr size_t kCoreHeaderSize = 12;
+// Later Windows headers (V2 52, V3 56, V4 108, V5 124 bytes) begin with the 40 bytes of the
+// classic one; from V2 on the three bit-field masks sit in the header itself, at byte 40.
+constexpr size_t kMasksInHeaderFrom = 52;
+constexpr size_t kLargestHeader = 124;
 
 struct PackedDib {
   uint8_t* bytes = nullptr;
@@ -22,15 +26,32 @@ struct PackedDib {
   ~PackedDib() { std::free(bytes); }
 };
 
+// A header longer than 40 bytes read into the 40-byte one. Its masks, when the pixels are bit
+// fields, are handed back so that they can stand after the header where a classic DIB has them.
+bool ReadLongerHeader(ravelight::FileReader& file, uint32_t size, uint8_t header[ravelight::kDibHeaderSize],
+                      uint8_t masks[ravelight::kDibMaskBytes], bool& masksInHeader) {
+  if (size != 52 && size != 56 && size != 108 && size != kLargestHeader) return false;
+  uint8_t whole[kLargestHeader];
+  std::memcpy(whole, header, 4);
+  if (!file.Read(whole + 4, size - 4)) return false;
+  std::memcpy(header, whole, ravelight::kDibHeaderSize);
+  header[0] = uint8_t(ravelight::kDibHeaderSize);
+  header[1] = header[2] = header[3] = 0;
+  masksInHeader = size >= kMasksInHeaderFrom;
+  if (masksInHeader) std::memcpy(masks, whole + ravelight::kDibHeaderSize, ravelight::kDibMaskBytes);
+  return true;
+}
+
 // The header as a 40-byte Windows header, and how big each colour entry is in the file.
-bool ReadInfoHeader(ravelight::FileReader& file, uint8_t header[ravelight::kDibHeaderSize], size_t& entrySize) {
+bool ReadInfoHeader(ravelight::FileReader& file, uint8_t header[ravelight::kDibHeaderSize], size_t& entrySize,
+                    uint8_t masks[ravelight::kDibMaskBytes], bool& masksInHeader) {
   std::memset(header, 0, ravelight::kDibHeaderSize);
+  masksInHeader = false;
   if (!file.Read(header, 4)) return false;
   const uint32_t size = ravelight::LittleEndian32(header);
-  if (size == ravelight::kDibHeaderSize) {
-    entrySize = 4;
-    return file.Read(header + 4, ravelight::kDibHeaderSize - 4);
-  }
+  entrySize = 4;
+  if (size == ravelight::kDibHeaderSize) return file.Read(header + 4, ravelight::kDibHeaderSize - 4);
+  if (size > ravelight::kDibHeaderSize) return ReadLongerHeader(file, size, header, masks, masksInHeader);
   if (size != kCoreHeaderSize) return false;
   uint8_t core[kCoreHeaderSize - 4];  // 16-bit width, height, planes and bit count
   if (!file.Read(core, sizeof core)) return false;
@@ -50,15 +71,18 @@ bool ReadPackedDib(ravelight::FileReader& file, PackedDib& dib) {
   if (!hasFileHeader) file.Seek(0);
 
   uint8_t header[ravelight::kDibHeaderSize];
+  uint8_t masks[ravelight::kDibMaskBytes] = {};
   size_t entrySize = 0;
+  bool masksInHeader = false;
   ravelight::DibLayout layout;
-  if (!ReadInfoHeader(file, header, entrySize) || !ravelight::DescribeDib(header, layout)) return false;
+  if (!ReadInfoHeader(file, header, entrySize, masks, masksInHeader) || !ravelight::DescribeDib(header, layout))
+    return false;
   // The rows never start inside the headers; they may start before the colour table has all the
   // entries the header counts (writers that stored only the colours they used), and the missing
   // entries are black.
-  if (bitsOffset && bitsOffset < file.Position() + layout.maskBytes) return false;
-  uint8_t masks[ravelight::kDibMaskBytes];
-  if (!file.Read(masks, layout.maskBytes)) return false;
+  const uint32_t masksInFile = masksInHeader ? 0 : layout.maskBytes;
+  if (bitsOffset && bitsOffset < file.Position() + masksInFile) return false;
+  if (!file.Read(masks, masksInFile)) return false;
   const uint64_t entriesStored = bitsOffset ? (bitsOffset - file.Position()) / entrySize : layout.colours;
   uint8_t table[256 * 4] = {};
   for (uint32_t i = 0; i < layout.colours && i < entriesStored; ++i)
