@@ -9,12 +9,8 @@ runs=${RUNS:-15}
 out=build/bench-files
 mkdir -p "$out"
 
-[ -f build/bench/build.ninja ] ||
-  cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DVIRELDAN_SANITIZE=OFF >/dev/null
-cmake --build build/bench --target jpeg_load_bench >/dev/null
-[ -f build/win32/build.ninja ] ||
-  cmake -S . -B build/win32 -G Ninja -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-i686.cmake" >/dev/null
-cmake --build build/win32 --target jpeg_load_bench >/dev/null
+. bench/bench_trees.sh
+build_bench_program jpeg_load_bench
 
 # A real photograph (libjxl's flower) doubled to 4536 × 3024, baseline 4:2:0 at quality 90.
 photo=$out/photo.jpg tiny=$out/tiny.jpg

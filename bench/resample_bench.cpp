@@ -11,7 +11,6 @@
 #include <cstring>
 
 #include "Cimage.h"
-#include "cimage_test_access.h"
 
 namespace {
 
@@ -23,12 +22,7 @@ int Usage() {
 }
 
 bool Load(Cimage& picture, const char* path) {
-  FILE* stream = std::fopen(path, "rb");
-  if (!stream) return false;
-  picture.m_valid = 1;
-  picture.m_components = 3;
-  CimageTestAccess::LoadJPEG(picture, stream, 0, 0, 5);
-  std::fclose(stream);
+  picture.LoadImageA(path, 0, 0, 5);
   return picture.m_pixels && !picture.m_loadError;
 }
 

@@ -14,3 +14,28 @@ function(vireldan_add_gtest target)
     gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60)
   endif()
 endfunction()
+
+# The program's test folders: each *_test.cpp of the folder is one GoogleTest program linking the
+# program's library; *_win_test.cpp programs (and *_win.cpp helpers) only in the Windows tree,
+# where every test program also gets the program's resources (dialog templates), which a static
+# library would not carry.
+function(vireldan_add_program_tests)
+  if(NOT TARGET vireldan_app)
+    return()
+  endif()
+  file(GLOB programs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_test.cpp)
+  file(GLOB support CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  list(REMOVE_ITEM support ${programs})
+  set(resources)
+  if(WIN32)
+    set(resources ${CMAKE_SOURCE_DIR}/app/vireldan.rc)
+  else()
+    list(FILTER programs EXCLUDE REGEX "_win_test\\.cpp$")
+    list(FILTER support EXCLUDE REGEX "_win\\.cpp$")
+  endif()
+  foreach(source ${programs})
+    get_filename_component(name ${source} NAME_WE)
+    vireldan_add_gtest(${name} SOURCES ${source} ${support} ${resources}
+                       LIBRARIES vireldan_app $<$<BOOL:${WIN32}>:ui_test_support>)
+  endforeach()
+endfunction()

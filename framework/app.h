@@ -6,10 +6,12 @@
 #include <memory>
 #include <string>
 
+#include "command_routing.h"
 #include "message_loop.h"
 #include "profile.h"
 
-class App {
+// Commands nobody else took end here (OnCommand / OnUpdateCommand).
+class App : public CommandTarget {
  public:
   App();
   virtual ~App();

@@ -1,6 +1,7 @@
 #pragma once
 // File-system services the portable code needs, behind narrow functions: Win32 in the product,
 // POSIX stand-ins in the native tree, so the logic above them is tested in both.
+#include <cstdint>
 #include <string>
 
 namespace platform {
@@ -20,6 +21,37 @@ bool ReplaceFileWith(const std::string& from, const std::string& to);
 bool RemoveFile(const std::string& path);
 
 bool FileExists(const std::string& path);
+
+// The name of a file without its folder.
+std::string FileNameOf(const std::string& path);
+
+// The system's folder for temporary files, ending in a separator; empty if it is not known or
+// does not fit in kMaxPath. POSIX stand-in: $TMPDIR, else /tmp.
+std::string TemporaryFolder();
+
+// Moves a file to a path where no file is, copying across volumes if need be. False on failure,
+// with from left where it was.
+bool MoveFileTo(const std::string& from, const std::string& to);
+
+// Sends a file to the recycle bin, from which the user can restore it; false when it stays where
+// it was. POSIX stand-in: moves it into the folder that the environment variable VIRELDAN_TRASH
+// names (a test's own; a name taken there gets a number appended), or deletes it when that is
+// not set.
+bool SendToRecycleBin(const std::string& path);
+
+// A file's three times as the system keeps them (on Win32 each a FILETIME; in the POSIX stand-in
+// nanoseconds since 1970, with no creation time, which POSIX cannot set).
+struct FileTimes {
+  uint64_t creation = 0;
+  uint64_t lastAccess = 0;
+  uint64_t lastWrite = 0;
+};
+
+// False when the file cannot be opened for reading.
+bool ReadFileTimes(const std::string& path, FileTimes* times);
+
+// Opens the file for writing and sets its times; false on failure.
+bool WriteFileTimes(const std::string& path, const FileTimes& times);
 
 enum class PathKind { kMissing, kFile, kDirectory };
 

@@ -21,6 +21,8 @@ std::string FolderOf(const std::string& path) {
 
 }  // namespace
 
+std::string FileNameOf(const std::string& path) { return path.substr(FolderOf(path).size()); }
+
 std::string TemporaryNameBeside(const std::string& path) {
   static std::atomic<unsigned> counter{0};
   const std::string folder = FolderOf(path);

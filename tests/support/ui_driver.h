@@ -9,7 +9,7 @@
 
 // A top-level window of this process with the caption, waited for up to the time given; null
 // when none appears.
-HWND WaitForWindow(const std::string& caption, DWORD milliseconds = 5000);
+HWND WaitForWindow(const std::string& caption, DWORD milliseconds = 30000);
 
 // Presses a button of a dialog (as a click would, through WM_COMMAND).
 void PressButton(HWND dialog, int id);

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Turns and mirrors of a 12-megapixel picture, natively (release build, 64-bit) and under Wine
+# (32-bit): the in-memory operations timed inside the program (pixel bytes per second; the target
+# for quarter turns is at least 1 GB/s natively), and the lossless 90-degree turn of the JPEG file
+# against jpegtran -rotate 90 -trim on the same file (the target is at most 1.10 times its time).
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+cd "$top"
+
+# The release tree without sanitizers and the Windows tree, each configured once.
+for tree in "bench -DCMAKE_BUILD_TYPE=Release -DVIRELDAN_SANITIZE=OFF" \
+            "win32 -DCMAKE_TOOLCHAIN_FILE=$top/cmake/mingw-i686.cmake"; do
+  set -- $tree
+  name=$1
+  shift
+  [ -f "build/$name/build.ninja" ] || cmake -S . -B "build/$name" -G Ninja "$@" >/dev/null
+  cmake --build "build/$name" --target rotate_bench >/dev/null
+done
+out=build/bench-files
+mkdir -p "$out"
+
+# A real photograph (libjxl's flower) stretched to 4000 × 3000, baseline 4:2:0 at quality 90: its
+# height is not whole MCUs, so the turn trims as it would on a camera's file.
+photo=$out/photo-12mp.jpg tiny=$out/tiny.jpg
+flower=/usr/share/libjxl-testdata/jxl/flower/flower.png
+[ -f "$photo" ] || convert "$flower" -resize '4000x3000!' ppm:- | cjpeg -quality 90 > "$photo"
+[ -f "$tiny" ] || convert -size 8x8 xc:gray ppm:- | cjpeg > "$tiny"
+
+. tools/session.sh
+start_wine build/win32/wineprefix
+ours=$top/build/bench/bin/rotate_bench
+ours_win=$top/build/win32/bin/rotate_bench.exe
+jpegtran_win=$top/.deps/win32/bin/jpegtran.exe
+# Our program turns a fresh copy of the file in place (the copy is in its time, a few
+# milliseconds); the old copy goes to the recycle bin: natively it is deleted, under Wine it goes to
+# the freedesktop trash, emptied of it below. Everything stays on one file system.
+work=$top/$out/vireldan-bench-turn.jpg
+turned=$top/$out/jpegtran-turned.jpg
+
+echo "== in memory, native 64-bit"
+"$ours" pixels "$photo"
+echo "== in memory, Wine 32-bit"
+tools/wine-run.sh build/win32/wineprefix "$ours_win" pixels "$photo"
+
+echo "== lossless turn of the file"
+wine=$(printf '"%s", "%s", ' "$top/tools/wine-run.sh" "$top/build/win32/wineprefix")
+cases=$out/rotate-cases.json
+cat > "$cases" <<JSON
+[
+ {"label": "native, lossless 90 degrees", "ours": ["$ours", "lossless", "{file}", "$work"],
+  "peers": {"jpegtran -rotate 90 -trim": ["jpegtran", "-rotate", "90", "-trim", "-outfile", "$turned", "{file}"]}},
+ {"label": "Wine 32-bit, lossless 90 degrees", "ours": [$wine"$ours_win", "lossless", "{file}", "Z:$work"],
+  "peers": {"jpegtran.exe -rotate 90 -trim": [$wine"$jpegtran_win", "-rotate", "90", "-trim", "-outfile", "Z:$turned", "{file}"]}}
+]
+JSON
+python3 bench/compare.py "${RUNS:-15}" "$top/$photo" "$top/$tiny" "$cases"
+rm -f "$turned" "$work" ~/.local/share/Trash/files/vireldan-bench-turn.jpg* \
+  ~/.local/share/Trash/info/vireldan-bench-turn.jpg*.trashinfo

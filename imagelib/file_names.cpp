@@ -1,0 +1,41 @@
+#include "file_names.h"
+
+#include <cctype>
+#include <cstring>
+
+#include "file_system.h"
+
+namespace ravelight {
+
+bool TrimmedPath(const char* path, std::string& trimmed) {
+  if (!path) return false;
+  const size_t length = std::strlen(path);
+  if (length >= platform::kMaxPath) return false;
+  trimmed.assign(path, length);
+  while (!trimmed.empty() && trimmed.back() == ' ') trimmed.pop_back();
+  return true;
+}
+
+std::string ExtensionOf(const std::string& path) {
+  const size_t separator = path.find_last_of("/\\:");
+  const size_t nameStart = separator == std::string::npos ? 0 : separator + 1;
+  const size_t dot = path.find_last_of('.');
+  // A dot that starts the file name (".jpg") or sits in a folder's name is no extension.
+  if (dot == std::string::npos || dot <= nameStart) return std::string();
+  std::string extension = path.substr(dot + 1);
+  for (char& c : extension) c = char(std::toupper(static_cast<unsigned char>(c)));
+  return extension;
+}
+
+FileFormat FormatOfExtension(const std::string& extension) {
+  static const struct {
+    const char* extension;
+    FileFormat format;
+  } kKnown[] = {{"JPG", kJpegFormat}, {"JPEG", kJpegFormat}, {"GIF", kGifFormat}, {"BMP", kBmpFormat},
+                {"TIF", kTiffFormat}, {"PNG", kPngFormat},   {"PSD", kPsdFormat}, {"PCX", kPcxFormat}};
+  for (const auto& known : kKnown)
+    if (extension == known.extension) return known.format;
+  return kUnknownFormat;
+}
+
+}  // namespace ravelight

@@ -1,0 +1,61 @@
+// Turning or mirroring an image file on disk: without loss for JPEG files, by decoding and saving
+// again for the others, keeping the file's times, with the old file put into the recycle bin.
+#include <cstdio>
+#include <string>
+
+#include "Cimage.h"
+#include "file_system.h"
+#include "lossless_transform.h"
+#include "rotate_by_decoding.h"
+#include "rotation_temporary_name.h"
+
+namespace {
+
+using ravelight::JpegTransform;
+
+constexpr JpegTransform kTransformOf[] = {JpegTransform::kRotate90, JpegTransform::kRotate270,
+                                          JpegTransform::kRotate180, JpegTransform::kFlipVertical,
+                                          JpegTransform::kFlipHorizontal};
+
+bool TurnLosslessly(const std::string& path, const std::string& temporary, JpegTransform transform) {
+  FILE* from = std::fopen(path.c_str(), "rb");
+  if (!from) return false;
+  FILE* to = std::fopen(temporary.c_str(), "wb");
+  bool turned = to && ravelight::TransformJpeg(from, to, transform);
+  if (to) turned = std::fclose(to) == 0 && turned;
+  std::fclose(from);
+  return turned;
+}
+
+// Swaps the finished temporary file in for the original, or removes it and leaves the original
+// where it was. The move that may cross volumes happens first, beside the original; only a rename
+// within its folder follows the recycle-bin step.
+bool PutInPlace(const std::string& temporary, const std::string& path) {
+  const std::string staged = platform::TemporaryNameBeside(path);
+  if (staged.empty() || !platform::MoveFileTo(temporary, staged)) {
+    platform::RemoveFile(temporary);
+    return false;
+  }
+  if (platform::SendToRecycleBin(path) && platform::ReplaceFileWith(staged, path)) return true;
+  platform::RemoveFile(staged);
+  return false;
+}
+
+}  // namespace
+
+int Cimage::S_RotateImageFile(const char* path, int operation) {
+  if (!path || operation < 1 || operation > 5) return 0;
+  const std::string file = path;
+  const std::string temporary = ravelight::RotationTemporaryName(file);
+  if (temporary.empty()) return 0;
+  platform::FileTimes times;
+  const bool timed = platform::ReadFileTimes(file, &times);
+  if (!TurnLosslessly(file, temporary, kTransformOf[operation - 1]) &&
+      !ravelight::TurnByDecoding(file, temporary, operation)) {
+    platform::RemoveFile(temporary);
+    return 0;
+  }
+  if (!PutInPlace(temporary, file)) return 0;
+  if (timed) platform::WriteFileTimes(file, times);
+  return 1;
+}

@@ -1,0 +1,64 @@
+// The Win32 temporary folder, moves across volumes, the recycle bin and file times.
+#include <windows.h>
+#include <shellapi.h>
+
+#include "file_system.h"
+
+namespace platform {
+namespace {
+
+uint64_t FromFiletime(const FILETIME& t) { return uint64_t(t.dwHighDateTime) << 32 | t.dwLowDateTime; }
+
+FILETIME ToFiletime(uint64_t t) {
+  FILETIME f;
+  f.dwLowDateTime = DWORD(t);
+  f.dwHighDateTime = DWORD(t >> 32);
+  return f;
+}
+
+}  // namespace
+
+std::string TemporaryFolder() {
+  char folder[kMaxPath];
+  const DWORD length = ::GetTempPathA(kMaxPath, folder);
+  return length > 0 && length < kMaxPath ? std::string(folder, length) : std::string();
+}
+
+bool MoveFileTo(const std::string& from, const std::string& to) {
+  return ::MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_COPY_ALLOWED | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+bool SendToRecycleBin(const std::string& path) {
+  const std::string list = path + '\0';  // the shell reads a list that ends in two terminators
+  SHFILEOPSTRUCTA operation = {};
+  operation.wFunc = FO_DELETE;
+  operation.pFrom = list.c_str();
+  operation.fFlags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_ALLOWUNDO;
+  return ::SHFileOperationA(&operation) == 0 && !operation.fAnyOperationsAborted && !FileExists(path);
+}
+
+bool ReadFileTimes(const std::string& path, FileTimes* times) {
+  const HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  FILETIME creation, access, write;
+  const bool read = ::GetFileTime(file, &creation, &access, &write) != 0;
+  ::CloseHandle(file);
+  if (!read) return false;
+  times->creation = FromFiletime(creation);
+  times->lastAccess = FromFiletime(access);
+  times->lastWrite = FromFiletime(write);
+  return true;
+}
+
+bool WriteFileTimes(const std::string& path, const FileTimes& times) {
+  const HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  const FILETIME creation = ToFiletime(times.creation), access = ToFiletime(times.lastAccess),
+                 write = ToFiletime(times.lastWrite);
+  const bool set = ::SetFileTime(file, &creation, &access, &write) != 0;
+  return ::CloseHandle(file) != 0 && set;
+}
+
+}  // namespace platform
