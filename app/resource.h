@@ -1,5 +1,23 @@
 #pragma once
 // Resource identifiers of Vireldan.exe.
+#include "command_ids.h"
+
+#define IDR_MAINFRAME 128
+#define IDR_CONTEXT_MENUS 154
+#define IDR_KEYMENU 164
+#define IDR_KEYTOOLBAR 182
+#define IDR_TIPS 293
+#define IDC_CURSOR_DRAG 148
+#define IDC_CURSOR_ZOOM 185
+
+#define IDD_SHELL_OPTIONS 208
+#define IDC_SHELL_JPG 1300
+#define IDC_SHELL_GIF 1301
+#define IDC_SHELL_TIF 1302
+#define IDC_SHELL_BMP 1303
+#define IDC_SHELL_PNG 1304
+#define IDC_SHELL_PCX 1305
+#define IDC_SHELL_FOLDER 1306
 
 #define IDD_ABOUTBOX 100
 #define IDD_LOWCOLOR 179

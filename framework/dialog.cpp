@@ -81,6 +81,25 @@ void Dialog::OnCancel() { EndDialog(IDCANCEL); }
 
 bool Dialog::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 
+// Templates carry no position of their own: a dialog opens over the middle of the window that owns it
+// (or of the screen), and never partly off the screen.
+void Dialog::CenterOverOwner() {
+  if (::GetWindowLongA(Handle(), GWL_STYLE) & WS_CHILD) return;
+  RECT own = {}, work = {};
+  ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  HWND owner = ::GetWindow(Handle(), GW_OWNER);
+  if (!owner || !::IsWindowVisible(owner) || ::IsIconic(owner) || !::GetWindowRect(owner, &own)) own = work;
+  RECT mine = {};
+  ::GetWindowRect(Handle(), &mine);
+  const int width = mine.right - mine.left, height = mine.bottom - mine.top;
+  int x = (own.left + own.right - width) / 2, y = (own.top + own.bottom - height) / 2;
+  if (x + width > work.right) x = work.right - width;
+  if (y + height > work.bottom) y = work.bottom - height;
+  if (x < work.left) x = work.left;
+  if (y < work.top) y = work.top;
+  ::SetWindowPos(Handle(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 INT_PTR CALLBACK Dialog::StaticDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   Dialog* self = static_cast<Dialog*>(FromHandle(hwnd));
   if (!self && message == WM_INITDIALOG) {
@@ -109,6 +128,7 @@ INT_PTR Dialog::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
   }
   switch (message) {
     case WM_INITDIALOG:
+      CenterOverOwner();
       return OnInitDialog() ? TRUE : FALSE;
     case WM_COMMAND:
       return OnCommand(LOWORD(wParam), HIWORD(wParam)) ? TRUE : FALSE;

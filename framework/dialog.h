@@ -42,6 +42,7 @@ class Dialog : public Window {
  private:
   static INT_PTR CALLBACK StaticDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   INT_PTR DialogProc(UINT message, WPARAM wParam, LPARAM lParam);
+  void CenterOverOwner();
 
   int templateId_;
   HINSTANCE resources_;

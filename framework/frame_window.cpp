@@ -84,6 +84,11 @@ void FrameWindow::ShowPrompt(UINT id, UINT flags, HMENU menu) {
 }
 
 bool FrameWindow::PreTranslateMessage(MSG& message) {
+  // Keys typed into an edit control (a label being renamed, a text field) are the control's own:
+  // Delete, Escape and F2 must not turn into commands there.
+  char className[16] = {};
+  if (message.hwnd) ::GetClassNameA(message.hwnd, className, sizeof className);
+  if (::lstrcmpiA(className, "Edit") == 0) return false;
   return accelerators_ && ::TranslateAcceleratorA(Handle(), accelerators_, &message);
 }
 

@@ -72,10 +72,9 @@ bool ToolBar::Load(int resourceId) {
 
   while (::SendMessageA(Handle(), TB_BUTTONCOUNT, 0, 0) > 0) ::SendMessageA(Handle(), TB_DELETEBUTTON, 0, 0);
   ::SendMessageA(Handle(), TB_SETBITMAPSIZE, 0, MAKELONG(layout.width, layout.height));
-  int buttonsInBitmap = 0;
-  for (UINT id : layout.commands) buttonsInBitmap += id != 0;
-  TBADDBITMAP bitmap = {instance, UINT_PTR(resourceId)};
-  const LRESULT first = ::SendMessageA(Handle(), TB_ADDBITMAP, WPARAM(buttonsInBitmap), reinterpret_cast<LPARAM>(&bitmap));
+  if (!images_.Load(instance, resourceId, layout.width, layout.height)) return false;
+  ::SendMessageA(Handle(), TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_.Normal()));
+  ::SendMessageA(Handle(), TB_SETDISABLEDIMAGELIST, 0, reinterpret_cast<LPARAM>(images_.Disabled()));
 
   commands_ = layout.commands;
   std::vector<TBBUTTON> buttons(commands_.size());
@@ -85,7 +84,7 @@ bool ToolBar::Load(int resourceId) {
     button.idCommand = int(commands_[i]);
     button.fsState = TBSTATE_ENABLED;
     button.fsStyle = commands_[i] ? BTNS_BUTTON : BTNS_SEP;
-    button.iBitmap = commands_[i] ? int(first) + image++ : 0;
+    button.iBitmap = commands_[i] ? image++ : 0;
   }
   ::SendMessageA(Handle(), TB_ADDBUTTONSA, WPARAM(buttons.size()), reinterpret_cast<LPARAM>(buttons.data()));
   ::SendMessageA(Handle(), TB_AUTOSIZE, 0, 0);

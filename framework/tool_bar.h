@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "command_routing.h"
+#include "tool_bar_images.h"
 #include "window.h"
 
 class ToolBar : public Window {
@@ -22,6 +23,7 @@ class ToolBar : public Window {
 
  private:
   std::vector<UINT> commands_;  // 0 for a separator
+  ToolBarImages images_;
 };
 
 // The part of a command's string after the newline (the tip), or before it (the prompt).

@@ -1,0 +1,88 @@
+#pragma once
+// Vireldan's main window: toolbar, status bar, and two splitters holding the folder tree, the Key
+// view and the thumbnail view. It receives every command the active view does not take and the
+// program's private messages, keeps the list of open image windows, and saves the window layout
+// into the settings when it closes.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "frame_window.h"
+#include "pane_splitters.h"
+
+class CMainFrame : public FrameWindow {
+ public:
+  CMainFrame();
+  ~CMainFrame() override;
+
+  // Creates the window where the "Frame Layout" settings put it.
+  bool Create();
+  // Shows the window as the settings and the command line ask (minimised, maximised, normal).
+  void ActivateFrame(int showCommand);
+
+  void SetStatusText(const std::string& text);
+  void AppendStatusText(const std::string& text);
+  void SetStatusPane2(const std::string& text);
+
+  // Image windows, newest first.
+  void AddImageWindow(HWND window);
+  void BringImageWindowFirst(HWND window);
+  void RemoveImageWindow(HWND window);
+  const std::vector<HWND>& ImageWindows() const { return imageWindows_; }
+
+  void RegisterCaptureHotkey();
+  void ToggleLeftPane();
+  void ToggleKeyView();
+  bool KeyViewShown() const { return !inner_.hidden; }
+  void GoHome();
+
+  // The outer size of a captioned, resizable window made 200 × 200, measured once at start-up.
+  static int s_frameOverheadWidth;
+  static int s_frameOverheadHeight;
+
+  bool OnCommand(UINT id) override;
+  bool OnUpdateCommand(CommandState& state) override;
+
+ protected:
+  bool OnCreateFrame() override;
+  void OnClose() override;
+  LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  bool CreateBars();
+  bool CreatePanes();
+  void MeasureFrameOverhead();
+  void SaveLayout();
+  void OnFolderChanged(const char* path);
+  void CaptureScreen();
+
+  // Command handlers.
+  void OnToggle(UINT id);
+  void OnUpdateToggle(CommandState& state);
+  void OnWindowCommand(UINT id);
+  void OnUpdateLeftPane(CommandState& state);
+  void OnKeyViewCommand(UINT id);
+  void OnUpdateKeyView(CommandState& state);
+  void OnFlatToolbar(UINT id);
+  void OnShowTips(UINT id);
+  void OnAbout(UINT id);
+  void OnExit(UINT id);
+  void OnExplore(UINT id);
+  void OnHome(UINT id);
+  void OnPreviousDir(UINT id);
+  void OnRefresh(UINT id);
+  void OnPrebuilder(UINT id);
+  void OnEmail(UINT id);
+  void OnNotYetAvailable(UINT id);
+  void OnUpdateDisabled(CommandState& state);
+  static const CommandEntry<CMainFrame> kCommands[];
+
+  COuterSplitWnd outer_;
+  CInnerSplitWnd inner_;
+  std::vector<HWND> imageWindows_;
+  HMENU mainMenu_ = nullptr;
+  HMENU keyMenu_ = nullptr;
+  std::string statusText_;
+  HMODULE mailer_ = nullptr;
+};

@@ -1,0 +1,249 @@
+// The main frame's commands: the toggles of settings, the panes, the image-window list, tips,
+// and the commands whose work lies in parts of the program built later (they are in the menus
+// and do nothing yet).
+#include <windows.h>
+#include <shellapi.h>
+
+#include <algorithm>
+
+#include "app.h"
+#include "app_settings.h"
+#include "command_ids.h"
+#include "main_frame.h"
+#include "panes.h"
+#include "program_state.h"
+#include "tips.h"
+
+namespace {
+
+// Commands that flip one setting, and the setting each flips.
+struct Toggle {
+  UINT id;
+  int* (*setting)();
+};
+
+const Toggle kToggles[] = {
+    {ID_ACCUMULATE_SELECTION, [] { return &g_settings.thumbnails.accumulate; }},
+    {ID_SHOW_HIDDEN, [] { return &g_settings.thumbnails.showhidden; }},
+    {ID_SHOW_LINKS, [] { return &g_settings.thumbnails.showlinks; }},
+    {ID_FRAMES_ON_TOP, [] { return &g_settings.pictureFrames.ontop; }},
+    {ID_DITHER_HICOLOR, [] { return &g_settings.fileOptions.dither16; }},
+    {ID_RIGHT_EDGE_OPEN, [] { return &g_settings.mainOptions.rightopen; }},
+    {ID_ANNOTATION_TIPS, [] { return &g_settings.thumbnails.annotations; }},
+    {ID_FILE_INFO_TIPS, [] { return &g_settings.thumbnails.fileinfo; }},
+    {ID_PREVIEW_WINDOW, [] { return &g_settings.frameLayout.preview_on; }},
+    {ID_TIP_OF_THE_DAY, [] { return &g_settings.mainOptions.tipson; }},
+    {ID_FLAT_TOOLBAR, [] { return &g_settings.preferences.flatbar; }},
+};
+
+int* ToggledSetting(UINT id) {
+  for (const Toggle& toggle : kToggles)
+    if (toggle.id == id) return toggle.setting();
+  return nullptr;
+}
+
+}  // namespace
+
+const CommandEntry<CMainFrame> CMainFrame::kCommands[] = {
+    {ID_ACCUMULATE_SELECTION, ID_ACCUMULATE_SELECTION, &CMainFrame::OnToggle, &CMainFrame::OnUpdateToggle},
+    {ID_SHOW_HIDDEN, ID_SHOW_HIDDEN, &CMainFrame::OnToggle, &CMainFrame::OnUpdateToggle},
+    {ID_SHOW_LINKS, ID_SHOW_LINKS, &CMainFrame::OnToggle, &CMainFrame::OnUpdateToggle},
+    {ID_FRAMES_ON_TOP, ID_FRAMES_ON_TOP, &CMainFrame::OnToggle, &CMainFrame::OnUpdateToggle},
+    {ID_DITHER_HICOLOR, ID_DITHER_HICOLOR, &CMainFrame::OnToggle, &CMainFrame::OnUpdateToggle},
+    {ID_RIGHT_EDGE_OPEN, ID_RIGHT_EDGE_OPEN, &CMainFrame::OnToggle, &CMainFrame::OnUpdateToggle},
+    {ID_ANNOTATION_TIPS, ID_ANNOTATION_TIPS, &CMainFrame::OnToggle, &CMainFrame::OnUpdateToggle},
+    {ID_FILE_INFO_TIPS, ID_FILE_INFO_TIPS, &CMainFrame::OnToggle, &CMainFrame::OnUpdateToggle},
+    {ID_PREVIEW_WINDOW, ID_PREVIEW_WINDOW, &CMainFrame::OnToggle, &CMainFrame::OnUpdateToggle},
+    {ID_TIP_OF_THE_DAY, ID_TIP_OF_THE_DAY, &CMainFrame::OnToggle, &CMainFrame::OnUpdateToggle},
+    {ID_FLAT_TOOLBAR, ID_FLAT_TOOLBAR, &CMainFrame::OnFlatToolbar, &CMainFrame::OnUpdateToggle},
+    {ID_LEFT_PANE, ID_LEFT_PANE, &CMainFrame::OnWindowCommand, &CMainFrame::OnUpdateLeftPane},
+    {ID_KEY_VIEW, ID_KEY_VIEW, &CMainFrame::OnKeyViewCommand, &CMainFrame::OnUpdateKeyView},
+    {ID_KEY_VIEW_BUTTON, ID_KEY_VIEW_BUTTON, &CMainFrame::OnKeyViewCommand, &CMainFrame::OnUpdateKeyView},
+    {ID_WINDOW_CLOSE_ALL, ID_WINDOW_CLOSE_ALL, &CMainFrame::OnWindowCommand, nullptr},
+    {ID_WINDOW_CYCLE, ID_WINDOW_CYCLE, &CMainFrame::OnWindowCommand, nullptr},
+    {ID_WINDOW_BACK, ID_WINDOW_BACK, &CMainFrame::OnWindowCommand, nullptr},
+    {ID_WINDOW_FRONT, ID_WINDOW_FRONT, &CMainFrame::OnWindowCommand, nullptr},
+    {ID_WINDOW_NEXT, ID_WINDOW_NEXT, &CMainFrame::OnWindowCommand, nullptr},
+    {ID_WINDOW_PREV, ID_WINDOW_PREV, &CMainFrame::OnWindowCommand, nullptr},
+    {ID_NEXT_TIP, ID_NEXT_TIP, &CMainFrame::OnShowTips, nullptr},
+    {ID_APP_EXIT, ID_APP_EXIT, &CMainFrame::OnExit, nullptr},
+    {ID_EXPLORE, ID_EXPLORE, &CMainFrame::OnExplore, nullptr},
+    {ID_GO_HOME, ID_GO_HOME, &CMainFrame::OnHome, nullptr},
+    {ID_PREVIOUS_DIR, ID_PREVIOUS_DIR, &CMainFrame::OnPreviousDir, nullptr},
+    {ID_REFRESH, ID_REFRESH, &CMainFrame::OnRefresh, nullptr},
+    {ID_REFRESH_RIGHT, ID_REFRESH_RIGHT, &CMainFrame::OnRefresh, nullptr},
+    {ID_PREBUILDER, ID_PREBUILDER, &CMainFrame::OnPrebuilder, nullptr},
+    {ID_EMAIL, ID_EMAIL, &CMainFrame::OnEmail, nullptr},
+    // Scanning waits for the TWAIN work: without a source manager its commands stay disabled.
+    {ID_TWAIN_ACQUIRE, ID_TWAIN_ACQUIRE, &CMainFrame::OnNotYetAvailable, &CMainFrame::OnUpdateDisabled},
+    {ID_TWAIN_SOURCE, ID_TWAIN_SOURCE, &CMainFrame::OnNotYetAvailable, &CMainFrame::OnUpdateDisabled},
+    {ID_TWAIN_DESTINATION, ID_TWAIN_DESTINATION, &CMainFrame::OnNotYetAvailable, &CMainFrame::OnUpdateDisabled},
+    // Commands whose targets are built by later work.
+    {ID_SELECT_ALL, ID_INVERT_SELECTION, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_RESELECT, ID_RESELECT, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_ABORT_OPERATION, ID_ABORT_OPERATION, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_SLIDESHOW_PLAY, ID_SLIDESHOW_PLAY, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_SLIDESHOW_PAUSE, ID_SLIDESHOW_PAUSE, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_SLIDESHOW_NEXT, ID_SLIDESHOW_NEXT, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_SLIDESHOW_SETUP, ID_SLIDESHOW_SETUP, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_TRANSITIONS, ID_TRANSITIONS, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_CONTROL_PANEL, ID_CONTROL_PANEL, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_CACHE_OPTIONS, ID_CACHE_OPTIONS, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_FILE_OPTIONS, ID_FILE_OPTIONS, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_SAVE_OPTIONS, ID_SAVE_OPTIONS, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_CONFIRMATIONS, ID_CONFIRMATIONS, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_GO_TO, ID_GO_TO, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_EXIF_TIPS, ID_EXIF_TIPS, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_BIGGER_THUMBNAILS, ID_SMALLER_THUMBNAILS, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_DELETE_FILES, ID_DELETE_FILES, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_DELETE_KEY, ID_DELETE_KEY, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_CACHE_PURGE, ID_CACHE_INFO, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_CACHE_SQUEEZE, ID_CACHE_SQUEEZE, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_CACHE_LOCK, ID_CACHE_LOCK, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_CREATE_INDEX, ID_CREATE_INDEX, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_CREATE_COLLAGE, ID_CREATE_COLLAGE, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_SUBFOLDER_CONTENTS, ID_SUBFOLDER_CONTENTS, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_AUTO_SORT, ID_AUTO_SORT, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_FILE_OPEN, ID_FILE_OPEN, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_FILE_OPEN_ONE_TO_ONE, ID_FILE_OPEN_ONE_TO_ONE, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_FILE_SAVE_AS, ID_FILE_SAVE_AS, &CMainFrame::OnNotYetAvailable, &CMainFrame::OnUpdateDisabled},
+    {ID_FILE_PRINT, ID_FILE_PRINT, &CMainFrame::OnNotYetAvailable, &CMainFrame::OnUpdateDisabled},
+    {ID_TOOLBAR_PRINT, ID_TOOLBAR_PRINT, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_PRINT_THUMBNAILS, ID_PRINT_THUMBNAILS, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_BATCH_PRINT, ID_BATCH_PRINT, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_BATCH_PROCESS, ID_BATCH_PROCESS, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_QUICK_WEB, ID_QUICK_WEB, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_SAVE_WALLPAPER, ID_SAVE_WALLPAPER, &CMainFrame::OnNotYetAvailable, &CMainFrame::OnUpdateDisabled},
+    {ID_EDIT_COPY, ID_EDIT_CUT, &CMainFrame::OnNotYetAvailable, &CMainFrame::OnUpdateDisabled},
+    {ID_EDIT_PASTE, ID_EDIT_PASTE, &CMainFrame::OnNotYetAvailable, &CMainFrame::OnUpdateDisabled},
+    {ID_FILE_CUT, ID_FILE_PASTE, &CMainFrame::OnNotYetAvailable, &CMainFrame::OnUpdateDisabled},
+    {ID_GO_TO_IMAGE_DIR, ID_GO_TO_IMAGE_DIR, &CMainFrame::OnNotYetAvailable, &CMainFrame::OnUpdateDisabled},
+    {ID_KEY_NEW, ID_KEY_NEW, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_KEY_NEW_ROOT, ID_KEY_NEW_ROOT, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_KEY_SCAN, ID_KEY_CLEAR, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_KEY_DELETE, ID_KEY_DELETE, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_KEY_SEARCH, ID_KEY_AND_NOT, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_KEY_COMPILE, ID_KEY_COMPILE, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_KEY_RENAME, ID_KEY_RENAME, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_KEY_EXPAND, ID_KEY_EXPAND, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_HELP_FINDER, ID_HELP_FINDER, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_HELP_INDEX, ID_HELP_INDEX, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_CONTEXT_HELP, ID_HELP, &CMainFrame::OnNotYetAvailable, nullptr},
+};
+
+bool CMainFrame::OnCommand(UINT id) { return RunCommand(this, kCommands, id); }
+
+bool CMainFrame::OnUpdateCommand(CommandState& state) { return UpdateCommand(this, kCommands, state); }
+
+void CMainFrame::OnToggle(UINT id) {
+  int* setting = ToggledSetting(id);
+  if (!setting) return;
+  *setting = !*setting;
+  if (id == ID_SHOW_HIDDEN || id == ID_SHOW_LINKS)
+    ApplyFolderTreeOptions(g_settings.thumbnails.showhidden != 0, g_settings.thumbnails.showlinks != 0);
+}
+
+void CMainFrame::OnUpdateToggle(CommandState& state) {
+  const int* setting = ToggledSetting(state.id);
+  state.checked = setting && *setting;
+}
+
+void CMainFrame::OnFlatToolbar(UINT id) {
+  OnToggle(id);
+  Bar().SetFlat(g_settings.preferences.flatbar != 0);
+}
+
+void CMainFrame::OnUpdateLeftPane(CommandState& state) { state.checked = !outer_.hidden; }
+
+void CMainFrame::OnKeyViewCommand(UINT) { ToggleKeyView(); }
+
+void CMainFrame::OnUpdateKeyView(CommandState& state) { state.checked = KeyViewShown(); }
+
+void CMainFrame::OnWindowCommand(UINT id) {
+  std::vector<HWND>& windows = imageWindows_;
+  switch (id) {
+    case ID_LEFT_PANE:
+      ToggleLeftPane();
+      break;
+    case ID_WINDOW_CLOSE_ALL:
+      for (HWND window : std::vector<HWND>(windows)) ::DestroyWindow(window);
+      ::BringWindowToTop(Handle());
+      break;
+    case ID_WINDOW_CYCLE:
+    case ID_WINDOW_BACK:
+      // Newest first, so the oldest ends in front.
+      for (HWND window : std::vector<HWND>(windows)) ::BringWindowToTop(window);
+      break;
+    case ID_WINDOW_FRONT:
+      ::BringWindowToTop(Handle());
+      break;
+    case ID_WINDOW_NEXT:
+      if (windows.size() < 2) break;
+      std::rotate(windows.begin(), windows.begin() + 1, windows.end());
+      ::BringWindowToTop(windows.front());
+      break;
+    case ID_WINDOW_PREV:
+      if (windows.size() < 2) break;
+      std::rotate(windows.rbegin(), windows.rbegin() + 1, windows.rend());
+      ::BringWindowToTop(windows.front());
+      break;
+    default:
+      break;
+  }
+}
+
+void CMainFrame::OnShowTips(UINT) { ShowTips(Handle()); }
+
+void CMainFrame::OnExit(UINT) { ::PostMessageA(Handle(), WM_CLOSE, 0, 0); }
+
+void CMainFrame::OnExplore(UINT) {
+  ::ShellExecuteA(Handle(), "open", g_program.currentFolder.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void CMainFrame::GoHome() { SelectFolderInTree(g_settings.fileOptions.homedirectory); }
+
+void CMainFrame::OnHome(UINT) {
+  if (::GetKeyState(VK_CONTROL) < 0) {
+    char folder[MAX_PATH] = {};
+    ::GetCurrentDirectoryA(MAX_PATH, folder);
+    g_settings.fileOptions.homedirectory = folder;
+    return;
+  }
+  GoHome();
+}
+
+void CMainFrame::OnPreviousDir(UINT) { SelectFolderInTree(g_program.previousFolder); }
+
+void CMainFrame::OnRefresh(UINT id) {
+  ::SetCurrentDirectoryA(g_settings.mainOptions.mainpath.c_str());
+  RefreshThumbnailPane();
+  if (id == ID_REFRESH) RefreshFolderTree();
+}
+
+void CMainFrame::OnPrebuilder(UINT) {
+  const std::string builder = g_program.programFolder + "\\thumbwell.exe";
+  ::ShellExecuteA(nullptr, "open", builder.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+// The mail library is loaded on first use; without it, or without its three entry points, the
+// user is told each time.
+void CMainFrame::OnEmail(UINT) {
+  using Initialize = int (*)();
+  if (!mailer_) {
+    HMODULE library = ::LoadLibraryA("postlark.dll");
+    const bool complete = library && ::GetProcAddress(library, "Postlark_Initialize") &&
+                          ::GetProcAddress(library, "Postlark_NewEmailMessage") &&
+                          ::GetProcAddress(library, "Postlark_HelpContext");
+    if (!complete) {
+      if (library) ::FreeLibrary(library);
+      ::MessageBoxA(Handle(), "Unable to load mailer DLL", MessageCaption(), MB_OK | MB_ICONERROR);
+      return;
+    }
+    mailer_ = library;
+    reinterpret_cast<Initialize>(::GetProcAddress(mailer_, "Postlark_Initialize"))();
+  }
+}
+
+void CMainFrame::OnNotYetAvailable(UINT) {}
+
+void CMainFrame::OnUpdateDisabled(CommandState& state) { state.enabled = false; }

@@ -1,0 +1,249 @@
+#include "main_frame.h"
+
+#include <commctrl.h>
+
+#include <dde.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "app_settings.h"
+#include "panes.h"
+#include "private_messages.h"
+#include "program_state.h"
+#include "resource.h"
+#include "vireldan_app.h"
+
+int CMainFrame::s_frameOverheadWidth = 0;
+int CMainFrame::s_frameOverheadHeight = 0;
+
+namespace {
+
+constexpr int kCaptureHotkey = 256;
+constexpr UINT kOuterSplitterId = 0xE900;
+
+// Hot-key control modifier bits (Shift 1, Ctrl 2, Alt 4) as RegisterHotKey wants them.
+UINT HotkeyModifiers(unsigned controlBits) {
+  return ((controlBits & 1) ? MOD_SHIFT : 0) | ((controlBits & 2) ? MOD_CONTROL : 0) | ((controlBits & 4) ? MOD_ALT : 0);
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame() = default;
+
+CMainFrame::~CMainFrame() {
+  if (keyMenu_ && keyMenu_ != ::GetMenu(Handle())) ::DestroyMenu(keyMenu_);
+  if (mainMenu_ && mainMenu_ != ::GetMenu(Handle())) ::DestroyMenu(mainMenu_);
+}
+
+bool CMainFrame::Create() {
+  auto& layout = g_settings.frameLayout;
+  DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+  if (g_program.openFileFlag || g_program.printFlag) style |= WS_MINIMIZE;
+  if (layout.maximized) style |= WS_MAXIMIZE;
+  const RECT area = {layout.left, layout.top, layout.right, layout.bottom};
+  HICON icon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
+  if (!CreateFrame("Vireldan", style, 0, area, IDR_MAINFRAME, IDR_MAINFRAME, icon)) return false;
+  mainMenu_ = ::GetMenu(Handle());
+  return true;
+}
+
+bool CMainFrame::OnCreateFrame() {
+  if (g_settings.frameLayout.dirpaney < 10) g_settings.frameLayout.dirpaney = 100;
+  if (!CreateBars() || !CreatePanes()) return false;
+  RegisterCaptureHotkey();
+  g_program.frameReady = 1;
+  return true;
+}
+
+bool CMainFrame::CreateBars() {
+  if (!Bar().Create(Handle(), kToolBarId, g_settings.preferences.flatbar != 0) || !Bar().Load(IDR_MAINFRAME))
+    return false;
+  if (!Status().Create(Handle(), kStatusBarId)) return false;
+  const int quarter = ::GetSystemMetrics(SM_CXSCREEN) / 4;
+  Status().SetPaneWidths({quarter, quarter});
+  Status().SetPaneText(0, "Ready");
+  return true;
+}
+
+bool CMainFrame::CreatePanes() {
+  if (!outer_.CreateStatic(Handle(), 1, 2, kOuterSplitterId)) return false;
+  if (!inner_.CreateStatic(outer_.Handle(), 2, 1, SplitterWindow::PaneId(0, 0), WS_CHILD | WS_VISIBLE | WS_BORDER))
+    return false;
+  outer_.inner = &inner_;
+  if (!CreateThumbnailPane(outer_.Handle(), SplitterWindow::PaneId(0, 1)) ||
+      !CreateFolderTreePane(inner_.Handle(), SplitterWindow::PaneId(0, 0)) ||
+      !CreateKeyPane(inner_.Handle(), SplitterWindow::PaneId(1, 0)))
+    return false;
+  SetClient(outer_.Handle());
+  MeasureFrameOverhead();
+
+  RecalcLayout();
+  RECT client = {};
+  ::GetClientRect(outer_.Handle(), &client);
+  int& left = g_settings.frameLayout.leftpane;
+  if (left < 25) left = 30;
+  if (client.right - 25 < left && client.right > 26) left = client.right - 25;
+  outer_.SetColumnInfo(0, left, 20);
+  inner_.SetRowInfo(0, g_settings.frameLayout.dirpaney, 20);
+  inner_.ToggleKeyRow();  // the program always starts without the Key view
+  ApplyFolderTreeOptions(g_settings.thumbnails.showhidden != 0, g_settings.thumbnails.showlinks != 0);
+  return true;
+}
+
+void CMainFrame::MeasureFrameOverhead() {
+  if (s_frameOverheadWidth) return;
+  HWND probe = ::CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW, 0, 0, 200, 200, nullptr, nullptr, nullptr, nullptr);
+  RECT r = {};
+  ::GetWindowRect(probe, &r);
+  s_frameOverheadWidth = r.right - r.left;
+  s_frameOverheadHeight = r.bottom - r.top;
+  ::DestroyWindow(probe);
+}
+
+void CMainFrame::ActivateFrame(int showCommand) {
+  if (g_program.openFileFlag || g_program.printFlag)
+    showCommand = SW_SHOWMINIMIZED;
+  else if (g_settings.frameLayout.maximized)
+    showCommand = SW_SHOWMAXIMIZED;
+  ::ShowWindow(Status().Handle(), g_settings.frameLayout.statusbar ? SW_SHOW : SW_HIDE);
+  ::ShowWindow(Bar().Handle(), g_settings.frameLayout.toolbar ? SW_SHOW : SW_HIDE);
+  ::ShowWindow(Handle(), showCommand);
+  ::SetForegroundWindow(Handle());
+  RecalcLayout();
+}
+
+void CMainFrame::SetStatusText(const std::string& text) {
+  statusText_ = text;
+  Status().SetPaneText(1, statusText_);
+}
+
+void CMainFrame::AppendStatusText(const std::string& text) { SetStatusText(statusText_ + text); }
+
+void CMainFrame::SetStatusPane2(const std::string& text) { Status().SetPaneText(2, text); }
+
+void CMainFrame::AddImageWindow(HWND window) {
+  imageWindows_.insert(imageWindows_.begin(), window);
+  const auto& frames = g_settings.pictureFrames;
+  if (frames.dismissonmore && int(imageWindows_.size()) > frames.dismissonimages)
+    ::DestroyWindow(imageWindows_.back());  // the window's own destruction removes it from the list
+}
+
+void CMainFrame::BringImageWindowFirst(HWND window) {
+  const auto at = std::find(imageWindows_.begin(), imageWindows_.end(), window);
+  if (at == imageWindows_.end() || at == imageWindows_.begin()) return;
+  imageWindows_.erase(at);
+  imageWindows_.insert(imageWindows_.begin(), window);
+}
+
+void CMainFrame::RemoveImageWindow(HWND window) {
+  const auto at = std::find(imageWindows_.begin(), imageWindows_.end(), window);
+  if (at == imageWindows_.end()) return;
+  imageWindows_.erase(at);
+  if (imageWindows_.empty()) {
+    ::BringWindowToTop(Handle());
+    FocusThumbnailPane();
+  }
+}
+
+void CMainFrame::RegisterCaptureHotkey() {
+  ::UnregisterHotKey(Handle(), kCaptureHotkey);
+  const auto& capture = g_settings.capture;
+  if (capture.enable) ::RegisterHotKey(Handle(), kCaptureHotkey, HotkeyModifiers(capture.kmod), capture.vkey);
+}
+
+void CMainFrame::ToggleLeftPane() { outer_.ToggleLeftColumn(); }
+
+void CMainFrame::ToggleKeyView() {
+  FocusThumbnailPane();
+  inner_.ToggleKeyRow();
+  const HINSTANCE instance = ::GetModuleHandleA(nullptr);
+  if (inner_.hidden) {
+    if (!mainMenu_) mainMenu_ = ::LoadMenuA(instance, MAKEINTRESOURCEA(IDR_MAINFRAME));
+    ::SetMenu(Handle(), mainMenu_);
+    Bar().Load(IDR_MAINFRAME);
+  } else {
+    if (!keyMenu_) keyMenu_ = ::LoadMenuA(instance, MAKEINTRESOURCEA(IDR_KEYMENU));
+    ::SetMenu(Handle(), keyMenu_);
+    Bar().Load(IDR_KEYTOOLBAR);
+  }
+  RecalcLayout();
+}
+
+void CMainFrame::SaveLayout() {
+  auto& layout = g_settings.frameLayout;
+  WINDOWPLACEMENT placement = {};
+  placement.length = sizeof placement;
+  ::GetWindowPlacement(Handle(), &placement);
+  layout.left = placement.rcNormalPosition.left;
+  layout.top = placement.rcNormalPosition.top;
+  layout.right = placement.rcNormalPosition.right;
+  layout.bottom = placement.rcNormalPosition.bottom;
+  // Hidden panes have no size to read: show them first.
+  if (outer_.hidden) outer_.ToggleLeftColumn();
+  if (inner_.hidden) inner_.ToggleKeyRow();
+  int column = 0, outerRow = 0, treeRow = 0, keyRow = 0, minimum = 0;
+  outer_.GetColumnInfo(0, column, minimum);
+  RECT outerArea = {};
+  ::GetClientRect(outer_.Handle(), &outerArea);
+  outerRow = outerArea.bottom;
+  inner_.GetRowInfo(0, treeRow, minimum);
+  inner_.GetRowInfo(1, keyRow, minimum);
+  if (outerRow < treeRow + keyRow) treeRow = outerRow - keyRow;
+  layout.leftpane = column;
+  layout.dirpaney = treeRow;
+  layout.maximized = placement.showCmd == SW_SHOWMAXIMIZED || ::IsZoomed(Handle());
+  layout.statusbar = ::IsWindowVisible(Status().Handle()) ? 1 : 0;
+  layout.toolbar = ::IsWindowVisible(Bar().Handle()) ? 1 : 0;
+}
+
+void CMainFrame::OnClose() {
+  SaveLayout();
+  ::ShowWindow(Handle(), SW_HIDE);
+  for (HWND window : std::vector<HWND>(imageWindows_)) ::DestroyWindow(window);
+  ::UnregisterHotKey(Handle(), kCaptureHotkey);
+  Destroy();
+}
+
+void CMainFrame::OnFolderChanged(const char* path) {
+  std::string folder = path ? path : FolderTreeSelectedPath();
+  if (path) SelectFolderInTree(path);
+  if (folder.empty() || folder.back() != '\\') folder += '\\';
+  g_settings.mainOptions.mainpath = folder;
+  ::SetCurrentDirectoryA(folder.c_str());
+  g_program.previousFolder = g_program.currentFolder;
+  g_program.currentFolder = folder;
+  char root[4] = {folder[0], ':', '\\', '\0'};
+  g_program.driveType = ::GetDriveTypeA(root);
+  char label[MAX_PATH] = {};
+  if (!::GetVolumeInformationA(root, label, MAX_PATH, nullptr, nullptr, nullptr, nullptr, 0) || !label[0])
+    std::strcpy(label, "nameless");
+  g_program.volumeName = label;
+  SetStatusText(folder);
+  ShowFolderInThumbnailPane(folder);
+}
+
+LRESULT CMainFrame::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_DIR_CHANGED:
+      OnFolderChanged(reinterpret_cast<const char*>(lParam));
+      return 0;
+    case WM_SHOW_STARTUP_TIP:
+      if (g_settings.mainOptions.tipson && !g_program.openFileFlag && !g_program.printFlag) OnShowTips(0);
+      return 0;
+    case WM_HOTKEY:
+      if (wParam == kCaptureHotkey) CaptureScreen();
+      return 0;
+    case WM_DDE_INITIATE:
+    case WM_DDE_EXECUTE:
+    case WM_DDE_TERMINATE:
+      return theApp.Dde().Handle(Handle(), message, wParam, lParam,
+                                 [](const std::string& command) { return theApp.OnDDECommand(command); });
+    case WM_DESTROY:
+      ::UnregisterHotKey(Handle(), kCaptureHotkey);
+      break;
+    default:
+      break;
+  }
+  return FrameWindow::WndProc(message, wParam, lParam);
+}

@@ -1,0 +1,42 @@
+#include "printer_defaults.h"
+
+#include <windows.h>
+#include <commdlg.h>
+
+#include <cstring>
+
+#include "global_memory.h"
+
+PrinterDefaults::~PrinterDefaults() {
+  if (devMode_) ::GlobalFree(devMode_);
+  if (devNames_) ::GlobalFree(devNames_);
+}
+
+bool PrinterDefaults::Load() {
+  PRINTDLGA dialog = {};
+  dialog.lStructSize = sizeof dialog;
+  dialog.Flags = PD_RETURNDEFAULT;
+  if (!::PrintDlgA(&dialog)) return false;
+  devMode_ = dialog.hDevMode;
+  devNames_ = dialog.hDevNames;
+  return true;
+}
+
+void PrinterDefaults::Replace(HGLOBAL devMode, HGLOBAL devNames) {
+  if (devMode_ && devMode_ != devMode) ::GlobalFree(devMode_);
+  if (devNames_ && devNames_ != devNames) ::GlobalFree(devNames_);
+  devMode_ = devMode;
+  devNames_ = devNames;
+}
+
+void PrinterDefaults::ForceColour() {
+  GlobalLockScope lock(devMode_);
+  if (lock.data() && lock.size() >= sizeof(DEVMODEA)) static_cast<DEVMODEA*>(lock.data())->dmColor = DMCOLOR_COLOR;
+}
+
+std::string PrinterDefaults::GetPrinterName() const {
+  GlobalLockScope lock(devMode_);
+  if (!lock.data() || lock.size() < CCHDEVICENAME) return std::string();
+  const char* name = static_cast<const char*>(lock.data());
+  return std::string(name, ::strnlen(name, CCHDEVICENAME));
+}

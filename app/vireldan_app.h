@@ -1,0 +1,51 @@
+#pragma once
+// Vireldan's application object: the start-up sequence, idle steps, the shell's DDE commands,
+// the file-type associations, and the order of shutdown.
+#include <memory>
+#include <string>
+
+#include "app.h"
+#include "dde_server.h"
+#include "main_frame.h"
+#include "printer_defaults.h"
+
+class CVireldanApp : public App {
+ public:
+  CVireldanApp();
+  ~CVireldanApp() override;
+
+  // The shell's DDE commands ("open %1", "print %1"); true when the command was understood.
+  bool OnDDECommand(const std::string& command);
+  const DdeServer& Dde() const { return dde_; }
+
+  PrinterDefaults& Printer() { return printer_; }
+  int started = 0;
+  int imageWindowCount = 0;
+  HCURSOR cursors[2] = {};
+
+  bool OnCommand(UINT id) override;
+  bool OnUpdateCommand(CommandState& state) override;
+
+ protected:
+  bool InitInstance() override;
+  int ExitInstance(int exitCode) override;
+  bool OnIdle(long count) override;
+  bool PreTranslateMessage(MSG& message) override;
+
+ private:
+  void ParseCommandLine();
+  void FindFolders();
+  void ChooseProfile();
+  bool CheckDisplay();
+  void OnAbout(UINT id);
+  void OnPrintSetup(UINT id);
+  void OnShellOptions(UINT id);
+  void OnNotYetAvailable(UINT id);
+  static const CommandEntry<CVireldanApp> kCommands[];
+
+  DdeServer dde_;
+  PrinterDefaults printer_;
+  std::unique_ptr<CMainFrame> frame_;
+};
+
+extern CVireldanApp theApp;

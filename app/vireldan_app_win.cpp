@@ -1,0 +1,192 @@
+#include "vireldan_app.h"
+
+#include <commctrl.h>
+#include <objbase.h>
+#include <ole2.h>
+#include <shlobj.h>
+
+#include <cstdlib>
+#include <ctime>
+
+#include "Cimage.h"
+#include "app_settings.h"
+#include "file_tests.h"
+#include "ini_profile.h"
+#include "low_color_dlg.h"
+#include "panes.h"
+#include "pending_features.h"
+#include "private_messages.h"
+#include "program_state.h"
+#include "registry_profile.h"
+#include "resource.h"
+#include "split_path.h"
+
+CVireldanApp theApp;
+
+namespace {
+
+constexpr char kCompany[] = "Ashgrove Software";
+constexpr char kProgram[] = "Vireldan";
+
+std::string ModuleFolder() {
+  char path[MAX_PATH] = {};
+  ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string folder, name;
+  SplitPath(path, folder, name);
+  return folder;
+}
+
+std::string Upper(std::string text) {
+  for (char& c : text) c = char(g_program.upperCase[static_cast<unsigned char>(c)]);
+  return text;
+}
+
+}  // namespace
+
+CVireldanApp::CVireldanApp() : dde_(kProgram, "System") {
+  SetTitle(kProgram);
+  Cimage::S_Initialize();
+}
+
+CVireldanApp::~CVireldanApp() { Cimage::S_UnInitialize(); }
+
+void CVireldanApp::ParseCommandLine() {
+  g_program.openFolderFlag = g_program.openFileFlag = g_program.printFlag = 0;
+  const bool print = __argc >= 3 && (lstrcmpiA(__argv[1], "/p") == 0 || lstrcmpiA(__argv[1], "-p") == 0);
+  const char* path = print ? __argv[2] : (__argc >= 2 ? __argv[1] : nullptr);
+  if (!path) return;
+  g_program.commandLinePath = path;
+  if (print) {
+    g_program.printFlag = 1;
+    return;
+  }
+  if (IsDirectory(path))
+    g_program.openFolderFlag = 1;
+  else if (IsPlainFile(path))
+    g_program.openFileFlag = 1;
+}
+
+void CVireldanApp::FindFolders() {
+  char desktop[MAX_PATH] = "C:\\windows\\desktop";
+  LPITEMIDLIST list = nullptr;
+  if (SUCCEEDED(::SHGetSpecialFolderLocation(nullptr, CSIDL_DESKTOPDIRECTORY, &list)) && list) {
+    ::SHGetPathFromIDListA(list, desktop);
+    ::CoTaskMemFree(list);
+  }
+  g_program.desktopFolder = desktop;
+  g_program.desktopFolderUpper = Upper(desktop);
+  g_program.programFolder = ModuleFolder();
+  g_program.screenSaverFile = g_program.programFolder + "\\vnsaver.scr";
+  g_program.screenSaverBase = g_program.programFolder + "\\vnsaver";
+  g_program.favoritesFile = g_program.programFolder + "\\favorites.txt";
+}
+
+// Windows 95, 98 and Me keep the settings under the program's registry key; NT-family systems in
+// the program's INI file in the Windows folder.
+void CVireldanApp::ChooseProfile() {
+  OSVERSIONINFOA version = {};
+  version.dwOSVersionInfoSize = sizeof version;
+  ::GetVersionExA(&version);
+  if (version.dwPlatformId != VER_PLATFORM_WIN32_NT) {
+    SetProfile(std::unique_ptr<Profile>(new RegistryProfile(kCompany, kProgram)));
+    return;
+  }
+  char windows[MAX_PATH] = {};
+  ::GetWindowsDirectoryA(windows, MAX_PATH);
+  SetProfile(std::unique_ptr<Profile>(new IniProfile(std::string(windows) + "\\" + kProgram + ".ini")));
+}
+
+// False when the user chose to leave rather than run on a 256-colour display.
+bool CVireldanApp::CheckDisplay() {
+  if (!Initialize_Palette())
+    ::MessageBoxA(nullptr, "The currently configured video mode is not\nsupported. 256 colors or more are recommended",
+                  MessageCaption(), MB_OK | MB_ICONEXCLAMATION);
+  if (Cimage::S_use_palette && !g_settings.mainOptions.dontwarn256) {
+    CLowColorDlg advice;
+    if (advice.DoModal(nullptr) != IDOK) return false;
+  }
+  return true;
+}
+
+bool CVireldanApp::InitInstance() {
+  g_program.frameReady = 0;
+  BuildUpperCaseTable(g_program.upperCase);
+  ParseCommandLine();
+  FindFolders();
+  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_TREEVIEW_CLASSES};
+  ::InitCommonControlsEx(&controls);
+  cursors[0] = ::LoadCursorA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_CURSOR_DRAG));
+  cursors[1] = ::LoadCursorA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_CURSOR_ZOOM));
+  ChooseProfile();
+  g_settings.Load(GetProfile(), SettingsEnvironment{::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN),
+                                                    g_program.programFolder});
+  started = 1;
+  g_program.currentFolder = g_program.previousFolder = g_settings.mainOptions.mainpath;
+
+  FILETIME now;
+  ::GetSystemTimeAsFileTime(&now);
+  std::srand(now.dwLowDateTime);
+  if (!CheckDisplay()) return false;
+  if (FAILED(::OleInitialize(nullptr)))
+    ::MessageBoxA(nullptr, "Error initializing OLE", MessageCaption(), MB_OK | MB_ICONEXCLAMATION);
+  if (printer_.Load()) printer_.ForceColour();
+
+  frame_.reset(new CMainFrame);
+  if (!frame_->Create()) return false;
+  g_program.mainFrame = frame_.get();
+  SetMainWindow(frame_->Handle());
+  frame_->ActivateFrame(ShowCommand());
+  return true;
+}
+
+bool CVireldanApp::OnIdle(long) {
+  if (g_program.firstIdle) {
+    g_program.firstIdle = 0;
+    ::PostMessageA(FolderTreeWindow(), WM_TREE_STARTFOLDER, 0, 0);
+    ::PostMessageA(MainWindow(), WM_SHOW_STARTUP_TIP, 0, 0);
+    FocusThumbnailPane();
+  }
+  if (started && SlideshowIdleStep() == 0) OpenQueueIdleStep();
+  if (frame_) frame_->UpdateControlBars();
+  return false;
+}
+
+bool CVireldanApp::PreTranslateMessage(MSG& message) {
+  if (message.message == WM_MODELESS_OPENED || message.message == WM_MODELESS_CLOSED) {
+    g_program.mailWindow = message.message == WM_MODELESS_OPENED ? reinterpret_cast<HWND>(message.wParam) : nullptr;
+    return true;
+  }
+  return g_program.mailWindow && ::IsDialogMessageA(g_program.mailWindow, &message);
+}
+
+int CVireldanApp::ExitInstance(int exitCode) {
+  if (started && !g_settings.Save(GetProfile()))
+    ::MessageBoxA(nullptr, "The settings could not be saved: changes made in this session are lost.", MessageCaption(),
+                  MB_OK | MB_ICONEXCLAMATION);
+  frame_.reset();
+  ::OleUninitialize();
+  return exitCode;
+}
+
+bool CVireldanApp::OnDDECommand(const std::string& command) {
+  g_program.noDdeYet = 0;
+  if (g_program.skipNextDde) {
+    g_program.skipNextDde = 0;
+    return true;
+  }
+  if (!g_program.frameReady) return true;
+  g_program.openFileFlag = 0;
+  if (command.size() < 6) return false;
+  if (command.compare(0, 5, "open ") == 0) {
+    const std::string path = command.substr(5);
+    const size_t slash = path.find_last_of('\\');
+    if (slash == std::string::npos || slash == 0) return false;
+    OpenImageWindow(path.substr(0, slash + 1), path.substr(slash + 1), 4, true);
+    return true;
+  }
+  if (command.compare(0, 6, "print ") == 0) {
+    PrintImageFile(command.substr(6));
+    return true;
+  }
+  return false;
+}
