@@ -76,6 +76,17 @@ TEST_F(SlideOrder, RejectsFilesThatAreNotSlideOrders) {
   EXPECT_FALSE(ReadSlideOrder(Folder(), list));  // no file at all
 }
 
+TEST_F(SlideOrder, AFolderOfThatNameIsNoSlideOrderAndStays) {
+  fs::create_directory(StsPath());
+  CThumbList list;
+  AddFile(list, "a.jpg", 42);
+  EXPECT_FALSE(ReadSlideOrder(Folder(), list));
+  EXPECT_EQ(list.GetFirst()->slidePos, 42u);
+  EXPECT_FALSE(WriteSlideOrder(Folder(), list));
+  EXPECT_TRUE(fs::is_directory(StsPath()));
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);  // no temporary left
+}
+
 TEST_F(SlideOrder, SkipsDamagedRecordsAndAPartialLastOne) {
   Make("vireldan.sts", SlideHeader() + SlideRecordBytes("a.jpg", 1) +
                            SlideRecordBytes(std::string(260, 'x'), 2) +  // no terminator
