@@ -78,19 +78,6 @@ void ReadStreamData(const std::vector<uint8_t>& data, size_t start, size_t end, 
       audio.sound[streamAt - kStreamHeader] = data[at];
 }
 
-bool WriteBeside(const std::string& path, const std::vector<uint8_t>& bytes) {
-  const std::string temporary = platform::TemporaryNameBeside(path);
-  if (temporary.empty()) return false;
-  FILE* file = std::fopen(temporary.c_str(), "wb");
-  if (!file) return false;
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  if (std::fclose(file) != 0 || !written || !platform::ReplaceFileWith(temporary, path)) {
-    platform::RemoveFile(temporary);
-    return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 std::string CompanionSoundPath(const std::string& imagePath) {
@@ -119,6 +106,6 @@ int ExtractEmbeddedAudio(const std::string& imagePath) {
       ReadStreamData(data, at, segmentEnd, audio);
     }
   }
-  if (!audio.sound.empty() && audio.length > 0) WriteBeside(soundPath, audio.sound);
+  if (!audio.sound.empty() && audio.length > 0) platform::ReplaceFileContents(soundPath, audio.sound.data(), audio.sound.size());
   return 0;
 }

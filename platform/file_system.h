@@ -18,9 +18,17 @@ std::string TemporaryNameBeside(const std::string& path);
 // afterwards, or it is untouched. False on failure (from is then left where it was).
 bool ReplaceFileWith(const std::string& from, const std::string& to);
 
+// Writes the bytes to a temporary file beside path and then moves that onto path: path is either
+// the complete new file or left as it was. False on failure.
+bool ReplaceFileContents(const std::string& path, const void* bytes, size_t size);
+
 bool RemoveFile(const std::string& path);
 
 bool FileExists(const std::string& path);
+
+// Sets or clears a file's hidden attribute, keeping its other attributes; false when the file's
+// attributes cannot be read or changed. POSIX has no such attribute: the stand-in does nothing.
+bool SetHiddenAttribute(const std::string& path, bool hidden);
 
 // The name of a file without its folder.
 std::string FileNameOf(const std::string& path);

@@ -12,6 +12,8 @@ bool FileExists(const std::string& path) {
   return ::stat(path.c_str(), &info) == 0;
 }
 
+bool SetHiddenAttribute(const std::string&, bool) { return true; }
+
 PathKind KindOfPath(const std::string& path) {
   struct stat info;
   if (path.empty() || path.find_first_of("*?") != std::string::npos || ::stat(path.c_str(), &info) != 0)

@@ -9,6 +9,18 @@ bool FileExists(const std::string& path) {
   return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+bool SetHiddenAttribute(const std::string& path, bool hidden) {
+  const DWORD attributes = ::GetFileAttributesA(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return false;
+  if (((attributes & FILE_ATTRIBUTE_HIDDEN) != 0) == hidden) return true;
+  // Only these can be set, and "normal" only alone.
+  const DWORD settable = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                         FILE_ATTRIBUTE_NOT_CONTENT_INDEXED | FILE_ATTRIBUTE_OFFLINE | FILE_ATTRIBUTE_TEMPORARY;
+  DWORD wanted = (attributes & settable) | (hidden ? FILE_ATTRIBUTE_HIDDEN : 0);
+  if (wanted == 0) wanted = FILE_ATTRIBUTE_NORMAL;
+  return ::SetFileAttributesA(path.c_str(), wanted) != 0;
+}
+
 PathKind KindOfPath(const std::string& path) {
   if (path.empty() || path.find_first_of("*?") != std::string::npos) return PathKind::kMissing;
   std::string probe = path;
