@@ -1,0 +1,69 @@
+// POSIX stand-ins for file creation, folders, attributes, file stamps and drives.
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "file_system.h"
+
+namespace platform {
+namespace {
+
+// 100-nanosecond units between 1601 and 1970, the two epochs.
+constexpr uint64_t kFiletimeAt1970 = 116444736000000000u;
+
+uint64_t Filetime(const timespec& t) {
+  return kFiletimeAt1970 + uint64_t(t.tv_sec) * 10000000u + uint64_t(t.tv_nsec) / 100u;
+}
+
+}  // namespace
+
+bool CreateNewFile(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
+  return fd >= 0 && ::close(fd) == 0;
+}
+
+bool MakeFolder(const std::string& path) { return ::mkdir(path.c_str(), 0777) == 0; }
+
+std::vector<std::string> SubfolderNames(const std::string& folder) {
+  std::vector<std::string> names;
+  DIR* listing = ::opendir(folder.c_str());
+  if (!listing) return names;
+  while (const dirent* entry = ::readdir(listing)) {
+    const std::string name = entry->d_name;
+    if (name == "." || name == "..") continue;
+    if (KindOfPath(folder + kPathSeparator + name) == PathKind::kDirectory) names.push_back(name);
+  }
+  ::closedir(listing);
+  return names;
+}
+
+bool SetFileHidden(const std::string& path, bool) { return FileExists(path); }
+
+bool FindFileStamp(const std::string& path, FileStamp* stamp) {
+  struct stat info;
+  if (path.find_first_of("*?") != std::string::npos || ::stat(path.c_str(), &info) != 0) return false;
+  stamp->size = uint64_t(info.st_size);
+  stamp->creation = 0;
+  stamp->lastWrite = Filetime(info.st_mtim);
+  stamp->directory = S_ISDIR(info.st_mode);
+  return true;
+}
+
+DriveInfo DescribeDrive(const std::string&) { return DriveInfo(); }
+
+DenyWriteHold::Result DenyWriteHold::Take(const std::string& path) {
+  Release();
+  const int fd = ::open(path.c_str(), O_RDWR);
+  if (fd < 0) return Result::kFailed;
+  handle_ = fd;
+  return Result::kHeld;
+}
+
+void DenyWriteHold::Release() {
+  if (handle_ != kNone) ::close(int(handle_));
+  handle_ = kNone;
+}
+
+}  // namespace platform
