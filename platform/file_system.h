@@ -3,11 +3,19 @@
 // POSIX stand-ins in the native tree, so the logic above them is tested in both.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace platform {
 
 // Paths handed to the Win32 API live in buffers of this many characters, the terminator included.
 constexpr size_t kMaxPath = 260;
+
+// The separator between a folder and the names in it.
+#if defined(_WIN32)
+constexpr char kPathSeparator = '\\';
+#else
+constexpr char kPathSeparator = '/';
+#endif
 
 // A name for a temporary file in the same folder as path (so that a rename onto path stays on
 // one volume), not naming an existing file, and short enough for kMaxPath; empty if none can be
@@ -66,5 +74,68 @@ enum class PathKind { kMissing, kFile, kDirectory };
 // What a path names. A drive root ("C:" or "C:\") and a folder written with a trailing separator
 // are folders; a path with wildcards names nothing.
 PathKind KindOfPath(const std::string& path);
+
+// Creates an empty file where there is none; false when the name is taken or the file cannot be
+// made. Whoever creates a file this way knows that no one's data was there.
+bool CreateNewFile(const std::string& path);
+
+// Creates every missing folder of path, level by level below its root (a drive, a share, or the
+// POSIX root). True when the path is a folder afterwards; false at the first level that is a file
+// or cannot be made.
+bool CreateDirectoryChain(const std::string& path);
+
+// Creates one folder whose parent exists; false on failure (also when it exists already).
+bool MakeFolder(const std::string& path);
+
+// The names of the folders directly inside folder ("." and ".." left out), in the order the
+// system lists them; empty when it cannot be read.
+std::vector<std::string> SubfolderNames(const std::string& folder);
+
+// What a folder listing tells about a file without opening it: its size, whether it is a folder,
+// and its times as 100-nanosecond units since 1601 (the FILETIME count; the POSIX stand-in
+// converts the modification time and reports no creation time, 0).
+struct FileStamp {
+  uint64_t size = 0;
+  uint64_t creation = 0;
+  uint64_t lastWrite = 0;
+  bool directory = false;
+};
+
+// False when nothing of that name is there. A name with wildcards finds nothing.
+bool FindFileStamp(const std::string& path, FileStamp* stamp);
+
+// The kinds of drive that decide where thumbnail caches live, with the Win32 drive-type numbers
+// (others, such as RAM disks, are kept by number).
+enum DriveType : int { kDriveRemovable = 2, kDriveFixed = 3, kDriveRemote = 4, kDriveCdRom = 5 };
+
+// A folder's drive as the main frame records it when the folder changes.
+struct DriveInfo {
+  int type = kDriveFixed;
+  std::string label;  // the volume label, empty when there is none
+};
+
+// Holds an existing file open so that others may read it but not write, rename or delete it,
+// until released. Since the hold denies writing to every other opener, the holder's own writes
+// go through a stream opened while the hold is released.
+class DenyWriteHold {
+ public:
+  enum class Result { kHeld, kInUse, kFailed };
+
+  DenyWriteHold() = default;
+  ~DenyWriteHold() { Release(); }
+  DenyWriteHold(const DenyWriteHold&) = delete;
+  DenyWriteHold& operator=(const DenyWriteHold&) = delete;
+
+  // kInUse when another opener writes the file or denies writing (a sharing violation); kFailed
+  // when it cannot be opened for writing at all. POSIX stand-in: a plain open for writing, which
+  // nobody can be denied.
+  Result Take(const std::string& path);
+  void Release();
+  bool IsHeld() const { return handle_ != kNone; }
+
+ private:
+  static constexpr intptr_t kNone = -1;
+  intptr_t handle_ = kNone;  // a HANDLE on Win32, a descriptor elsewhere
+};
 
 }  // namespace platform

@@ -1,0 +1,12 @@
+#pragma once
+// Purging cache files from a folder tree.
+#include <functional>
+#include <string>
+
+#include "tnc_options.h"
+
+// Deletes "vireldan.tnc" in every folder below folder, all the way down. confirm is asked once,
+// before the first subfolder (none: nothing is asked), and anything but yes ends the purge.
+// Locked caches are kept, and nothing is deleted while the cache mode is read-only. The folder's
+// own cache is left alone: it may be open, and it is the loader's to delete.
+void PurgeSubfolderCaches(const std::string& folder, const TncOptions& options, const std::function<bool()>& confirm);

@@ -1,0 +1,47 @@
+#include "file_system.h"
+
+namespace platform {
+namespace {
+
+#if defined(_WIN32)
+constexpr char kSeparators[] = "\\/";
+#else
+constexpr char kSeparators[] = "/";
+#endif
+
+// The part of a path that names where it starts and is never created: "C:", or "\\server\share".
+size_t RootLength(const std::string& path) {
+#if defined(_WIN32)
+  if (path.size() >= 2 && path[1] == ':') return 2;
+  if (path.size() >= 2 && (path[0] == '\\' || path[0] == '/') && (path[1] == '\\' || path[1] == '/')) {
+    const size_t server = path.find_first_of(kSeparators, 2);
+    const size_t share = server == std::string::npos ? server : path.find_first_of(kSeparators, server + 1);
+    return share == std::string::npos ? path.size() : share;
+  }
+#endif
+  (void)path;
+  return 0;
+}
+
+}  // namespace
+
+bool CreateDirectoryChain(const std::string& path) {
+  if (path.empty()) return false;
+  for (size_t at = RootLength(path); at < path.size();) {
+    size_t end = path.find_first_of(kSeparators, at);
+    if (end == at) {
+      ++at;
+      continue;
+    }
+    if (end == std::string::npos) end = path.size();
+    const std::string level = path.substr(0, end);
+    const PathKind kind = KindOfPath(level);
+    if (kind == PathKind::kFile) return false;
+    // Someone else may make the same level at the same moment: what counts is that it is there.
+    if (kind == PathKind::kMissing && !MakeFolder(level) && KindOfPath(level) != PathKind::kDirectory) return false;
+    at = end;
+  }
+  return KindOfPath(path) == PathKind::kDirectory;
+}
+
+}  // namespace platform

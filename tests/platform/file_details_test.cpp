@@ -1,0 +1,79 @@
+// The file-system seam: new files, folder chains, subfolder lists, stamps and deny-write holds.
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "file_system.h"
+#include "temp_folder.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+using FileDetails = TempFolderTest;
+
+TEST_F(FileDetails, ANewFileIsOnlyMadeWhereThereIsNone) {
+  const std::string fresh = (folder_ / "fresh").string();
+  EXPECT_TRUE(platform::CreateNewFile(fresh));
+  EXPECT_EQ(fs::file_size(fresh), 0u);
+  const std::string taken = Make("taken", "keep me");
+  EXPECT_FALSE(platform::CreateNewFile(taken));
+  EXPECT_EQ(fs::file_size(taken), 7u);
+  EXPECT_FALSE(platform::CreateNewFile((folder_ / "missing" / "x").string()));
+}
+
+TEST_F(FileDetails, DirectoryChainsAreMadeLevelByLevel) {
+  const fs::path deep = folder_ / "a" / "b" / "c";
+  EXPECT_TRUE(platform::CreateDirectoryChain(deep.string()));
+  EXPECT_TRUE(fs::is_directory(deep));
+  EXPECT_TRUE(platform::CreateDirectoryChain(deep.string() + std::string(1, platform::kPathSeparator)));
+  EXPECT_TRUE(platform::CreateDirectoryChain(folder_.string()));
+  Make("file", "x");
+  EXPECT_FALSE(platform::CreateDirectoryChain((folder_ / "file" / "below").string()));
+  EXPECT_FALSE(platform::CreateDirectoryChain(""));
+  EXPECT_FALSE(platform::MakeFolder(deep.string()));
+}
+
+TEST_F(FileDetails, SubfoldersAreListedWithoutFilesOrDots) {
+  fs::create_directories(folder_ / "one");
+  fs::create_directories(folder_ / "two" / "inner");
+  Make("file.jpg", "x");
+  std::vector<std::string> names = platform::SubfolderNames(folder_.string());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"one", "two"}));
+  EXPECT_TRUE(platform::SubfolderNames((folder_ / "missing").string()).empty());
+}
+
+TEST_F(FileDetails, StampsTellSizeKindAndTimesWithoutWildcards) {
+  const std::string file = Make("a.jpg", std::string(5000, 'x'));
+  platform::FileStamp stamp;
+  ASSERT_TRUE(platform::FindFileStamp(file, &stamp));
+  EXPECT_EQ(stamp.size, 5000u);
+  EXPECT_FALSE(stamp.directory);
+  // 2001 and 2100 in 100-nanosecond units since 1601.
+  EXPECT_GT(stamp.lastWrite, 126227808000000000ull);
+  EXPECT_LT(stamp.lastWrite, 157766016000000000ull);
+  ASSERT_TRUE(platform::FindFileStamp(folder_.string(), &stamp));
+  EXPECT_TRUE(stamp.directory);
+  EXPECT_FALSE(platform::FindFileStamp((folder_ / "*.jpg").string(), &stamp));
+  EXPECT_FALSE(platform::FindFileStamp((folder_ / "missing").string(), &stamp));
+}
+
+TEST_F(FileDetails, AHoldIsTakenOnExistingFilesOnly) {
+  platform::DenyWriteHold hold;
+  EXPECT_EQ(hold.Take((folder_ / "missing").string()), platform::DenyWriteHold::Result::kFailed);
+  EXPECT_FALSE(hold.IsHeld());
+  const std::string file = Make("held", "x");
+  EXPECT_EQ(hold.Take(file), platform::DenyWriteHold::Result::kHeld);
+  EXPECT_TRUE(hold.IsHeld());
+  std::ifstream reader(file);
+  EXPECT_TRUE(reader.good()) << "readers are let in";
+  hold.Release();
+  EXPECT_FALSE(hold.IsHeld());
+}
+
+}  // namespace
