@@ -7,7 +7,7 @@
 #include <string>
 
 // By path: the fuzz targets compile the reader without the platform folder on their include path.
-#include "../platform/filetime.h"
+#include "filetime.h"
 
 constexpr char kTncFileName[] = "vireldan.tnc";
 constexpr int32_t kTncVersion = 1999;
