@@ -10,7 +10,10 @@ bool CConfirmDeleteDlg::OnInitDialog() {
   SetItemText(IDC_DELETE_FILES, std::to_string(counts_.files) + " files");
   SetItemText(IDC_DELETE_FOLDERS, std::to_string(counts_.folders) + " directories");
   SetItemText(IDC_DELETE_KILOBYTES, std::to_string(counts_.bytes / 1024) + " kilobytes");
-  return Dialog::OnInitDialog();
+  Dialog::OnInitDialog();
+  // Enter and Space answer the focused button: it must be Cancel, never Delete.
+  ::SetFocus(Item(IDCANCEL));
+  return false;
 }
 
 bool CConfirmDeleteDlg::OnCommand(int id, int code) {

@@ -5,8 +5,8 @@
 #include <objbase.h>
 #include <ole2.h>
 
-#include <cctype>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -15,8 +15,10 @@
 
 #include "app.h"
 #include "app_settings.h"
+#include "canonical_path.h"
 #include "command_ids.h"
 #include "dir_tree_view.h"
+#include "panes.h"
 #include "private_messages.h"
 #include "program_state.h"
 #include "resource.h"
@@ -63,23 +65,23 @@ class TestPane : public CDirTreeView {
   bool HasRecycleBin(const std::string&) override { return recycleBin; }
 };
 
-std::string Lower(std::string text) {
-  for (char& c : text) c = char(std::tolower(static_cast<unsigned char>(c)));
-  return text;
-}
-
-std::string Canonical(const std::string& path) {
-  char longForm[MAX_PATH] = {};
-  const DWORD length = ::GetLongPathNameA(path.c_str(), longForm, MAX_PATH);
-  return Lower(length && length < MAX_PATH ? longForm : path);
-}
-
 void Pump() {
   MSG message;
   while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
     ::TranslateMessage(&message);
     ::DispatchMessageA(&message);
   }
+}
+
+// The texts of a dialog's controls, in the order given.
+std::vector<std::string> ItemTexts(HWND dialog, std::initializer_list<int> ids) {
+  std::vector<std::string> texts;
+  for (const int id : ids) {
+    char text[512] = {};
+    ::GetDlgItemTextA(dialog, id, text, sizeof text);
+    texts.push_back(text);
+  }
+  return texts;
 }
 
 // Waits for the program's message box, notes its text and closes it.
@@ -143,6 +145,21 @@ class DirTreePane : public TempFolderTest {
     state.id = id;
     EXPECT_TRUE(pane_.OnUpdateCommand(state));
     return state.enabled;
+  }
+  // Runs the command, which opens the dialog; notes the dialog's texts, looks at it, and ends it
+  // with the button.
+  std::vector<std::string> RunDialog(UINT command, const char* caption, std::initializer_list<int> ids, int button,
+                                     const std::function<void(HWND)>& look = nullptr) {
+    std::vector<std::string> texts;
+    UiDriver user([&] {
+      HWND dialog = WaitForWindow(caption);
+      if (!dialog) return;
+      texts = ItemTexts(dialog, ids);
+      if (look) look(dialog);
+      PressButton(dialog, button);
+    });
+    pane_.OnCommand(command);
+    return texts;
   }
   HTREEITEM RecycleBin() {
     const HTREEITEM root = pane_.Tree().GetRootItem();
@@ -360,26 +377,23 @@ TEST_F(DirTreePane, ConfirmDeleteDialogShowsTheCountsAndItsDeleteButtonGoesOn) {
   g_settings.confirmations.nonnest = 1;
   pane_.realConfirm = true;
   Select(Path("photos\\a"));
-  std::vector<std::string> texts;
-  {
-    UiDriver user([&] {
-      HWND dialog = WaitForWindow("Confirm delete");
-      ASSERT_TRUE(dialog);
-      for (int id : {IDC_FOLDER_PATH, IDC_DELETE_FILES, IDC_DELETE_FOLDERS, IDC_DELETE_KILOBYTES, IDC_DELETE_BUTTON}) {
-        char text[512] = {};
-        ::GetDlgItemTextA(dialog, id, text, sizeof text);
-        texts.push_back(text);
-      }
-      PressButton(dialog, IDC_DELETE_BUTTON);
-    });
-    pane_.OnCommand(ID_DELETE_FOLDER);
-  }
+  bool cancelFocused = false;
+  const std::vector<std::string> texts = RunDialog(
+      ID_DELETE_FOLDER, "Confirm delete",
+      {IDC_FOLDER_PATH, IDC_DELETE_FILES, IDC_DELETE_FOLDERS, IDC_DELETE_KILOBYTES, IDC_DELETE_BUTTON},
+      IDC_DELETE_BUTTON, [&](HWND dialog) {
+        GUITHREADINFO gui = {};
+        gui.cbSize = sizeof gui;
+        cancelFocused = ::GetGUIThreadInfo(::GetWindowThreadProcessId(dialog, nullptr), &gui) &&
+                        gui.hwndFocus == ::GetDlgItem(dialog, IDCANCEL);
+      });
   ASSERT_EQ(texts.size(), 5u);
   EXPECT_EQ(Canonical(texts[0]), Canonical(Path("photos\\a")));
   EXPECT_EQ(texts[1], "2 files");
   EXPECT_EQ(texts[2], "1 directories");
   EXPECT_EQ(texts[3], "4 kilobytes");
   EXPECT_EQ(texts[4], "Delete");
+  EXPECT_TRUE(cancelFocused);  // Enter does not delete
   EXPECT_FALSE(fs::exists(folder_ / "photos" / "a"));
 }
 
@@ -394,21 +408,11 @@ TEST_F(DirTreePane, PropertiesCountFilesOfFourGigabytes) {
   ::CloseHandle(big);
   std::ofstream(folder_ / "photos" / "a" / "one.jpg") << std::string(1000, 'x');
   Select(Path("photos"));
-  std::vector<std::string> texts;
-  {
-    UiDriver user([&] {
-      HWND dialog = WaitForWindow("Directory Properties");
-      ASSERT_TRUE(dialog);
-      for (int id : {IDC_FOLDER_PATH, IDC_PROPERTIES_FOLDERS, IDC_PROPERTIES_FILES, IDC_PROPERTIES_TOTAL,
-                     IDC_PROPERTIES_AVAILABLE, IDC_PROPERTIES_FREE}) {
-        char text[512] = {};
-        ::GetDlgItemTextA(dialog, id, text, sizeof text);
-        texts.push_back(text);
-      }
-      PressButton(dialog, IDOK);
-    });
-    pane_.OnCommand(ID_FOLDER_PROPERTIES);
-  }
+  const std::vector<std::string> texts =
+      RunDialog(ID_FOLDER_PROPERTIES, "Directory Properties",
+                {IDC_FOLDER_PATH, IDC_PROPERTIES_FOLDERS, IDC_PROPERTIES_FILES, IDC_PROPERTIES_TOTAL,
+                 IDC_PROPERTIES_AVAILABLE, IDC_PROPERTIES_FREE},
+                IDOK);
   ASSERT_EQ(texts.size(), 6u);
   EXPECT_EQ(Canonical(texts[0]), Canonical(Path("photos")));
   EXPECT_EQ(texts[1], "2 Directories");
@@ -416,6 +420,30 @@ TEST_F(DirTreePane, PropertiesCountFilesOfFourGigabytes) {
   EXPECT_EQ(texts[3], "4768.3 MB  total files");
   EXPECT_NE(texts[4].find("MB  available on this drive"), std::string::npos);
   EXPECT_NE(texts[5].find("MB  free on this drive"), std::string::npos);
+}
+
+// The main frame hands the folder commands to the program's folder tree pane wherever the focus
+// is; F2 and the frame's own commands stay where they are.
+TEST_F(DirTreePane, FolderCommandsReachTheProgramsPaneFromTheFrame) {
+  ASSERT_TRUE(CreateFolderTreePane(host_.Handle(), 0xE901));
+  SelectFolderInTree(Path("photos\\b"));
+  EXPECT_EQ(Canonical(FolderTreeSelectedPath()), Canonical(Path("photos\\b")));
+  for (const UINT id : {ID_NEW_CHILD_FOLDER, ID_NEW_SIBLING_FOLDER, ID_RENAME_FOLDER, ID_DELETE_FOLDER,
+                        ID_FOLDER_PROPERTIES, ID_SCREENSAVER_ACTIVATE}) {
+    CommandState state;
+    state.id = id;
+    EXPECT_TRUE(UpdateFolderTreeCommand(state)) << id;
+    EXPECT_TRUE(state.enabled) << id;
+  }
+  for (const UINT id : {UINT(ID_RENAME_F2), UINT(ID_REFRESH), UINT(ID_DELETE_FILES)}) {
+    CommandState state;
+    state.id = id;
+    EXPECT_FALSE(UpdateFolderTreeCommand(state)) << id;
+    EXPECT_FALSE(RunFolderTreeCommand(id)) << id;
+  }
+  EXPECT_TRUE(RunFolderTreeCommand(ID_NEW_CHILD_FOLDER));
+  EXPECT_TRUE(fs::is_directory(folder_ / "photos" / "b" / "New Folder"));
+  ::DestroyWindow(FolderTreeWindow());
 }
 
 TEST(DirTreeMenus, ContextMenusByItemKind) {

@@ -146,11 +146,15 @@ TEST(FolderRules, WhenADeleteAsksFirst) {
 }
 
 TEST(FolderRules, VolumeRoots) {
-  EXPECT_EQ(VolumeRootOf("C:\\photos\\2001"), "C:\\");
-  EXPECT_EQ(VolumeRootOf("C:"), "C:\\");
-  EXPECT_EQ(VolumeRootOf("\\\\server\\share\\pics"), "\\\\server\\share\\");
-  EXPECT_EQ(VolumeRootOf("\\\\server\\share"), "\\\\server\\share\\");
-  EXPECT_EQ(VolumeRootOf("photos"), "");
+  const struct {
+    const char* path;
+    const char* root;
+  } cases[] = {{"C:\\photos\\2001", "C:\\"},
+               {"C:", "C:\\"},
+               {"\\\\server\\share\\pics", "\\\\server\\share\\"},
+               {"\\\\server\\share", "\\\\server\\share\\"},
+               {"photos", ""}};
+  for (const auto& c : cases) EXPECT_EQ(VolumeRootOf(c.path), c.root) << c.path;
 }
 
 TEST(FolderSizeText, ByteCounts) {
