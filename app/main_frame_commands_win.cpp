@@ -131,9 +131,12 @@ const CommandEntry<CMainFrame> CMainFrame::kCommands[] = {
     {ID_CONTEXT_HELP, ID_HELP, &CMainFrame::OnNotYetAvailable, nullptr},
 };
 
-bool CMainFrame::OnCommand(UINT id) { return RunCommand(this, kCommands, id); }
+// The folder tree's commands reach it from here when another pane has the focus.
+bool CMainFrame::OnCommand(UINT id) { return RunCommand(this, kCommands, id) || RunFolderTreeCommand(id); }
 
-bool CMainFrame::OnUpdateCommand(CommandState& state) { return UpdateCommand(this, kCommands, state); }
+bool CMainFrame::OnUpdateCommand(CommandState& state) {
+  return UpdateCommand(this, kCommands, state) || UpdateFolderTreeCommand(state);
+}
 
 void CMainFrame::OnToggle(UINT id) {
   int* setting = ToggledSetting(id);

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "command_routing.h"
+
 bool CreateFolderTreePane(HWND parent, UINT id);
 bool CreateKeyPane(HWND parent, UINT id);
 bool CreateThumbnailPane(HWND parent, UINT id);
@@ -15,8 +17,14 @@ std::string FolderTreeSelectedPath();
 void SelectFolderInTree(const std::string& path);
 void RefreshFolderTree();
 HWND FolderTreeWindow();
+// The folder tree's own commands (new folder, rename, delete, properties, screen saver), which
+// reach it from the menus and accelerators wherever the focus is; false for other commands.
+bool RunFolderTreeCommand(UINT id);
+bool UpdateFolderTreeCommand(CommandState& state);
 
 // The thumbnail view.
 void ShowFolderInThumbnailPane(const std::string& folder);
 void RefreshThumbnailPane();
 void FocusThumbnailPane();
+// Lets go of the folder shown, before that folder is renamed or deleted.
+void ClearThumbnailPane();

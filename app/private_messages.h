@@ -2,6 +2,8 @@
 // The program's private window messages (WM_USER is 0x400).
 #include <windows.h>
 
+#include "shell_tree_messages.h"  // 0x433 to 0x436, between the folder tree and its owners
+
 constexpr UINT WM_DIR_CHANGED = 0x419;          // to the main frame: lParam a path or none
 constexpr UINT WM_BATCH_DONE = 0x41B;
 constexpr UINT WM_BATCH_PROGRESS = 0x41C;
@@ -23,12 +25,8 @@ constexpr UINT WM_BATCHPRINT_SETUP = 0x42E;
 constexpr UINT WM_BATCHPRINT_FONT = 0x42F;
 constexpr UINT WM_COLOR_CHANGED = 0x430;
 constexpr UINT WM_QUICKWEB_DONE = 0x431;
-constexpr UINT WM_TREE_ENSUREVISIBLE = 0x432;
-constexpr UINT WM_TREE_TAB = 0x433;
-constexpr UINT WM_TREE_ADDFOLDER = 0x434;
-constexpr UINT WM_TREE_DELETECHILD = 0x435;
-constexpr UINT WM_TREE_INSERTFOLDER = 0x436;
-constexpr UINT WM_TREE_STARTFOLDER = 0x437;
+constexpr UINT WM_TREE_ENSUREVISIBLE = 0x432;        // to the folder tree pane
+constexpr UINT WM_TREE_STARTFOLDER = 0x437;          // to the folder tree pane, at the first idle time
 constexpr UINT WM_FILE_TRANSFORMED = 0x438;
 constexpr UINT WM_SELECT_ADJACENT = 0x43B;
 constexpr UINT WM_MODELESS_OPENED = 0x43C;

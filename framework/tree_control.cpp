@@ -108,3 +108,17 @@ HIMAGELIST TreeControl::SetImageList(HIMAGELIST images, int kind) {
   return reinterpret_cast<HIMAGELIST>(
       ::SendMessageA(Handle(), TVM_SETIMAGELIST, kind, reinterpret_cast<LPARAM>(images)));
 }
+
+bool TreeControl::SelectDropTarget(HTREEITEM item) {
+  return ::SendMessageA(Handle(), TVM_SELECTITEM, TVGN_DROPHILITE, reinterpret_cast<LPARAM>(item)) != 0;
+}
+
+HTREEITEM TreeControl::HitTest(POINT point) const {
+  TVHITTESTINFO hit = {};
+  hit.pt = point;
+  return reinterpret_cast<HTREEITEM>(::SendMessageA(Handle(), TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+}
+
+HWND TreeControl::EditLabel(HTREEITEM item) {
+  return reinterpret_cast<HWND>(::SendMessageA(Handle(), TVM_EDITLABELA, 0, reinterpret_cast<LPARAM>(item)));
+}

@@ -24,6 +24,12 @@ class TreeControl : public Window {
   // Makes the item the caret (selected) item.
   bool SelectItem(HTREEITEM item);
   bool EnsureVisible(HTREEITEM item);
+  // Highlights the item as the target of a drag (none: no item).
+  bool SelectDropTarget(HTREEITEM item);
+  // The item at a point of the client area, or none.
+  HTREEITEM HitTest(POINT point) const;
+  // Starts editing the item's label; the edit control, or none.
+  HWND EditLabel(HTREEITEM item);
 
   LPARAM GetItemData(HTREEITEM item) const;
   bool SetItemData(HTREEITEM item, LPARAM data);

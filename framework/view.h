@@ -7,5 +7,8 @@
 
 class View : public Window, public CommandTarget {
  protected:
+  // Makes this view the frame's active view; views whose focus lies in a child control call it
+  // when that control gets the focus.
+  void BecomeActive();
   LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 };

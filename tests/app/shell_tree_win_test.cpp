@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include "canonical_path.h"
 #include "shell_shortcuts.h"
 #include "shell_tree_ctrl.h"
 #include "shell_tree_messages.h"
@@ -53,13 +54,6 @@ class WatchedTree : public CShellTreeCtrl {
 std::string Lower(std::string text) {
   for (char& c : text) c = char(std::tolower(static_cast<unsigned char>(c)));
   return text;
-}
-
-// Paths compared as the file system does: long forms, without regard to case.
-std::string Canonical(const std::string& path) {
-  char longForm[MAX_PATH] = {};
-  const DWORD length = ::GetLongPathNameA(path.c_str(), longForm, MAX_PATH);
-  return Lower(length && length < MAX_PATH ? longForm : path);
 }
 
 class ShellTree : public TempFolderTest {
