@@ -1,0 +1,40 @@
+#pragma once
+// Vireldan.exe as a user starts it: a process of its own, with a settings file the test wrote,
+// found by its main frame window and closed the way the user closes it.
+#include <windows.h>
+
+#include <map>
+#include <string>
+
+// The program's settings file (the INI file in the Windows folder).
+std::string ProgramSettingsPath();
+
+// Settings by "section/name", written as the program's settings file before it starts.
+using SettingsValues = std::map<std::string, std::string>;
+
+// The value the program stored, read from its settings file after it ended.
+std::string StoredSetting(const std::string& section, const std::string& name);
+
+class RunningProgram {
+ public:
+  // Writes the settings (the file is replaced; the original comes back when this object goes),
+  // starts Vireldan.exe from the test program's folder with the arguments and waits for its main
+  // frame.
+  RunningProgram(const SettingsValues& settings, const std::string& arguments);
+  ~RunningProgram();
+  RunningProgram(const RunningProgram&) = delete;
+  RunningProgram& operator=(const RunningProgram&) = delete;
+
+  HWND Frame() const { return frame_; }
+  // Lets the program reach its first idle moment (its start-up posts are handled).
+  void Settle() const;
+  // Closes the main frame as the close box does; true when the process ended with exit code 0
+  // within the time.
+  bool Close(DWORD milliseconds = 20000);
+
+ private:
+  PROCESS_INFORMATION process_ = {};
+  HWND frame_ = nullptr;
+  std::string savedSettings_;
+  bool hadSettings_ = false;
+};

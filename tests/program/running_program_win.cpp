@@ -1,0 +1,110 @@
+#include "running_program.h"
+
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+std::string ReadWhole(const std::string& path, bool* exists) {
+  std::ifstream in(path, std::ios::binary);
+  *exists = bool(in);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+std::string ProgramPath() {
+  char path[MAX_PATH] = {};
+  ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string folder(path);
+  return folder.substr(0, folder.rfind('\\') + 1) + "Vireldan.exe";
+}
+
+struct FrameSearch {
+  DWORD process;
+  HWND found;
+};
+
+BOOL CALLBACK MatchFrame(HWND window, LPARAM context) {
+  FrameSearch& search = *reinterpret_cast<FrameSearch*>(context);
+  DWORD owner = 0;
+  ::GetWindowThreadProcessId(window, &owner);
+  char className[64] = {};
+  ::GetClassNameA(window, className, sizeof className);
+  if (owner != search.process || std::string(className) != "VireldanFrame") return TRUE;
+  search.found = window;
+  return FALSE;
+}
+
+}  // namespace
+
+std::string ProgramSettingsPath() {
+  char windows[MAX_PATH] = {};
+  ::GetWindowsDirectoryA(windows, MAX_PATH);
+  return std::string(windows) + "\\Vireldan.ini";
+}
+
+std::string StoredSetting(const std::string& section, const std::string& name) {
+  char value[1024] = {};
+  ::GetPrivateProfileStringA(section.c_str(), name.c_str(), "<missing>", value, sizeof value,
+                             ProgramSettingsPath().c_str());
+  return value;
+}
+
+RunningProgram::RunningProgram(const SettingsValues& settings, const std::string& arguments) {
+  const std::string ini = ProgramSettingsPath();
+  savedSettings_ = ReadWhole(ini, &hadSettings_);
+  ::DeleteFileA(ini.c_str());
+  for (const auto& [key, value] : settings) {
+    const size_t slash = key.find('/');
+    ::WritePrivateProfileStringA(key.substr(0, slash).c_str(), key.substr(slash + 1).c_str(), value.c_str(),
+                                 ini.c_str());
+  }
+  ::WritePrivateProfileStringA(nullptr, nullptr, nullptr, ini.c_str());  // flush the cache
+
+  std::string command = "\"" + ProgramPath() + "\" " + arguments;
+  STARTUPINFOA startup = {sizeof startup};
+  if (!::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process_))
+    return;
+  ::WaitForInputIdle(process_.hProcess, 30000);
+  for (int attempt = 0; attempt < 300 && !frame_; ++attempt) {
+    FrameSearch search = {process_.dwProcessId, nullptr};
+    ::EnumWindows(MatchFrame, LPARAM(&search));
+    if (search.found && ::IsWindowVisible(search.found)) frame_ = search.found;
+    else ::Sleep(100);
+  }
+}
+
+void RunningProgram::Settle() const {
+  // A message sent to the frame returns once the program's thread is back in its message loop;
+  // a second round lets the posts of the first idle moment be handled too.
+  for (int round = 0; round < 3; ++round) {
+    DWORD_PTR ignored = 0;
+    ::SendMessageTimeoutA(frame_, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &ignored);
+    ::Sleep(300);
+  }
+}
+
+bool RunningProgram::Close(DWORD milliseconds) {
+  if (!process_.hProcess) return false;
+  if (frame_) ::PostMessageA(frame_, WM_CLOSE, 0, 0);
+  DWORD code = 1;
+  const bool ended = ::WaitForSingleObject(process_.hProcess, milliseconds) == WAIT_OBJECT_0 &&
+                     ::GetExitCodeProcess(process_.hProcess, &code) && code == 0;
+  frame_ = nullptr;
+  return ended;
+}
+
+RunningProgram::~RunningProgram() {
+  if (process_.hProcess) {
+    if (::WaitForSingleObject(process_.hProcess, 0) != WAIT_OBJECT_0) {
+      if (frame_) ::PostMessageA(frame_, WM_CLOSE, 0, 0);
+      if (::WaitForSingleObject(process_.hProcess, 10000) != WAIT_OBJECT_0) ::TerminateProcess(process_.hProcess, 1);
+    }
+    ::CloseHandle(process_.hThread);
+    ::CloseHandle(process_.hProcess);
+  }
+  const std::string ini = ProgramSettingsPath();
+  if (hadSettings_) std::ofstream(ini, std::ios::binary) << savedSettings_;
+  else ::DeleteFileA(ini.c_str());
+}
