@@ -8,7 +8,8 @@ pixbuf=/usr/libexec/installed-tests/gdk-pixbuf
 jxl=/usr/share/libjxl-testdata/jxl
 for source in \
     "$pixbuf/test-images/reftests/cat.jpg" \
-    "$pixbuf/large.jpg" \
+    "$pixbuf/issue70.jpg" \
+    "$pixbuf/bug143608-comment.jpg" \
     "$pixbuf/bug725582-testrotate.jpg" \
     "$pixbuf/bug725582-testrotate.png" \
     "$pixbuf/aero.gif" \
