@@ -5,9 +5,12 @@
 
 #include <string>
 
+#include "command_routing.h"
+
 bool CreateFolderTreePane(HWND parent, UINT id);
 bool CreateKeyPane(HWND parent, UINT id);
-bool CreateThumbnailPane(HWND parent, UINT id);
+// notify receives the thumbnail loader's results (WM_THUMB_READY).
+bool CreateThumbnailPane(HWND parent, UINT id, HWND notify);
 
 // The folder tree.
 void ApplyFolderTreeOptions(bool showHidden, bool showLinks);
@@ -20,3 +23,11 @@ HWND FolderTreeWindow();
 void ShowFolderInThumbnailPane(const std::string& folder);
 void RefreshThumbnailPane();
 void FocusThumbnailPane();
+void ThumbnailReadyInPane();
+void StopThumbnailLoader();
+void ClearThumbnailOpenQueue();
+// Opens the next queued file at idle; true when it opened one.
+bool ProcessThumbnailOpenQueue();
+// The thumbnail view's commands, whichever pane has the focus.
+bool ThumbnailPaneCommand(UINT id);
+bool UpdateThumbnailPaneCommand(CommandState& state);

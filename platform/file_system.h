@@ -104,10 +104,21 @@ struct FileStamp {
   uint64_t creation = 0;
   uint64_t lastWrite = 0;
   bool directory = false;
+  bool hidden = false;  // Win32's hidden attribute; the POSIX stand-in counts names starting with a dot
 };
 
 // False when nothing of that name is there. A name with wildcards finds nothing.
 bool FindFileStamp(const std::string& path, FileStamp* stamp);
+
+// One name of a folder listing with its stamp.
+struct FolderEntry {
+  std::string name;
+  FileStamp stamp;
+};
+
+// Everything directly inside folder ("." and ".." left out), files and folders, in the order the
+// system lists them, in one pass over the folder; empty when it cannot be read.
+std::vector<FolderEntry> FolderEntries(const std::string& folder);
 
 // The kinds of drive that decide where thumbnail caches live, with the Win32 drive-type numbers
 // (others, such as RAM disks, are kept by number).
