@@ -34,7 +34,7 @@ start_wine build/win32/wineprefix
 run_once() {  # <folder> [load]: seconds
   local start end
   start=$(date +%s.%N)
-  VIRELDAN_VIEW_SCALE_FOLDER="Z:$(echo "$1" | tr / '\\')" ${2:+VIRELDAN_VIEW_SCALE_LOAD=1} \
+  env VIRELDAN_VIEW_SCALE_FOLDER="Z:$(echo "$1" | tr / '\\')" ${2:+VIRELDAN_VIEW_SCALE_LOAD=1} \
     wine "$program" --gtest_filter='ThumbnailView.ThousandsOfFiles*' >"$out/last.log" 2>&1 || {
     cat "$out/last.log"
     exit 1
