@@ -35,8 +35,6 @@ int FolderDifference(const char* a, const char* b) {
   return int(lengthA > lengthB) - int(lengthA < lengthB);
 }
 
-uint64_t Ticks(const FILETIME& time) { return uint64_t(time.dwHighDateTime) << 32 | time.dwLowDateTime; }
-
 }  // namespace
 
 CThumbItem::~CThumbItem() { delete thumbnail; }
@@ -62,7 +60,8 @@ int CThumbItem::Compare(const CThumbItem& other, int sortType, bool caseSensitiv
       return NameDifference(name.c_str(), other.name.c_str(), caseSensitive) > 0;
     }
     case kSortByDate:
-      if (Ticks(lastWrite) != Ticks(other.lastWrite)) return Ticks(lastWrite) > Ticks(other.lastWrite);
+      if (platform::FileTimeTicks(lastWrite) != platform::FileTimeTicks(other.lastWrite))
+        return platform::FileTimeTicks(lastWrite) > platform::FileTimeTicks(other.lastWrite);
       return id > other.id;
     case kSortBySize:
       if (sizeKB != other.sizeKB) return sizeKB > other.sizeKB;

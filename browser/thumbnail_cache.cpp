@@ -154,7 +154,7 @@ void ThumbnailCache::CloseFile(bool writeStale) {
     Write([&] { return stream_.WriteAt(kTncStaleAt, bytes, sizeof bytes); });
   }
   stream_.Close();
-  if (ours) platform::SetFileHidden(path_, options_.hideFile);
+  if (ours) platform::SetHiddenAttribute(path_, options_.hideFile);
 }
 
 void ThumbnailCache::Forget() {

@@ -39,8 +39,8 @@ void EncodeTncEntry(const TncEntry& entry, uint8_t (&bytes)[kTncEntrySize]) {
   PutLittle(bytes + 4, uint32_t(entry.dataOffset), 4);
   PutLittle(bytes + kTncNextInEntry, uint32_t(entry.next), 4);
   PutLittle(bytes + 12, uint32_t(entry.sizeKB), 4);
-  PutLittle(bytes + kTncTimeInEntry, entry.time.low, 4);
-  PutLittle(bytes + kTncTimeInEntry + 4, entry.time.high, 4);
+  PutLittle(bytes + kTncTimeInEntry, entry.time.dwLowDateTime, 4);
+  PutLittle(bytes + kTncTimeInEntry + 4, entry.time.dwHighDateTime, 4);
   PutLittle(bytes + 24, uint32_t(entry.edge), 4);
   PutLittle(bytes + 28, uint32_t(entry.imageHeight), 4);
   PutLittle(bytes + 32, uint32_t(entry.imageWidth), 4);
@@ -53,8 +53,8 @@ TncEntry DecodeTncEntry(const uint8_t (&bytes)[kTncEntrySize]) {
   entry.dataOffset = int32_t(GetLittle(bytes + 4, 4));
   entry.next = int32_t(GetLittle(bytes + kTncNextInEntry, 4));
   entry.sizeKB = int32_t(GetLittle(bytes + 12, 4));
-  entry.time.low = GetLittle(bytes + kTncTimeInEntry, 4);
-  entry.time.high = GetLittle(bytes + kTncTimeInEntry + 4, 4);
+  entry.time.dwLowDateTime = GetLittle(bytes + kTncTimeInEntry, 4);
+  entry.time.dwHighDateTime = GetLittle(bytes + kTncTimeInEntry + 4, 4);
   entry.edge = int32_t(GetLittle(bytes + 24, 4));
   entry.imageHeight = int32_t(GetLittle(bytes + 28, 4));
   entry.imageWidth = int32_t(GetLittle(bytes + 32, 4));
@@ -76,7 +76,7 @@ bool SetTncEntryName(TncEntry& entry, const std::string& name) {
 
 void BlankTncEntry(TncEntry& entry) {
   entry.name[0] = 0;
-  entry.time = FileTime{0xFFFFFFFFu, 0};
+  entry.time = FILETIME{0xFFFFFFFFu, 0};
 }
 
 int32_t TncSizeKB(uint64_t bytes) { return int32_t(uint32_t(bytes) >> 10); }

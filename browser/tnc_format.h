@@ -6,7 +6,8 @@
 #include <cstdint>
 #include <string>
 
-#include "file_time.h"
+// By path: the fuzz targets compile the reader without the platform folder on their include path.
+#include "../platform/filetime.h"
 
 constexpr char kTncFileName[] = "vireldan.tnc";
 constexpr int32_t kTncVersion = 1999;
@@ -18,12 +19,8 @@ constexpr size_t kTncNameSize = 260;
 constexpr int kTncMaxStale = 32767;  // the header keeps it in 16 bits
 
 // Where the fields that are patched in place lie: in the header, and within an entry.
-constexpr long kTncLockedAt = 4;
-constexpr long kTncStaleAt = 6;
-constexpr long kTncFirstAt = 8;
-constexpr long kTncNextInEntry = 8;
-constexpr long kTncTimeInEntry = 16;
-constexpr long kTncNameInEntry = 36;
+constexpr long kTncLockedAt = 4, kTncStaleAt = 6, kTncFirstAt = 8;
+constexpr long kTncNextInEntry = 8, kTncTimeInEntry = 16, kTncNameInEntry = 36;
 
 struct TncHeader {
   int32_t version = kTncVersion;
@@ -37,7 +34,7 @@ struct TncEntry {
   int32_t dataOffset = 0;  // Thumbwell writes the JPEG's offset, the viewer 0; readers ignore it
   int32_t next = 0;        // offset of the next entry, 0 for the last
   int32_t sizeKB = 0;      // the image file's size, low 32 bits shifted right by 10
-  FileTime time;           // its last-write time (creation time in an old-layout file)
+  FILETIME time;           // its last-write time (creation time in an old-layout file)
   int32_t edge = 0;        // the thumbnail edge it was made for
   int32_t imageHeight = 0;
   int32_t imageWidth = 0;

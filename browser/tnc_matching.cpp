@@ -9,12 +9,12 @@ constexpr size_t kNameLimit = 80;
 
 }  // namespace
 
-bool TncTimesMatch(FileTime stored, FileTime file) {
-  uint32_t low = stored.low - file.low;
-  uint32_t high = stored.high - file.high;
+bool TncTimesMatch(const FILETIME& stored, const FILETIME& file) {
+  uint32_t low = uint32_t(stored.dwLowDateTime - file.dwLowDateTime);
+  uint32_t high = uint32_t(stored.dwHighDateTime - file.dwHighDateTime);
   if (int32_t(low) < 0) {
     low = 0u - low;
-    high = file.high - stored.high;
+    high = uint32_t(file.dwHighDateTime - stored.dwHighDateTime);
   }
   return (low == 0 && high == 0) || (low == kHourLow && (high == 8 || high == 9));
 }

@@ -35,9 +35,9 @@ bool StillCurrent(TncEntry& entry, const std::string& folder, bool oldFormat) {
   platform::FileStamp stamp;
   if (path.size() >= platform::kMaxPath || !platform::FindFileStamp(path, &stamp) || stamp.directory) return false;
   if (TncSizeKB(stamp.size) != entry.sizeKB ||
-      !TncTimesMatch(entry.time, FileTimeFrom(oldFormat ? stamp.creation : stamp.lastWrite)))
+      !TncTimesMatch(entry.time, platform::FileTimeFromTicks(oldFormat ? stamp.creation : stamp.lastWrite)))
     return false;
-  if (oldFormat) entry.time = FileTimeFrom(stamp.lastWrite);
+  if (oldFormat) entry.time = platform::FileTimeFromTicks(stamp.lastWrite);
   return true;
 }
 
@@ -122,10 +122,10 @@ TncSqueezeOutcome SqueezeTncFile(TncStream& stream, const std::string& folder, b
   bool replaced = false;
   if (written) {
     Step();
-    platform::SetFileHidden(cachePath, false);
+    platform::SetHiddenAttribute(cachePath, false);
     replaced = platform::ReplaceFileWith(squeezed, cachePath);
   }
   if (!replaced && !squeezed.empty()) platform::RemoveFile(squeezed);
-  platform::SetFileHidden(cachePath, hide);
+  platform::SetHiddenAttribute(cachePath, hide);
   return replaced ? TncSqueezeOutcome::kSqueezed : TncSqueezeOutcome::kFailed;
 }

@@ -10,7 +10,7 @@ TncStream::Opened TncStream::Open(const std::string& path, bool writable) {
   path_ = path;
   bool held = false;
   if (writable) {
-    platform::SetFileHidden(path, false);
+    platform::SetHiddenAttribute(path, false);
     held = hold_.Take(path) == platform::DenyWriteHold::Result::kHeld;
   }
   if (!Cimage::OpenTNC(path.c_str(), "rb")) {

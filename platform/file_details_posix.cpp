@@ -1,4 +1,4 @@
-// POSIX stand-ins for file creation, folders, attributes, file stamps and drives.
+// POSIX stand-ins for file creation, folders, file stamps and deny-write holds.
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
@@ -6,15 +6,13 @@
 #include <unistd.h>
 
 #include "file_system.h"
+#include "filetime.h"
 
 namespace platform {
 namespace {
 
-// 100-nanosecond units between 1601 and 1970, the two epochs.
-constexpr uint64_t kFiletimeAt1970 = 116444736000000000u;
-
 uint64_t Filetime(const timespec& t) {
-  return kFiletimeAt1970 + uint64_t(t.tv_sec) * 10000000u + uint64_t(t.tv_nsec) / 100u;
+  return uint64_t(kSecondsFrom1601To1970 + t.tv_sec) * kFileTimeTicksPerSecond + uint64_t(t.tv_nsec) / 100u;
 }
 
 }  // namespace
@@ -39,8 +37,6 @@ std::vector<std::string> SubfolderNames(const std::string& folder) {
   return names;
 }
 
-bool SetFileHidden(const std::string& path, bool) { return FileExists(path); }
-
 bool FindFileStamp(const std::string& path, FileStamp* stamp) {
   struct stat info;
   if (path.find_first_of("*?") != std::string::npos || ::stat(path.c_str(), &info) != 0) return false;
@@ -50,8 +46,6 @@ bool FindFileStamp(const std::string& path, FileStamp* stamp) {
   stamp->directory = S_ISDIR(info.st_mode);
   return true;
 }
-
-DriveInfo DescribeDrive(const std::string&) { return DriveInfo(); }
 
 DenyWriteHold::Result DenyWriteHold::Take(const std::string& path) {
   Release();

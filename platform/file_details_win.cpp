@@ -1,26 +1,10 @@
-// File creation, folders, attributes, file stamps and drives on Win32.
+// File creation, folders, file stamps and deny-write holds on Win32.
 #include <windows.h>
 
 #include "file_system.h"
+#include "filetime.h"
 
 namespace platform {
-namespace {
-
-uint64_t FromFiletime(const FILETIME& t) { return uint64_t(t.dwHighDateTime) << 32 | t.dwLowDateTime; }
-
-// The root that GetDriveType and GetVolumeInformation take: "C:\" or "\\server\share\".
-std::string RootOf(const std::string& path) {
-  if (path.size() >= 2 && path[1] == ':') return path.substr(0, 2) + '\\';
-  if (path.size() >= 2 && path[0] == '\\' && path[1] == '\\') {
-    const size_t server = path.find('\\', 2);
-    if (server == std::string::npos) return std::string();
-    const size_t share = path.find('\\', server + 1);
-    return (share == std::string::npos ? path : path.substr(0, share)) + '\\';
-  }
-  return std::string();
-}
-
-}  // namespace
 
 bool CreateNewFile(const std::string& path) {
   const HANDLE file =
@@ -43,10 +27,6 @@ std::vector<std::string> SubfolderNames(const std::string& folder) {
   return names;
 }
 
-bool SetFileHidden(const std::string& path, bool hidden) {
-  return ::SetFileAttributesA(path.c_str(), hidden ? FILE_ATTRIBUTE_HIDDEN : FILE_ATTRIBUTE_NORMAL) != 0;
-}
-
 bool FindFileStamp(const std::string& path, FileStamp* stamp) {
   if (path.find_first_of("*?") != std::string::npos) return false;
   WIN32_FIND_DATAA found;
@@ -54,21 +34,10 @@ bool FindFileStamp(const std::string& path, FileStamp* stamp) {
   if (search == INVALID_HANDLE_VALUE) return false;
   ::FindClose(search);
   stamp->size = uint64_t(found.nFileSizeHigh) << 32 | found.nFileSizeLow;
-  stamp->creation = FromFiletime(found.ftCreationTime);
-  stamp->lastWrite = FromFiletime(found.ftLastWriteTime);
+  stamp->creation = FileTimeTicks(found.ftCreationTime);
+  stamp->lastWrite = FileTimeTicks(found.ftLastWriteTime);
   stamp->directory = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
   return true;
-}
-
-DriveInfo DescribeDrive(const std::string& path) {
-  DriveInfo drive;
-  const std::string root = RootOf(path);
-  drive.type = int(::GetDriveTypeA(root.empty() ? nullptr : root.c_str()));
-  char label[kMaxPath] = {};
-  if (!root.empty() && ::GetVolumeInformationA(root.c_str(), label, DWORD(sizeof label), nullptr, nullptr, nullptr,
-                                               nullptr, 0))
-    drive.label = label;
-  return drive;
 }
 
 DenyWriteHold::Result DenyWriteHold::Take(const std::string& path) {

@@ -91,11 +91,6 @@ bool MakeFolder(const std::string& path);
 // system lists them; empty when it cannot be read.
 std::vector<std::string> SubfolderNames(const std::string& folder);
 
-// Gives a file the hidden attribute, or takes every attribute away (Win32 HIDDEN or NORMAL, so a
-// read-only file becomes writable too). POSIX stand-in: there are no attributes; true when the
-// file exists.
-bool SetFileHidden(const std::string& path, bool hidden);
-
 // What a folder listing tells about a file without opening it: its size, whether it is a folder,
 // and its times as 100-nanosecond units since 1601 (the FILETIME count; the POSIX stand-in
 // converts the modification time and reports no creation time, 0).
@@ -113,14 +108,11 @@ bool FindFileStamp(const std::string& path, FileStamp* stamp);
 // (others, such as RAM disks, are kept by number).
 enum DriveType : int { kDriveRemovable = 2, kDriveFixed = 3, kDriveRemote = 4, kDriveCdRom = 5 };
 
+// A folder's drive as the main frame records it when the folder changes.
 struct DriveInfo {
   int type = kDriveFixed;
   std::string label;  // the volume label, empty when there is none
 };
-
-// The drive type and volume label of the drive a path lies on (a drive path or a share). POSIX
-// stand-in: a fixed drive without a label.
-DriveInfo DescribeDrive(const std::string& path);
 
 // Holds an existing file open so that others may read it but not write, rename or delete it,
 // until released. Since the hold denies writing to every other opener, the holder's own writes

@@ -32,8 +32,8 @@ TEST_F(ThumbnailCacheFile, ANewCacheStartsWithItsHeaderAndFirstEntryAtTwelve) {
   EXPECT_EQ(LittleEndian(bytes, 16, 4), 0u);       // data offset, as the viewer writes it
   EXPECT_EQ(LittleEndian(bytes, 20, 4), 0u);       // next: the last entry
   EXPECT_EQ(LittleEndian(bytes, 24, 4), 4u);       // 5000 bytes >> 10
-  EXPECT_EQ(LittleEndian(bytes, 28, 4), file.lastWrite.low);
-  EXPECT_EQ(LittleEndian(bytes, 32, 4), file.lastWrite.high);
+  EXPECT_EQ(LittleEndian(bytes, 28, 4), file.lastWrite.dwLowDateTime);
+  EXPECT_EQ(LittleEndian(bytes, 32, 4), file.lastWrite.dwHighDateTime);
   EXPECT_EQ(LittleEndian(bytes, 36, 4), 120u);     // edge
   EXPECT_EQ(LittleEndian(bytes, 40, 4), 900u);     // full height
   EXPECT_EQ(LittleEndian(bytes, 44, 4), 1200u);    // full width
@@ -323,14 +323,14 @@ TEST_F(ThumbnailCacheFile, DeletingClosesAndRemovesTheCacheAndTheNextThumbnailSt
 
 TEST_F(ThumbnailCacheFile, AnOldLayoutFileIsMatchedAndExtendedByCreationTimes) {
   TncRequest file = MakeImage("old.jpg");
-  file.creation = FileTime{1234, 5678};
+  file.creation = FILETIME{1234, 5678};
   TncTestEntry entry = EntryFor(file);
   entry.time = file.creation;
   PutFileBytes(CachePath(), TncFileBytes({entry}, kTncOldVersion));
   Use();
   EXPECT_TRUE(Finds(file));
   TncRequest other = MakeImage("other.jpg");
-  other.creation = FileTime{42, 43};
+  other.creation = FILETIME{42, 43};
   ASSERT_TRUE(AddThumbnail(other));
   cache_.Close();
   const std::vector<uint8_t> bytes = CacheBytes();

@@ -12,7 +12,7 @@ namespace {
 constexpr uint64_t kHour = 36000000000ull;  // in 100-nanosecond units
 constexpr uint64_t kMinute = kHour / 60;
 
-FileTime At(uint64_t units) { return FileTimeFrom(units); }
+FILETIME At(uint64_t units) { return platform::FileTimeFromTicks(units); }
 
 TEST(TncTimes, EqualOrExactlyOneHourApartEitherWayMatch) {
   // 0x1C1A2B3C4D5E6F70 has a low half that borrows going back an hour; 0x01C0000000001000 one
@@ -46,14 +46,14 @@ TEST(TncTimes, EqualOrExactlyOneHourApartEitherWayMatch) {
 // The test on 32-bit halves that earlier versions made also takes an hour plus 2^32 units
 // (about seven minutes) where the low half does not borrow; caches they wrote read the same.
 TEST(TncTimes, TheHalvesAreComparedAsEarlierVersionsDid) {
-  const FileTime file{0x10000000u, 100};
-  EXPECT_TRUE(TncTimesMatch(FileTime{0x10000000u + 0x61C46800u, 108}, file));
-  EXPECT_TRUE(TncTimesMatch(FileTime{0x10000000u + 0x61C46800u, 109}, file));
-  EXPECT_FALSE(TncTimesMatch(FileTime{0x10000000u + 0x61C46800u, 110}, file));
-  EXPECT_FALSE(TncTimesMatch(FileTime{0x10000000u + 0x80000000u, 100}, file));
+  const FILETIME file{0x10000000u, 100};
+  EXPECT_TRUE(TncTimesMatch(FILETIME{0x10000000u + 0x61C46800u, 108}, file));
+  EXPECT_TRUE(TncTimesMatch(FILETIME{0x10000000u + 0x61C46800u, 109}, file));
+  EXPECT_FALSE(TncTimesMatch(FILETIME{0x10000000u + 0x61C46800u, 110}, file));
+  EXPECT_FALSE(TncTimesMatch(FILETIME{0x10000000u + 0x80000000u, 100}, file));
 }
 
-TncEntry Entry(const std::string& name, int32_t sizeKB, FileTime time, int32_t edge) {
+TncEntry Entry(const std::string& name, int32_t sizeKB, FILETIME time, int32_t edge) {
   TncEntry entry;
   entry.sizeKB = sizeKB;
   entry.time = time;
@@ -62,12 +62,12 @@ TncEntry Entry(const std::string& name, int32_t sizeKB, FileTime time, int32_t e
   return entry;
 }
 
-TncRequest Request(const std::string& name, int32_t sizeKB, FileTime lastWrite, FileTime creation = {}) {
+TncRequest Request(const std::string& name, int32_t sizeKB, FILETIME lastWrite, FILETIME creation = {}) {
   return TncRequest{name, sizeKB, lastWrite, creation};
 }
 
 TEST(TncEntryMatching, SizeTimeEdgeAndName) {
-  const FileTime now = At(0x01D0000012345678ull), later = At(0x01D0000012345678ull + 30 * kMinute);
+  const FILETIME now = At(0x01D0000012345678ull), later = At(0x01D0000012345678ull + 30 * kMinute);
   const std::string name79 = std::string(75, 'x') + ".jpg", name80 = std::string(76, 'x') + ".jpg";
   const struct {
     const char* what;
@@ -97,7 +97,7 @@ TEST(TncEntryMatching, SizeTimeEdgeAndName) {
 }
 
 TEST(TncEntryMatching, AnOldLayoutFileComparesCreationTimes) {
-  const FileTime written = At(0x01D0000000000000ull), created = At(0x01C0000000000000ull);
+  const FILETIME written = At(0x01D0000000000000ull), created = At(0x01C0000000000000ull);
   const TncEntry entry = Entry("a.jpg", 4, created, 90);
   EXPECT_TRUE(TncEntryMatches(entry, Request("a.jpg", 4, written, created), 90, false, true));
   EXPECT_FALSE(TncEntryMatches(entry, Request("a.jpg", 4, written, created), 90, false, false));
@@ -107,7 +107,7 @@ TEST(TncEntryMatching, ABlankedEntryNeverMatches) {
   TncEntry entry = Entry("a.jpg", 4, At(77), 90);
   BlankTncEntry(entry);
   EXPECT_EQ(entry.name[0], 0);
-  EXPECT_EQ(entry.time, (FileTime{0xFFFFFFFFu, 0}));
+  EXPECT_EQ(platform::FileTimeTicks(entry.time), 0xFFFFFFFFu);
   EXPECT_FALSE(TncEntryMatches(entry, Request("a.jpg", 4, At(77)), 0, true, false));
 }
 
@@ -134,7 +134,7 @@ TEST(TncRecords, HeaderAndEntryBytesRoundTripLittleEndian) {
   EXPECT_EQ(back.stale, -2);
   EXPECT_EQ(back.first, 0x01020304);
 
-  TncEntry entry = Entry("name.jpg", 0x11223344, FileTime{0x55667788u, 0x99AABBCCu}, 180);
+  TncEntry entry = Entry("name.jpg", 0x11223344, FILETIME{0x55667788u, 0x99AABBCCu}, 180);
   entry.link = 1, entry.dataOffset = 2, entry.next = 3, entry.imageHeight = 4, entry.imageWidth = 5;
   uint8_t bytes[kTncEntrySize];
   EncodeTncEntry(entry, bytes);
@@ -145,7 +145,7 @@ TEST(TncRecords, HeaderAndEntryBytesRoundTripLittleEndian) {
   EXPECT_EQ(std::string(reinterpret_cast<char*>(bytes + 36)), "name.jpg");
   const TncEntry decoded = DecodeTncEntry(bytes);
   EXPECT_EQ(decoded.next, 3);
-  EXPECT_EQ(decoded.time, entry.time);
+  EXPECT_EQ(platform::FileTimeTicks(decoded.time), platform::FileTimeTicks(entry.time));
   EXPECT_EQ(TncEntryName(decoded), "name.jpg");
 }
 

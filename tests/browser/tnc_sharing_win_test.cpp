@@ -85,9 +85,4 @@ TEST_F(TncSharing, TheCacheIsHiddenAfterClosingOrSqueezingWhenTheSettingSaysSo) 
   EXPECT_FALSE(::GetFileAttributesA(CachePath().c_str()) & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY));
 }
 
-TEST_F(TncSharing, DrivesAreDescribedByTheirRoot) {
-  EXPECT_EQ(platform::DescribeDrive("C:\\windows").type, platform::kDriveFixed);
-  EXPECT_EQ(platform::DescribeDrive("C:").type, platform::kDriveFixed);
-}
-
 }  // namespace

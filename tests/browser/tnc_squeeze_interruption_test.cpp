@@ -1,7 +1,6 @@
-// A squeeze cut short by the end of the process, at each of its writes in turn: the cache still
-// opens, with all the entries it had (or, once the squeezed file is in place, all it keeps).
-// The test runs its own program again as the process that dies.
-#include <cstdio>
+// A squeeze cut short by a crash at each of its writes in turn: a second process of this program
+// squeezes the cache and is killed in the middle, before one write after another. The cache
+// still opens with all the entries it had (or, once the squeezed file is in place, all it keeps).
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -10,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "Cimage.h"
+#include "killed_child.h"
 #include "tnc_squeeze.h"
 #include "tnc_test_support.h"
 
@@ -17,31 +17,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr char kJobVariable[] = "VIRELDAN_SQUEEZE_JOB";
-constexpr int kDied = 3;
-constexpr int kFinished = 4;
-int dieAtStep = -1;
+constexpr char kChildCase[] = "SqueezeInterruptionChild.SqueezesUntilKilled";
+int stopAtStep = -1;
 int steps = 0;
-
-// An empty value takes the variable away.
-void SetVariable(const std::string& name, const std::string& value) {
-#if defined(_WIN32)
-  _putenv_s(name.c_str(), value.c_str());
-#else
-  if (value.empty())
-    unsetenv(name.c_str());
-  else
-    setenv(name.c_str(), value.c_str(), 1);
-#endif
-}
-
-int ExitCode(int status) {
-#if defined(_WIN32)
-  return status;
-#else
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-#endif
-}
 
 // Squeezes the cache of folder, as leaving the folder does when a squeeze was asked for.
 void SqueezeFolder(const std::string& folder) {
@@ -54,23 +32,23 @@ void SqueezeFolder(const std::string& folder) {
   cache.UseFolder((fs::path(folder) / "elsewhere").string(), platform::DriveInfo(), 90);
 }
 
-// The process that dies: run by the test below with the folder and the step to die before.
-TEST(SqueezeInterruptionChild, SqueezesUntilItDies) {
-  const char* job = std::getenv(kJobVariable);
-  if (!job || !*job) GTEST_SKIP() << "started by SqueezeInterruption with a job";
-  const std::string text = job;
-  const size_t bar = text.find('|');
-  dieAtStep = std::atoi(text.substr(0, bar).c_str());
+// The process that is killed, given the step to stop before and the folder as "step|folder".
+TEST(SqueezeInterruptionChild, SqueezesUntilKilled) {
+  const std::string job = ChildJob();
+  if (job.empty()) GTEST_SKIP() << "run as a child process by SqueezeInterruption";
+  const size_t bar = job.find('|');
+  ASSERT_NE(bar, std::string::npos);
+  stopAtStep = std::atoi(job.substr(0, bar).c_str());
   tnc_testing::beforeSqueezeStep = [](int step) {
-    if (step == dieAtStep) std::_Exit(kDied);  // no stream is flushed, no file closed by us
+    if (step == stopAtStep) StopAtSeam();
   };
-  SqueezeFolder(text.substr(bar + 1));
-  std::_Exit(kFinished);
+  SqueezeFolder(job.substr(bar + 1));
+  tnc_testing::beforeSqueezeStep = nullptr;
 }
 
 class SqueezeInterruption : public TncFolderTest {};
 
-TEST_F(SqueezeInterruption, EveryStepLeavesACacheThatOpensWithItsEntries) {
+TEST_F(SqueezeInterruption, AKillAtEveryStepLeavesACacheThatOpensWithItsEntries) {
   std::vector<TncTestEntry> entries;
   for (const char* name : {"a.jpg", "gone1.jpg", "b.jpg", "gone2.jpg", "c.jpg"}) {
     entries.push_back(EntryFor(MakeImage(name)));
@@ -80,7 +58,7 @@ TEST_F(SqueezeInterruption, EveryStepLeavesACacheThatOpensWithItsEntries) {
   fs::create_directories(folder_ / "elsewhere");
   const std::vector<uint8_t> original = TncFileBytes(entries);
 
-  // How many steps a squeeze of this cache takes.
+  // How many steps a squeeze of this cache takes, and what it makes.
   PutFileBytes(CachePath(), original);
   tnc_testing::beforeSqueezeStep = [](int) { ++steps; };
   SqueezeFolder(Folder());
@@ -89,26 +67,26 @@ TEST_F(SqueezeInterruption, EveryStepLeavesACacheThatOpensWithItsEntries) {
   const std::vector<uint8_t> squeezed = CacheBytes();
   ASSERT_LT(squeezed.size(), original.size());
 
-  const std::string program = ::testing::internal::GetArgvs()[0];
   for (int step = 0; step <= steps; ++step) {
     SCOPED_TRACE(step);
     PutFileBytes(CachePath(), original);
-    SetVariable(kJobVariable, std::to_string(step) + "|" + Folder());
-    const std::string command =
-        "\"" + program + "\" --gtest_filter=SqueezeInterruptionChild.SqueezesUntilItDies > " +
-        (folder_ / "child.txt").string();
-    ASSERT_EQ(ExitCode(std::system(command.c_str())), step < steps ? kDied : kFinished);
+    const ChildEnd end = RunChildUntilSeam(kChildCase, std::to_string(step) + "|" + Folder());
+    if (step < steps) {
+      ASSERT_TRUE(end.killed) << "the squeeze had " << steps << " steps";
+    } else {
+      ASSERT_FALSE(end.killed);
+      ASSERT_EQ(end.exitCode, 0);
+    }
 
     const std::vector<uint8_t> after = CacheBytes();
-    EXPECT_TRUE(after == original || after == squeezed);
+    EXPECT_TRUE(after == (step < steps ? original : squeezed));
     Use();
     for (const char* name : {"a.jpg", "b.jpg", "c.jpg"}) {
       EXPECT_TRUE(Finds(RequestFor(name))) << name;
     }
-    EXPECT_EQ(cache_.Info().entries, after == original ? 5 : 3);
+    EXPECT_EQ(cache_.Info().entries, step < steps ? 5 : 3);
     cache_.Close();
   }
-  SetVariable(kJobVariable, "");
 }
 
 }  // namespace

@@ -140,7 +140,7 @@ TEST_F(TncSqueeze, EntriesOfChangedMissingOrBlankedFilesAreDroppedAndAnHourApart
   std::vector<std::string> kept;
   for (const auto& c : cases) {
     TncTestEntry entry = EntryFor(MakeImage(c.name));
-    entry.time = FileTimeFrom((uint64_t(entry.time.high) << 32 | entry.time.low) + uint64_t(c.timeShift));
+    entry.time = platform::FileTimeFromTicks(platform::FileTimeTicks(entry.time) + uint64_t(c.timeShift));
     entry.sizeKB += c.sizeShift;
     entries.push_back(entry);
     if (c.kept) kept.push_back(c.name);
@@ -192,8 +192,8 @@ TEST_F(TncSqueeze, AnOldLayoutFileIsSqueezedOnLeavingAndGetsLastWriteTimes) {
   const std::vector<uint8_t> bytes = CacheBytes();
   EXPECT_EQ(LittleEndian(bytes, 0, 4), 1999u);
   EXPECT_EQ(Names().size(), 2u);
-  EXPECT_EQ(LittleEndian(bytes, 12 + 16, 4), a.lastWrite.low);
-  EXPECT_EQ(LittleEndian(bytes, 12 + 20, 4), a.lastWrite.high);
+  EXPECT_EQ(LittleEndian(bytes, 12 + 16, 4), a.lastWrite.dwLowDateTime);
+  EXPECT_EQ(LittleEndian(bytes, 12 + 20, 4), a.lastWrite.dwHighDateTime);
   Use();
   EXPECT_TRUE(Finds(a));
   EXPECT_TRUE(Finds(b));
@@ -212,7 +212,7 @@ TEST_F(TncSqueeze, CdRomCachesAreNeverSqueezedOrWritten) {
   cache_.SetOptions(options_);
   cache_.UseFolder(Folder(), cd, 90);
   TncRequest moved = a;
-  moved.lastWrite = FileTime{1, 2};
+  moved.lastWrite = FILETIME{1, 2};
   EXPECT_TRUE(Finds(moved)) << "times are not compared";
   EXPECT_FALSE(AddThumbnail(MakeImage("new.jpg")));
   cache_.NoteStale(-1);

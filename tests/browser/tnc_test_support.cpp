@@ -102,8 +102,8 @@ TncRequest TncFolderTest::RequestFor(const std::string& name) const {
   platform::FileStamp stamp;
   if (platform::FindFileStamp(Folder() + platform::kPathSeparator + name, &stamp)) {
     file.sizeKB = TncSizeKB(stamp.size);
-    file.lastWrite = FileTimeFrom(stamp.lastWrite);
-    file.creation = FileTimeFrom(stamp.creation);
+    file.lastWrite = platform::FileTimeFromTicks(stamp.lastWrite);
+    file.creation = platform::FileTimeFromTicks(stamp.creation);
   }
   return file;
 }

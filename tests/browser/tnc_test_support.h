@@ -16,7 +16,7 @@
 struct TncTestEntry {
   std::string name;
   int32_t sizeKB = 1;
-  FileTime time;
+  FILETIME time{};
   int32_t edge = 90;
   std::vector<uint8_t> jpeg;
   int32_t imageWidth = 640;

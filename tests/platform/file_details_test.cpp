@@ -61,9 +61,6 @@ TEST_F(FileDetails, StampsTellSizeKindAndTimesWithoutWildcards) {
   EXPECT_TRUE(stamp.directory);
   EXPECT_FALSE(platform::FindFileStamp((folder_ / "*.jpg").string(), &stamp));
   EXPECT_FALSE(platform::FindFileStamp((folder_ / "missing").string(), &stamp));
-  EXPECT_TRUE(platform::SetFileHidden(file, true));
-  EXPECT_TRUE(platform::SetFileHidden(file, false));
-  EXPECT_FALSE(platform::SetFileHidden((folder_ / "missing").string(), true));
 }
 
 TEST_F(FileDetails, AHoldIsTakenOnExistingFilesOnly) {
@@ -77,11 +74,6 @@ TEST_F(FileDetails, AHoldIsTakenOnExistingFilesOnly) {
   EXPECT_TRUE(reader.good()) << "readers are let in";
   hold.Release();
   EXPECT_FALSE(hold.IsHeld());
-}
-
-TEST_F(FileDetails, DrivesAreDescribed) {
-  const platform::DriveInfo drive = platform::DescribeDrive(folder_.string());
-  EXPECT_EQ(drive.type, platform::kDriveFixed);
 }
 
 }  // namespace
