@@ -12,20 +12,20 @@ namespace {
 // reading their thumbnails back.
 constexpr int kSmallFileBytes = 5000;
 
-FileTime FileTimeOf(const FILETIME& time) { return FileTime{time.dwLowDateTime, time.dwHighDateTime}; }
-
 }  // namespace
 
-ThumbJob ThumbJobFor(const CThumbItem& item, int edge, const TncOptions& options, bool cacheSmallFiles) {
+ThumbJob ThumbJobFor(const CThumbItem& item, int edge, const TncOptions& options, const platform::DriveInfo& drive,
+                     bool cacheSmallFiles) {
   ThumbJob job;
   job.folder = WithoutTrailingSeparators(item.folder);
   job.file.name = item.name;
   job.file.sizeKB = item.sizeKB;
-  job.file.lastWrite = FileTimeOf(item.lastWrite);
-  job.file.creation = FileTimeOf(item.creation);
+  job.file.lastWrite = item.lastWrite;
+  job.file.creation = item.creation;
   job.id = item.id;
   job.edge = edge;
   job.options = options;
+  job.drive = drive;
   job.cacheSmallFiles = cacheSmallFiles;
   return job;
 }
@@ -34,7 +34,7 @@ void UseCacheOf(ThumbnailCache& cache, const ThumbJob& job) {
   cache.SetOptions(job.options);
   const bool disabled = job.options.cacheMode == kTncDisabled;
   if (!disabled && job.folder == cache.Folder()) return;
-  cache.UseFolder(job.folder, disabled ? platform::DriveInfo{} : platform::DescribeDrive(job.folder), job.edge);
+  cache.UseFolder(job.folder, job.drive, job.edge);
 }
 
 ThumbOutcome MakeThumbnail(ThumbnailCache& cache, const ThumbJob& job, bool mayDecode, Cimage& image) {

@@ -5,6 +5,7 @@
 // by decoding the file at the thumbnail size and adding the result to the cache.
 #include <string>
 
+#include "file_system.h"
 #include "thumbnail_cache.h"
 
 class CThumbItem;
@@ -16,10 +17,12 @@ struct ThumbJob {
   int id = 0;    // the requesting item's
   int edge = 0;  // the thumbnail edge asked for (an invalidation's blanks entries of every edge)
   TncOptions options;
+  platform::DriveInfo drive;  // what the folder lies on, as recorded when it was chosen
   bool cacheSmallFiles = false;  // "Thumbnails" dosmall: files of 5000 bytes or less are cached too
 };
 
-ThumbJob ThumbJobFor(const CThumbItem& item, int edge, const TncOptions& options, bool cacheSmallFiles);
+ThumbJob ThumbJobFor(const CThumbItem& item, int edge, const TncOptions& options, const platform::DriveInfo& drive,
+                     bool cacheSmallFiles);
 
 enum class ThumbOutcome {
   kFromCache,

@@ -34,6 +34,10 @@ bool CarriesJob(UINT message) { return message == WM_THUMB_LOAD || message == WM
 
 TncOptions CurrentTncOptions() { return TncOptionsFrom(g_settings, g_program.desktopFolder); }
 
+// The current folder's drive as the main frame recorded it ("nameless" names a mirror folder the
+// same way as no label).
+platform::DriveInfo CurrentDrive() { return platform::DriveInfo{int(g_program.driveType), g_program.volumeName}; }
+
 // A loader stopped while stuck in a decode ends by itself; the next one waits for that.
 bool WaitForStoppedLoaders() {
   const DWORD start = ::GetTickCount();
@@ -181,7 +185,9 @@ void Cthumbloader::OnToggleLock() { cache_.ToggleLock(); }
 
 void Cthumbloader::CloseCacheFile() { cache_.Close(); }
 
+// The cache's state goes out with every result, so that the view sees the state the result left.
 void Cthumbloader::Deliver(int id) {
+  PublishCacheState();
   resultId_ = id;
   if (!::PostMessageA(notify_, WM_THUMB_READY, 0, 0)) pending_ = false;  // nobody to take it
 }
@@ -242,14 +248,14 @@ bool Cthumbloader::RequestThumbnail(const CThumbItem& item, int edge) {
   halted_ = false;
   bool idle = false;
   if (!pending_.compare_exchange_strong(idle, true)) return false;
-  if (Send(WM_THUMB_LOAD, ThumbJobFor(item, edge, CurrentTncOptions(), g_settings.thumbnails.dosmall != 0)))
+  if (Send(WM_THUMB_LOAD, ThumbJobFor(item, edge, CurrentTncOptions(), CurrentDrive(), g_settings.thumbnails.dosmall != 0)))
     return true;
   pending_ = false;
   return false;
 }
 
 bool Cthumbloader::InvalidateEntry(const CThumbItem& item) {
-  return !stopping_ && Send(WM_THUMB_INVALIDATE, ThumbJobFor(item, edge_, CurrentTncOptions(), false));
+  return !stopping_ && Send(WM_THUMB_INVALIDATE, ThumbJobFor(item, edge_, CurrentTncOptions(), CurrentDrive(), false));
 }
 
 void Cthumbloader::SetEdge(int edge) { edge_ = edge; }

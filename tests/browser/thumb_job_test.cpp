@@ -154,15 +154,18 @@ TEST(ThumbJobFor, CopiesTheItemAndDropsTheFolderSeparator) {
   item.id = 9;
   TncOptions options;
   options.cacheQuality = 2;
-  const ThumbJob job = ThumbJobFor(item, 120, options, true);
+  const platform::DriveInfo drive{platform::kDriveRemote, "photos"};
+  const ThumbJob job = ThumbJobFor(item, 120, options, drive, true);
   EXPECT_EQ(job.folder, "photos");
   EXPECT_EQ(job.file.name, "a.jpg");
   EXPECT_EQ(job.file.sizeKB, 12);
-  EXPECT_EQ(job.file.lastWrite, (FileTime{1, 2}));
-  EXPECT_EQ(job.file.creation, (FileTime{3, 4}));
+  EXPECT_EQ(platform::FileTimeTicks(job.file.lastWrite), 0x200000001u);
+  EXPECT_EQ(platform::FileTimeTicks(job.file.creation), 0x400000003u);
   EXPECT_EQ(job.id, 9);
   EXPECT_EQ(job.edge, 120);
   EXPECT_EQ(job.options.cacheQuality, 2);
+  EXPECT_EQ(job.drive.type, platform::kDriveRemote);
+  EXPECT_EQ(job.drive.label, "photos");
   EXPECT_TRUE(job.cacheSmallFiles);
 }
 

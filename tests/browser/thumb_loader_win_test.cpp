@@ -122,8 +122,8 @@ class ThumbLoader : public TempFolderTest {
     platform::FileStamp stamp;
     EXPECT_TRUE(platform::FindFileStamp(PathOf(name), &stamp));
     item.sizeKB = TncSizeKB(stamp.size);
-    item.lastWrite = FILETIME{DWORD(stamp.lastWrite), DWORD(stamp.lastWrite >> 32)};
-    item.creation = FILETIME{DWORD(stamp.creation), DWORD(stamp.creation >> 32)};
+    item.lastWrite = platform::FileTimeFromTicks(stamp.lastWrite);
+    item.creation = platform::FileTimeFromTicks(stamp.creation);
     item.id = int32_t(items_.size());
     return item;
   }
