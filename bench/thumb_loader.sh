@@ -17,16 +17,9 @@ cold=$out/cold
 warm=$out/warm
 mkdir -p "$out"
 
-# The loader lives in the program's library, which the bench/ programs do not link: the program
-# is built here from the product tree's libraries, with that tree's compiler and flags.
 [ -f build/win32/build.ninja ] || cmake -S . -B build/win32 -G Ninja -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-i686.cmake" >/dev/null
-cmake --build build/win32 --target vireldan_app Ravelight >/dev/null
-lib=build/win32/lib
+cmake --build build/win32 --target thumb_loader_bench >/dev/null
 program=build/win32/bin/thumb_loader_bench.exe
-i686-w64-mingw32-g++-posix -O2 -std=c++17 -DNOMINMAX -DWINVER=0x0501 -D_WIN32_WINNT=0x0501 \
-  -Iapp -Ibrowser -Iframework -Iplatform -Iimagelib bench/thumb_loader_bench_win.cpp -o "$program" \
-  -static -static-libgcc -static-libstdc++ "$lib/libvireldan_app.a" "$lib/libframework.a" "$lib/libRavelight.dll.a" \
-  "$lib/libplatform.a" -lcomctl32 -lcomdlg32 -lshell32 -loleaut32 -lwinmm -lole32 -luuid -lgdi32 -luser32 -ladvapi32
 
 # 200 photographs: libjxl's flower enlarged past 3000 x 2000, cut at different places, turned,
 # mirrored and recoloured; 1,000 smaller ones (40 pictures under 25 names each).

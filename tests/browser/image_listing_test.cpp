@@ -103,7 +103,7 @@ TEST_F(Listing, AFolderListsItsImagesTypeByTypeAndNothingElse) {
 TEST_F(Listing, HiddenFilesAndShortcutsToOtherFilesNeedTheirSwitches) {
   Touch("a.jpg");
   Touch(".hidden.jpg");  // hidden by its dot for the POSIX stand-in, by its attribute on Win32
-  ASSERT_TRUE(platform::SetFileHidden((folder_ / ".hidden.jpg").string(), true));
+  ASSERT_TRUE(platform::SetHiddenAttribute((folder_ / ".hidden.jpg").string(), true));
   Touch("doc.lnk");
   shortcuts_["doc.lnk"] = "C:\\x\\letter.doc";
   ListingOptions options;
