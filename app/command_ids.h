@@ -90,6 +90,10 @@
 #define ID_EDIT_CUT 57635
 #define ID_EDIT_PASTE 57637
 
+// The thumbnail view's own open commands
+#define ID_OPEN_SELECTED 32824
+#define ID_OPEN_SELECTED_ONE_TO_ONE 32885
+
 // Files and output
 #define ID_FILE_OPEN 57601
 #define ID_FILE_OPEN_ONE_TO_ONE 32883

@@ -16,12 +16,12 @@ bool CountFolderTree(const std::string& folder, FolderCounts& counts, const std:
         stopped = true;
         return false;
       }
-      if (entry.isFolder) {
+      if (entry.stamp.directory) {
         ++counts.folders;
         if (!entry.isLink) pending.push_back(next + platform::kPathSeparator + entry.name);
       } else {
         ++counts.files;
-        counts.bytes += entry.size;
+        counts.bytes += entry.stamp.size;
       }
       return true;
     });

@@ -75,6 +75,9 @@ class CMainFrame : public FrameWindow {
   void OnPrebuilder(UINT id);
   void OnEmail(UINT id);
   void OnNotYetAvailable(UINT id);
+  void OnThumbnailViewCommand(UINT id);
+  void OnUpdateThumbnailViewCommand(CommandState& state);
+  void OnAbortOperation(UINT id);
   void OnUpdateDisabled(CommandState& state);
   static const CommandEntry<CMainFrame> kCommands[];
 

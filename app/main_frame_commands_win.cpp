@@ -81,7 +81,7 @@ const CommandEntry<CMainFrame> CMainFrame::kCommands[] = {
     // Commands whose targets are built by later work.
     {ID_SELECT_ALL, ID_INVERT_SELECTION, &CMainFrame::OnNotYetAvailable, nullptr},
     {ID_RESELECT, ID_RESELECT, &CMainFrame::OnNotYetAvailable, nullptr},
-    {ID_ABORT_OPERATION, ID_ABORT_OPERATION, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_ABORT_OPERATION, ID_ABORT_OPERATION, &CMainFrame::OnAbortOperation, nullptr},
     {ID_SLIDESHOW_PLAY, ID_SLIDESHOW_PLAY, &CMainFrame::OnNotYetAvailable, nullptr},
     {ID_SLIDESHOW_PAUSE, ID_SLIDESHOW_PAUSE, &CMainFrame::OnNotYetAvailable, nullptr},
     {ID_SLIDESHOW_NEXT, ID_SLIDESHOW_NEXT, &CMainFrame::OnNotYetAvailable, nullptr},
@@ -94,15 +94,18 @@ const CommandEntry<CMainFrame> CMainFrame::kCommands[] = {
     {ID_CONFIRMATIONS, ID_CONFIRMATIONS, &CMainFrame::OnNotYetAvailable, nullptr},
     {ID_GO_TO, ID_GO_TO, &CMainFrame::OnNotYetAvailable, nullptr},
     {ID_EXIF_TIPS, ID_EXIF_TIPS, &CMainFrame::OnNotYetAvailable, nullptr},
-    {ID_BIGGER_THUMBNAILS, ID_SMALLER_THUMBNAILS, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_BIGGER_THUMBNAILS, ID_SMALLER_THUMBNAILS, &CMainFrame::OnThumbnailViewCommand,
+     &CMainFrame::OnUpdateThumbnailViewCommand},
     {ID_DELETE_FILES, ID_DELETE_FILES, &CMainFrame::OnNotYetAvailable, nullptr},
     {ID_DELETE_KEY, ID_DELETE_KEY, &CMainFrame::OnNotYetAvailable, nullptr},
-    {ID_CACHE_PURGE, ID_CACHE_INFO, &CMainFrame::OnNotYetAvailable, nullptr},
-    {ID_CACHE_SQUEEZE, ID_CACHE_SQUEEZE, &CMainFrame::OnNotYetAvailable, nullptr},
-    {ID_CACHE_LOCK, ID_CACHE_LOCK, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_CACHE_PURGE, ID_CACHE_INFO, &CMainFrame::OnThumbnailViewCommand, &CMainFrame::OnUpdateThumbnailViewCommand},
+    {ID_CACHE_SQUEEZE, ID_CACHE_SQUEEZE, &CMainFrame::OnThumbnailViewCommand,
+     &CMainFrame::OnUpdateThumbnailViewCommand},
+    {ID_CACHE_LOCK, ID_CACHE_LOCK, &CMainFrame::OnThumbnailViewCommand, &CMainFrame::OnUpdateThumbnailViewCommand},
     {ID_CREATE_INDEX, ID_CREATE_INDEX, &CMainFrame::OnNotYetAvailable, nullptr},
     {ID_CREATE_COLLAGE, ID_CREATE_COLLAGE, &CMainFrame::OnNotYetAvailable, nullptr},
-    {ID_SUBFOLDER_CONTENTS, ID_SUBFOLDER_CONTENTS, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_SUBFOLDER_CONTENTS, ID_SUBFOLDER_CONTENTS, &CMainFrame::OnThumbnailViewCommand,
+     &CMainFrame::OnUpdateThumbnailViewCommand},
     {ID_AUTO_SORT, ID_AUTO_SORT, &CMainFrame::OnNotYetAvailable, nullptr},
     {ID_FILE_OPEN, ID_FILE_OPEN, &CMainFrame::OnNotYetAvailable, nullptr},
     {ID_FILE_OPEN_ONE_TO_ONE, ID_FILE_OPEN_ONE_TO_ONE, &CMainFrame::OnNotYetAvailable, nullptr},
@@ -248,5 +251,13 @@ void CMainFrame::OnEmail(UINT) {
 }
 
 void CMainFrame::OnNotYetAvailable(UINT) {}
+
+// Commands of the thumbnail view also work while another pane has the focus.
+void CMainFrame::OnThumbnailViewCommand(UINT id) { ThumbnailPaneCommand(id); }
+
+void CMainFrame::OnUpdateThumbnailViewCommand(CommandState& state) { UpdateThumbnailPaneCommand(state); }
+
+// The full-screen window and the slideshow stop here too once they exist.
+void CMainFrame::OnAbortOperation(UINT) { ClearThumbnailOpenQueue(); }
 
 void CMainFrame::OnUpdateDisabled(CommandState& state) { state.enabled = false; }

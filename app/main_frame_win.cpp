@@ -71,7 +71,7 @@ bool CMainFrame::CreatePanes() {
   if (!inner_.CreateStatic(outer_.Handle(), 2, 1, SplitterWindow::PaneId(0, 0), WS_CHILD | WS_VISIBLE | WS_BORDER))
     return false;
   outer_.inner = &inner_;
-  if (!CreateThumbnailPane(outer_.Handle(), SplitterWindow::PaneId(0, 1)) ||
+  if (!CreateThumbnailPane(outer_.Handle(), SplitterWindow::PaneId(0, 1), Handle()) ||
       !CreateFolderTreePane(inner_.Handle(), SplitterWindow::PaneId(0, 0)) ||
       !CreateKeyPane(inner_.Handle(), SplitterWindow::PaneId(1, 0)))
     return false;
@@ -198,6 +198,7 @@ void CMainFrame::SaveLayout() {
 }
 
 void CMainFrame::OnClose() {
+  StopThumbnailLoader();
   SaveLayout();
   ::ShowWindow(Handle(), SW_HIDE);
   for (HWND window : std::vector<HWND>(imageWindows_)) ::DestroyWindow(window);
@@ -227,6 +228,9 @@ LRESULT CMainFrame::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_DIR_CHANGED:
       OnFolderChanged(reinterpret_cast<const char*>(lParam));
+      return 0;
+    case WM_THUMB_READY:
+      ThumbnailReadyInPane();
       return 0;
     case WM_SHOW_STARTUP_TIP:
       if (g_settings.mainOptions.tipson && !g_program.openFileFlag && !g_program.printFlag) OnShowTips(0);

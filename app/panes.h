@@ -9,7 +9,8 @@
 
 bool CreateFolderTreePane(HWND parent, UINT id);
 bool CreateKeyPane(HWND parent, UINT id);
-bool CreateThumbnailPane(HWND parent, UINT id);
+// notify receives the thumbnail loader's results (WM_THUMB_READY).
+bool CreateThumbnailPane(HWND parent, UINT id, HWND notify);
 
 // The folder tree.
 void ApplyFolderTreeOptions(bool showHidden, bool showLinks);
@@ -26,5 +27,14 @@ bool UpdateFolderTreeCommand(CommandState& state);
 void ShowFolderInThumbnailPane(const std::string& folder);
 void RefreshThumbnailPane();
 void FocusThumbnailPane();
-// Lets go of the folder shown, before that folder is renamed or deleted.
+// Lets go of the folder shown (its cache file and change notification), before that folder is
+// renamed or deleted.
 void ClearThumbnailPane();
+void ThumbnailReadyInPane();
+void StopThumbnailLoader();
+void ClearThumbnailOpenQueue();
+// Opens the next queued file at idle; true when it opened one.
+bool ProcessThumbnailOpenQueue();
+// The thumbnail view's commands, whichever pane has the focus.
+bool ThumbnailPaneCommand(UINT id);
+bool UpdateThumbnailPaneCommand(CommandState& state);

@@ -1,16 +1,16 @@
-// The panes as they stand today: the folder tree; the thumbnail view says which folder it will
-// show, and the Key view is a plain tree until their own work arrives.
+// The panes as they stand today: the folder tree and the thumbnail view are built; the Key view
+// is a plain tree until its own work arrives.
 #include "panes.h"
 
 #include <commctrl.h>
 
 #include "dir_tree_view.h"
-#include "placeholder_pane.h"
 #include "program_state.h"
+#include "vireldan_view.h"
 
 namespace {
 
-PlaceholderPane g_thumbnailPane;
+CVireldanView g_thumbnailView;
 CDirTreeView g_folderTreePane;
 View g_keyPane;
 
@@ -27,8 +27,10 @@ bool CreateKeyPane(HWND parent, UINT id) {
                                  RECT{0, 0, 0, 0}, parent, id);
 }
 
-bool CreateThumbnailPane(HWND parent, UINT id) {
-  return g_thumbnailPane.Create(parent, id, "Choose a folder to see its pictures");
+bool CreateThumbnailPane(HWND parent, UINT id, HWND notify) {
+  if (!g_thumbnailView.Create(parent, id, notify)) return false;
+  g_program.thumbnailView = &g_thumbnailView;
+  return true;
 }
 
 void ApplyFolderTreeOptions(bool showHidden, bool showLinks) {
@@ -53,12 +55,22 @@ bool UpdateFolderTreeCommand(CommandState& state) {
          g_folderTreePane.OnUpdateCommand(state);
 }
 
-void ShowFolderInThumbnailPane(const std::string& folder) {
-  g_thumbnailPane.SetMessage("Thumbnails of " + folder + " will appear here");
-}
+void ShowFolderInThumbnailPane(const std::string& folder) { g_thumbnailView.SetFolder(folder); }
 
-void RefreshThumbnailPane() { ::InvalidateRect(g_thumbnailPane.Handle(), nullptr, TRUE); }
+void RefreshThumbnailPane() { g_thumbnailView.Refresh(true, true); }
 
-void FocusThumbnailPane() { ::SetFocus(g_thumbnailPane.Handle()); }
+void FocusThumbnailPane() { ::SetFocus(g_thumbnailView.Handle()); }
 
-void ClearThumbnailPane() { g_thumbnailPane.SetMessage(std::string()); }
+void ClearThumbnailPane() { g_thumbnailView.ClearView(); }
+
+void ThumbnailReadyInPane() { g_thumbnailView.OnThumbnailReady(); }
+
+void StopThumbnailLoader() { g_thumbnailView.StopLoader(); }
+
+void ClearThumbnailOpenQueue() { g_thumbnailView.ClearOpenQueue(); }
+
+bool ProcessThumbnailOpenQueue() { return g_thumbnailView.ProcessOpenQueue(); }
+
+bool ThumbnailPaneCommand(UINT id) { return g_thumbnailView.OnCommand(id); }
+
+bool UpdateThumbnailPaneCommand(CommandState& state) { return g_thumbnailView.OnUpdateCommand(state); }

@@ -3,4 +3,4 @@
 void OpenImageWindow(const std::string&, const std::string&, int, bool) {}
 void PrintImageFile(const std::string&) {}
 int SlideshowIdleStep() { return 0; }
-void OpenQueueIdleStep() {}
+void ShowCacheInfoDialog(HWND, const TncInfo&) {}

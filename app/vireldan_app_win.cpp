@@ -146,7 +146,7 @@ bool CVireldanApp::OnIdle(long) {
     ::PostMessageA(MainWindow(), WM_SHOW_STARTUP_TIP, 0, 0);
     FocusThumbnailPane();
   }
-  if (started && SlideshowIdleStep() == 0) OpenQueueIdleStep();
+  if (started && SlideshowIdleStep() == 0) ProcessThumbnailOpenQueue();
   if (frame_) frame_->UpdateControlBars();
   return false;
 }

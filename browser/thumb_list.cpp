@@ -81,15 +81,7 @@ void CThumbList::Remove(CThumbItem* item) {
 }
 
 void CThumbList::RemoveSelected() {
-  CThumbItem* previous = nullptr;
-  for (CThumbItem* at = head_; at;) {
-    if (at->selected) {
-      at = Unlink(previous, at);
-    } else {
-      previous = at;
-      at = at->next;
-    }
-  }
+  RemoveWhere([](const CThumbItem* item) { return item->selected != 0; });
 }
 
 void CThumbList::RemoveAll() {

@@ -31,6 +31,10 @@ class CThumbList {
   void Remove(CThumbItem* item);
   void RemoveSelected();
   void RemoveAll();
+  // Unlinks and destroys, in one pass, every item for which remove(item) is true (asked of each
+  // item in list order, before it goes); the number removed.
+  template <class Predicate>
+  int RemoveWhere(Predicate remove);
 
   int CountSelected() const;
   // Selected items among the items at the 1-based positions 1 to n - 1.
@@ -62,3 +66,19 @@ class CThumbList {
   int count_ = 0;
   CThumbItem* iterator_ = nullptr;
 };
+
+template <class Predicate>
+int CThumbList::RemoveWhere(Predicate remove) {
+  int removed = 0;
+  CThumbItem* previous = nullptr;
+  for (CThumbItem* at = head_; at;) {
+    if (remove(at)) {
+      at = Unlink(previous, at);
+      ++removed;
+    } else {
+      previous = at;
+      at = at->next;
+    }
+  }
+  return removed;
+}

@@ -44,6 +44,8 @@ bool FindFileStamp(const std::string& path, FileStamp* stamp) {
   stamp->creation = 0;
   stamp->lastWrite = Filetime(info.st_mtim);
   stamp->directory = S_ISDIR(info.st_mode);
+  const size_t slash = path.find_last_of(kPathSeparator);
+  stamp->hidden = path.compare(slash == std::string::npos ? 0 : slash + 1, 1, ".") == 0;
   return true;
 }
 

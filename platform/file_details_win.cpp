@@ -37,6 +37,7 @@ bool FindFileStamp(const std::string& path, FileStamp* stamp) {
   stamp->creation = FileTimeTicks(found.ftCreationTime);
   stamp->lastWrite = FileTimeTicks(found.ftLastWriteTime);
   stamp->directory = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  stamp->hidden = (found.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN) != 0;
   return true;
 }
 

@@ -99,6 +99,7 @@ struct FileStamp {
   uint64_t creation = 0;
   uint64_t lastWrite = 0;
   bool directory = false;
+  bool hidden = false;  // Win32's hidden attribute; the POSIX stand-in counts names starting with a dot
 };
 
 // False when nothing of that name is there. A name with wildcards finds nothing.

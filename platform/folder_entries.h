@@ -1,31 +1,27 @@
 #pragma once
-// The entries of one folder, for walks over folder trees. Win32 in the product, POSIX in the
-// native tree.
-#include <cstdint>
+// The entries of one folder in one pass: for folder walks and for the thumbnail listing. Win32 in
+// the product, POSIX in the native tree.
 #include <functional>
 #include <string>
+#include <vector>
+
+#include "file_system.h"
 
 namespace platform {
 
 struct FolderEntry {
   std::string name;
-  bool isFolder = false;
+  FileStamp stamp;  // size (the full 64 bits; 0 for folders), times, folder and hidden flags
   // A folder that is a link elsewhere (a junction, a symbolic link): a walk must not go into it,
   // or it may count, or loop through, what lies outside the tree.
   bool isLink = false;
-  uint64_t size = 0;  // the file's full 64-bit length; 0 for folders
 };
 
-// Calls visit for every entry of the folder except "." and "..", until visit returns false.
-// False when the folder cannot be listed.
+// Calls visit for every entry of the folder except "." and "..", in the order the system lists
+// them, until visit returns false. False when the folder cannot be listed.
 bool ListFolder(const std::string& folder, const std::function<bool(const FolderEntry&)>& visit);
 
-// The separator between a folder and its entries' names.
-constexpr char kPathSeparator =
-#ifdef _WIN32
-    '\\';
-#else
-    '/';
-#endif
+// Every entry of the folder, files and folders; empty when it cannot be read.
+std::vector<FolderEntry> FolderEntries(const std::string& folder);
 
 }  // namespace platform

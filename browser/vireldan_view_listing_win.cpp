@@ -1,0 +1,226 @@
+// What the thumbnail view shows and how it stays current: listing a folder (or a folder tree, or
+// search results), refreshing it when the folder changes, and the queue of files to open.
+#include <algorithm>
+#include <memory>
+#include <unordered_set>
+
+#include "app_settings.h"
+#include "name_node.h"
+#include "pending_features.h"
+#include "program_state.h"
+#include "slide_order_file.h"
+#include "thumb_loader.h"
+#include "vireldan_view.h"
+#include "wait_cursor.h"
+
+namespace {
+
+constexpr int kNoSort = 5;
+
+bool EscapeHeld() { return ::GetAsyncKeyState(VK_ESCAPE) < 0; }
+
+}  // namespace
+
+ListingOptions CVireldanView::CurrentListingOptions() const {
+  const auto& files = g_settings.fileOptions;
+  ListingOptions options;
+  options.jpg = files.showjpg != 0;
+  options.gif = files.showgif != 0;
+  options.bmp = files.showbmp != 0;
+  options.tif = files.showtif != 0;
+  options.png = files.showpng != 0;
+  options.psd = files.showpsd != 0;
+  options.pcx = files.showpcx != 0;
+  options.lnk = files.showlnk != 0;
+  options.showHidden = g_settings.thumbnails.showhidden != 0;
+  return options;
+}
+
+void CVireldanView::ForgetItem(const CThumbItem* item) {
+  if (anchor_ == item) anchor_ = nullptr;
+}
+
+void CVireldanView::RemoveItem(CThumbItem* item) {
+  ForgetItem(item);
+  items_.Remove(item);
+}
+
+void CVireldanView::RemoveAllItems() {
+  anchor_ = nullptr;
+  items_.RemoveAll();
+}
+
+void CVireldanView::ListFolder(const std::string& relativeFolder) {
+  std::string relative = relativeFolder;
+  if (!relative.empty() && relative.back() != '\\') relative += '\\';
+  AppendFolderFiles(items_, folder_ + relative, CurrentListingOptions(), nextId_, SystemShortcutResolver());
+}
+
+void CVireldanView::SortItems() {
+  const auto& settings = g_settings.thumbnails;
+  items_.Sort(sortType_, settings.reverse != 0, settings.casesense != 0);
+}
+
+void CVireldanView::ReadSlideTable() { slideOrderChanged_ = ReadSlideOrder(folder_, items_); }
+
+void CVireldanView::SaveSlideTable() {
+  if (slideOrderChanged_ && plainFolder_ && !folder_.empty()) WriteSlideOrder(folder_, items_);
+}
+
+void CVireldanView::OpenChangeNotification(const std::string& path) {
+  std::string watched = path;
+  if (watched.size() > 3 && watched.back() == '\\') watched.pop_back();
+  changes_.Open(watched);
+}
+
+void CVireldanView::CloseChangeNotification() { changes_.Close(); }
+
+void CVireldanView::SetFolder(const std::string& path) {
+  anchor_ = nullptr;
+  if (!plainFolder_) folder_.clear();  // returning to the same folder lists it again
+  plainFolder_ = true;
+  if (path.empty()) {
+    CloseChangeNotification();
+    RemoveAllItems();
+    scroll_ = ScrollState();
+    Redraw();
+    return;
+  }
+  SaveSlideTable();
+  WaitCursor wait;
+  if (path != folder_) {
+    CloseChangeNotification();
+    OpenChangeNotification(path);
+    folder_ = path;
+    scroll_ = ScrollState();
+    RemoveAllItems();
+    ListFolder(std::string());
+    ReadSlideTable();
+    sortType_ = g_settings.thumbnails.sortby;
+    if (path == g_program.programFolder + "\\vnsaver\\") sortType_ = kSortBySlideOrder;
+    if (sortType_ == kSortBySlideOrder && !slideOrderChanged_) sortType_ = kSortByName;
+    if (sortType_ != kNoSort) SortItems();
+    if (loader_) loader_->SetEdge(layout_.edge);
+    LoadNextThumbnail();
+    Redraw();
+  }
+  UpdateScrollAndStatus();
+}
+
+void CVireldanView::ShowSubfolderContents() {
+  WaitCursor wait;
+  SaveSlideTable();
+  RemoveAllItems();
+  plainFolder_ = false;
+  CloseChangeNotification();
+  scroll_ = ScrollState();
+  AppendFolderTree(items_, folder_, CurrentListingOptions(), nextId_, SystemShortcutResolver(), EscapeHeld);
+  UpdateScrollAndStatus();
+  LoadNextThumbnail();
+  Redraw();
+}
+
+void CVireldanView::ShowKeySearchResults(CNameNode* hits, bool merge) {
+  SaveSlideTable();
+  plainFolder_ = false;
+  CloseChangeNotification();
+  anchor_ = nullptr;
+  folder_.clear();
+  scroll_ = ScrollState();
+  if (!merge) RemoveAllItems();
+  // Paths already shown, so that an OR search adds each file once.
+  std::unordered_set<std::string> shown;
+  for (CThumbItem* item = items_.GetFirst(); item; item = items_.GetNext()) shown.insert(item->folder + item->name);
+  for (CNameNode* hit = hits; hit; hit = hit->next) {
+    const std::string folder = std::string(hit->secondName) + "\\";
+    if (!shown.insert(folder + hit->name).second) continue;
+    CThumbItem* item = items_.AddHead();
+    if (!item) break;
+    item->name = hit->name;
+    item->folder = folder;
+    item->id = nextId_++;
+    item->needsStat = 1;
+  }
+  if (hits) {
+    CNameNode::FreeList(hits);
+    delete hits;
+  }
+  sortType_ = g_settings.thumbnails.sortby;
+  if (sortType_ == kSortByName) SortItems();
+  UpdateScrollAndStatus();
+  LoadNextThumbnail();
+  Redraw();
+}
+
+void CVireldanView::ClearView() {
+  anchor_ = nullptr;
+  plainFolder_ = true;
+  if (loader_) loader_->CloseCache();
+  CloseChangeNotification();
+  folder_.clear();
+  RemoveAllItems();
+  scroll_ = ScrollState();
+  UpdateScrollAndStatus();
+  Redraw();
+}
+
+void CVireldanView::Refresh(bool waitCursor, bool forceSort) {
+  if (refreshBusy_) return;
+  refreshBusy_ = true;
+  sortType_ = g_settings.thumbnails.sortby;
+  std::unique_ptr<WaitCursor> wait(waitCursor ? new WaitCursor : nullptr);
+  RefreshOutcome outcome;
+  if (plainFolder_ && !folder_.empty()) {
+    outcome = RefreshFolderListing(items_, folder_, CurrentListingOptions(), nextId_, scroll_.firstVisible,
+                                   SystemShortcutResolver(), [&](CThumbItem* item) { ForgetItem(item); });
+    scroll_.firstVisible = std::max(1, scroll_.firstVisible - outcome.removedUpToFirst);
+    ReadSlideTable();
+  }
+  if (sortType_ != kSortRandom && sortType_ != kNoSort && (forceSort || outcome.added > 0)) SortItems();
+  UpdateScrollAndStatus();
+  LoadNextThumbnail();
+  Redraw();
+  refreshBusy_ = false;
+}
+
+void CVireldanView::PollFolderChanges() {
+  if (!plainFolder_ || !changes_.IsOpen()) return;
+  std::vector<std::string> names;
+  if (!changes_.Poll(names)) return;
+  // The side files the program writes itself (cache, slide order, keys) change nothing shown.
+  if (ChangeAffectsListing(names, CurrentListingOptions())) Refresh(false, false);
+}
+
+void CVireldanView::QueueForOpen(int mode) {
+  for (CThumbItem* item = items_.GetFirstSelected(); item; item = items_.GetNextSelected()) {
+    CThumbItem* queued = openQueue_.AddTail();
+    if (!queued) break;
+    queued->name = item->name;
+    queued->folder = item->folder;
+    queued->selected = mode;
+  }
+}
+
+void CVireldanView::ClearOpenQueue() { openQueue_.RemoveAll(); }
+
+bool CVireldanView::ProcessOpenQueue() {
+  if (CThumbItem* head = openQueue_.GetFirst()) {
+    if (head->selected == 1)
+      OpenImageWindow(head->folder, head->name, 1, false);
+    else
+      OpenImageWindow(head->folder, head->name, 2, head->quietOpen != 0);
+    openQueue_.Remove(head);
+    return true;
+  }
+  if (g_program.openFileFlag) {
+    g_program.openFileFlag = 0;
+    const std::string& path = g_program.commandLinePath;
+    const size_t slash = path.find_last_of('\\');
+    if (slash != std::string::npos) OpenImageWindow(path.substr(0, slash + 1), path.substr(slash + 1), 4, true);
+  }
+  if (g_program.printFlag) {
+    g_program.printFlag = 0;
+    PrintImageFile(g_program.commandLinePath);
+  }
+  return false;
+}

@@ -1,0 +1,121 @@
+// Which thumbnail the view asks for next: visible positions first, then with preload the rest in
+// list order; search hits whose files are gone leave the list; texts of captions and the status.
+#include <gtest/gtest.h>
+
+#include "Cimage.h"
+#include "file_system.h"
+#include "temp_folder.h"
+#include "thumb_captions.h"
+#include "thumb_list_builders.h"
+#include "thumb_schedule.h"
+
+namespace {
+
+// Ten items, 1 KB each, named 1 .. 10.
+void Fill(CThumbList& list, int count = 10) {
+  for (int i = 1; i <= count; ++i) AddItem(list, std::to_string(i), i)->sizeKB = 1;
+}
+
+void GiveThumbnail(CThumbList& list, const std::string& name) {
+  for (CThumbItem* item = list.GetFirst(); item; item = list.GetNext())
+    if (item->name == name) item->NewThumbnail();
+}
+
+std::string Next(CThumbList& list, int firstVisible, int pageCount, bool preload) {
+  CThumbItem* item = NextThumbnailToLoad(list, ScheduleWindow{firstVisible, pageCount, preload}, nullptr, nullptr);
+  return item ? item->name : "none";
+}
+
+TEST(Scheduling, VisiblePositionsComeFirstThenTheRestInListOrderWithPreload) {
+  CThumbList list;
+  Fill(list);
+  EXPECT_EQ(Next(list, 5, 3, false), "5");
+  GiveThumbnail(list, "5");
+  EXPECT_EQ(Next(list, 5, 3, false), "6");
+  GiveThumbnail(list, "6");
+  GiveThumbnail(list, "7");
+  EXPECT_EQ(Next(list, 5, 3, false), "none");  // the visible cells are full; without preload, done
+  EXPECT_EQ(Next(list, 5, 3, true), "1");
+  for (const char* name : {"1", "2", "3", "4"}) GiveThumbnail(list, name);
+  EXPECT_EQ(Next(list, 5, 3, true), "8");
+  for (const char* name : {"8", "9", "10"}) GiveThumbnail(list, name);
+  EXPECT_EQ(Next(list, 5, 3, true), "none");
+}
+
+TEST(Scheduling, TheVisibleWindowEndsAtTheList) {
+  CThumbList list;
+  Fill(list, 3);
+  EXPECT_EQ(Next(list, 2, 100, false), "2");
+  EXPECT_EQ(Next(list, 1, 0, false), "none");
+}
+
+TEST(Scheduling, SearchHitsAreExaminedAndDroppedWhenTheirFileIsGone) {
+  CThumbList list;
+  Fill(list, 4);
+  std::vector<std::string> forgotten;
+  int examined = 0;
+  for (CThumbItem* item = list.GetFirst(); item; item = list.GetNext()) {
+    item->sizeKB = 0;
+    item->needsStat = item->name != "4";  // "4" was listed from a folder: an empty file stays
+  }
+  const auto stat = [&](CThumbItem& item) {
+    ++examined;
+    if (item.name == "3") item.sizeKB = 7;
+  };
+  const auto forget = [&](CThumbItem* item) { forgotten.push_back(item->name); };
+  CThumbItem* next = NextThumbnailToLoad(list, ScheduleWindow{1, 10, false}, stat, forget);
+  ASSERT_NE(next, nullptr);
+  EXPECT_EQ(next->name, "3");
+  EXPECT_EQ(examined, 3);
+  EXPECT_EQ(forgotten, (std::vector<std::string>{"1", "2"}));
+  EXPECT_EQ(NamesOf(list), (std::vector<std::string>{"3", "4"}));
+  next->NewThumbnail();
+  next = NextThumbnailToLoad(list, ScheduleWindow{1, 10, false}, stat, forget);
+  ASSERT_NE(next, nullptr);
+  EXPECT_EQ(next->name, "4");
+}
+
+class Stat : public TempFolderTest {};
+
+TEST_F(Stat, ReadsSizeAndTimesOfFilesButNotFolders) {
+  CThumbItem item;
+  item.folder = folder_.string() + platform::kPathSeparator;
+  item.name = "big.jpg";
+  Make("big.jpg", std::string(5000, 'x'));
+  StatThumbItem(item, false);
+  EXPECT_EQ(item.sizeKB, 4);
+  EXPECT_NE(item.lastWrite.dwHighDateTime, 0u);
+  CThumbItem folder;
+  folder.folder = item.folder;
+  folder.name = "sub";
+  std::filesystem::create_directory(folder_ / "sub");
+  StatThumbItem(folder, false);
+  EXPECT_EQ(folder.sizeKB, 0);
+  CThumbItem gone;
+  gone.folder = item.folder;
+  gone.name = "gone.jpg";
+  StatThumbItem(gone, false);
+  EXPECT_EQ(gone.sizeKB, 0);
+}
+
+TEST(Captions, TheSizeLineSaysWhatIsKnown) {
+  CThumbItem item;
+  EXPECT_EQ(SizeCaption(item), "");
+  item.sizeKB = 12;
+  EXPECT_EQ(SizeCaption(item), "12 K");
+  Cimage* thumbnail = item.NewThumbnail();
+  thumbnail->m_origWidth = 3000;
+  thumbnail->m_origHeight = 2000;
+  EXPECT_EQ(SizeCaption(item), "12 K, 3000 x 2000");
+  thumbnail->m_loadError = 1;
+  EXPECT_EQ(SizeCaption(item), "12 K");
+}
+
+TEST(Captions, TheStatusCountsFilesOrTheSelection) {
+  EXPECT_EQ(ListingStatusText(12, 3400, 0, 0), "12 File(s), 3400Kb Total");
+  EXPECT_EQ(ListingStatusText(12, 3400, 2, 512), "2 Selected,  512Kb ");
+  EXPECT_EQ(ListingStatusText(0, 0, 0, 0), "0 File(s), 0Kb Total");
+  EXPECT_EQ(ListingStatusText(1, int64_t(5) << 32, 0, 0), "1 File(s), 21474836480Kb Total");
+}
+
+}  // namespace

@@ -1,0 +1,260 @@
+// The thumbnail view under Wine: a real folder of pictures is listed sorted, its thumbnails come
+// from the loader thread, visible cells first; a second visit takes them from the cache; a click
+// selects; scrolling to the end of a long listing stays inside it; refreshing follows new and
+// removed files while the program's own side files cause no relisting.
+#define PSAPI_VERSION 2
+#include <windows.h>
+#include <psapi.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "Cimage.h"
+#include "app_settings.h"
+#include "folder_change_watch.h"
+#include "image_listing.h"
+#include "private_messages.h"
+#include "temp_folder.h"
+#include "thumb_loader.h"
+#include "vireldan_view.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The main window's part: results of the loader go back to the view.
+class Host : public Window {
+ public:
+  CVireldanView* view = nullptr;
+
+ protected:
+  LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_THUMB_READY && view) {
+      view->OnThumbnailReady();
+      return 0;
+    }
+    return Window::WndProc(message, wParam, lParam);
+  }
+};
+
+// Runs the message loop until done() or the time is up; done()'s last answer.
+bool PumpUntil(const std::function<bool()>& done, DWORD milliseconds = 60000) {
+  const DWORD start = ::GetTickCount();
+  while (!done()) {
+    MSG message;
+    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+      ::TranslateMessage(&message);
+      ::DispatchMessageA(&message);
+    }
+    if (::GetTickCount() - start > milliseconds) return done();
+    ::Sleep(5);
+  }
+  return true;
+}
+
+void Pump(DWORD milliseconds) {
+  const DWORD start = ::GetTickCount();
+  PumpUntil([&] { return ::GetTickCount() - start >= milliseconds; }, milliseconds + 1000);
+}
+
+void WritePicture(const std::string& path, int width, int height, unsigned colour) {
+  Cimage picture;
+  picture.Blank(width, height, colour);
+  picture.SaveImage(path.c_str());
+  ASSERT_FALSE(picture.m_saveError) << path;
+}
+
+std::vector<std::string> Names(CThumbList& items) {
+  std::vector<std::string> names;
+  for (CThumbItem* item = items.GetFirst(); item; item = items.GetNext()) names.push_back(item->name);
+  return names;
+}
+
+int Loaded(CThumbList& items) {
+  int loaded = 0;
+  for (CThumbItem* item = items.GetFirst(); item; item = items.GetNext()) loaded += item->thumbnail != nullptr;
+  return loaded;
+}
+
+class ThumbnailView : public TempFolderTest {
+ protected:
+  void SetUp() override {
+    TempFolderTest::SetUp();
+    g_settings.thumbnails = {};
+    g_settings.thumbnails.thumbnailSize = 4;  // 40 pixels: 50 × 50 cells without captions
+    g_settings.thumbnails.cachequality = 1;
+    g_settings.fileOptions = {};
+    g_settings.fileOptions.showjpg = g_settings.fileOptions.showgif = g_settings.fileOptions.showbmp = 1;
+    g_settings.fileOptions.showpng = g_settings.fileOptions.showtif = 1;
+    ASSERT_TRUE(host_.Create(0, "view test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, nullptr, nullptr));
+    MakeView();
+  }
+  void TearDown() override {
+    view_.reset();
+    host_.Destroy();
+    TempFolderTest::TearDown();
+  }
+  void MakeView() {
+    view_.reset();
+    view_.reset(new CVireldanView);
+    host_.view = view_.get();
+    RECT client = {};
+    ::GetClientRect(host_.Handle(), &client);
+    ASSERT_TRUE(view_->Create(host_.Handle(), 1, host_.Handle()));
+    // The frame's client edge takes 2 pixels a side: 4 columns and 2 rows of 50-pixel cells.
+    ::MoveWindow(view_->Handle(), 0, 0, 4 * 50 + 4 + ::GetSystemMetrics(SM_CXVSCROLL), 2 * 50 + 4, TRUE);
+  }
+  std::string Folder() const { return folder_.string() + "\\"; }
+  Host host_;
+  std::unique_ptr<CVireldanView> view_;
+};
+
+TEST_F(ThumbnailView, ListsTheFolderSortedAndFillsTheVisibleCellsFirst) {
+  for (const char* name : {"d.jpg", "b.png", "a.gif", "c.bmp", "e.jpg", "f.jpg", "g.jpg", "h.jpg", "i.jpg",
+                           "j.jpg", "k.jpg", "l.jpg"})
+    WritePicture((folder_ / name).string(), 60, 30, 0x336699);
+  Make("notes.txt", "not a picture");
+  Make("vireldan.sts", "");  // a side file is never listed
+  view_->SetFolder(Folder());
+  CThumbList& items = view_->Items();
+  EXPECT_EQ(Names(items), (std::vector<std::string>{"a.gif", "b.png", "c.bmp", "d.jpg", "e.jpg", "f.jpg", "g.jpg",
+                                                      "h.jpg", "i.jpg", "j.jpg", "k.jpg", "l.jpg"}));
+  // Without preload, only the eight visible cells are asked for.
+  ASSERT_TRUE(PumpUntil([&] { return Loaded(items) == 8; }));
+  Pump(500);
+  EXPECT_EQ(Loaded(items), 8);
+  CThumbItem* first = items.GetFirst();
+  ASSERT_NE(first->thumbnail, nullptr);
+  EXPECT_EQ(first->thumbnail->m_width, 40);
+  EXPECT_EQ(first->thumbnail->m_height, 20);
+  EXPECT_EQ(first->thumbnail->m_origWidth, 60);
+  for (int i = 0; i < 8; ++i) items.GetNext();
+  EXPECT_EQ(items.GetNext()->thumbnail, nullptr);  // i.jpg lies off screen
+
+  // A click on the second cell's thumbnail selects its item; the margin selects nothing.
+  ::SendMessageA(view_->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(60, 40));
+  EXPECT_EQ(items.CountSelected(), 1);
+  EXPECT_EQ(items.GetFirstSelected()->name, "b.png");
+  EXPECT_EQ(view_->HitTest(52, 40, false), nullptr);
+  EXPECT_EQ(view_->HitTest(110, 10, false), nullptr);  // above c.bmp's landscape thumbnail
+  EXPECT_EQ(view_->HitTest(60, 10, false), items.GetFirstSelected());  // a selected item's whole cell
+}
+
+TEST_F(ThumbnailView, PreloadFillsTheRestAndASecondVisitComesFromTheCache) {
+  g_settings.thumbnails.preload = 1;
+  g_settings.thumbnails.dosmall = 1;  // the pictures are small files
+  for (int i = 0; i < 20; ++i) WritePicture((folder_ / ("p" + std::to_string(100 + i) + ".jpg")).string(), 200, 150, 0x808080 + i);
+  view_->SetFolder(Folder());
+  ASSERT_TRUE(PumpUntil([&] { return Loaded(view_->Items()) == 20; }));
+  Pump(300);
+  view_->StopLoader();  // closes the cache file
+  ASSERT_TRUE(fs::exists(folder_ / "vireldan.tnc"));
+  const auto cacheSize = fs::file_size(folder_ / "vireldan.tnc");
+  EXPECT_GT(cacheSize, 20u * 296);
+
+  // A new view and loader, as after a restart: every thumbnail comes from the cache, which
+  // therefore gains nothing.
+  MakeView();
+  view_->SetFolder(Folder());
+  ASSERT_TRUE(PumpUntil([&] { return Loaded(view_->Items()) == 20; }));
+  view_->StopLoader();
+  EXPECT_EQ(fs::file_size(folder_ / "vireldan.tnc"), cacheSize);
+  EXPECT_EQ(view_->Items().GetFirst()->thumbnail->m_origWidth, 200);
+}
+
+TEST_F(ThumbnailView, RefreshFollowsTheFolderButNotTheProgramsSideFiles) {
+  for (const char* name : {"a.jpg", "b.jpg", "c.jpg"}) WritePicture((folder_ / name).string(), 30, 30, 0x123456);
+  view_->SetFolder(Folder());
+  CThumbList& items = view_->Items();
+  ASSERT_TRUE(PumpUntil([&] { return Loaded(items) == 3; }));
+  const int firstId = items.GetFirst()->id;
+
+  fs::remove(folder_ / "a.jpg");
+  WritePicture((folder_ / "d.jpg").string(), 30, 30, 0x654321);
+  view_->Refresh(false, false);
+  EXPECT_EQ(Names(items), (std::vector<std::string>{"b.jpg", "c.jpg", "d.jpg"}));
+  EXPECT_NE(items.GetFirst()->id, firstId);
+  ASSERT_TRUE(PumpUntil([&] { return Loaded(items) == 3; }));
+}
+
+TEST(FolderChanges, NamesTheChangedFilesSoThatSideFilesCanBeIgnored) {
+  const fs::path folder = fs::temp_directory_path() / "vireldan-FolderChanges";
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  FolderChangeWatch watch;
+  ASSERT_TRUE(watch.Open(folder.string()));
+  std::vector<std::string> names;
+  EXPECT_FALSE(watch.Poll(names));
+
+  std::ofstream((folder / "vireldan.tnc").string()) << "cache";
+  std::ofstream((folder / "vireldan.sts").string()) << "order";
+  bool changed = false;
+  for (int i = 0; i < 200 && !changed; ++i, ::Sleep(10)) changed = watch.Poll(names);
+  ASSERT_TRUE(changed);
+  std::vector<std::string> all = names;
+  for (int i = 0; i < 20; ++i, ::Sleep(10))
+    if (watch.Poll(names)) all.insert(all.end(), names.begin(), names.end());
+  EXPECT_FALSE(all.empty()) << "the system named no files";
+  EXPECT_FALSE(ChangeAffectsListing(all, ListingOptions()));
+
+  std::ofstream((folder / "new.jpg").string()) << "picture";
+  changed = false;
+  for (int i = 0; i < 200 && !changed; ++i, ::Sleep(10)) changed = watch.Poll(names);
+  ASSERT_TRUE(changed);
+  EXPECT_TRUE(ChangeAffectsListing(names, ListingOptions()));
+  watch.Close();
+  fs::remove_all(folder);
+}
+
+// A long listing: listing, sorting and painting thousands of files, scrolling to the end, and
+// the memory the loaded thumbnails take at edge 90. VIRELDAN_VIEW_SCALE_FOLDER names a folder of
+// pictures made by bench/view_scale.sh; without it the test makes 400 small ones.
+TEST_F(ThumbnailView, ThousandsOfFilesListPaintAndScrollToTheEnd) {
+  std::string folder = Folder();
+  int expected = 400;
+  if (const char* given = std::getenv("VIRELDAN_VIEW_SCALE_FOLDER")) {
+    folder = given;
+    if (folder.back() != '\\') folder += '\\';
+    expected = 0;
+    for (const auto& entry : fs::directory_iterator(given)) expected += entry.path().extension() == ".jpg";
+  } else {
+    for (int i = 0; i < expected; ++i) WritePicture((folder_ / ("s" + std::to_string(i) + ".jpg")).string(), 12, 9, 0x204080);
+  }
+  g_settings.thumbnails.thumbnailSize = 2;  // edge 90
+  g_settings.thumbnails.preload = std::getenv("VIRELDAN_VIEW_SCALE_LOAD") ? 1 : 0;
+  view_->ApplyThumbnailSize();
+  view_->SetFolder(folder);
+  CThumbList& items = view_->Items();
+  ASSERT_EQ(items.GetCount(), expected);
+  std::string previous;
+  for (CThumbItem* item = items.GetFirst(); item; item = items.GetNext()) {
+    // The upper-case table is the application's; the test's names need no folding.
+    EXPECT_LT(previous, item->name);
+    previous = item->name;
+  }
+  ::UpdateWindow(view_->Handle());
+  const HWND bar = ::GetDlgItem(view_->Handle(), 1);
+  ASSERT_TRUE(::IsWindowVisible(bar));
+  ::SendMessageA(view_->Handle(), WM_VSCROLL, SB_BOTTOM, LPARAM(bar));
+  ::UpdateWindow(view_->Handle());
+  ::SendMessageA(view_->Handle(), WM_VSCROLL, SB_LINEDOWN, LPARAM(bar));
+  RECT client = {};
+  ::GetClientRect(view_->Handle(), &client);
+  // The last page is full: its top-left cell holds an item.
+  EXPECT_NE(view_->HitTest(6, 6, true), nullptr);
+  if (g_settings.thumbnails.preload) {
+    ASSERT_TRUE(PumpUntil([&] { return Loaded(items) == expected; }, 3600000));
+    PROCESS_MEMORY_COUNTERS memory = {sizeof memory};
+    ASSERT_TRUE(::GetProcessMemoryInfo(::GetCurrentProcess(), &memory, sizeof memory));
+    EXPECT_LT(memory.PeakWorkingSetSize, size_t(300) << 20);
+    std::printf("peak working set %u MB for %d thumbnails at edge 90\n", unsigned(memory.PeakWorkingSetSize >> 20),
+                expected);
+  }
+}
+
+}  // namespace
