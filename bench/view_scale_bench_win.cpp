@@ -15,9 +15,9 @@
 #include <string>
 
 #include "Cimage.h"
+#include "app.h"
 #include "app_settings.h"
 #include "private_messages.h"
-#include "profile.h"
 #include "program_state.h"
 #include "vireldan_view.h"
 
@@ -26,33 +26,6 @@ namespace {
 constexpr int kWindowWidth = 1024;
 constexpr int kWindowHeight = 768;
 constexpr DWORD kLoadBoundMs = 3600000;
-
-// A profile with nothing stored: every setting takes the program's default.
-class EmptyProfile : public Profile {
- public:
-  int GetInt(const std::string&, const std::string&, int defaultValue) override { return defaultValue; }
-  std::string GetString(const std::string&, const std::string&, const std::string& defaultValue) override {
-    return defaultValue;
-  }
-  bool WriteInt(const std::string&, const std::string&, int) override { return true; }
-  bool WriteString(const std::string&, const std::string&, const std::string&) override { return true; }
-  bool Flush() override { return true; }
-};
-
-// The main window's part: the loader's results go back to the view.
-class Frame : public Window {
- public:
-  CVireldanView* view = nullptr;
-
- protected:
-  LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-    if (message == WM_THUMB_READY && view) {
-      view->OnThumbnailReady();
-      return 0;
-    }
-    return Window::WndProc(message, wParam, lParam);
-  }
-};
 
 class Stopwatch {
  public:
@@ -73,14 +46,6 @@ class Stopwatch {
   LARGE_INTEGER frequency_, start_;
 };
 
-void PumpMessages() {
-  MSG message;
-  while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-    ::TranslateMessage(&message);
-    ::DispatchMessageA(&message);
-  }
-}
-
 int LoadedCount(CThumbList& items) {
   int loaded = 0;
   for (CThumbItem* item = items.GetFirst(); item; item = items.GetNext()) loaded += item->thumbnail != nullptr;
@@ -93,7 +58,6 @@ class Bench {
     if (!frame_.Create(0, "view scale", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, kWindowWidth, kWindowHeight, nullptr,
                        nullptr))
       return false;
-    frame_.view = &view_;
     if (!view_.Create(frame_.Handle(), 1, frame_.Handle())) return false;
     RECT client = {};
     ::GetClientRect(frame_.Handle(), &client);
@@ -122,6 +86,19 @@ class Bench {
     }
     return pages;
   }
+  // The message loop as the main window runs it: the loader's results, sent to the frame, go back
+  // to the view.
+  void PumpMessages() {
+    MSG message;
+    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (message.message == WM_THUMB_READY && message.hwnd == frame_.Handle()) {
+        view_.OnThumbnailReady();
+        continue;
+      }
+      ::TranslateMessage(&message);
+      ::DispatchMessageA(&message);
+    }
+  }
   // Runs the message loop until every item has its thumbnail (or the bound is reached).
   bool LoadEverything() {
     view_.LoadNextThumbnail();
@@ -143,7 +120,7 @@ class Bench {
     return info.nPos;
   }
 
-  Frame frame_;
+  Window frame_;
   CVireldanView view_;
   HWND bar_ = nullptr;
 };
@@ -167,8 +144,8 @@ int main(int argc, char** argv) {
   // What the program sets up before its first window: the table names are sorted by, the
   // settings, and the display's depth (which decides whether pictures get display copies).
   BuildUpperCaseTable(g_program.upperCase);
-  EmptyProfile defaults;
-  g_settings.Load(defaults, SettingsEnvironment{::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN), "C:\\"});
+  App program;  // its profile, until one is chosen, gives every default
+  g_settings.Load(program.GetProfile(), SettingsEnvironment{::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN), "C:\\"});
   Initialize_Palette();
 
   Bench bench;
@@ -179,9 +156,9 @@ int main(int argc, char** argv) {
   bench.List(warmup);
   bench.Paint();
   bench.PageToTheEnd();
-  PumpMessages();
+  bench.PumpMessages();
   bench.View().ClearView();
-  PumpMessages();
+  bench.PumpMessages();
 
   Stopwatch watch;
   bench.List(folder);
