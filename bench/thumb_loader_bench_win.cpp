@@ -3,8 +3,6 @@
 // the next request goes. Prints the count of files, results, decodes and cache hits, and the
 // time from the first request to the last result.
 // thumb_loader_bench FOLDER [EDGE]
-// Not built by CMake (bench/ programs link the image library only); thumb_loader.sh builds it
-// against the program's library.
 #include <windows.h>
 
 #include <cstdio>

@@ -41,7 +41,9 @@ class Cthumbloader {
   bool InvalidateEntry(const CThumbItem& item);
   void SetEdge(int edge);
   void DeleteCache();
-  // The locked state the cache will have.
+  // Locks or unlocks the cache and waits (bounded) until that is done: the cache's locked state
+  // then (unlocked when the cache cannot be written). When the loader is busy past the bound, the
+  // state the cache will have once it gets to the toggle.
   bool ToggleLock();
   // Closes the cache and waits (bounded) until it is closed.
   void CloseCache();
@@ -84,6 +86,9 @@ class Cthumbloader {
   // On the user-interface thread.
   bool Post(UINT message, WPARAM wParam = 0) const;
   bool Send(UINT message, const ThumbJob& job) const;
+  // Posts a command and waits (bounded) until the loader has done it and published the cache's
+  // state; false when it was not done in time or the loader is stopping.
+  bool CarryOut(UINT message);
   template <typename Done>
   void WaitRaised(Done done, DWORD milliseconds, int priority);
   // The user-interface side and the thread each hold the object; the last to let go deletes it.
@@ -104,8 +109,8 @@ class Cthumbloader {
   std::atomic<bool> halted_{false};  // a decode was discarded while suspended: no more requests
   std::atomic<bool> busy_{false};
   std::atomic<int> edge_{0};
-  std::atomic<unsigned> closesAsked_{0};
-  std::atomic<unsigned> closesDone_{0};
+  std::atomic<unsigned> ticketsAsked_{0};  // commands the user-interface thread waits for
+  std::atomic<unsigned> ticketsDone_{0};   // set once the state after the command is published
   std::atomic<int> references_{2};
 
   // The cache's state as the thread last left it, for the user-interface thread.

@@ -19,7 +19,7 @@ namespace {
 // decode of a huge or damaged file, or gone.
 constexpr DWORD kStartWaitMs = 10000;
 constexpr DWORD kStopWaitMs = 5000;
-constexpr DWORD kCloseWaitMs = 5000;
+constexpr DWORD kCommandWaitMs = 5000;
 constexpr DWORD kIdleWaitMs = 10000;
 constexpr DWORD kPollMs = 10;
 
@@ -31,6 +31,10 @@ constexpr UINT kResultTaken = WM_APP + 0x41E;
 std::atomic<int> g_runningLoaders{0};
 
 bool CarriesJob(UINT message) { return message == WM_THUMB_LOAD || message == WM_THUMB_INVALIDATE; }
+
+// Commands whose caller waits until the cache's state after them is published; their wParam is
+// the ticket that tells the caller so.
+bool IsWaitedFor(UINT message) { return message == WM_THUMB_CLOSE_CACHE || message == WM_THUMB_LOCK_CACHE; }
 
 TncOptions CurrentTncOptions() { return TncOptionsFrom(g_settings, g_program.desktopFolder); }
 
@@ -112,6 +116,7 @@ void Cthumbloader::Run() {
     }
     Dispatch(message);
     PublishCacheState();
+    if (IsWaitedFor(message.message)) ticketsDone_ = unsigned(message.wParam);
     DeliverOwedResults();
   }
   cache_.Close();
@@ -140,7 +145,6 @@ void Cthumbloader::Dispatch(const MSG& message) {
         break;
       case WM_THUMB_CLOSE_CACHE:
         CloseCacheFile();
-        closesDone_ = unsigned(message.wParam);
         break;
       default:
         break;
@@ -233,6 +237,15 @@ bool Cthumbloader::Send(UINT message, const ThumbJob& job) const {
   return false;
 }
 
+bool Cthumbloader::CarryOut(UINT message) {
+  if (stopping_) return false;
+  const unsigned ticket = ++ticketsAsked_;
+  if (!Post(message, ticket)) return false;
+  const auto done = [&] { return ticketsDone_ >= ticket; };
+  WaitRaised(done, kCommandWaitMs, THREAD_PRIORITY_ABOVE_NORMAL);
+  return done();
+}
+
 template <typename Done>
 void Cthumbloader::WaitRaised(Done done, DWORD milliseconds, int priority) {
   ::SetThreadPriority(thread_, priority);
@@ -264,17 +277,15 @@ void Cthumbloader::DeleteCache() {
   if (!stopping_) Post(WM_THUMB_DELETE_CACHE);
 }
 
+// The answer is read only once the loader has published the state the toggle left: read any
+// earlier, it is the state before the toggle or after it, whichever the loader got to first.
 bool Cthumbloader::ToggleLock() {
-  if (!stopping_) Post(WM_THUMB_LOCK_CACHE);
-  return !locked_;
+  const bool before = locked_;
+  if (stopping_) return before;
+  return CarryOut(WM_THUMB_LOCK_CACHE) ? locked_.load() : !before;
 }
 
-void Cthumbloader::CloseCache() {
-  if (stopping_) return;
-  const unsigned ticket = ++closesAsked_;
-  if (Post(WM_THUMB_CLOSE_CACHE, ticket))
-    WaitRaised([&] { return closesDone_ >= ticket; }, kCloseWaitMs, THREAD_PRIORITY_ABOVE_NORMAL);
-}
+void Cthumbloader::CloseCache() { CarryOut(WM_THUMB_CLOSE_CACHE); }
 
 void Cthumbloader::NoteStale(int n) {
   if (!stopping_) cache_.NoteStale(n);

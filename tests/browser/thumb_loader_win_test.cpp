@@ -364,4 +364,35 @@ TEST_F(ThumbLoader, LockingFlipsTheFilesLockAndALockedCacheTakesNoNewThumbnails)
   EXPECT_EQ(FileBytes(CachePath()).size(), locked.size());
 }
 
+// The lock command's check mark reads IsLocked as soon as the command returns.
+TEST_F(ThumbLoader, EachToggleAnswersWithTheLockItLeftAndTheStateShowsItAtOnce) {
+  Picture("a.jpg");
+  Start();
+  Load(Item("a.jpg"));
+  for (int toggle = 0; toggle < 6; ++toggle) {
+    const bool locked = toggle % 2 == 0;
+    EXPECT_EQ(loader_->ToggleLock(), locked) << toggle;
+    EXPECT_EQ(loader_->IsLocked(), locked) << toggle;
+    EXPECT_EQ(loader_->CacheInfo().status, locked ? TncStatus::kLocked : TncStatus::kNormal) << toggle;
+  }
+}
+
+TEST_F(ThumbLoader, ACacheThatAnotherProgramWritesCannotBeLocked) {
+  Picture("a.jpg");
+  Start();
+  Load(Item("a.jpg"));
+  loader_->CloseCache();
+  const std::vector<uint8_t> before = FileBytes(CachePath());
+  const HANDLE other = ::CreateFileA(CachePath().c_str(), GENERIC_READ | GENERIC_WRITE,
+                                     FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(other, INVALID_HANDLE_VALUE);
+  EXPECT_EQ(Load(Item("a.jpg")).id, Item("a.jpg").id);
+  EXPECT_FALSE(loader_->ToggleLock());
+  EXPECT_FALSE(loader_->IsLocked());
+  EXPECT_EQ(loader_->CacheInfo().status, TncStatus::kReadOnly);
+  loader_->CloseCache();
+  ::CloseHandle(other);
+  EXPECT_EQ(FileBytes(CachePath()), before);
+}
+
 }  // namespace
