@@ -17,8 +17,8 @@ uint32_t Greyed(uint32_t bgrx) {
   return uint32_t(grey) | uint32_t(grey) << 8 | uint32_t(grey) << 16;
 }
 
-// The bitmap's pixels as 32-bit top-down rows.
-bool ReadPixels(HBITMAP bitmap, int width, int height, std::vector<uint32_t>& pixels) {
+// A 32-bit picture with its top row first.
+BITMAPINFO TopDownInfo(int width, int height) {
   BITMAPINFO info = {};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = width;
@@ -26,6 +26,12 @@ bool ReadPixels(HBITMAP bitmap, int width, int height, std::vector<uint32_t>& pi
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
+// The bitmap's pixels as 32-bit top-down rows.
+bool ReadPixels(HBITMAP bitmap, int width, int height, std::vector<uint32_t>& pixels) {
+  BITMAPINFO info = TopDownInfo(width, height);
   pixels.assign(size_t(width) * size_t(height), 0);
   HDC screen = ::GetDC(nullptr);
   const int rows = ::GetDIBits(screen, bitmap, 0, UINT(height), pixels.data(), &info, DIB_RGB_COLORS);
@@ -34,13 +40,7 @@ bool ReadPixels(HBITMAP bitmap, int width, int height, std::vector<uint32_t>& pi
 }
 
 HBITMAP MakeBitmap(const std::vector<uint32_t>& pixels, int width, int height) {
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO info = TopDownInfo(width, height);
   void* bits = nullptr;
   HBITMAP bitmap = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   if (bitmap) memcpy(bits, pixels.data(), pixels.size() * sizeof(uint32_t));
