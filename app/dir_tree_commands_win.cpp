@@ -10,6 +10,7 @@
 #include "confirm_delete_dlg.h"
 #include "dir_properties_dlg.h"
 #include "dir_tree_view.h"
+#include "proc_address.h"
 #include "panes.h"
 #include "private_messages.h"
 #include "program_state.h"
@@ -26,8 +27,7 @@ void Enable(CommandState& state, bool enabled) { state.enabled = enabled; }
 // The bytes of a drive's free space: available to this user, and free in all.
 void FreeSpace(const std::string& root, uint64_t& available, uint64_t& free) {
   using FreeSpaceEx = BOOL(WINAPI*)(LPCSTR, PULARGE_INTEGER, PULARGE_INTEGER, PULARGE_INTEGER);
-  const FreeSpaceEx freeSpaceEx = reinterpret_cast<FreeSpaceEx>(
-      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "GetDiskFreeSpaceExA")));
+  const FreeSpaceEx freeSpaceEx = ProcAddress<FreeSpaceEx>(::GetModuleHandleA("kernel32.dll"), "GetDiskFreeSpaceExA");
   available = free = 0;
   if (freeSpaceEx) {
     ULARGE_INTEGER callers = {}, total = {}, all = {};

@@ -11,6 +11,7 @@
 #include "command_ids.h"
 #include "main_frame.h"
 #include "panes.h"
+#include "proc_address.h"
 #include "program_state.h"
 #include "tips.h"
 
@@ -246,7 +247,7 @@ void CMainFrame::OnEmail(UINT) {
       return;
     }
     mailer_ = library;
-    reinterpret_cast<Initialize>(::GetProcAddress(mailer_, "Postlark_Initialize"))();
+    ProcAddress<Initialize>(mailer_, "Postlark_Initialize")();
   }
 }
 

@@ -1,5 +1,7 @@
 #include "folder_change_watch.h"
 
+#include <cstddef>
+
 namespace {
 
 constexpr DWORD kWatchedChanges =

@@ -1,15 +1,19 @@
 #!/usr/bin/env bash
-# Cross-builds the codec libraries and GoogleTest as static 32-bit Windows libraries into .deps/win32,
-# from Debian's own source packages. A library is rebuilt only when its Debian version or this
-# script (or the toolchain file) changed since it was last built.
+# Cross-builds the codec libraries and GoogleTest as static Windows libraries into .deps/<tree>,
+# from Debian's own source packages: win32 for the product, win64 for the 64-bit test tree.
+# A library is rebuilt only when its Debian version or this script (or the toolchain file)
+# changed since it was last built. Usage: build-deps.sh [win32|win64]
 set -euo pipefail
 
 top=$(cd "$(dirname "$0")/.." && pwd)
+tree=${1:-win32}
+. "$top/tools/windows-tree.sh"
+windows_tree_toolchain "$tree" || exit 1
 deps="$top/.deps"
-prefix="$deps/win32"
-toolchain="$top/cmake/mingw-i686.cmake"
-recipe_hash=$(cat "$0" "$toolchain" | sha256sum | cut -c1-16)
-mkdir -p "$deps/src" "$deps/build" "$prefix/stamps"
+prefix="$deps/$tree"
+toolchain="$top/cmake/$toolchain_file"
+recipe_hash=$(cat "$0" "$toolchain" "$top/cmake/mingw.cmake" | sha256sum | cut -c1-16)
+mkdir -p "$deps/src" "$deps/build/$tree" "$prefix/stamps"
 
 # The bookworm version of a source package. A bare name can pick a bookworm-security version
 # whose files are not served, so the suite is named.
@@ -31,7 +35,7 @@ is_built() {
 build_one() {
   local name=$1 version=$2 srcdir=$3 builder=$4
   echo "deps: building $name $version"
-  local bdir="$deps/build/$name"
+  local bdir="$deps/build/$tree/$name"
   rm -rf "$bdir"
   mkdir -p "$bdir"
   "$builder" "$srcdir" "$bdir" > "$bdir.log" 2>&1 || { echo "deps: building $name failed; see $bdir.log" >&2; tail -30 "$bdir.log" >&2; exit 1; }
@@ -39,13 +43,20 @@ build_one() {
 }
 
 # Unpacks the source package (with Debian's patches) into $deps/src/<name>-<upstream version>.
+# A mirror caught mid-sync can fail a download once; three tries, then the download's own error.
 fetch_source() {
-  local name=$1 version=$2
+  local name=$1 version=$2 try log
   fetched="$deps/src/$name-${version%-*}"
   [ -f "$deps/src/.fetched-$name-$version" ] && [ -d "$fetched" ] && return
-  rm -rf "$fetched"
-  (cd "$deps/src" && apt-get source -qq "$name/bookworm" >/dev/null 2>&1) ||
-    { echo "deps: apt-get source $name/bookworm failed" >&2; exit 1; }
+  log="$deps/src/.fetch-$name.log"
+  for try in 1 2 3; do
+    rm -rf "$fetched"
+    (cd "$deps/src" && apt-get -o Acquire::Retries=2 -o Acquire::http::Timeout=60 source -qq "$name/bookworm") \
+      >"$log" 2>&1 && break
+    [ "$try" -lt 3 ] || { echo "deps: apt-get source $name/bookworm failed:" >&2; tail -5 "$log" >&2; exit 1; }
+    echo "deps: apt-get source $name/bookworm failed (try $try of 3); trying again" >&2
+    sleep $((try * 5))
+  done
   [ -d "$fetched" ] || { echo "deps: $name unpacked somewhere other than $fetched" >&2; exit 1; }
   touch "$deps/src/.fetched-$name-$version"
 }
@@ -64,8 +75,8 @@ build_libjpeg() {
 
 build_libpng() {
   cmake_cross "$1" "$2" -DPNG_SHARED=OFF -DPNG_STATIC=ON -DPNG_TESTS=OFF -DPNG_EXECUTABLES=OFF \
-    -DZLIB_USE_STATIC_LIBS=ON -DZLIB_LIBRARY=/usr/i686-w64-mingw32/lib/libz.a \
-    -DZLIB_INCLUDE_DIR=/usr/i686-w64-mingw32/include
+    -DZLIB_USE_STATIC_LIBS=ON -DZLIB_LIBRARY="/usr/$mingw_triple/lib/libz.a" \
+    -DZLIB_INCLUDE_DIR="/usr/$mingw_triple/include"
 }
 
 build_libtiff() {

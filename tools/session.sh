@@ -20,7 +20,7 @@ start_wine() {
   tools/wine-prefix.sh "$1"
   . tools/wine-env.sh "$1"
   wineserver -p </dev/null >/dev/null 2>&1
-  wineboot </dev/null >/dev/null 2>&1
+  "$WINELOADER" wineboot </dev/null >/dev/null 2>&1
   wine_started=1
   trap stop_session EXIT
 }

@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
 # Installs what is missing (Debian 12, as root), builds every tree and runs every test: the fuzz
 # targets briefly, the Windows programs under Wine, then the native tree with its sanitizers.
+# The product tree (build/win32) always builds; its tests run under 32-bit Wine where this machine
+# runs 32-bit code, and otherwise (or with VIRELDAN_WIN64=1) on the 64-bit test tree build/win64.
 # Ends with CTest's summary; fails when any tree's tests fail.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
+. tools/windows-tree.sh
 
 tools/install-packages.sh
-tools/build-deps.sh
+choose_run_tree
+tools/build-deps.sh win32
+[ "$run_tree" = win32 ] || tools/build-deps.sh "$run_tree"
 
 configure() {  # <tree> [cmake options...]
   local tree=$1; shift
@@ -15,20 +20,28 @@ configure() {  # <tree> [cmake options...]
   echo "== building build/$tree"
   cmake --build "build/$tree"
 }
+configure_windows() {  # <tree>
+  windows_tree_toolchain "$1"
+  configure "$1" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/$toolchain_file"
+}
 configure native
-configure win32 -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-i686.cmake"
+configure_windows win32
+[ "$run_tree" = win32 ] || configure_windows "$run_tree"
 CC=clang CXX=clang++ configure fuzz -DVIRELDAN_FUZZ=ON
+
+failed=()
+echo "== 64-bit truncation check (the Windows sources as 64-bit code)"
+tools/check-64bit.py build/win32 | tail -40 || failed+=(64-bit-check)
 
 . tools/session.sh
 start_display
-start_wine build/win32/wineprefix
+start_wine "build/$run_tree/wineprefix"
 
-failed=()
 echo "== fuzzing (build/fuzz)"
 ctest --test-dir build/fuzz -j"$(nproc)" --output-on-failure || failed+=(fuzz)
-echo "== tests under Wine (build/win32)"
-ctest --test-dir build/win32 -j"$(nproc)" --timeout 300 --output-on-failure || failed+=(win32)
-echo "== native tests with sanitizers (build/native)"
+echo "== tests under Wine: build/$run_tree, $run_tree_why"
+ctest --test-dir "build/$run_tree" -j"$(nproc)" --timeout 300 --output-on-failure || failed+=("$run_tree")
+echo "== native tests with sanitizers (build/native); the Windows tests ran on build/$run_tree"
 ctest --test-dir build/native -j"$(nproc)" --timeout 300 --output-on-failure || failed+=(native)
 
 if [ ${#failed[@]} -gt 0 ]; then

@@ -1,7 +1,15 @@
-# Sourced by the scripts that run our Windows programs: one private 32-bit Wine prefix per build
-# tree, no debug chatter, and no Mono or Gecko installers popping up.
+# Sourced by the scripts that run our Windows programs: one private Wine prefix per build tree, no
+# debug chatter, and no Mono or Gecko installers popping up. The tree's configuration wrote its
+# Wine architecture beside the prefix ("wine-arch": win32 or win64). Debian's /usr/bin/wine picks
+# the 32-bit loader whenever wine32 is installed, even where it cannot run, so the loader is named
+# here and the scripts call "$WINELOADER"; Wine itself starts child processes with it too.
 # Usage: . tools/wine-env.sh <prefix-dir>
 export WINEPREFIX=$(realpath -m "$1")
-export WINEARCH=win32
+WINEARCH=$(cat "$(dirname "$WINEPREFIX")/wine-arch" 2>/dev/null || echo win32)
+export WINEARCH
+case $WINEARCH in
+  win64) export WINELOADER=/usr/lib/wine/wine64 ;;
+  *) export WINELOADER=/usr/lib/wine/wine ;;
+esac
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml="

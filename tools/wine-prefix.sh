@@ -8,15 +8,26 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/wine-env.sh" "$1"
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   mkdir -p "$WINEPREFIX"
-  wineboot -i >/dev/null 2>&1 || true
+  "$WINELOADER" wineboot -i >"$WINEPREFIX.log" 2>&1 || true
   wineserver -w
 fi
-[ -f "$WINEPREFIX/system.reg" ] || { echo "wine-prefix: wineboot did not create $WINEPREFIX" >&2; exit 1; }
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  echo "wine-prefix: Wine ($WINELOADER, $WINEARCH) could not create $WINEPREFIX; it said:" >&2
+  tail -20 "$WINEPREFIX.log" >&2
+  exit 1
+fi
 fonts="$WINEPREFIX/drive_c/windows/Fonts"
 [ -f "$fonts/marlett.ttf" ] || { mkdir -p "$fonts"; cp /usr/share/wine/fonts/marlett.ttf "$fonts/"; }
 if [ ! -f "$WINEPREFIX/.vireldan-desktop" ]; then
-  wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
+  "$WINELOADER" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+  "$WINELOADER" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
   wineserver -w
   touch "$WINEPREFIX/.vireldan-desktop"
+fi
+# Captions are drawn in Arial, which Wine does not have: the metric-compatible Liberation Sans
+# stands in, so that text is laid out as it will be on Windows.
+if [ ! -f "$WINEPREFIX/.vireldan-fonts" ]; then
+  "$WINELOADER" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d 'Liberation Sans' /f >/dev/null 2>&1
+  wineserver -w
+  touch "$WINEPREFIX/.vireldan-fonts"
 fi

@@ -4,4 +4,4 @@
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/wine-env.sh" "$1"
 shift
-exec wine "$@"
+exec "$WINELOADER" "$@"

@@ -24,6 +24,6 @@ export DISPLAY=":$(head -1 "$fdfile")"
 "$top/tools/wine-prefix.sh" "$prefix"
 . "$top/tools/wine-env.sh" "$prefix"
 if [ "$depth" -le 8 ]; then
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v PrivateColorMap /d Y /f >/dev/null 2>&1
+  "$WINELOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v PrivateColorMap /d Y /f >/dev/null 2>&1
 fi
-wine "$@"
+exec "$WINELOADER" "$@"

@@ -12,6 +12,7 @@
 #include "picture_limits.h"
 #include "png_rgba.h"
 #include "test_files.h"
+#include "missing_files.h"
 
 namespace {
 
@@ -169,7 +170,7 @@ TEST(BmpRealFiles, EveryFileDecodesOrFailsCleanly) {
   std::vector<std::string> files = FilesIn(root, {".bmp"});
   for (const char* folder : {"/test-images/fail", "/test-images/randomly-modified", "/test-images/reftests"})
     for (const std::string& f : FilesIn(root + folder, {".bmp"})) files.push_back(f);
-  if (files.empty()) GTEST_SKIP() << "gdk-pixbuf-tests is not installed";
+  if (files.empty()) SKIP_OR_FAIL_MISSING("gdk-pixbuf-tests is not installed");
   int decoded = 0, refused = 0;
   for (const std::string& path : files) {
     SCOPED_TRACE(path);
@@ -218,7 +219,7 @@ const std::string kReftests = "/usr/libexec/installed-tests/gdk-pixbuf/test-imag
 // in the top three bytes: it decodes as the reference shows it.
 TEST(BmpRealFiles, BitFieldsDecodeAsTheReferenceShows) {
   std::vector<uint8_t> file = ReadBytes(SystemPath(kReftests + "mandatory-bitmasks.bmp"));
-  if (file.empty()) GTEST_SKIP() << "gdk-pixbuf-tests is not installed";
+  if (file.empty()) SKIP_OR_FAIL_MISSING("gdk-pixbuf-tests is not installed");
   Cimage picture;
   DecodeBytes(picture, file, LoadBmp);
   ASSERT_TRUE(LoadedAs(picture, 350, 400));
@@ -249,7 +250,7 @@ TEST(BmpRealFiles, IconBitmapsDecodeAsTheReferenceShows) {
   } cases[] = {{"squares.ico", 100, 4}, {"bug785447.ico", 128, 32}};
   for (const auto& c : cases) {
     const std::vector<uint8_t> icon = ReadBytes(SystemPath(kReftests + c.icon));
-    if (icon.empty()) GTEST_SKIP() << "gdk-pixbuf-tests is not installed";
+    if (icon.empty()) SKIP_OR_FAIL_MISSING("gdk-pixbuf-tests is not installed");
     const std::vector<uint8_t> dib = IconDib(icon, c.width, c.bitCount);
     ASSERT_FALSE(dib.empty()) << c.icon;
     Cimage picture;

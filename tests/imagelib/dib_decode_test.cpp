@@ -161,7 +161,7 @@ TEST(DibDecode, RunsAndDeltasStayInsideThePicture) {
 }
 
 std::vector<uint8_t> WithField(std::vector<uint8_t> dib, size_t offset, uint32_t value, int bytes = 4) {
-  for (int i = 0; i < bytes; ++i) dib[offset + i] = uint8_t(value >> (8 * i));
+  for (int i = 0; i < bytes; ++i) dib.at(offset + i) = uint8_t(value >> (8 * i));
   return dib;
 }
 

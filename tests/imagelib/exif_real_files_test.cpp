@@ -8,6 +8,7 @@
 #include "cimage_test_access.h"
 #include "exif_block_builder.h"
 #include "test_files.h"
+#include "missing_files.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ class ExifRealFile : public ::testing::TestWithParam<RealFile> {};
 TEST_P(ExifRealFile, GivesTheCameraTextByBothReads) {
   const std::string path = SystemPath(GetParam().path);
   Cimage header;
-  if (header.EXIFLoadBuffer(path.c_str()) == 0) GTEST_SKIP() << GetParam().path << " is not installed";
+  if (header.EXIFLoadBuffer(path.c_str()) == 0) SKIP_OR_FAIL_MISSING(std::string(GetParam().path) + " is not installed");
   EXPECT_EQ(TextOf(header), GetParam().text);
 
   Cimage decoded;
@@ -80,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ExifRealFiles, TheDateAloneForFileDates) {
   const std::string path = SystemPath(kPixbufTests + "/bug143608-comment.jpg");
   Cimage picture;
-  if (picture.EXIFLoadBuffer(path.c_str()) == 0) GTEST_SKIP() << "gdk-pixbuf-tests is not installed";
+  if (picture.EXIFLoadBuffer(path.c_str()) == 0) SKIP_OR_FAIL_MISSING("gdk-pixbuf-tests is not installed");
   EXPECT_EQ(TextOf(picture, 0x4), "Date/Time    : 2013:06:23 16:49:15\n");
 }
 
@@ -90,7 +91,7 @@ TEST(ExifRealFiles, DamagedFilesGiveAText) {
   std::vector<std::string> files;
   for (const char* folder : {"", "/test-images/fail", "/test-images/randomly-modified"})
     for (const std::string& file : FilesIn(kPixbufTests + folder, {".jpg", ".jpeg"})) files.push_back(file);
-  if (files.empty()) GTEST_SKIP() << "gdk-pixbuf-tests is not installed";
+  if (files.empty()) SKIP_OR_FAIL_MISSING("gdk-pixbuf-tests is not installed");
   for (const std::string& file : files) {
     Cimage picture;
     picture.EXIFLoadBuffer(file.c_str());

@@ -13,6 +13,7 @@
 #include "gif_test_support.h"
 #include "picture_limits.h"
 #include "test_files.h"
+#include "missing_files.h"
 
 namespace {
 
@@ -163,7 +164,7 @@ void ExpectFramesAsTheSuiteSays(Cimage& picture, const SuiteFile& file, size_t f
 
 TEST(GifTestSuite, EveryOtherFileShowsItsFramesAndDelaysAsTheSuiteSays) {
   const std::vector<SuiteFile> files = SuiteFiles();
-  if (files.empty()) GTEST_SKIP() << "gdk-pixbuf-tests is not installed";
+  if (files.empty()) SKIP_OR_FAIL_MISSING("gdk-pixbuf-tests is not installed");
   int compared = 0;
   for (const SuiteFile& file : files) {
     if (Differs(file.name)) continue;
@@ -177,7 +178,7 @@ TEST(GifTestSuite, EveryOtherFileShowsItsFramesAndDelaysAsTheSuiteSays) {
 }
 
 TEST(GifTestSuite, FilesBeyondTheseRulesAreRefused) {
-  if (SuiteFiles().empty()) GTEST_SKIP() << "gdk-pixbuf-tests is not installed";
+  if (SuiteFiles().empty()) SKIP_OR_FAIL_MISSING("gdk-pixbuf-tests is not installed");
   for (const Refusal& r : kRefusals)
     for (const std::string& name : r.names) {
       GifPicture picture;
@@ -188,7 +189,7 @@ TEST(GifTestSuite, FilesBeyondTheseRulesAreRefused) {
 }
 
 TEST(GifTestSuite, ImagesTheSuiteCombinesAreFramesHere) {
-  if (SuiteFiles().empty()) GTEST_SKIP() << "gdk-pixbuf-tests is not installed";
+  if (SuiteFiles().empty()) SKIP_OR_FAIL_MISSING("gdk-pixbuf-tests is not installed");
   for (const Composite& c : kComposites) {
     SCOPED_TRACE(c.name);
     GifPicture picture;
@@ -201,7 +202,7 @@ TEST(GifTestSuite, ImagesTheSuiteCombinesAreFramesHere) {
 }
 
 TEST(GifTestSuite, OtherFilesFollowThisSystemsOwnRules) {
-  if (SuiteFiles().empty()) GTEST_SKIP() << "gdk-pixbuf-tests is not installed";
+  if (SuiteFiles().empty()) SKIP_OR_FAIL_MISSING("gdk-pixbuf-tests is not installed");
   for (const OwnPicture& o : OwnPictures()) {
     SCOPED_TRACE(std::string(o.name) + ": " + o.why);
     GifPicture picture;
@@ -214,7 +215,7 @@ TEST(GifTestSuite, OtherFilesFollowThisSystemsOwnRules) {
 }
 
 TEST(GifTestSuite, RestoreToPreviousBringsBackTheFirstImage) {
-  if (SuiteFiles().empty()) GTEST_SKIP() << "gdk-pixbuf-tests is not installed";
+  if (SuiteFiles().empty()) SKIP_OR_FAIL_MISSING("gdk-pixbuf-tests is not installed");
   GifPicture picture;
   if (!LoadSuiteFile(picture, kLeadingFrame)) return;
   EXPECT_EQ(Canvas(picture), std::vector<uint32_t>(4, kBlack));
@@ -233,7 +234,7 @@ TEST(GifRealFiles, RealAnimationsAnimateWithTheirDelays) {
   for (const auto& a : animations) {
     const std::string path = SystemPath(kPixbufTests + a.file);
     GifPicture picture;
-    if (!LoadGifFile(picture, path)) GTEST_SKIP() << "gdk-pixbuf-tests is not installed";
+    if (!LoadGifFile(picture, path)) SKIP_OR_FAIL_MISSING("gdk-pixbuf-tests is not installed");
     SCOPED_TRACE(a.file);
     ASSERT_EQ(picture.m_loadError, 0);
     EXPECT_EQ(picture.m_width, a.width);
@@ -277,7 +278,7 @@ bool DecodesCleanly(const std::string& path) {
 // Nothing crashes, and the sanitizers see no fault.
 TEST(GifRealFiles, EveryPackageFileDecodesOrFailsCleanly) {
   const std::vector<std::string> files = PackageGifs();
-  if (files.empty()) GTEST_SKIP() << "gdk-pixbuf-tests is not installed";
+  if (files.empty()) SKIP_OR_FAIL_MISSING("gdk-pixbuf-tests is not installed");
   size_t decoded = 0;
   for (const std::string& path : files) {
     SCOPED_TRACE(path);

@@ -7,6 +7,7 @@
 #include "cimage_test_access.h"
 #include "jpeg_reference.h"
 #include "test_files.h"
+#include "missing_files.h"
 
 namespace {
 
@@ -66,7 +67,7 @@ TEST_F(JpegExif, TheCameraSegmentWinsOverOtherApp1Segments) {
 TEST_F(JpegExif, RealFileWithExifAndXmpKeepsTheExif) {
   const std::string path = SystemPath("/usr/share/libjxl-testdata/jxl/jpeg_reconstruction/1x1_exif_xmp.jpg");
   Cimage picture;
-  if (!LoadJpegFile(picture, path)) GTEST_SKIP() << "libjxl-testdata is not installed";
+  if (!LoadJpegFile(picture, path)) SKIP_OR_FAIL_MISSING("libjxl-testdata is not installed");
   ASSERT_FALSE(picture.m_loadError);
   ASSERT_EQ(picture.m_exifSize, 268u);
   EXPECT_EQ(std::string(reinterpret_cast<char*>(picture.m_exif) + 2, 4), "Exif");

@@ -8,6 +8,7 @@
 #include "jpeg_reference.h"
 #include "picture_limits.h"
 #include "test_files.h"
+#include "missing_files.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ FrameSize SofSize(const std::vector<uint8_t>& file) {
 
 TEST(JpegRealFiles, EveryTestdataJpegDecodesLikeTheCodecAtItsSize) {
   const std::vector<std::string> files = TestdataJpegs();
-  if (files.empty()) GTEST_SKIP() << "libjxl-testdata is not installed";
+  if (files.empty()) SKIP_OR_FAIL_MISSING("libjxl-testdata is not installed");
   for (const std::string& path : files) {
     SCOPED_TRACE(path);
     const std::vector<uint8_t> bytes = ReadBytes(path);
@@ -58,7 +59,7 @@ TEST(JpegRealFiles, EveryTestdataJpegDecodesLikeTheCodecAtItsSize) {
 
 TEST(JpegRealFiles, ThumbnailLoadsOfLargeTestdataAreEighthSize) {
   const std::vector<std::string> files = FilesIn("/usr/share/libjxl-testdata/jxl/flower", kJpegExtensions);
-  if (files.empty()) GTEST_SKIP() << "libjxl-testdata is not installed";
+  if (files.empty()) SKIP_OR_FAIL_MISSING("libjxl-testdata is not installed");
   for (const std::string& path : files) {
     const FrameSize size = SofSize(ReadBytes(path));
     if (size.width < 4 * 240) continue;  // a quarter would already fit 1.5 times a 160 box
@@ -78,7 +79,7 @@ TEST(JpegRealFiles, BrokenAndFuzzedFilesDecodeOrFailCleanly) {
   std::vector<std::string> files = FilesIn(root, kJpegExtensions);
   for (const char* folder : {"/test-images/fail", "/test-images/randomly-modified", "/test-images/reftests"})
     for (const std::string& f : FilesIn(root + folder, kJpegExtensions)) files.push_back(f);
-  if (files.empty()) GTEST_SKIP() << "gdk-pixbuf-tests is not installed";
+  if (files.empty()) SKIP_OR_FAIL_MISSING("gdk-pixbuf-tests is not installed");
   int decoded = 0, refused = 0;
   for (const std::string& path : files)
     for (int mode : {5, 1}) {

@@ -14,11 +14,12 @@ namespace {
 
 #if defined(_WIN32)
 // This file's folder is tests/imagelib of the source tree, and the cross-built tools live in the
-// tree's .deps folder.
+// tree's .deps folder, built for the same word size as this test.
 std::string ToolPath() {
   std::string top = __FILE__;
   for (int up = 0; up < 3; ++up) top = top.substr(0, top.find_last_of("/\\"));
-  return SystemPath(top + "/.deps/win32/bin/jpegtran.exe");
+  const char* tree = sizeof(void*) == 8 ? "/.deps/win64" : "/.deps/win32";
+  return SystemPath(top + tree + "/bin/jpegtran.exe");
 }
 
 bool Run(const std::vector<std::string>& arguments, std::string* why) {

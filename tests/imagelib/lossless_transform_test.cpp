@@ -12,6 +12,7 @@
 #include "jpeg_reference.h"
 #include "jpegtran_runner.h"
 #include "test_files.h"
+#include "missing_files.h"
 
 namespace {
 
@@ -53,11 +54,11 @@ class AgainstJpegtran : public ::testing::TestWithParam<RealFileCase> {};
 TEST_P(AgainstJpegtran, DecodesToTheSamePixels) {
   const RealFileCase& c = GetParam();
   const std::string source = SystemPath("/usr/share/libjxl-testdata/jxl/flower/flower.png.im_q85_" + c.variant + ".jpg");
-  if (ReadBytes(source).empty()) GTEST_SKIP() << "libjxl-testdata is not installed";
+  if (ReadBytes(source).empty()) SKIP_OR_FAIL_MISSING("libjxl-testdata is not installed");
   const std::string ours = TempPath("ours-" + c.variant + kTransformNames[c.transform] + ".jpg");
   const std::string theirs = TempPath("theirs-" + c.variant + kTransformNames[c.transform] + ".jpg");
   std::string why;
-  if (!RunJpegtran(JpegtranOptions(c.transform), source, theirs, &why)) GTEST_SKIP() << why;
+  if (!RunJpegtran(JpegtranOptions(c.transform), source, theirs, &why)) SKIP_OR_FAIL_MISSING(why);
   ASSERT_TRUE(TransformFile(source, ours, c.transform));
   EXPECT_TRUE(DecodeAlike(ReadBytes(ours), ReadBytes(theirs)));
   EXPECT_EQ(SamplingFactors(ReadBytes(ours)), SamplingFactors(ReadBytes(theirs)));

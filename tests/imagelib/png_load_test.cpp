@@ -14,6 +14,7 @@
 #include "picture_limits.h"
 #include "png_test_files.h"
 #include "test_files.h"
+#include "missing_files.h"
 
 namespace {
 
@@ -75,7 +76,7 @@ std::vector<std::string> PngSuiteFiles() {
 
 TEST(PngCorpus, PngSuiteDecodesLikeLibpngAndRefusesItsBrokenFiles) {
   const std::vector<std::string> files = PngSuiteFiles();
-  if (files.empty()) GTEST_SKIP() << "no PngSuite files: neither the shared corpus nor libjxl-testdata is here";
+  if (files.empty()) SKIP_OR_FAIL_MISSING("no PngSuite files: neither the shared corpus nor libjxl-testdata is here");
   int interlaced = 0;
   for (const std::string& path : files) {
     const std::string name = BaseName(path);
@@ -89,7 +90,9 @@ TEST(PngCorpus, PngSuiteDecodesLikeLibpngAndRefusesItsBrokenFiles) {
     ExpectDecodesLikeReference(path);
   }
   // libjxl-testdata carries only part of the suite, without its interlaced files.
-  if (!CorpusPath("png/pngsuite").empty()) EXPECT_GT(interlaced, 0) << "the suite should hold interlaced files";
+  if (!CorpusPath("png/pngsuite").empty()) {
+    EXPECT_GT(interlaced, 0) << "the suite should hold interlaced files";
+  }
 }
 
 // Grey, grey with alpha, palette and colour at 1 to 16 bits, with and without a transparency
@@ -124,7 +127,7 @@ TEST(PngCorpus, CrashersAreRefusedCleanly) {
 
 TEST(PngRealFiles, TestdataPngsDecodeLikeLibpng) {
   const std::vector<std::string> files = FilesUnder(SystemPath("/usr/share/libjxl-testdata"), kPng);
-  if (files.empty()) GTEST_SKIP() << "libjxl-testdata is not installed";
+  if (files.empty()) SKIP_OR_FAIL_MISSING("libjxl-testdata is not installed");
   bool flower = false;
   for (const std::string& path : files) {
     flower = flower || BaseName(path) == "flower.png";
@@ -137,7 +140,7 @@ TEST(PngRealFiles, TestdataPngsDecodeLikeLibpng) {
 // libpng decodes it too, or is a load error; nothing is printed and the sanitizers see no fault.
 TEST(PngRealFiles, GdkPixbufFilesDecodeOrFailCleanly) {
   const std::vector<std::string> files = FilesUnder(SystemPath("/usr/libexec/installed-tests/gdk-pixbuf"), kPng);
-  if (files.empty()) GTEST_SKIP() << "gdk-pixbuf-tests is not installed";
+  if (files.empty()) SKIP_OR_FAIL_MISSING("gdk-pixbuf-tests is not installed");
   int decoded = 0;
   for (const std::string& path : files) {
     SCOPED_TRACE(path);

@@ -1,0 +1,17 @@
+# Shared by the MinGW-w64 toolchain files: the -posix compilers (the win32 thread model has no
+# std::mutex, which GoogleTest needs) for the triple the including file names.
+set(CMAKE_SYSTEM_NAME Windows)
+
+set(CMAKE_C_COMPILER ${VIRELDAN_MINGW_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${VIRELDAN_MINGW_TRIPLE}-g++-posix)
+set(CMAKE_RC_COMPILER ${VIRELDAN_MINGW_TRIPLE}-windres)
+set(CMAKE_ASM_NASM_COMPILER nasm)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${VIRELDAN_MINGW_TRIPLE})
+if(DEFINED ENV{VIRELDAN_DEPS_PREFIX})
+  list(APPEND CMAKE_FIND_ROOT_PATH $ENV{VIRELDAN_DEPS_PREFIX})
+endif()
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
