@@ -41,6 +41,7 @@ TEST_F(ProgramTest, AFolderOnTheCommandLineBecomesTheFolderShownAndIsRemembered)
   const std::string folder = WindowsPath(folder_ / "Sub");
   RunningProgram program(Quiet(), "\"" + folder + "\"");
   ASSERT_TRUE(program.Frame());
+  EXPECT_TRUE(program.WaitForFolderShown(folder + "\\"));
   program.Settle();
   ASSERT_TRUE(program.Close());
   EXPECT_EQ(StoredSetting("Main Options", "mainpath"), folder + "\\");
@@ -52,6 +53,7 @@ TEST_F(ProgramTest, WithoutArgumentsTheRememberedFolderIsShownAgain) {
   settings["Main Options/mainpath"] = folder;  // the folder change adds the backslash
   RunningProgram program(settings, "");
   ASSERT_TRUE(program.Frame());
+  EXPECT_TRUE(program.WaitForFolderShown(folder + "\\"));
   program.Settle();
   ASSERT_TRUE(program.Close());
   EXPECT_EQ(StoredSetting("Main Options", "mainpath"), folder + "\\");

@@ -28,6 +28,10 @@ class RunningProgram {
   HWND Frame() const { return frame_; }
   // Lets the program reach its first idle moment (its start-up posts are handled).
   void Settle() const;
+  // Waits until the status bar's folder pane shows a text as long as this folder's (the status
+  // bar's texts cannot be read from another process, their lengths can): on a busy machine the
+  // start-up posts can take longer than any fixed settling time.
+  bool WaitForFolderShown(const std::string& folder, DWORD milliseconds = 30000) const;
   // Closes the main frame as the close box does; true when the process ended with exit code 0
   // within the time.
   bool Close(DWORD milliseconds = 20000);

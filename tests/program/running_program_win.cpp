@@ -1,5 +1,7 @@
 #include "running_program.h"
 
+#include <commctrl.h>
+
 #include <fstream>
 #include <sstream>
 
@@ -63,7 +65,8 @@ RunningProgram::RunningProgram(const SettingsValues& settings, const std::string
   ::WritePrivateProfileStringA(nullptr, nullptr, nullptr, ini.c_str());  // flush the cache
 
   std::string command = "\"" + ProgramPath() + "\" " + arguments;
-  STARTUPINFOA startup = {sizeof startup};
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
   if (!::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process_))
     return;
   ::WaitForInputIdle(process_.hProcess, 30000);
@@ -83,6 +86,19 @@ void RunningProgram::Settle() const {
     ::SendMessageTimeoutA(frame_, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &ignored);
     ::Sleep(300);
   }
+}
+
+bool RunningProgram::WaitForFolderShown(const std::string& folder, DWORD milliseconds) const {
+  const HWND status = ::FindWindowExA(frame_, nullptr, STATUSCLASSNAMEA, nullptr);
+  const DWORD start = ::GetTickCount();
+  do {
+    DWORD_PTR length = 0;
+    if (status && ::SendMessageTimeoutA(status, SB_GETTEXTLENGTHA, 1, 0, SMTO_NORMAL, 10000, &length) &&
+        LOWORD(length) >= folder.size())
+      return true;
+    ::Sleep(100);
+  } while (::GetTickCount() - start < milliseconds);
+  return false;
 }
 
 bool RunningProgram::Close(DWORD milliseconds) {
