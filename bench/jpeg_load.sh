@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Ravelight's JPEG load against djpeg decoding the same 13.7-megapixel baseline file at the same
-# scale: natively (release build, both 64-bit) and under Wine (both 32-bit, same libjpeg-turbo).
+# scale: natively (release build, both 64-bit) and under Wine (the Windows tree, same libjpeg-turbo).
 # Prints the cost of our load over djpeg's; the target is at most 1.10 natively.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -19,11 +19,11 @@ flower=/usr/share/libjxl-testdata/jxl/flower/flower.png
 [ -f "$tiny" ] || convert -size 8x8 xc:gray ppm:- | cjpeg > "$tiny"
 
 . tools/session.sh
-start_wine build/win32/wineprefix
-wine=$(printf '"%s", "%s", ' "$top/tools/wine-run.sh" "$top/build/win32/wineprefix")
+start_wine $win/wineprefix
+wine=$(printf '"%s", "%s", ' "$top/tools/wine-run.sh" "$top/$win/wineprefix")
 ours=$top/build/bench/bin/jpeg_load_bench
-ours_win=$top/build/win32/bin/jpeg_load_bench.exe
-djpeg_win=$top/.deps/win32/bin/djpeg.exe
+ours_win=$top/$win/bin/jpeg_load_bench.exe
+djpeg_win=$top/$win_deps/bin/djpeg.exe
 ppm=/dev/shm/vireldan-bench.ppm
 
 # djpeg's job ends with the pixels in a file, ours with them in memory: the first peer writes its
@@ -37,10 +37,10 @@ cat > "$cases" <<JSON
  {"label": "native, 1/8 (thumbnail)", "ours": ["$ours", "{file}", "160", "1"],
   "peers": {"djpeg to a PPM in memory": ["djpeg", "-scale", "1/8", "-outfile", "$ppm", "{file}"],
             "djpeg to /dev/null": ["djpeg", "-scale", "1/8", "-outfile", "/dev/null", "{file}"]}},
- {"label": "Wine 32-bit, full size", "ours": [$wine"$ours_win", "{file}", "0", "5"],
+ {"label": "$win_label, full size", "ours": [$wine"$ours_win", "{file}", "0", "5"],
   "peers": {"djpeg.exe to a PPM in memory": [$wine"$djpeg_win", "-outfile", "Z:$ppm", "{file}"],
             "djpeg.exe to NUL": [$wine"$djpeg_win", "-outfile", "NUL", "{file}"]}},
- {"label": "Wine 32-bit, 1/8 (thumbnail)", "ours": [$wine"$ours_win", "{file}", "160", "1"],
+ {"label": "$win_label, 1/8 (thumbnail)", "ours": [$wine"$ours_win", "{file}", "160", "1"],
   "peers": {"djpeg.exe to a PPM in memory": [$wine"$djpeg_win", "-scale", "1/8", "-outfile", "Z:$ppm", "{file}"],
             "djpeg.exe to NUL": [$wine"$djpeg_win", "-scale", "1/8", "-outfile", "NUL", "{file}"]}}
 ]

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Filter3x3 with a sharpening kernel, and the adjust dialog's colour chain (to YCbCr, brightness,
 # contrast, saturation, back to RGB), on a 12-megapixel photograph: ours natively (release build,
-# no sanitizers) and under Wine (the 32-bit product build), against vips and ImageMagick doing
+# no sanitizers) and under Wine (the Windows tree), against vips and ImageMagick doing
 # comparable work on one thread. Every tool's own reading and writing is timed without the
 # operation and taken off (net_compare.py), so only the pixel work is compared.
 set -euo pipefail
@@ -35,10 +35,10 @@ shm=/dev/shm/vireldan-pixel-ops
 mkdir -p "$shm"
 
 . tools/session.sh
-start_wine build/win32/wineprefix
+start_wine $win/wineprefix
 ours=$top/build/bench/bin/pixel_ops_bench
-ours_win=$top/build/win32/bin/pixel_ops_bench.exe
-wine=$(printf '"%s", "%s", ' "$top/tools/wine-run.sh" "$top/build/win32/wineprefix")
+ours_win=$top/$win/bin/pixel_ops_bench.exe
+wine=$(printf '"%s", "%s", ' "$top/tools/wine-run.sh" "$top/$win/wineprefix")
 
 # vips runs one operation per command, so its chain passes .v files through memory and its
 # reading-and-writing run copies the same number of times. The chain is the usual vips recipe:

@@ -2,7 +2,7 @@
 # Ravelight's resampling of a 12-megapixel picture against vips resize and ImageMagick's convert
 # -resize with a linear (triangle) filter, all single-threaded: the fit into 1024 × 768 and into
 # 160 × 120 (ReSample mode 2), and ZoomImage × 2 and 1/4 into a 1024 × 768 viewport. Ours runs
-# natively (release build) and under Wine (32-bit); the peers natively.
+# natively (release build) and under Wine (the Windows tree); the peers natively.
 #
 # Every command runs twice per round, once with the operation ("do") and once without it ("skip")
 # but with the same reading and writing; compare.py takes the second time off the first, so what
@@ -12,13 +12,8 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
 
-build() {  # <tree> [cmake options...]: configures the tree once, then builds our program in it
-  local tree=build/$1; shift
-  [ -f "$tree/build.ninja" ] || cmake -S . -B "$tree" -G Ninja "$@" >/dev/null
-  cmake --build "$tree" --target resample_bench >/dev/null
-}
-build bench -DCMAKE_BUILD_TYPE=Release -DVIRELDAN_SANITIZE=OFF
-build win32 -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-i686.cmake"
+. bench/bench_trees.sh
+build_bench_program resample_bench
 
 out=build/bench-files
 mkdir -p "$out"
@@ -34,11 +29,11 @@ vips extract_area "$out/photo12.v" "$out/middle.v" 1744 1308 512 384
 vips copy "$out/middle.v" "$out/middle.ppm"
 
 . tools/session.sh
-start_wine build/win32/wineprefix
+start_wine $win/wineprefix
 export VIPS_CONCURRENCY=1 MAGICK_THREAD_LIMIT=1
 runs=${RUNS:-15}
 ours=("$top/build/bench/bin/resample_bench")
-ours_win=("$top/tools/wine-run.sh" "$top/build/win32/wineprefix" "$top/build/win32/bin/resample_bench.exe")
+ours_win=("$top/tools/wine-run.sh" "$top/$win/wineprefix" "$top/$win/bin/resample_bench.exe")
 peer=$top/bench/resample_peer.sh
 f=$top/$out
 shm=/dev/shm/vireldan-resample.v

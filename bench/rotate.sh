@@ -1,21 +1,14 @@
 #!/usr/bin/env bash
 # Turns and mirrors of a 12-megapixel picture, natively (release build, 64-bit) and under Wine
-# (32-bit): the in-memory operations timed inside the program (pixel bytes per second; the target
+# (the Windows tree): the in-memory operations timed inside the program (pixel bytes per second; the target
 # for quarter turns is at least 1 GB/s natively), and the lossless 90-degree turn of the JPEG file
 # against jpegtran -rotate 90 -trim on the same file (the target is at most 1.10 times its time).
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
 
-# The release tree without sanitizers and the Windows tree, each configured once.
-for tree in "bench -DCMAKE_BUILD_TYPE=Release -DVIRELDAN_SANITIZE=OFF" \
-            "win32 -DCMAKE_TOOLCHAIN_FILE=$top/cmake/mingw-i686.cmake"; do
-  set -- $tree
-  name=$1
-  shift
-  [ -f "build/$name/build.ninja" ] || cmake -S . -B "build/$name" -G Ninja "$@" >/dev/null
-  cmake --build "build/$name" --target rotate_bench >/dev/null
-done
+. bench/bench_trees.sh
+build_bench_program rotate_bench
 out=build/bench-files
 mkdir -p "$out"
 
@@ -27,10 +20,10 @@ flower=/usr/share/libjxl-testdata/jxl/flower/flower.png
 [ -f "$tiny" ] || convert -size 8x8 xc:gray ppm:- | cjpeg > "$tiny"
 
 . tools/session.sh
-start_wine build/win32/wineprefix
+start_wine $win/wineprefix
 ours=$top/build/bench/bin/rotate_bench
-ours_win=$top/build/win32/bin/rotate_bench.exe
-jpegtran_win=$top/.deps/win32/bin/jpegtran.exe
+ours_win=$top/$win/bin/rotate_bench.exe
+jpegtran_win=$top/$win_deps/bin/jpegtran.exe
 # Our program turns a fresh copy of the file in place (the copy is in its time, a few
 # milliseconds); the old copy goes to the recycle bin: natively it is deleted, under Wine it goes to
 # the freedesktop trash, emptied of it below. Everything stays on one file system.
@@ -39,17 +32,17 @@ turned=$top/$out/jpegtran-turned.jpg
 
 echo "== in memory, native 64-bit"
 "$ours" pixels "$photo"
-echo "== in memory, Wine 32-bit"
-tools/wine-run.sh build/win32/wineprefix "$ours_win" pixels "$photo"
+echo "== in memory, $win_label"
+tools/wine-run.sh $win/wineprefix "$ours_win" pixels "$photo"
 
 echo "== lossless turn of the file"
-wine=$(printf '"%s", "%s", ' "$top/tools/wine-run.sh" "$top/build/win32/wineprefix")
+wine=$(printf '"%s", "%s", ' "$top/tools/wine-run.sh" "$top/$win/wineprefix")
 cases=$out/rotate-cases.json
 cat > "$cases" <<JSON
 [
  {"label": "native, lossless 90 degrees", "ours": ["$ours", "lossless", "{file}", "$work"],
   "peers": {"jpegtran -rotate 90 -trim": ["jpegtran", "-rotate", "90", "-trim", "-outfile", "$turned", "{file}"]}},
- {"label": "Wine 32-bit, lossless 90 degrees", "ours": [$wine"$ours_win", "lossless", "{file}", "Z:$work"],
+ {"label": "$win_label, lossless 90 degrees", "ours": [$wine"$ours_win", "lossless", "{file}", "Z:$work"],
   "peers": {"jpegtran.exe -rotate 90 -trim": [$wine"$jpegtran_win", "-rotate", "90", "-trim", "-outfile", "Z:$turned", "{file}"]}}
 ]
 JSON

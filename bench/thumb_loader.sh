@@ -17,9 +17,9 @@ cold=$out/cold
 warm=$out/warm
 mkdir -p "$out"
 
-[ -f build/win32/build.ninja ] || cmake -S . -B build/win32 -G Ninja -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-i686.cmake" >/dev/null
-cmake --build build/win32 --target thumb_loader_bench >/dev/null
-program=build/win32/bin/thumb_loader_bench.exe
+. bench/bench_trees.sh
+build_windows_bench_program thumb_loader_bench
+program=$win/bin/thumb_loader_bench.exe
 
 # 200 photographs: libjxl's flower enlarged past 3000 x 2000, cut at different places, turned,
 # mirrored and recoloured; 1,000 smaller ones (40 pictures under 25 names each).
@@ -47,12 +47,12 @@ if [ ! -f "$warm/done" ]; then
 fi
 
 . tools/session.sh
-start_wine build/win32/wineprefix
+start_wine $win/wineprefix
 ours() {  # <folder>: one run; prints the program's line and the wall time
   local start end line
   start=$(date +%s.%N)
   # (Wine reports that Z: has no volume label when the loader looks at the drive.)
-  line=$(tools/wine-run.sh build/win32/wineprefix "$program" "Z:$1" "$edge" 2> >(grep -v "volume label" >&2))
+  line=$(tools/wine-run.sh $win/wineprefix "$program" "Z:$1" "$edge" 2> >(grep -v "volume label" >&2))
   end=$(date +%s.%N)
   echo "$line wall $(echo "$end - $start" | bc)"
 }

@@ -33,10 +33,10 @@ if [ ! -f "$out/jpeg/8.jpg" ]; then
 fi
 
 . tools/session.sh
-start_wine build/win32/wineprefix
+start_wine $win/wineprefix
 shell() { printf '["sh", "-c", "%s"]' "$1"; }
 ours=$top/build/bench/bin/thumbnail_bench
-ours_win="$top/tools/wine-run.sh $top/build/win32/wineprefix $top/build/win32/bin/thumbnail_bench.exe"
+ours_win="$top/tools/wine-run.sh $top/$win/wineprefix $top/$win/bin/thumbnail_bench.exe"
 vips="VIPS_CONCURRENCY=1 vipsthumbnail -s 180 -o $out/vips-%s.jpg"
 
 for ext in jpg png tif; do
@@ -46,7 +46,7 @@ for ext in jpg png tif; do
   cat > "$out/cases-$ext.json" <<JSON
 [
  {"label": "native, $folder", "ours": $(shell "cd {file} && $ours $out/cache.tnc *.$ext"), "peers": {$peers}},
- {"label": "Wine 32-bit (peers native), $folder", "ours": $(shell "cd {file} && $ours_win Z:$out/cache.tnc *.$ext"), "peers": {$peers}}
+ {"label": "$win_label (peers native), $folder", "ours": $(shell "cd {file} && $ours_win Z:$out/cache.tnc *.$ext"), "peers": {$peers}}
 ]
 JSON
   echo "== $folder: 8 pictures of 13.7 megapixels; times are for all eight"

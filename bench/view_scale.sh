@@ -11,9 +11,9 @@ runs=${RUNS:-3}
 out=$top/build/bench-files/view_scale
 mkdir -p "$out"
 
-[ -f build/win32/build.ninja ] || cmake -S . -B build/win32 -G Ninja -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-i686.cmake" >/dev/null
-cmake --build build/win32 --target view_scale_bench >/dev/null
-program=build/win32/bin/view_scale_bench.exe
+. bench/bench_trees.sh
+build_windows_bench_program view_scale_bench
+program=$win/bin/view_scale_bench.exe
 
 # Folders of 64 × 48 JPEG files under shuffled names, so that sorting has work to do.
 make_folder() {  # <count>
@@ -33,12 +33,12 @@ large=$(make_folder 10000)
 
 . tools/session.sh
 start_display
-start_wine build/win32/wineprefix
+start_wine $win/wineprefix
 
 run() {  # <folder> [load]: the program's lines
   # Each run is a first visit: no cache file from an earlier one.
   rm -f "$1/vireldan.tnc" "$warmup/vireldan.tnc"
-  wine "$program" "Z:$(tr / '\\' <<<"$warmup")" "Z:$(tr / '\\' <<<"$1")" ${2:-} 2> >(grep -v "volume label" >&2)
+  "$WINELOADER" "$program" "Z:$(tr / '\\' <<<"$warmup")" "Z:$(tr / '\\' <<<"$1")" ${2:-} 2> >(grep -v "volume label" >&2)
 }
 field() { sed -E "s/.* $1 ([0-9.]+).*/\\1/" <<<"$2"; }
 
