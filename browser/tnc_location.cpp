@@ -1,15 +1,9 @@
 #include "tnc_location.h"
 
-#include <cctype>
-
+#include "ascii_text.h"
 #include "tnc_format.h"
 
 namespace {
-
-std::string Upper(std::string text) {
-  for (char& c : text) c = char(std::toupper(static_cast<unsigned char>(c)));
-  return text;
-}
 
 bool NamesAFolder(const std::string& label, char separator) {
   return label.find_first_of(std::string(1, separator) + "/:") == std::string::npos && label != "." &&
@@ -53,7 +47,7 @@ TncPlace LocateTncFile(const std::string& folderPath, const platform::DriveInfo&
   TncPlace place;
   const std::string folder = WithoutTrailingSeparators(folderPath);
   if (options.cacheMode == kTncDisabled ||
-      Upper(folder) == Upper(WithoutTrailingSeparators(options.desktopFolder))) {
+      platform::AsciiUpper(folder) == platform::AsciiUpper(WithoutTrailingSeparators(options.desktopFolder))) {
     place.kind = TncPlace::Kind::kDisabled;
     return place;
   }
