@@ -1,17 +1,19 @@
 #include "shell_path_rules.h"
 
+#include "ascii_text.h"
 #include "file_system.h"
 
 namespace {
 
+using platform::IsAsciiLetter;
+
 bool IsUpperLetter(char c) { return c >= 'A' && c <= 'Z'; }
-bool IsLetter(char c) { return IsUpperLetter(c) || (c >= 'a' && c <= 'z'); }
 
 // "C:" in either case: what is left of a drive path when its root backslash was cut.
-bool IsBareDrive(const std::string& text) { return text.size() == 2 && IsLetter(text[0]) && text[1] == ':'; }
+bool IsBareDrive(const std::string& text) { return text.size() == 2 && IsAsciiLetter(text[0]) && text[1] == ':'; }
 
 bool IsAnyDriveRoot(const std::string& text) {
-  return text.size() == 3 && IsLetter(text[0]) && text[1] == ':' && text[2] == '\\';
+  return text.size() == 3 && IsAsciiLetter(text[0]) && text[1] == ':' && text[2] == '\\';
 }
 
 void DropTrailingBackslashes(std::string& text) {
