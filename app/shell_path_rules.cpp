@@ -2,6 +2,7 @@
 
 #include "ascii_text.h"
 #include "file_system.h"
+#include "path_separators.h"
 
 namespace {
 
@@ -14,10 +15,6 @@ bool IsBareDrive(const std::string& text) { return text.size() == 2 && IsAsciiLe
 
 bool IsAnyDriveRoot(const std::string& text) {
   return text.size() == 3 && IsAsciiLetter(text[0]) && text[1] == ':' && text[2] == '\\';
-}
-
-void DropTrailingBackslashes(std::string& text) {
-  while (text.size() > 3 && text.back() == '\\') text.pop_back();
 }
 
 }  // namespace
@@ -34,8 +31,7 @@ bool IsDriveRootPath(const std::string& parsePath) {
 }
 
 std::string WithoutTrailingBackslash(const std::string& path) {
-  if (!path.empty() && path.back() == '\\') return path.substr(0, path.size() - 1);
-  return path;
+  return platform::WithoutTrailingSeparators(path, '\\', 0);
 }
 
 std::string LastPathComponent(const std::string& path) {
@@ -59,7 +55,7 @@ std::vector<std::string> NearestPathCandidates(const std::string& path) {
   std::vector<std::string> candidates;
   std::string text = path;
   for (;;) {
-    DropTrailingBackslashes(text);
+    text = platform::WithoutTrailingSeparators(text, '\\', 3);
     // A missing folder right under a drive leaves the bare drive, whose root is still worth trying.
     if (IsBareDrive(text)) text += '\\';
     if (text.size() <= 2) break;

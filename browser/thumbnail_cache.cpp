@@ -4,6 +4,7 @@
 
 #include "Cimage.h"
 #include "byte_order.h"
+#include "path_separators.h"
 #include "tnc_location.h"
 #include "tnc_squeeze.h"
 
@@ -27,7 +28,7 @@ void ThumbnailCache::UseFolder(const std::string& folderPath, const platform::Dr
     status_ = TncStatus::kDisabled;
     return;
   }
-  const std::string folder = WithoutTrailingSeparators(folderPath);
+  const std::string folder = platform::WithoutTrailingSeparators(folderPath);
   if (!folder_.empty() && folder == folder_) return;
   Leave();
   Open(folder, drive, edge);

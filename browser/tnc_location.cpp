@@ -1,9 +1,12 @@
 #include "tnc_location.h"
 
 #include "ascii_text.h"
+#include "path_separators.h"
 #include "tnc_format.h"
 
 namespace {
+
+using platform::WithoutTrailingSeparators;
 
 bool NamesAFolder(const std::string& label, char separator) {
   return label.find_first_of(std::string(1, separator) + "/:") == std::string::npos && label != "." &&
@@ -24,11 +27,6 @@ bool UsesMirror(const platform::DriveInfo& drive, const TncOptions& options, con
 bool FitsInPath(const std::string& path) { return path.size() < platform::kMaxPath; }
 
 }  // namespace
-
-std::string WithoutTrailingSeparators(std::string path, char separator) {
-  while (path.size() > 1 && (path.back() == separator || path.back() == '/')) path.pop_back();
-  return path;
-}
 
 std::string TncMirrorFolder(const std::string& cachePath, const std::string& folder, const platform::DriveInfo& drive,
                             char separator) {
