@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "ascii_text.h"
+
 const char kNotAFolderItemMessage[] = "Unable to rename.\nThis is not a folder item.";
 const char kCannotDeleteMessage[] =
     "Drives, the Desktop, the Recycle Bin and items that are not folders on a disk can't be deleted.";
@@ -11,12 +13,12 @@ const char kBadFolderNameMessage[] =
 
 namespace {
 
-bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+using platform::IsAsciiLetter;
 
 // Where the part below the volume starts ("C:\" is 3 long, "\\server\share\" as long as it is);
 // 0 when the path does not start with a volume.
 size_t VolumeRootLength(const std::string& path) {
-  if (path.size() >= 3 && IsLetter(path[0]) && path[1] == ':' && path[2] == '\\') return 3;
+  if (path.size() >= 3 && IsAsciiLetter(path[0]) && path[1] == ':' && path[2] == '\\') return 3;
   if (path.size() < 5 || path[0] != '\\' || path[1] != '\\') return 0;
   const size_t serverEnd = path.find('\\', 2);
   if (serverEnd == std::string::npos || serverEnd == 2) return 0;
@@ -39,7 +41,7 @@ std::vector<std::string> ComponentsBelowRoot(const std::string& path, size_t roo
 
 // A drive path written without its root backslash ("C:") is the drive itself.
 std::string AsFolderPath(const std::string& path) {
-  return path.size() == 2 && IsLetter(path[0]) && path[1] == ':' ? path + '\\' : path;
+  return path.size() == 2 && IsAsciiLetter(path[0]) && path[1] == ':' ? path + '\\' : path;
 }
 
 }  // namespace

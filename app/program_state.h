@@ -38,9 +38,6 @@ struct ProgramState {
   UINT driveType = DRIVE_UNKNOWN;
   std::string volumeName;
 
-  // ASCII a-z to A-Z, every other byte to itself.
-  unsigned char upperCase[256] = {};
-
   CMainFrame* mainFrame = nullptr;
   CDirTreeView* dirTree = nullptr;
   CVireldanView* thumbnailView = nullptr;
@@ -49,6 +46,3 @@ struct ProgramState {
 };
 
 extern ProgramState g_program;
-
-// Fills the upper-case table.
-void BuildUpperCaseTable(unsigned char (&table)[256]);

@@ -1,21 +1,20 @@
 #include "shell_path_rules.h"
 
+#include "ascii_text.h"
 #include "file_system.h"
+#include "path_separators.h"
 
 namespace {
 
+using platform::IsAsciiLetter;
+
 bool IsUpperLetter(char c) { return c >= 'A' && c <= 'Z'; }
-bool IsLetter(char c) { return IsUpperLetter(c) || (c >= 'a' && c <= 'z'); }
 
 // "C:" in either case: what is left of a drive path when its root backslash was cut.
-bool IsBareDrive(const std::string& text) { return text.size() == 2 && IsLetter(text[0]) && text[1] == ':'; }
+bool IsBareDrive(const std::string& text) { return text.size() == 2 && IsAsciiLetter(text[0]) && text[1] == ':'; }
 
 bool IsAnyDriveRoot(const std::string& text) {
-  return text.size() == 3 && IsLetter(text[0]) && text[1] == ':' && text[2] == '\\';
-}
-
-void DropTrailingBackslashes(std::string& text) {
-  while (text.size() > 3 && text.back() == '\\') text.pop_back();
+  return text.size() == 3 && IsAsciiLetter(text[0]) && text[1] == ':' && text[2] == '\\';
 }
 
 }  // namespace
@@ -32,8 +31,7 @@ bool IsDriveRootPath(const std::string& parsePath) {
 }
 
 std::string WithoutTrailingBackslash(const std::string& path) {
-  if (!path.empty() && path.back() == '\\') return path.substr(0, path.size() - 1);
-  return path;
+  return platform::WithoutTrailingSeparators(path, '\\', 0);
 }
 
 std::string LastPathComponent(const std::string& path) {
@@ -57,7 +55,7 @@ std::vector<std::string> NearestPathCandidates(const std::string& path) {
   std::vector<std::string> candidates;
   std::string text = path;
   for (;;) {
-    DropTrailingBackslashes(text);
+    text = platform::WithoutTrailingSeparators(text, '\\', 3);
     // A missing folder right under a drive leaves the bare drive, whose root is still worth trying.
     if (IsBareDrive(text)) text += '\\';
     if (text.size() <= 2) break;

@@ -12,7 +12,7 @@ bool IsFileSystemParsePath(const std::string& parsePath);
 // Exactly a drive letter A to Z, a colon and a backslash.
 bool IsDriveRootPath(const std::string& parsePath);
 
-// The path with one trailing backslash removed, so a drive root becomes its letter and colon.
+// The path without the backslashes it ends in, so a drive root becomes its letter and colon.
 std::string WithoutTrailingBackslash(const std::string& path);
 // The part after the last backslash, a trailing backslash ignored.
 std::string LastPathComponent(const std::string& path);

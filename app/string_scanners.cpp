@@ -2,13 +2,13 @@
 
 #include <cstring>
 
+#include "ascii_text.h"
+
 namespace {
 
 constexpr size_t kMaxCopy = 500;
 
 bool InSet(char c, const char* set) { return c != '\0' && std::strchr(set, c) != nullptr; }
-
-char Upper(char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; }
 
 }  // namespace
 
@@ -36,7 +36,7 @@ const char* StrSkipAny(const char* text, const char* set) {
 bool StrSameNoCase(const char* a, const char* b) {
   if (*a != *b) return false;
   for (; *b != '\0'; ++a, ++b)
-    if (Upper(*a) != Upper(*b)) return false;
+    if (platform::AsciiUpper(*a) != platform::AsciiUpper(*b)) return false;
   return true;
 }
 

@@ -10,6 +10,7 @@
 
 #include "Cimage.h"
 #include "app_settings.h"
+#include "ascii_text.h"
 #include "file_tests.h"
 #include "ini_profile.h"
 #include "low_color_dlg.h"
@@ -34,11 +35,6 @@ std::string ModuleFolder() {
   std::string folder, name;
   SplitPath(path, folder, name);
   return folder;
-}
-
-std::string Upper(std::string text) {
-  for (char& c : text) c = char(g_program.upperCase[static_cast<unsigned char>(c)]);
-  return text;
 }
 
 }  // namespace
@@ -74,7 +70,7 @@ void CVireldanApp::FindFolders() {
     ::CoTaskMemFree(list);
   }
   g_program.desktopFolder = desktop;
-  g_program.desktopFolderUpper = Upper(desktop);
+  g_program.desktopFolderUpper = platform::AsciiUpper(desktop);
   g_program.programFolder = ModuleFolder();
   g_program.screenSaverFile = g_program.programFolder + "\\vnsaver.scr";
   g_program.screenSaverBase = g_program.programFolder + "\\vnsaver";
@@ -110,7 +106,6 @@ bool CVireldanApp::CheckDisplay() {
 
 bool CVireldanApp::InitInstance() {
   g_program.frameReady = 0;
-  BuildUpperCaseTable(g_program.upperCase);
   ParseCommandLine();
   FindFolders();
   INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_TREEVIEW_CLASSES};

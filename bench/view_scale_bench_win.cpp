@@ -18,7 +18,6 @@
 #include "app.h"
 #include "app_settings.h"
 #include "private_messages.h"
-#include "program_state.h"
 #include "vireldan_view.h"
 
 namespace {
@@ -141,9 +140,8 @@ int main(int argc, char** argv) {
   }
   const std::string warmup = AsFolder(argv[1]), folder = AsFolder(argv[2]);
   const bool load = argc > 3 && std::strcmp(argv[3], "load") == 0;
-  // What the program sets up before its first window: the table names are sorted by, the
-  // settings, and the display's depth (which decides whether pictures get display copies).
-  BuildUpperCaseTable(g_program.upperCase);
+  // What the program sets up before its first window: the settings, and the display's depth
+  // (which decides whether pictures get display copies).
   App program;  // its profile, until one is chosen, gives every default
   g_settings.Load(program.GetProfile(), SettingsEnvironment{::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN), "C:\\"});
   Initialize_Palette();

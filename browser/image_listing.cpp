@@ -5,6 +5,7 @@
 
 #include "file_system.h"
 #include "folder_entries.h"
+#include "path_separators.h"
 #include "shortcut.h"
 
 namespace {
@@ -40,13 +41,6 @@ int MaskOfExtension(const std::string& extension) {
   for (const ListedExtension& listed : kListed)
     if (extension == listed.extension) return listed.mask;
   return -1;
-}
-
-bool IsSeparator(char c) { return c == '\\' || c == '/'; }
-
-std::string WithSeparator(std::string folder) {
-  if (!folder.empty() && !IsSeparator(folder.back())) folder += platform::kPathSeparator;
-  return folder;
 }
 
 FILETIME ToFiletime(uint64_t units) {
@@ -116,7 +110,7 @@ int32_t SizeInKB(uint64_t size) { return int32_t(uint32_t(size) >> 10); }
 
 int AppendFolderFiles(CThumbList& items, const std::string& folder, const ListingOptions& options, int& nextId,
                       const ShortcutResolver& resolve) {
-  const std::string prefix = WithSeparator(folder);
+  const std::string prefix = platform::WithTrailingSeparator(folder);
   const std::vector<platform::FolderEntry> entries = platform::FolderEntries(prefix);
   int appended = 0;
   for (const platform::FolderEntry* entry : ListedEntries(entries, prefix, options, resolve))
@@ -128,7 +122,7 @@ int AppendFolderTree(CThumbList& items, const std::string& folder, const Listing
                      const ShortcutResolver& resolve, const std::function<bool()>& stop) {
   // Depth first without recursion: the folders still to list, the next one on top. Each folder's
   // subfolders go on in reverse so that the first comes off first.
-  std::vector<std::string> pending{WithSeparator(folder)};
+  std::vector<std::string> pending{platform::WithTrailingSeparator(folder)};
   int appended = 0;
   while (!pending.empty()) {
     if (stop && stop()) break;
@@ -148,7 +142,7 @@ int AppendFolderTree(CThumbList& items, const std::string& folder, const Listing
 RefreshOutcome RefreshFolderListing(CThumbList& items, const std::string& folder, const ListingOptions& options,
                                     int& nextId, int firstVisible, const ShortcutResolver& resolve,
                                     const std::function<void(CThumbItem*)>& forget) {
-  const std::string prefix = WithSeparator(folder);
+  const std::string prefix = platform::WithTrailingSeparator(folder);
   std::unordered_multimap<std::string, CThumbItem*> byName;
   byName.reserve(size_t(items.GetCount()));
   for (CThumbItem* item = items.GetFirst(); item; item = items.GetNext()) {
@@ -188,7 +182,7 @@ bool ChangeAffectsListing(const std::vector<std::string>& names, const ListingOp
   if (names.empty()) return true;
   for (const std::string& name : names) {
     bool nested = false;
-    for (char c : name) nested = nested || IsSeparator(c);
+    for (char c : name) nested = nested || platform::IsPathSeparator(c, '\\');
     if (!nested && ListingMaskOf(name, options) >= 0) return true;
   }
   return false;

@@ -2,16 +2,15 @@
 
 #include <cstring>
 
+#include "byte_order.h"
+
 namespace {
 
 constexpr uint32_t kMagic = 0x21001713;
 constexpr uint32_t kVersion = 1;
 
-uint32_t ReadInt32(const uint8_t* at) { return uint32_t(at[0]) | uint32_t(at[1]) << 8 | uint32_t(at[2]) << 16 | uint32_t(at[3]) << 24; }
-
-void WriteInt32(uint8_t* at, uint32_t value) {
-  for (int i = 0; i < 4; ++i) at[i] = uint8_t(value >> (8 * i));
-}
+using ravelight::LittleEndian32;
+using ravelight::PutLittle32;
 
 }  // namespace
 
@@ -21,7 +20,7 @@ bool FitsSlideRecord(const std::string& name) {
 
 bool ParseSlideOrder(const uint8_t* data, size_t size, std::vector<SlideRecord>* records) {
   records->clear();
-  if (size < kSlideHeaderSize || ReadInt32(data) != kMagic || ReadInt32(data + 4) != kVersion) return false;
+  if (size < kSlideHeaderSize || LittleEndian32(data) != kMagic || LittleEndian32(data + 4) != kVersion) return false;
   size_t count = (size - kSlideHeaderSize) / kSlideRecordSize;
   if (count > kMaxSlideRecords) count = kMaxSlideRecords;
   for (size_t i = 0; i < count; ++i) {
@@ -29,21 +28,21 @@ bool ParseSlideOrder(const uint8_t* data, size_t size, std::vector<SlideRecord>*
     const void* terminator = std::memchr(record, '\0', kSlideNameSize);
     if (!terminator || terminator == record) continue;
     records->push_back({std::string(reinterpret_cast<const char*>(record), static_cast<const uint8_t*>(terminator) - record),
-                        ReadInt32(record + kSlideNameSize)});
+                        LittleEndian32(record + kSlideNameSize)});
   }
   return true;
 }
 
 std::vector<uint8_t> SlideOrderBytes(const std::vector<SlideRecord>& records) {
   std::vector<uint8_t> bytes(kSlideHeaderSize, 0);
-  WriteInt32(bytes.data(), kMagic);
-  WriteInt32(bytes.data() + 4, kVersion);
+  PutLittle32(bytes.data(), kMagic);
+  PutLittle32(bytes.data() + 4, kVersion);
   for (const SlideRecord& record : records) {
     if (!FitsSlideRecord(record.name)) continue;
     const size_t at = bytes.size();
     bytes.resize(at + kSlideRecordSize, 0);
     std::memcpy(bytes.data() + at, record.name.data(), record.name.size());
-    WriteInt32(bytes.data() + at + kSlideNameSize, record.position);
+    PutLittle32(bytes.data() + at + kSlideNameSize, record.position);
   }
   return bytes;
 }

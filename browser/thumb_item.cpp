@@ -4,11 +4,10 @@
 #include <new>
 
 #include "Cimage.h"
+#include "ascii_text.h"
 #include "file_time_text.h"
 
 namespace {
-
-unsigned char Upper(unsigned char c) { return c >= 'a' && c <= 'z' ? static_cast<unsigned char>(c - 'a' + 'A') : c; }
 
 // Bytes compare as signed values: 0x80 and above sort before ASCII.
 int SignedDifference(unsigned char a, unsigned char b) { return int(static_cast<signed char>(a)) - static_cast<signed char>(b); }
@@ -19,8 +18,8 @@ int NameDifference(const char* a, const char* b, bool caseSensitive) {
   for (; *a != '\0' && *b != '\0'; ++a, ++b) {
     unsigned char x = static_cast<unsigned char>(*a), y = static_cast<unsigned char>(*b);
     if (!caseSensitive) {
-      x = Upper(x);
-      y = Upper(y);
+      x = static_cast<unsigned char>(platform::AsciiUpper(*a));
+      y = static_cast<unsigned char>(platform::AsciiUpper(*b));
     }
     if (x != y) return SignedDifference(x, y);
   }

@@ -2,6 +2,7 @@
 
 #include "Cimage.h"
 #include "file_system.h"
+#include "path_separators.h"
 #include "thumb_decode.h"
 #include "thumb_item.h"
 #include "tnc_location.h"
@@ -17,7 +18,7 @@ constexpr int kSmallFileBytes = 5000;
 ThumbJob ThumbJobFor(const CThumbItem& item, int edge, const TncOptions& options, const platform::DriveInfo& drive,
                      bool cacheSmallFiles) {
   ThumbJob job;
-  job.folder = WithoutTrailingSeparators(item.folder);
+  job.folder = platform::WithoutTrailingSeparators(item.folder);
   job.file.name = item.name;
   job.file.sizeKB = item.sizeKB;
   job.file.lastWrite = item.lastWrite;

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "Cimage.h"
+#include "byte_order.h"
+#include "path_separators.h"
 #include "tnc_location.h"
 #include "tnc_squeeze.h"
 
@@ -18,10 +20,6 @@ bool HasPicture(const Cimage& image) {
 
 int ClampStale(int64_t stale) { return int(std::clamp<int64_t>(stale, 0, kTncMaxStale)); }
 
-void PutInt32(uint8_t* bytes, int32_t value) {
-  for (int i = 0; i < 4; ++i) bytes[i] = uint8_t(uint32_t(value) >> (8 * i));
-}
-
 }  // namespace
 
 void ThumbnailCache::UseFolder(const std::string& folderPath, const platform::DriveInfo& drive, int edge) {
@@ -30,7 +28,7 @@ void ThumbnailCache::UseFolder(const std::string& folderPath, const platform::Dr
     status_ = TncStatus::kDisabled;
     return;
   }
-  const std::string folder = WithoutTrailingSeparators(folderPath);
+  const std::string folder = platform::WithoutTrailingSeparators(folderPath);
   if (!folder_.empty() && folder == folder_) return;
   Leave();
   Open(folder, drive, edge);
@@ -280,7 +278,7 @@ bool ThumbnailCache::Append(const TncEntry& entry, Cimage& image) {
     if (!stream_.WriteAt(at, bytes, sizeof bytes)) return false;
     image.SaveTNC(TncJpegQuality(options_.cacheQuality));
     if (image.m_saveError || !stream_.Flush()) return false;
-    PutInt32(link, at);
+    ravelight::PutLittle32(link, uint32_t(at));
     return stream_.WriteAt(lastEntryOffset_ ? lastEntryOffset_ + kTncNextInEntry : kTncFirstAt, link, sizeof link);
   });
   if (!written) return false;

@@ -2,62 +2,55 @@
 
 #include <cstring>
 
-namespace {
+#include "byte_order.h"
 
-void PutLittle(uint8_t* at, uint32_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) at[i] = uint8_t(value >> (8 * i));
-}
-
-uint32_t GetLittle(const uint8_t* at, int bytes) {
-  uint32_t value = 0;
-  for (int i = bytes - 1; i >= 0; --i) value = value << 8 | at[i];
-  return value;
-}
-
-}  // namespace
+using ravelight::LittleEndian16;
+using ravelight::LittleEndian32;
+using ravelight::PutLittle16;
+using ravelight::PutLittle32;
 
 void EncodeTncHeader(const TncHeader& header, uint8_t (&bytes)[kTncHeaderSize]) {
-  PutLittle(bytes, uint32_t(header.version), 4);
-  PutLittle(bytes + kTncLockedAt, uint16_t(header.locked), 2);
-  PutLittle(bytes + kTncStaleAt, uint16_t(header.stale), 2);
-  PutLittle(bytes + kTncFirstAt, uint32_t(header.first), 4);
+  PutLittle32(bytes, uint32_t(header.version));
+  PutLittle16(bytes + kTncLockedAt, uint16_t(header.locked));
+  PutLittle16(bytes + kTncStaleAt, uint16_t(header.stale));
+  PutLittle32(bytes + kTncFirstAt, uint32_t(header.first));
 }
 
 TncHeader DecodeTncHeader(const uint8_t (&bytes)[kTncHeaderSize]) {
   TncHeader header;
-  header.version = int32_t(GetLittle(bytes, 4));
-  header.locked = int16_t(GetLittle(bytes + kTncLockedAt, 2));
-  header.stale = int16_t(GetLittle(bytes + kTncStaleAt, 2));
-  header.first = int32_t(GetLittle(bytes + kTncFirstAt, 4));
+  header.version = int32_t(LittleEndian32(bytes));
+  header.locked = int16_t(LittleEndian16(bytes + kTncLockedAt));
+  header.stale = int16_t(LittleEndian16(bytes + kTncStaleAt));
+  header.first = int32_t(LittleEndian32(bytes + kTncFirstAt));
   return header;
 }
 
 bool IsKnownTncVersion(int32_t version) { return version == kTncVersion || version == kTncOldVersion; }
 
 void EncodeTncEntry(const TncEntry& entry, uint8_t (&bytes)[kTncEntrySize]) {
-  PutLittle(bytes, uint32_t(entry.link), 4);
-  PutLittle(bytes + 4, uint32_t(entry.dataOffset), 4);
-  PutLittle(bytes + kTncNextInEntry, uint32_t(entry.next), 4);
-  PutLittle(bytes + 12, uint32_t(entry.sizeKB), 4);
-  PutLittle(bytes + kTncTimeInEntry, entry.time.dwLowDateTime, 4);
-  PutLittle(bytes + kTncTimeInEntry + 4, entry.time.dwHighDateTime, 4);
-  PutLittle(bytes + 24, uint32_t(entry.edge), 4);
-  PutLittle(bytes + 28, uint32_t(entry.imageHeight), 4);
-  PutLittle(bytes + 32, uint32_t(entry.imageWidth), 4);
+  PutLittle32(bytes, uint32_t(entry.link));
+  PutLittle32(bytes + 4, uint32_t(entry.dataOffset));
+  PutLittle32(bytes + kTncNextInEntry, uint32_t(entry.next));
+  PutLittle32(bytes + 12, uint32_t(entry.sizeKB));
+  PutLittle32(bytes + kTncTimeInEntry, entry.time.dwLowDateTime);
+  PutLittle32(bytes + kTncTimeInEntry + 4, entry.time.dwHighDateTime);
+  PutLittle32(bytes + 24, uint32_t(entry.edge));
+  PutLittle32(bytes + 28, uint32_t(entry.imageHeight));
+  PutLittle32(bytes + 32, uint32_t(entry.imageWidth));
   std::memcpy(bytes + kTncNameInEntry, entry.name, kTncNameSize);
 }
 
 TncEntry DecodeTncEntry(const uint8_t (&bytes)[kTncEntrySize]) {
   TncEntry entry;
-  entry.link = int32_t(GetLittle(bytes, 4));
-  entry.dataOffset = int32_t(GetLittle(bytes + 4, 4));
-  entry.next = int32_t(GetLittle(bytes + kTncNextInEntry, 4));
-  entry.sizeKB = int32_t(GetLittle(bytes + 12, 4));
-  entry.time.dwLowDateTime = GetLittle(bytes + kTncTimeInEntry, 4);
-  entry.time.dwHighDateTime = GetLittle(bytes + kTncTimeInEntry + 4, 4);
-  entry.edge = int32_t(GetLittle(bytes + 24, 4));
-  entry.imageHeight = int32_t(GetLittle(bytes + 28, 4));
-  entry.imageWidth = int32_t(GetLittle(bytes + 32, 4));
+  entry.link = int32_t(LittleEndian32(bytes));
+  entry.dataOffset = int32_t(LittleEndian32(bytes + 4));
+  entry.next = int32_t(LittleEndian32(bytes + kTncNextInEntry));
+  entry.sizeKB = int32_t(LittleEndian32(bytes + 12));
+  entry.time.dwLowDateTime = LittleEndian32(bytes + kTncTimeInEntry);
+  entry.time.dwHighDateTime = LittleEndian32(bytes + kTncTimeInEntry + 4);
+  entry.edge = int32_t(LittleEndian32(bytes + 24));
+  entry.imageHeight = int32_t(LittleEndian32(bytes + 28));
+  entry.imageWidth = int32_t(LittleEndian32(bytes + 32));
   std::memcpy(entry.name, bytes + kTncNameInEntry, kTncNameSize);
   return entry;
 }

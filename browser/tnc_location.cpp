@@ -1,15 +1,12 @@
 #include "tnc_location.h"
 
-#include <cctype>
-
+#include "ascii_text.h"
+#include "path_separators.h"
 #include "tnc_format.h"
 
 namespace {
 
-std::string Upper(std::string text) {
-  for (char& c : text) c = char(std::toupper(static_cast<unsigned char>(c)));
-  return text;
-}
+using platform::WithoutTrailingSeparators;
 
 bool NamesAFolder(const std::string& label, char separator) {
   return label.find_first_of(std::string(1, separator) + "/:") == std::string::npos && label != "." &&
@@ -31,11 +28,6 @@ bool FitsInPath(const std::string& path) { return path.size() < platform::kMaxPa
 
 }  // namespace
 
-std::string WithoutTrailingSeparators(std::string path, char separator) {
-  while (path.size() > 1 && (path.back() == separator || path.back() == '/')) path.pop_back();
-  return path;
-}
-
 std::string TncMirrorFolder(const std::string& cachePath, const std::string& folder, const platform::DriveInfo& drive,
                             char separator) {
   std::string rest = separator == '\\' && folder.size() >= 2 ? folder.substr(2) : folder;
@@ -53,7 +45,7 @@ TncPlace LocateTncFile(const std::string& folderPath, const platform::DriveInfo&
   TncPlace place;
   const std::string folder = WithoutTrailingSeparators(folderPath);
   if (options.cacheMode == kTncDisabled ||
-      Upper(folder) == Upper(WithoutTrailingSeparators(options.desktopFolder))) {
+      platform::AsciiUpper(folder) == platform::AsciiUpper(WithoutTrailingSeparators(options.desktopFolder))) {
     place.kind = TncPlace::Kind::kDisabled;
     return place;
   }

@@ -6,10 +6,6 @@
 #include "file_system.h"
 #include "tnc_options.h"
 
-// A folder path without the separators it may end in ("C:\" is the drive "C:"; the POSIX root
-// stays "/").
-std::string WithoutTrailingSeparators(std::string path, char separator = platform::kPathSeparator);
-
 // The folder below cachePath that stands for folder: for a network drive the folder's path
 // without its drive; for a CD-ROM or removable disc the same below a folder named after its
 // label ("nameless" without one), a label shorter than five characters being wrapped in

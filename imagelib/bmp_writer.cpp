@@ -4,6 +4,7 @@
 #include <memory>
 #include <new>
 
+#include "byte_order.h"
 #include "output_file.h"
 
 namespace ravelight {

@@ -1,5 +1,7 @@
 #include "colour_grid.h"
 
+#include "clamp_to_byte.h"
+
 namespace ravelight {
 
 unsigned InterpolateColourGrid(const uint8_t* planes, int points, int axes, const uint8_t* values) {
@@ -19,9 +21,7 @@ unsigned InterpolateColourGrid(const uint8_t* planes, int points, int axes, cons
     int sum = g0 * 255;
     for (int a = 0; a < axes; ++a)
       if (cell[a] < lastCell) sum += (plane[base + stride[a]] - g0) * fraction[a];
-    int out = sum / 255;
-    out = out < 0 ? 0 : out > 255 ? 255 : out;
-    packed |= unsigned(out) << (8 * ch);
+    packed |= unsigned(ClampToByte(sum / 255)) << (8 * ch);
   }
   return packed;
 }

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "Cimage.h"
-#include "floyd_steinberg.h"
+#include "clamp_to_byte.h"
 #include "picture_buffer.h"
 
 namespace ravelight {
@@ -51,9 +51,9 @@ void Cimage::AddNoise() {
     const int* grn = S_dither_matrix_grn[r % 16];
     const int* blu = S_dither_matrix_blu[r % 16];
     for (int c = 0; c < m_width; ++c, p += 3) {
-      p[0] = uint8_t(ravelight::ClampSample(p[0] + red[c % 16]));
-      p[1] = uint8_t(ravelight::ClampSample(p[1] + grn[c % 16]));
-      p[2] = uint8_t(ravelight::ClampSample(p[2] + blu[c % 16]));
+      p[0] = uint8_t(ravelight::ClampToByte(p[0] + red[c % 16]));
+      p[1] = uint8_t(ravelight::ClampToByte(p[1] + grn[c % 16]));
+      p[2] = uint8_t(ravelight::ClampToByte(p[2] + blu[c % 16]));
     }
   }
   ravelight::DropDisplayCopy(*this);

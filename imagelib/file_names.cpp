@@ -1,8 +1,8 @@
 #include "file_names.h"
 
-#include <cctype>
 #include <cstring>
 
+#include "ascii_text.h"
 #include "file_system.h"
 
 namespace ravelight {
@@ -22,9 +22,7 @@ std::string ExtensionOf(const std::string& path) {
   const size_t dot = path.find_last_of('.');
   // A dot that starts the file name (".jpg") or sits in a folder's name is no extension.
   if (dot == std::string::npos || dot <= nameStart) return std::string();
-  std::string extension = path.substr(dot + 1);
-  for (char& c : extension) c = char(std::toupper(static_cast<unsigned char>(c)));
-  return extension;
+  return platform::AsciiUpper(path.substr(dot + 1));
 }
 
 FileFormat FormatOfExtension(const std::string& extension) {

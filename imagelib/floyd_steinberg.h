@@ -4,9 +4,6 @@
 
 namespace ravelight {
 
-// A sample with an error added, held to the range of samples.
-inline int ClampSample(int v) { return v < 0 ? 0 : v > 255 ? 255 : v; }
-
 // errors: the row below's carried errors, 16 times their size, kChannels per column, with one
 // spare column at either end (width + 2 columns); zeroed before the first row.
 // mapPixel(x, error): error holds, per channel, the error carried to pixel x, rounded; it maps

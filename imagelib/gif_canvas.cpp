@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "gif_frame.h"
+#include "pixel_view.h"
 
 namespace {
 
@@ -17,11 +18,7 @@ uint8_t* CanvasAt(Cimage& picture, int x, int y) {
   return picture.m_pixels + size_t(y) * size_t(picture.m_stride) + 3 * size_t(x);
 }
 
-struct Bgr {
-  uint8_t b, g, r;
-};
-
-Bgr FromTable(uint32_t rgb) { return {uint8_t(rgb >> 16), uint8_t(rgb >> 8), uint8_t(rgb)}; }
+using ravelight::Bgr;
 
 void FillPixels(uint8_t* out, size_t count, Bgr colour) {
   for (size_t i = 0; i < count; ++i, out += 3) {
@@ -78,7 +75,7 @@ class FramePainter {
       std::memcpy(out, missingRow_, 3 * width);
       return;
     }
-    FillPixels(out + 3 * from, width - from, FromTable(table_.entries[0]));
+    FillPixels(out + 3 * from, width - from, ravelight::FromColorRef(table_.entries[0]));
     if (from == 0) missingRow_ = out;
   }
 

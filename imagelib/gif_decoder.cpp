@@ -6,6 +6,7 @@
 #include <memory>
 #include <new>
 
+#include "byte_order.h"
 #include "gif_frame.h"
 #include "gif_sub_blocks.h"
 #include "picture_limits.h"
@@ -21,8 +22,6 @@ constexpr uint8_t kExtensionIntroducer = '!';
 constexpr uint8_t kImageSeparator = ',';
 constexpr uint8_t kTrailer = ';';
 constexpr uint8_t kGraphicControlLabel = 0xF9;
-
-int Little16(const uint8_t* p) { return p[0] | p[1] << 8; }
 
 bool ReadExactly(FILE* stream, uint8_t* to, size_t count) {
   return std::fread(to, 1, count, stream) == count;
@@ -53,8 +52,8 @@ bool CGifDecoder::Read(FILE* stream) {
   uint8_t header[13];  // signature, then the logical screen descriptor
   if (!ReadExactly(stream, header, sizeof header)) return false;
   if (std::memcmp(header, "GIF89a", 6) != 0 && std::memcmp(header, "GIF87a", 6) != 0) return false;
-  screenWidth = Little16(header + 6);
-  screenHeight = Little16(header + 8);
+  screenWidth = ravelight::LittleEndian16(header + 6);
+  screenHeight = ravelight::LittleEndian16(header + 8);
   if (!WithinPictureCaps(screenWidth, screenHeight)) return false;
   const uint8_t packed = header[10];
   if ((packed & 0x80) && !ReadColourTable(stream, packed, globalTable)) return false;
@@ -117,10 +116,10 @@ void CGifDecoder::ReadFrame(FILE* stream) {
     return;
   }
   // A frame placed beyond the screen is drawn from its edge, and the screen grows to cover it.
-  frame->left = Little16(descriptor);
-  frame->top = Little16(descriptor + 2);
-  frame->width = Little16(descriptor + 4);
-  frame->height = Little16(descriptor + 6);
+  frame->left = ravelight::LittleEndian16(descriptor);
+  frame->top = ravelight::LittleEndian16(descriptor + 2);
+  frame->width = ravelight::LittleEndian16(descriptor + 4);
+  frame->height = ravelight::LittleEndian16(descriptor + 6);
   if (frame->left >= screenWidth) frame->left = 0;
   if (frame->top >= screenHeight) frame->top = 0;
   const int64_t grownWidth = std::max<int64_t>(screenWidth, int64_t{frame->left} + frame->width);

@@ -1,5 +1,6 @@
 #include "gif_writer.h"
 
+#include "byte_order.h"
 #include "gif_lzw_encoder.h"
 #include "output_file.h"
 

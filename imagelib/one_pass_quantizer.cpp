@@ -2,6 +2,7 @@
 // mapped on its own, with Floyd-Steinberg dithering in alternating directions.
 #include <new>
 
+#include "clamp_to_byte.h"
 #include "colour_quantizer.h"
 #include "floyd_steinberg.h"
 #include "picture_limits.h"
@@ -79,7 +80,7 @@ void OnePassQuantizer::State::BuildTables() {
 // its share to the pixel's entry.
 void OnePassQuantizer::State::DitherChannel(int channel, const uint8_t* bgr, uint8_t* indices) {
   DiffuseRow<1>(width, rightToLeft, errors[channel].get(), [&](int x, int error[1]) {
-    const int corrected = ClampSample(bgr[3 * x + 2 - channel] + error[0]);
+    const int corrected = ClampToByte(bgr[3 * x + 2 - channel] + error[0]);
     const int j = level[channel][corrected];
     indices[x] = uint8_t(indices[x] + j * entryStep[channel]);
     error[0] = corrected - value[channel][j];

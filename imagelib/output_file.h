@@ -22,14 +22,4 @@ class OutputFile {
   bool failed_;
 };
 
-// Little-endian fields as BMP and GIF store them.
-inline void PutLittle16(uint8_t* at, uint32_t value) {
-  at[0] = uint8_t(value);
-  at[1] = uint8_t(value >> 8);
-}
-inline void PutLittle32(uint8_t* at, uint32_t value) {
-  PutLittle16(at, value);
-  PutLittle16(at + 2, value >> 16);
-}
-
 }  // namespace ravelight

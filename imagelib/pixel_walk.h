@@ -22,7 +22,4 @@ void ForEachPixel(const Cimage& picture, Visit visit) {
   }
 }
 
-inline uint8_t ClampToByte(int v) { return uint8_t(v < 0 ? 0 : v > 255 ? 255 : v); }
-inline uint8_t ClampToByte(int64_t v) { return uint8_t(v < 0 ? 0 : v > 255 ? 255 : v); }
-
 }  // namespace ravelight

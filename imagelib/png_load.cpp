@@ -11,6 +11,7 @@
 #include "load_state.h"
 #include "picture_buffer.h"
 #include "picture_limits.h"
+#include "png_errors.h"
 
 namespace {
 
@@ -22,10 +23,8 @@ struct DecodeJob {
   uint8_t* band;  // decoded rows that are not yet blue, green, red
 };
 
-// libpng must neither print nor end the process: an error jumps back to the setjmp in
-// DecodePicture, a warning is dropped.
-void JumpBack(png_structp png, png_const_charp) { png_longjmp(png, 1); }
-void IgnoreWarning(png_structp, png_const_charp) {}
+using ravelight::IgnorePngWarning;
+using ravelight::JumpBackOnPngError;
 
 bool HasPngSignature(FILE* stream) {
   png_byte signature[kSignatureSize];
@@ -112,7 +111,7 @@ void Cimage::LoadPNG(FILE* stream) {
   ravelight::BeginFreshLoad(*this);
   DecodeJob job{};
   if (HasPngSignature(stream))
-    job.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, JumpBack, IgnoreWarning);
+    job.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, JumpBackOnPngError, IgnorePngWarning);
   if (job.png) job.info = png_create_info_struct(job.png);
   if (job.info && DecodePicture(&job, *this, stream))
     MakeBMIstruct();

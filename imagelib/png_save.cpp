@@ -5,14 +5,14 @@
 #include "Cimage.h"
 #include "palette_picture.h"
 #include "picture_buffer.h"
+#include "png_errors.h"
 
 namespace {
 
 constexpr int kPaletteEntries = 256;
 
-// libpng must not print: an error jumps back to the save, a warning is dropped.
-[[noreturn]] void JumpBack(png_structp png, png_const_charp) { png_longjmp(png, 1); }
-void IgnoreWarning(png_structp, png_const_charp) {}
+using ravelight::IgnorePngWarning;
+using ravelight::JumpBackOnPngError;
 
 void SetPalette(png_structp png, png_infop info, const ravelight::ColourMap& palette) {
   png_color entries[kPaletteEntries] = {};
@@ -41,7 +41,7 @@ bool Encode(png_structp png, png_infop info, FILE* stream, const ravelight::Pict
 
 bool WritePng(FILE* stream, const ravelight::PictureRows& rows, const ravelight::ColourMap* palette) {
   if (!stream) return false;
-  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, JumpBack, IgnoreWarning);
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, JumpBackOnPngError, IgnorePngWarning);
   png_infop info = png ? png_create_info_struct(png) : nullptr;
   const bool written = info && Encode(png, info, stream, rows, palette);
   png_destroy_write_struct(&png, &info);

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "Cimage.h"
+#include "clamp_to_byte.h"
 #include "picture_buffer.h"
 #include "pixel_walk.h"
 

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <new>
 
+#include "clamp_to_byte.h"
 #include "colour_quantizer.h"
 #include "distinct_colours.h"
 #include "floyd_steinberg.h"
@@ -59,7 +60,7 @@ void TwoPassQuantizer::State::DitherRow(const uint8_t* bgr, uint8_t* indices) {
   const uint8_t* mapChannel[3] = {map.red, map.green, map.blue};
   DiffuseRow<3>(width, rightToLeft, errors.get(), [&](int x, int error[3]) {
     int value[3];
-    for (int c = 0; c < 3; ++c) value[c] = ClampSample(bgr[3 * x + 2 - c] + LimitError(error[c]));
+    for (int c = 0; c < 3; ++c) value[c] = ClampToByte(bgr[3 * x + 2 - c] + LimitError(error[c]));
     const int entry = Nearest(value[0], value[1], value[2]);
     indices[x] = uint8_t(entry);
     for (int c = 0; c < 3; ++c) error[c] = value[c] - mapChannel[c][entry];

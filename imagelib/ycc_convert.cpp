@@ -1,6 +1,7 @@
 // Conversion between the blue, green, red pixels and the Y, Cb, Cr layout (Y in blue's place, Cb
 // in green's, Cr in red's) that the tone curves and the filters work in, through the JFIF tables.
 #include "Cimage.h"
+#include "clamp_to_byte.h"
 #include "picture_buffer.h"
 #include "pixel_walk.h"
 #include "ycc_pixel.h"

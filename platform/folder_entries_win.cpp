@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "folder_entries.h"
+#include "path_separators.h"
 
 namespace platform {
 namespace {
@@ -10,8 +11,7 @@ uint64_t Ticks(const FILETIME& time) { return uint64_t(time.dwHighDateTime) << 3
 }  // namespace
 
 bool ListFolder(const std::string& folder, const std::function<bool(const FolderEntry&)>& visit) {
-  std::string pattern = folder;
-  if (!pattern.empty() && pattern.back() != '\\' && pattern.back() != '/') pattern += '\\';
+  std::string pattern = WithTrailingSeparator(folder);
   pattern += '*';
   if (pattern.size() >= kMaxPath) return false;
   WIN32_FIND_DATAA found = {};
