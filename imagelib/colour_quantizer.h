@@ -41,8 +41,13 @@ class RAVELIGHT_API TwoPassQuantizer {
   std::unique_ptr<State> state_;
 };
 
+// How the one-pass quantizer spreads what its cube cannot show (the codec library's dither modes,
+// in its order): not at all (each channel to its nearest level), by a fixed 16 × 16 matrix of
+// offsets, or by Floyd-Steinberg error diffusion.
+enum class DitherMode { kNone = 0, kOrdered = 1, kFloydSteinberg = 2 };
+
 // A fixed colour cube for palette displays: per channel the most levels that keep the product
-// within the count asked for (236 gives 6 × 6 × 6); rows mapped with Floyd-Steinberg dithering.
+// within the count asked for (236 gives 6 × 6 × 6); rows mapped with the dither mode asked for.
 class RAVELIGHT_API OnePassQuantizer {
  public:
   OnePassQuantizer();
@@ -51,9 +56,11 @@ class RAVELIGHT_API OnePassQuantizer {
   OnePassQuantizer& operator=(const OnePassQuantizer&) = delete;
 
   // False when the tables cannot be allocated, width is not a picture's width or colours is
-  // outside 8..256; until a Start has succeeded the other calls do nothing.
-  bool Start(int width, int colours);
+  // outside 8..256; until a Start has succeeded the other calls do nothing. Each Start begins the
+  // ordered dither at the matrix's first row and Floyd-Steinberg with no carried error.
+  bool Start(int width, int colours, DitherMode dither = DitherMode::kFloydSteinberg);
   const ColourMap& Colours() const;
+  // The next row of the picture, rows from the top.
   void MapRow(const uint8_t* bgr, uint8_t* indices);
 
  private:

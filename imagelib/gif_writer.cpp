@@ -40,6 +40,15 @@ void WriteImageDescriptor(OutputFile& file, const PictureRows& rows, int codeSiz
   file.Write(descriptor, sizeof descriptor);
 }
 
+// Grey output without a colour map: a ramp of `colours` values spread evenly over 0..255.
+ColourMap GreyRamp(int colours) {
+  ColourMap map;
+  map.count = colours;
+  for (int i = 0; i < colours; ++i)
+    map.red[i] = map.green[i] = map.blue[i] = uint8_t((i * 255 + (colours - 1) / 2) / (colours - 1));
+  return map;
+}
+
 }  // namespace
 
 bool WriteGif(FILE* out, const PictureRows& indices, const ColourMap& palette) {
@@ -60,6 +69,12 @@ bool WriteGif(FILE* out, const PictureRows& indices, const ColourMap& palette) {
   const uint8_t trailer[2] = {0, ';'};  // an empty sub-block ends the data
   file.Write(trailer, sizeof trailer);
   return file.Finish();
+}
+
+// Grey output is never quantized, so the table holds every level.
+bool WriteGifGrey(FILE* out, const PictureRows& levels) {
+  static const ColourMap ramp = GreyRamp(256);
+  return WriteGif(out, levels, ramp);
 }
 
 }  // namespace ravelight

@@ -1,6 +1,7 @@
 // Lossless turns and mirrors in coefficient space. A mirror reverses the order of the blocks
 // along one axis and negates the coefficients of odd frequency along it; a transposition swaps
-// block positions and each block's coefficients [i][j] with [j][i].
+// block positions and each block's coefficients [i][j] with [j][i]. A greyscale result is the
+// luminance alone, its blocks moved the same way.
 #include "jpeg_block_moves.h"
 
 #include <algorithm>
@@ -13,6 +14,29 @@ constexpr int kBlock = DCTSIZE;  // 8 samples each way
 
 JDIMENSION DivideRoundingUp(int64_t a, int64_t b) { return JDIMENSION((a + b - 1) / b); }
 JDIMENSION RoundUp(JDIMENSION a, int multiple) { return DivideRoundingUp(a, multiple) * JDIMENSION(multiple); }
+
+// The source's components that the destination carries, with their sampling factors as the
+// destination has them before any transposition: all of them as they are, or for greyscale the
+// first alone, sampled 1 × 1 (its blocks are the picture's full-resolution blocks either way).
+struct Carried {
+  int components;
+  int maxH;
+  int maxV;
+  int h[MAX_COMPONENTS];
+  int v[MAX_COMPONENTS];
+};
+
+Carried CarriedOf(j_decompress_ptr source, const BlockPlan& plan) {
+  Carried carried;
+  carried.components = plan.greyscale ? 1 : source->num_components;
+  carried.maxH = plan.greyscale ? 1 : source->max_h_samp_factor;
+  carried.maxV = plan.greyscale ? 1 : source->max_v_samp_factor;
+  for (int c = 0; c < carried.components; ++c) {
+    carried.h[c] = plan.greyscale ? 1 : source->comp_info[c].h_samp_factor;
+    carried.v[c] = plan.greyscale ? 1 : source->comp_info[c].v_samp_factor;
+  }
+  return carried;
+}
 
 // The destination picture: its size in samples after trimming and its largest sampling factors.
 struct Geometry {
@@ -29,12 +53,14 @@ JDIMENSION Trimmed(JDIMENSION size, int mcu) {
   return whole ? whole : size;
 }
 
-Geometry DestinationGeometry(j_decompress_ptr source, const BlockMoves& moves) {
+Geometry DestinationGeometry(j_decompress_ptr source, const BlockPlan& plan) {
+  const BlockMoves& moves = plan.moves;
+  const Carried carried = CarriedOf(source, plan);
   Geometry g;
   g.width = moves.transpose ? source->image_height : source->image_width;
   g.height = moves.transpose ? source->image_width : source->image_height;
-  g.maxH = moves.transpose ? source->max_v_samp_factor : source->max_h_samp_factor;
-  g.maxV = moves.transpose ? source->max_h_samp_factor : source->max_v_samp_factor;
+  g.maxH = moves.transpose ? carried.maxV : carried.maxH;
+  g.maxV = moves.transpose ? carried.maxH : carried.maxV;
   // A mirror of the source's x axis lands on the destination's x axis, or on its y axis after a
   // transposition.
   const bool trimRight = moves.transpose ? moves.mirrorY : moves.mirrorX;
@@ -53,11 +79,11 @@ struct ComponentBlocks {
   JDIMENSION arrayHeight;
 };
 
-ComponentBlocks DestinationBlocks(j_decompress_ptr source, const BlockMoves& moves, int component) {
-  const Geometry g = DestinationGeometry(source, moves);
-  const jpeg_component_info& info = source->comp_info[component];
-  const int h = moves.transpose ? info.v_samp_factor : info.h_samp_factor;
-  const int v = moves.transpose ? info.h_samp_factor : info.v_samp_factor;
+ComponentBlocks DestinationBlocks(j_decompress_ptr source, const BlockPlan& plan, int component) {
+  const Geometry g = DestinationGeometry(source, plan);
+  const Carried carried = CarriedOf(source, plan);
+  const int h = plan.moves.transpose ? carried.v[component] : carried.h[component];
+  const int v = plan.moves.transpose ? carried.h[component] : carried.v[component];
   ComponentBlocks blocks;
   blocks.width = DivideRoundingUp(int64_t(g.width) * h, int64_t(g.maxH) * kBlock);
   blocks.height = DivideRoundingUp(int64_t(g.height) * v, int64_t(g.maxV) * kBlock);
@@ -113,20 +139,35 @@ BlockMoves MovesOf(JpegTransform transform) {
   return {false, false, false};
 }
 
-void RequestDestinationArrays(j_decompress_ptr source, const BlockMoves& moves, jvirt_barray_ptr* arrays) {
-  for (int c = 0; c < source->num_components; ++c) {
-    const ComponentBlocks blocks = DestinationBlocks(source, moves, c);
+bool CanKeepLuminanceOnly(j_decompress_ptr source) {
+  const bool luminanceAndColour = source->jpeg_color_space == JCS_YCbCr && source->num_components == 3;
+  const bool grey = source->jpeg_color_space == JCS_GRAYSCALE && source->num_components == 1;
+  return (luminanceAndColour || grey) && source->comp_info[0].h_samp_factor == source->max_h_samp_factor &&
+         source->comp_info[0].v_samp_factor == source->max_v_samp_factor;
+}
+
+void RequestDestinationArrays(j_decompress_ptr source, const BlockPlan& plan, jvirt_barray_ptr* arrays) {
+  const int components = CarriedOf(source, plan).components;
+  for (int c = 0; c < components; ++c) {
+    const ComponentBlocks blocks = DestinationBlocks(source, plan, c);
     // Accessible whole, so the blocks can be placed in the order the source is read.
     arrays[c] = source->mem->request_virt_barray(reinterpret_cast<j_common_ptr>(source), JPOOL_IMAGE, FALSE,
                                                  blocks.arrayWidth, blocks.arrayHeight, blocks.arrayHeight);
   }
 }
 
-void AdjustDestination(j_decompress_ptr source, j_compress_ptr destination, const BlockMoves& moves) {
-  const Geometry g = DestinationGeometry(source, moves);
+void AdjustDestination(j_decompress_ptr source, j_compress_ptr destination, const BlockPlan& plan) {
+  if (plan.greyscale) {
+    // The codec's own settings for greyscale (one component sampled 1 × 1, a JFIF header), with
+    // the luminance's quantisation table kept.
+    const int table = destination->comp_info[0].quant_tbl_no;
+    jpeg_set_colorspace(destination, JCS_GRAYSCALE);
+    destination->comp_info[0].quant_tbl_no = table;
+  }
+  const Geometry g = DestinationGeometry(source, plan);
   destination->image_width = g.width;
   destination->image_height = g.height;
-  if (!moves.transpose) return;
+  if (!plan.moves.transpose) return;
   for (int c = 0; c < destination->num_components; ++c)
     std::swap(destination->comp_info[c].h_samp_factor, destination->comp_info[c].v_samp_factor);
   for (JQUANT_TBL* table : destination->quant_tbl_ptrs) {
@@ -138,19 +179,21 @@ void AdjustDestination(j_decompress_ptr source, j_compress_ptr destination, cons
 }
 
 void MoveBlocks(j_decompress_ptr source, const jvirt_barray_ptr* from, const jvirt_barray_ptr* to,
-                const BlockMoves& moves) {
+                const BlockPlan& plan) {
+  const BlockMoves& moves = plan.moves;
   BlockRecipe recipes[2][2];
   for (int x = 0; x < 2; ++x)
     for (int y = 0; y < 2; ++y) recipes[x][y] = RecipeFor(x == 1, y == 1, moves.transpose);
   const j_common_ptr common = reinterpret_cast<j_common_ptr>(source);
-  const JDIMENSION mcuColumns = source->image_width / JDIMENSION(kBlock * source->max_h_samp_factor);
-  const JDIMENSION mcuRows = source->image_height / JDIMENSION(kBlock * source->max_v_samp_factor);
+  const Carried carried = CarriedOf(source, plan);
+  const JDIMENSION mcuColumns = source->image_width / JDIMENSION(kBlock * carried.maxH);
+  const JDIMENSION mcuRows = source->image_height / JDIMENSION(kBlock * carried.maxV);
 
-  for (int c = 0; c < source->num_components; ++c) {
+  for (int c = 0; c < carried.components; ++c) {
     const jpeg_component_info& info = source->comp_info[c];
-    const JDIMENSION extentX = mcuColumns * JDIMENSION(info.h_samp_factor);
-    const JDIMENSION extentY = mcuRows * JDIMENSION(info.v_samp_factor);
-    const ComponentBlocks blocks = DestinationBlocks(source, moves, c);
+    const JDIMENSION extentX = mcuColumns * JDIMENSION(carried.h[c]);
+    const JDIMENSION extentY = mcuRows * JDIMENSION(carried.v[c]);
+    const ComponentBlocks blocks = DestinationBlocks(source, plan, c);
     JBLOCKARRAY target = source->mem->access_virt_barray(common, to[c], 0, blocks.arrayHeight, TRUE);
     for (JDIMENSION sy = 0; sy < info.height_in_blocks; ++sy) {
       const JBLOCKROW row = source->mem->access_virt_barray(common, from[c], sy, 1, FALSE)[0];

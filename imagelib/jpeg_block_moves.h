@@ -1,6 +1,7 @@
 #pragma once
 // The coefficient-space half of the lossless transform: where each block goes and what happens
-// to its coefficients, and the destination's geometry and tables that follow from that.
+// to its coefficients, which components go along, and the destination's geometry and tables that
+// follow from that.
 #include <cstdio>
 
 #include <jpeglib.h>
@@ -19,17 +20,29 @@ struct BlockMoves {
 
 BlockMoves MovesOf(JpegTransform transform);
 
+// The moves, and whether the destination keeps only the source's first component (the
+// luminance) as a greyscale picture sampled 1 × 1, whose MCUs are then single blocks.
+struct BlockPlan {
+  BlockMoves moves;
+  bool greyscale;
+};
+
+// Whether the source can be made greyscale: YCbCr with its luminance at full resolution, or
+// greyscale already.
+bool CanKeepLuminanceOnly(j_decompress_ptr source);
+
 // Requests, from the source's memory manager, the destination's coefficient arrays with the
-// geometry the transform gives; call after the source header and before its coefficients are
-// read. The arrays go into `arrays` (one per component, at most MAX_COMPONENTS).
-void RequestDestinationArrays(j_decompress_ptr source, const BlockMoves& moves, jvirt_barray_ptr* arrays);
+// geometry the plan gives; call after the source header and before its coefficients are read.
+// The arrays go into `arrays` (one per destination component, at most MAX_COMPONENTS).
+void RequestDestinationArrays(j_decompress_ptr source, const BlockPlan& plan, jvirt_barray_ptr* arrays);
 
-// Brings the destination's size, sampling factors and quantisation tables, as copied from the
-// source, into the transformed orientation, trimming the edges that would move partial MCUs.
-void AdjustDestination(j_decompress_ptr source, j_compress_ptr destination, const BlockMoves& moves);
+// Brings the destination, as copied from the source, to the plan: greyscale when asked, then its
+// size, sampling factors and quantisation tables into the transformed orientation, trimming the
+// edges that would move partial MCUs.
+void AdjustDestination(j_decompress_ptr source, j_compress_ptr destination, const BlockPlan& plan);
 
-// Moves every block of the source into the destination arrays.
+// Moves every block of the source's carried components into the destination arrays.
 void MoveBlocks(j_decompress_ptr source, const jvirt_barray_ptr* from, const jvirt_barray_ptr* to,
-                const BlockMoves& moves);
+                const BlockPlan& plan);
 
 }  // namespace ravelight

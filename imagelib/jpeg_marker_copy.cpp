@@ -21,9 +21,10 @@ bool IsAdobeMarker(const jpeg_saved_marker_ptr marker) {
 
 }  // namespace
 
-void KeepAllMarkers(j_decompress_ptr source) {
-  jpeg_save_markers(source, JPEG_COM, kLongestSegment);
-  for (int n = 0; n < 16; ++n) jpeg_save_markers(source, JPEG_APP0 + n, kLongestSegment);
+void KeepMarkers(j_decompress_ptr source, JpegMarkerCopy copy) {
+  if (copy != JpegMarkerCopy::kNone) jpeg_save_markers(source, JPEG_COM, kLongestSegment);
+  if (copy == JpegMarkerCopy::kAll)
+    for (int n = 0; n < 16; ++n) jpeg_save_markers(source, JPEG_APP0 + n, kLongestSegment);
 }
 
 void WriteKeptMarkers(j_decompress_ptr source, j_compress_ptr destination) {

@@ -4,10 +4,13 @@
 
 #include <jpeglib.h>
 
+#include "lossless_transform.h"
+
 namespace ravelight {
 
-// Asks the decompressor to keep every APPn and comment segment it reads; call before the header.
-void KeepAllMarkers(j_decompress_ptr source);
+// Asks the decompressor to keep the segments that the copy option carries over (comments unless
+// none, APPn only for all); call before the header.
+void KeepMarkers(j_decompress_ptr source, JpegMarkerCopy copy);
 
 // Writes the kept segments to the destination, in their order, after its own headers: all but a
 // JFIF APP0 or an Adobe APP14 that the destination has already written its own of.

@@ -1,13 +1,17 @@
 // BMP saving: header fields, bottom-up rows padded to four bytes, the 8-bit colour table, and
-// failures that must not pass for success.
+// failures that must not pass for success; the writer's grey output and its resolution fields.
 #include <cstring>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "Cimage.h"
+#include "bmp_writer.h"
 #include "cimage_test_access.h"
 #include "palette_test_pictures.h"
+#include "test_files.h"
 
 namespace {
 
@@ -115,6 +119,129 @@ TEST(BmpWriter, UnusablePictureWritesNothing) {
   for (int colormap : {0, 1})
     EXPECT_TRUE(UnusablePicturesWriteNothing([&](Cimage& p, FILE* f) { CimageTestAccess::SaveBMP(p, f, colormap, 0); }))
         << "colormap " << colormap;
+}
+
+// Runs one of the writers into a fresh temporary file; the file's bytes, empty when it failed.
+std::vector<uint8_t> Written(const std::function<bool(FILE*)>& write) {
+  static int serial = 0;
+  const std::string path = TempPath("written" + std::to_string(++serial) + ".bmp");
+  FILE* stream = std::fopen(path.c_str(), "wb");
+  if (!stream) return {};
+  const bool done = write(stream);
+  std::fclose(stream);
+  return done ? ReadBytes(path) : std::vector<uint8_t>{};
+}
+
+std::vector<uint8_t> Le32(uint32_t v) { return {uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16), uint8_t(v >> 24)}; }
+
+// Grey output is 8 bits with a table of its own: the ramp of all 256 levels, whatever levels the
+// picture uses; the levels themselves are the pixel bytes.
+TEST(BmpWriter, GreyOutputGoldenBytes) {
+  const std::vector<uint8_t> levels = {0, 128, 255,  // top row
+                                       7, 8, 9};
+  const ravelight::PictureRows rows{levels.data(), 3, 3, 2};
+  ravelight::PixelDensity density;
+  density.unit = ravelight::PixelDensity::kPerCentimetre;
+  density.x = 28;
+  density.y = 39;
+  const std::vector<uint8_t> file = Written([&](FILE* f) { return ravelight::WriteBmpGrey(f, rows, density); });
+  std::vector<uint8_t> want = {
+      'B', 'M', 0x3E, 0x04, 0, 0, 0, 0, 0, 0, 0x36, 0x04, 0, 0,  // size 1086, reserved, bits at 1078
+      40, 0, 0, 0, 3, 0, 0, 0, 2, 0, 0, 0, 1, 0, 8, 0,           // size, width, height, planes, bit count
+      0, 0, 0, 0, 0, 0, 0, 0,                                    // compression, image size
+      0xF0, 0x0A, 0, 0, 0x3C, 0x0F, 0, 0,                        // 2800 and 3900 pixels per metre
+      0, 1, 0, 0, 0, 0, 0, 0};                                   // 256 colours used, important 0
+  for (int i = 0; i < 256; ++i) want.insert(want.end(), {uint8_t(i), uint8_t(i), uint8_t(i), 0});
+  want.insert(want.end(), {7, 8, 9, 0,       // bottom row first, padded to four bytes
+                           0, 128, 255, 0});
+  EXPECT_EQ(file, want);
+}
+
+TEST(BmpWriter, GreyOutputRowsArePaddedBottomRowFirst) {
+  for (int width = 1; width <= 5; ++width) {
+    std::vector<uint8_t> levels(size_t(width) * 3 + 2, 0xEE);  // a wider stride than the picture
+    for (int y = 0; y < 3; ++y)
+      for (int x = 0; x < width; ++x) levels[size_t(y) * (width + 1) + x] = uint8_t(40 * y + x);
+    const ravelight::PictureRows rows{levels.data(), width + 1, width, 3};
+    const std::vector<uint8_t> file = Written([&](FILE* f) { return ravelight::WriteBmpGrey(f, rows); });
+    const size_t rowBytes = (size_t(width) + 3) / 4 * 4;
+    ASSERT_EQ(file.size(), 1078 + rowBytes * 3) << "width " << width;
+    EXPECT_EQ(Little32(file, 2), file.size());
+    EXPECT_EQ(Little32(file, 38), 0u);
+    EXPECT_EQ(Little32(file, 42), 0u);
+    for (int row = 0; row < 3; ++row) {
+      const uint8_t* stored = &file[1078 + rowBytes * row];
+      for (int x = 0; x < width; ++x) EXPECT_EQ(stored[x], 40 * (2 - row) + x) << "width " << width;
+      for (size_t pad = size_t(width); pad < rowBytes; ++pad) EXPECT_EQ(stored[pad], 0) << "width " << width;
+    }
+  }
+}
+
+// A grey palette (as a quantizer of grey samples makes) is each value three times, then zeros.
+TEST(BmpWriter, GreyPaletteIsEachValueThreeTimes) {
+  ravelight::ColourMap palette;
+  palette.count = 3;
+  const uint8_t values[3] = {0, 100, 255};
+  for (int i = 0; i < 3; ++i) palette.red[i] = palette.green[i] = palette.blue[i] = values[i];
+  const std::vector<uint8_t> indices = {0, 1, 2, 1};
+  const std::vector<uint8_t> file =
+      Written([&](FILE* f) { return ravelight::WriteBmp8(f, {indices.data(), 4, 4, 1}, palette); });
+  ASSERT_EQ(file.size(), 1078u + 4);
+  const std::vector<uint8_t> table(file.begin() + 54, file.begin() + 54 + 16);
+  EXPECT_EQ(table, (std::vector<uint8_t>{0, 0, 0, 0, 100, 100, 100, 0, 255, 255, 255, 0, 0, 0, 0, 0}));
+}
+
+struct DensityCase {
+  uint8_t unit;
+  uint16_t x, y;
+  uint32_t xPerMetre, yPerMetre;
+};
+
+class BmpResolution : public ::testing::TestWithParam<DensityCase> {};
+
+// Only dots per centimetre become pixels per metre (× 100); dots per inch and a bare aspect ratio
+// leave the fields 0. The same for all three kinds of output.
+TEST_P(BmpResolution, FieldsComeFromADensityInDotsPerCentimetre) {
+  const DensityCase& c = GetParam();
+  ravelight::PixelDensity density;
+  density.unit = c.unit;
+  density.x = c.x;
+  density.y = c.y;
+  const std::vector<uint8_t> samples(12, 50);
+  ravelight::ColourMap palette;
+  palette.count = 1;
+  const std::vector<std::vector<uint8_t>> files = {
+      Written([&](FILE* f) { return ravelight::WriteBmp24(f, {samples.data(), 6, 2, 2}, density); }),
+      Written([&](FILE* f) { return ravelight::WriteBmp8(f, {samples.data(), 2, 2, 2}, palette, density); }),
+      Written([&](FILE* f) { return ravelight::WriteBmpGrey(f, {samples.data(), 2, 2, 2}, density); })};
+  std::vector<uint8_t> want = Le32(c.xPerMetre);
+  for (uint8_t b : Le32(c.yPerMetre)) want.push_back(b);
+  for (const std::vector<uint8_t>& file : files) {
+    ASSERT_GE(file.size(), 54u);
+    EXPECT_EQ(std::vector<uint8_t>(file.begin() + 38, file.begin() + 46), want) << "bit count " << int(file[28]);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Units, BmpResolution,
+                         ::testing::Values(DensityCase{0, 1, 1, 0, 0}, DensityCase{0, 72, 72, 0, 0},
+                                           DensityCase{1, 300, 300, 0, 0}, DensityCase{2, 28, 59, 2800, 5900},
+                                           DensityCase{2, 1, 0, 100, 0}, DensityCase{2, 65535, 118, 6553500, 11800},
+                                           DensityCase{3, 28, 28, 0, 0}),
+                         [](const ::testing::TestParamInfo<DensityCase>& info) {
+                           return "Unit" + std::to_string(info.param.unit) + "_" + std::to_string(info.param.x) + "x" +
+                                  std::to_string(info.param.y);
+                         });
+
+TEST(BmpWriter, GreyOutputFailsOnAFailedWrite) {
+  const std::string path = TempPath("grey-read-only.bmp");
+  WriteBytes(path, {1, 2, 3});
+  FILE* stream = std::fopen(path.c_str(), "rb");
+  ASSERT_NE(stream, nullptr);
+  const std::vector<uint8_t> levels(64 * 64, 9);
+  EXPECT_FALSE(ravelight::WriteBmpGrey(stream, {levels.data(), 64, 64, 64}));
+  std::fclose(stream);
+  EXPECT_FALSE(ravelight::WriteBmpGrey(nullptr, {levels.data(), 64, 64, 64}));
+  EXPECT_TRUE(Written([&](FILE* f) { return ravelight::WriteBmpGrey(f, {levels.data(), 64, 0, 64}); }).empty());
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // GIF saving: the GIF87a header, colour table and code size, LZW data that an independent
-// decoder reads back, clear codes when the table fills, and failures.
+// decoder reads back, clear codes when the table fills, and failures; the writer's grey output.
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -10,7 +11,9 @@
 #include "cimage_test_access.h"
 #include "colour_quantizer.h"
 #include "gif_reference_decoder.h"
+#include "gif_writer.h"
 #include "palette_test_pictures.h"
+#include "test_files.h"
 
 namespace {
 
@@ -128,6 +131,87 @@ TEST(GifWriter, FailedWritesSetTheSaveError) {
 
 TEST(GifWriter, UnusablePictureWritesNothing) {
   EXPECT_TRUE(UnusablePicturesWriteNothing([](Cimage& p, FILE* f) { CimageTestAccess::SaveGIF(p, f, 0); }));
+}
+
+// Runs one of the writers into a fresh temporary file; the file's bytes, empty when it failed.
+std::vector<uint8_t> Written(const std::function<bool(FILE*)>& write) {
+  static int serial = 0;
+  const std::string path = TempPath("written" + std::to_string(++serial) + ".gif");
+  FILE* stream = std::fopen(path.c_str(), "wb");
+  if (!stream) return {};
+  const bool done = write(stream);
+  std::fclose(stream);
+  return done ? ReadBytes(path) : std::vector<uint8_t>{};
+}
+
+// Grey output is not quantized: 8 bits per pixel, a table of all 256 grey levels, and the levels
+// themselves as the pixel values. Four pixels make the codes clear, 0, 255, 128, 7 and end, 9 bits
+// each, least significant bit first.
+TEST(GifWriter, GreyOutputGoldenBytes) {
+  const std::vector<uint8_t> levels = {0, 255, 128, 7};
+  const std::vector<uint8_t> file =
+      Written([&](FILE* f) { return ravelight::WriteGifGrey(f, {levels.data(), 2, 2, 2}); });
+  std::vector<uint8_t> want = {'G', 'I', 'F', '8', '7', 'a', 2, 0, 2, 0,
+                               0xF7, 0, 0};  // global table of 256 entries, background, aspect
+  for (int i = 0; i < 256; ++i) want.insert(want.end(), {uint8_t(i), uint8_t(i), uint8_t(i)});
+  want.insert(want.end(), {',', 0, 0, 0, 0, 2, 0, 2, 0, 0,  // image at 0,0 of 2 × 2, no local table
+                           8,                               // code size
+                           7, 0x00, 0x01, 0xFC, 0x03, 0x74, 0x20, 0x20,  // one sub-block of 7 bytes
+                           0, ';'});
+  EXPECT_EQ(file, want);
+  const ReferenceGif gif = DecodeReferenceGif(file);
+  EXPECT_TRUE(gif.error.empty()) << gif.error;
+  EXPECT_EQ(gif.indices, levels);
+}
+
+TEST(GifWriter, GreyOutputOfEveryLevelReadsBack) {
+  const int width = 91, height = 67;  // every level, and enough new strings to fill the table
+  std::vector<uint8_t> levels(size_t(width) * height);
+  uint32_t random = 12345;
+  for (size_t i = 0; i < levels.size(); ++i) {
+    random = random * 1103515245u + 12345u;
+    levels[i] = uint8_t(i < 256 ? i : random >> 16);
+  }
+  const ReferenceGif gif =
+      DecodeReferenceGif(Written([&](FILE* f) { return ravelight::WriteGifGrey(f, {levels.data(), width, width, height}); }));
+  ASSERT_TRUE(gif.error.empty()) << gif.error;
+  EXPECT_EQ(gif.screenFlags, 0xF7);
+  EXPECT_EQ(gif.codeSize, 8);
+  ASSERT_EQ(gif.globalTable.size(), 3u * 256);
+  for (int i = 0; i < 256; ++i) EXPECT_EQ(TableEntry(gif, i), (Rgb{uint8_t(i), uint8_t(i), uint8_t(i)})) << i;
+  EXPECT_GE(gif.clearCodes, 2);
+  EXPECT_TRUE(gif.endCode);
+  EXPECT_TRUE(gif.trailer);
+  EXPECT_TRUE(gif.indices == levels);
+}
+
+// A grey colour map (as a quantizer of grey samples makes) is written as each value three times,
+// the table filled out to a power of 2 with zeros.
+TEST(GifWriter, GreyPaletteIsEachValueThreeTimes) {
+  ravelight::ColourMap palette;
+  palette.count = 3;
+  const uint8_t values[3] = {0, 100, 255};
+  for (int i = 0; i < 3; ++i) palette.red[i] = palette.green[i] = palette.blue[i] = values[i];
+  const std::vector<uint8_t> indices = {0, 1, 2, 1};
+  const std::vector<uint8_t> file =
+      Written([&](FILE* f) { return ravelight::WriteGif(f, {indices.data(), 4, 4, 1}, palette); });
+  ASSERT_GE(file.size(), 25u);
+  EXPECT_EQ(file[10], 0x91);
+  EXPECT_EQ(std::vector<uint8_t>(file.begin() + 13, file.begin() + 25),
+            (std::vector<uint8_t>{0, 0, 0, 100, 100, 100, 255, 255, 255, 0, 0, 0}));
+  EXPECT_EQ(DecodeReferenceGif(file).indices, indices);
+}
+
+TEST(GifWriter, GreyOutputFailsOnAFailedWriteOrASizeBeyondTheFormat) {
+  const std::string path = TempPath("grey-read-only.gif");
+  WriteBytes(path, {1, 2, 3});
+  FILE* stream = std::fopen(path.c_str(), "rb");
+  ASSERT_NE(stream, nullptr);
+  const std::vector<uint8_t> levels(70000, 9);
+  EXPECT_FALSE(ravelight::WriteGifGrey(stream, {levels.data(), 64, 64, 64}));
+  std::fclose(stream);
+  EXPECT_TRUE(Written([&](FILE* f) { return ravelight::WriteGifGrey(f, {levels.data(), 0, 65536, 1}); }).empty());
+  EXPECT_TRUE(Written([&](FILE* f) { return ravelight::WriteGifGrey(f, {levels.data(), 0, 0, 1}); }).empty());
 }
 
 }  // namespace

@@ -27,8 +27,12 @@ ReferenceQuantized DecodeQuantizedReference(const std::vector<uint8_t>& file, Re
   jpeg_decompress_struct& cinfo = decoder.cinfo;
   cinfo.out_color_space = JCS_RGB;
   cinfo.quantize_colors = TRUE;
-  cinfo.two_pass_quantize = kind == ReferenceQuantizer::OnePassDithered ? FALSE : TRUE;
-  cinfo.dither_mode = kind == ReferenceQuantizer::TwoPass ? JDITHER_NONE : JDITHER_FS;
+  const bool onePass = kind == ReferenceQuantizer::OnePassDithered || kind == ReferenceQuantizer::OnePassOrdered ||
+                       kind == ReferenceQuantizer::OnePassPlain;
+  cinfo.two_pass_quantize = onePass ? FALSE : TRUE;
+  cinfo.dither_mode = kind == ReferenceQuantizer::OnePassOrdered                                         ? JDITHER_ORDERED
+                      : kind == ReferenceQuantizer::TwoPass || kind == ReferenceQuantizer::OnePassPlain ? JDITHER_NONE
+                                                                                                        : JDITHER_FS;
   cinfo.desired_number_of_colors = colours;
   jpeg_start_decompress(&cinfo);
   ReferenceQuantized q;

@@ -11,6 +11,8 @@ struct ReferenceQuantized {
   std::vector<uint8_t> indices;           // width × height
 };
 
-enum class ReferenceQuantizer { OnePassDithered, TwoPass, TwoPassDithered };
+// The one-pass quantizer with Floyd-Steinberg, ordered or no dithering; the two-pass quantizer
+// without or with Floyd-Steinberg dithering.
+enum class ReferenceQuantizer { OnePassDithered, TwoPass, TwoPassDithered, OnePassOrdered, OnePassPlain };
 
 ReferenceQuantized DecodeQuantizedReference(const std::vector<uint8_t>& file, ReferenceQuantizer kind, int colours);

@@ -1,7 +1,9 @@
 // The colour quantizers: exact palettes for pictures with few colours, median cut for the rest,
-// Floyd-Steinberg dithering, and the fixed colour cube of the one-pass quantizer.
+// Floyd-Steinberg dithering, and the fixed colour cube of the one-pass quantizer with each of its
+// dither modes.
 #include <cmath>
 #include <cstdlib>
+#include <map>
 #include <ostream>
 #include <set>
 #include <string>
@@ -18,6 +20,7 @@
 namespace {
 
 using ravelight::ColourMap;
+using ravelight::DitherMode;
 using ravelight::OnePassQuantizer;
 using ravelight::TwoPassQuantizer;
 
@@ -37,10 +40,10 @@ Quantized RunTwoPass(const BgrImage& image, bool dither, int colours = 256) {
   return q;
 }
 
-Quantized RunOnePass(const BgrImage& image, int colours = 236) {
+Quantized RunOnePass(const BgrImage& image, int colours = 236, DitherMode dither = DitherMode::kFloydSteinberg) {
   OnePassQuantizer quantizer;
   Quantized q;
-  EXPECT_TRUE(quantizer.Start(image.width, colours));
+  EXPECT_TRUE(quantizer.Start(image.width, colours, dither));
   q.map = quantizer.Colours();
   q.indices.resize(size_t(image.width) * image.height);
   for (int y = 0; y < image.height; ++y) quantizer.MapRow(image.Row(y), &q.indices[size_t(y) * image.width]);
@@ -233,9 +236,14 @@ TEST_P(SameAsTheCodecLibrary, MapAndIndicesMatch) {
     return Rgb{p[0], p[1], p[2]};
   });
   const ReferenceQuantized want = DecodeQuantizedReference(file, c.kind, c.colours);
-  const Quantized got = c.kind == ReferenceQuantizer::OnePassDithered
-                            ? RunOnePass(image, c.colours)
-                            : RunTwoPass(image, c.kind == ReferenceQuantizer::TwoPassDithered, c.colours);
+  Quantized got;
+  switch (c.kind) {
+    case ReferenceQuantizer::OnePassDithered: got = RunOnePass(image, c.colours); break;
+    case ReferenceQuantizer::OnePassOrdered: got = RunOnePass(image, c.colours, DitherMode::kOrdered); break;
+    case ReferenceQuantizer::OnePassPlain: got = RunOnePass(image, c.colours, DitherMode::kNone); break;
+    case ReferenceQuantizer::TwoPass: got = RunTwoPass(image, false, c.colours); break;
+    case ReferenceQuantizer::TwoPassDithered: got = RunTwoPass(image, true, c.colours); break;
+  }
   ASSERT_EQ(got.map.count, int(want.red.size()));
   EXPECT_EQ(std::vector<uint8_t>(got.map.red, got.map.red + got.map.count), want.red);
   EXPECT_EQ(std::vector<uint8_t>(got.map.green, got.map.green + got.map.count), want.green);
@@ -244,7 +252,7 @@ TEST_P(SameAsTheCodecLibrary, MapAndIndicesMatch) {
 }
 
 std::string ReferenceCaseName(const ::testing::TestParamInfo<ReferenceCase>& info) {
-  const char* kinds[] = {"OnePassDithered", "TwoPass", "TwoPassDithered"};
+  const char* kinds[] = {"OnePassDithered", "TwoPass", "TwoPassDithered", "OnePassOrdered", "OnePassPlain"};
   return kinds[int(info.param.kind)] + std::to_string(info.param.colours);
 }
 
@@ -255,7 +263,14 @@ INSTANTIATE_TEST_SUITE_P(Quantizers, SameAsTheCodecLibrary,
                                            ReferenceCase{ReferenceQuantizer::TwoPassDithered, 100},
                                            ReferenceCase{ReferenceQuantizer::OnePassDithered, 236},
                                            ReferenceCase{ReferenceQuantizer::OnePassDithered, 256},
-                                           ReferenceCase{ReferenceQuantizer::OnePassDithered, 16}),
+                                           ReferenceCase{ReferenceQuantizer::OnePassDithered, 16},
+                                           ReferenceCase{ReferenceQuantizer::OnePassOrdered, 236},
+                                           ReferenceCase{ReferenceQuantizer::OnePassOrdered, 256},
+                                           ReferenceCase{ReferenceQuantizer::OnePassOrdered, 16},
+                                           ReferenceCase{ReferenceQuantizer::OnePassOrdered, 8},
+                                           ReferenceCase{ReferenceQuantizer::OnePassPlain, 236},
+                                           ReferenceCase{ReferenceQuantizer::OnePassPlain, 256},
+                                           ReferenceCase{ReferenceQuantizer::OnePassPlain, 16}),
                          ReferenceCaseName);
 
 TEST(OnePassQuantizer, RefusesCountsAndWidthsOutsideItsRange) {
@@ -263,7 +278,103 @@ TEST(OnePassQuantizer, RefusesCountsAndWidthsOutsideItsRange) {
   EXPECT_FALSE(quantizer.Start(10, 7));
   EXPECT_FALSE(quantizer.Start(10, 257));
   EXPECT_FALSE(quantizer.Start(30001, 236));
+  EXPECT_FALSE(quantizer.Start(10, 236, DitherMode(3)));
   EXPECT_EQ(quantizer.Colours().count, 0);
+}
+
+std::vector<std::vector<int>> MappedRows(const BgrImage& image, int colours, DitherMode dither) {
+  const Quantized q = RunOnePass(image, colours, dither);
+  std::vector<std::vector<int>> rows;
+  for (int y = 0; y < image.height; ++y)
+    rows.emplace_back(q.indices.begin() + long(y) * image.width, q.indices.begin() + long(y + 1) * image.width);
+  return rows;
+}
+
+// Without dithering each channel goes to its nearest level. With 6 levels (0, 51, 102, 153, 204,
+// 255) the highest values that stay on levels 0 to 4 are 26, 77, 128, 179 and 230; the entry is
+// 36 × red level + 6 × green level + blue level.
+TEST(OnePassQuantizer, WithoutDitheringEachChannelTakesItsNearestLevel) {
+  const std::vector<Rgb> pixels = {{26, 27, 255}, {78, 128, 129}, {179, 180, 230}, {231, 0, 77}};
+  const BgrImage image = MakeBgrImage(4, 2, [&](int x, int) { return pixels[size_t(x)]; });
+  const std::vector<int> row = {0 * 36 + 1 * 6 + 5, 2 * 36 + 2 * 6 + 3, 3 * 36 + 4 * 6 + 4, 5 * 36 + 0 * 6 + 1};
+  EXPECT_EQ(MappedRows(image, 236, DitherMode::kNone), (std::vector<std::vector<int>>{row, row}));
+}
+
+// Asked for 16 colours the cube has 2 red, 4 green and 2 blue levels (green 0, 85, 170, 255), so
+// the entry is 8 × red level + 2 × green level + blue level. Each channel's offset at matrix value
+// m is (255 - 2m) × 255 / (512 × (levels - 1)), truncated: for red and blue 127 at m = 0 down to
+// -127 at m = 255, for green a third of that. Red 100 goes up a level where m < 50, green 128 where
+// m < 128 (else level 1), blue 200 always (200 - 127 is above 128).
+TEST(OnePassQuantizer, OrderedDitherOfASmallPictureGoldenIndices) {
+  const BgrImage image = MakeBgrImage(16, 3, [](int, int) { return Rgb{100, 128, 200}; });
+  const std::vector<std::vector<int>> want = {
+      {13, 3, 13, 2, 13, 2, 13, 2, 13, 3, 13, 2, 13, 2, 13, 2},  // matrix row 0, 192, 48, 240, 12, ...
+      {3, 13, 3, 5, 3, 13, 3, 5, 3, 13, 3, 5, 3, 13, 3, 3},      // row 128, 64, 176, 112, 140, ...
+      {13, 2, 13, 2, 13, 2, 13, 2, 13, 2, 13, 2, 13, 2, 13, 2}};  // row 32, 224, 16, 208, 44, ...
+  EXPECT_EQ(MappedRows(image, 16, DitherMode::kOrdered), want);
+}
+
+// The 6-level cube: a red ramp, green at 128 and a falling blue, each moved by at most 25.
+TEST(OnePassQuantizer, OrderedDitherOnTheDisplayCubeGoldenIndices) {
+  const BgrImage image = MakeBgrImage(16, 2, [](int x, int) { return Rgb{uint8_t(26 + 13 * x), 128, uint8_t(255 - 10 * x)}; });
+  const std::vector<std::vector<int>> want = {
+      {59, 53, 59, 52, 95, 52, 94, 87, 130, 123, 129, 122, 165, 158, 164, 158},
+      {17, 59, 52, 58, 52, 94, 88, 88, 123, 129, 123, 129, 123, 165, 158, 158}};
+  EXPECT_EQ(MappedRows(image, 236, DitherMode::kOrdered), want);
+}
+
+// The matrix row goes on from one row to the next and comes round after 16; the column starts
+// again at each row; a new Start begins at the matrix's first row again.
+TEST(OnePassQuantizer, OrderedDitherRepeatsEvery16RowsAndColumns) {
+  const BgrImage image = MakeBgrImage(40, 35, [](int x, int y) {
+    return Rgb{uint8_t(7 * (x % 16) + y % 16), uint8_t(120 + (x ^ y) % 16), uint8_t(250 - 9 * (y % 16))};
+  });
+  const std::vector<std::vector<int>> rows = MappedRows(image, 236, DitherMode::kOrdered);
+  for (int y = 0; y < image.height; ++y)
+    for (int x = 0; x < image.width; ++x) {
+      if (x >= 16) {
+        EXPECT_EQ(rows[size_t(y)][size_t(x)], rows[size_t(y)][size_t(x - 16)]) << x << "," << y;
+      }
+      if (y >= 16) {
+        EXPECT_EQ(rows[size_t(y)][size_t(x)], rows[size_t(y - 16)][size_t(x)]) << x << "," << y;
+      }
+    }
+  OnePassQuantizer quantizer;
+  std::vector<uint8_t> first(40), again(40);
+  ASSERT_TRUE(quantizer.Start(40, 236, DitherMode::kOrdered));
+  quantizer.MapRow(image.Row(5), first.data());
+  quantizer.MapRow(image.Row(5), again.data());
+  EXPECT_NE(first, again) << "the second row uses the matrix's second row";
+  ASSERT_TRUE(quantizer.Start(40, 236, DitherMode::kOrdered));
+  quantizer.MapRow(image.Row(5), again.data());
+  EXPECT_EQ(first, again);
+}
+
+// Offsets carry samples beyond 0..255 without harm: black stays black everywhere. White stays
+// white except where the offset, truncated, is a whole half step: with two levels only the
+// matrix's 255 (row 0, column 15) takes 255 down to 128, the top of the lower level.
+TEST(OnePassQuantizer, OrderedDitherAtTheEndsOfTheRange) {
+  const BgrImage black = MakeBgrImage(16, 16, [](int, int) { return Rgb{0, 0, 0}; });
+  const BgrImage white = MakeBgrImage(16, 16, [](int, int) { return Rgb{255, 255, 255}; });
+  for (const int colours : {8, 16, 236, 256}) {
+    const Quantized q = RunOnePass(black, colours, DitherMode::kOrdered);
+    for (uint8_t index : q.indices) EXPECT_EQ(index, 0) << colours << " colours";
+  }
+  const Quantized q = RunOnePass(white, 8, DitherMode::kOrdered);
+  for (size_t i = 0; i < q.indices.size(); ++i) EXPECT_EQ(q.indices[i], i == 15 ? 0 : 7) << "pixel " << i;
+}
+
+// Grey 128 lies between levels 102 and 153 and goes up where its offset is at least 1, that is
+// where the matrix holds at most 122: 123 cells of every 256, in every channel alike.
+TEST(OnePassQuantizer, OrderedDitherOfGreySpreadsOverTheNeighbouringLevels) {
+  const BgrImage image = MakeBgrImage(64, 64, [](int, int) { return Rgb{128, 128, 128}; });
+  const Quantized q = RunOnePass(image, 236, DitherMode::kOrdered);
+  std::map<int, int> used;
+  for (uint8_t index : q.indices) {
+    ++used[q.map.red[index]];
+    EXPECT_TRUE(q.map.red[index] == q.map.green[index] && q.map.green[index] == q.map.blue[index]);
+  }
+  EXPECT_EQ(used, (std::map<int, int>{{102, 16 * (256 - 123)}, {153, 16 * 123}}));
 }
 
 }  // namespace
