@@ -121,16 +121,7 @@ TEST(BmpWriter, UnusablePictureWritesNothing) {
         << "colormap " << colormap;
 }
 
-// Runs one of the writers into a fresh temporary file; the file's bytes, empty when it failed.
-std::vector<uint8_t> Written(const std::function<bool(FILE*)>& write) {
-  static int serial = 0;
-  const std::string path = TempPath("written" + std::to_string(++serial) + ".bmp");
-  FILE* stream = std::fopen(path.c_str(), "wb");
-  if (!stream) return {};
-  const bool done = write(stream);
-  std::fclose(stream);
-  return done ? ReadBytes(path) : std::vector<uint8_t>{};
-}
+std::vector<uint8_t> Written(const std::function<bool(FILE*)>& write) { return WrittenBytes(write, ".bmp"); }
 
 std::vector<uint8_t> Le32(uint32_t v) { return {uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16), uint8_t(v >> 24)}; }
 
@@ -179,10 +170,7 @@ TEST(BmpWriter, GreyOutputRowsArePaddedBottomRowFirst) {
 
 // A grey palette (as a quantizer of grey samples makes) is each value three times, then zeros.
 TEST(BmpWriter, GreyPaletteIsEachValueThreeTimes) {
-  ravelight::ColourMap palette;
-  palette.count = 3;
-  const uint8_t values[3] = {0, 100, 255};
-  for (int i = 0; i < 3; ++i) palette.red[i] = palette.green[i] = palette.blue[i] = values[i];
+  const ravelight::ColourMap palette = GreyColourMap({0, 100, 255});
   const std::vector<uint8_t> indices = {0, 1, 2, 1};
   const std::vector<uint8_t> file =
       Written([&](FILE* f) { return ravelight::WriteBmp8(f, {indices.data(), 4, 4, 1}, palette); });

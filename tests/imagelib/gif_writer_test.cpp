@@ -133,16 +133,7 @@ TEST(GifWriter, UnusablePictureWritesNothing) {
   EXPECT_TRUE(UnusablePicturesWriteNothing([](Cimage& p, FILE* f) { CimageTestAccess::SaveGIF(p, f, 0); }));
 }
 
-// Runs one of the writers into a fresh temporary file; the file's bytes, empty when it failed.
-std::vector<uint8_t> Written(const std::function<bool(FILE*)>& write) {
-  static int serial = 0;
-  const std::string path = TempPath("written" + std::to_string(++serial) + ".gif");
-  FILE* stream = std::fopen(path.c_str(), "wb");
-  if (!stream) return {};
-  const bool done = write(stream);
-  std::fclose(stream);
-  return done ? ReadBytes(path) : std::vector<uint8_t>{};
-}
+std::vector<uint8_t> Written(const std::function<bool(FILE*)>& write) { return WrittenBytes(write, ".gif"); }
 
 // Grey output is not quantized: 8 bits per pixel, a table of all 256 grey levels, and the levels
 // themselves as the pixel values. Four pixels make the codes clear, 0, 255, 128, 7 and end, 9 bits
@@ -188,10 +179,7 @@ TEST(GifWriter, GreyOutputOfEveryLevelReadsBack) {
 // A grey colour map (as a quantizer of grey samples makes) is written as each value three times,
 // the table filled out to a power of 2 with zeros.
 TEST(GifWriter, GreyPaletteIsEachValueThreeTimes) {
-  ravelight::ColourMap palette;
-  palette.count = 3;
-  const uint8_t values[3] = {0, 100, 255};
-  for (int i = 0; i < 3; ++i) palette.red[i] = palette.green[i] = palette.blue[i] = values[i];
+  const ravelight::ColourMap palette = GreyColourMap({0, 100, 255});
   const std::vector<uint8_t> indices = {0, 1, 2, 1};
   const std::vector<uint8_t> file =
       Written([&](FILE* f) { return ravelight::WriteGif(f, {indices.data(), 4, 4, 1}, palette); });

@@ -39,7 +39,7 @@ ReferencePicture GradientPicture(int width, int height, int components) {
 }
 
 std::vector<uint8_t> EncodeReferenceJpeg(const ReferencePicture& picture, int quality,
-                                         const std::vector<ExtraSegment>& extra) {
+                                         const std::vector<ExtraSegment>& extra, const std::vector<int>& sampling) {
   jpeg_compress_struct cinfo;
   jpeg_error_mgr errors;
   cinfo.err = jpeg_std_error(&errors);
@@ -56,6 +56,10 @@ std::vector<uint8_t> EncodeReferenceJpeg(const ReferencePicture& picture, int qu
                                                    : JCS_UNKNOWN;
   jpeg_set_defaults(&cinfo);
   jpeg_set_quality(&cinfo, quality, TRUE);
+  for (size_t c = 0; c < sampling.size() && int(c) < cinfo.num_components; ++c) {
+    cinfo.comp_info[c].h_samp_factor = sampling[c] >> 4;
+    cinfo.comp_info[c].v_samp_factor = sampling[c] & 15;
+  }
   jpeg_start_compress(&cinfo, TRUE);
   for (const ExtraSegment& segment : extra)
     jpeg_write_marker(&cinfo, segment.marker, segment.data.data(), unsigned(segment.data.size()));

@@ -27,8 +27,10 @@ struct ExtraSegment {
   std::vector<uint8_t> data;
 };
 
+// sampling, when given, holds each component's factors as 0xHV (0x21: twice as wide as high).
 std::vector<uint8_t> EncodeReferenceJpeg(const ReferencePicture& picture, int quality = 90,
-                                         const std::vector<ExtraSegment>& extra = {});
+                                         const std::vector<ExtraSegment>& extra = {},
+                                         const std::vector<int>& sampling = {});
 
 // Decodes at 1/denominator; grey stays one component, everything else comes out as RGB.
 ReferencePicture DecodeReferenceJpeg(const std::vector<uint8_t>& file, int denominator = 1);

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include <gtest/gtest.h>
-#include <jpeglib.h>
 
 #include "jpeg_comparison.h"
 #include "lossless_transform.h"
@@ -286,44 +285,12 @@ TEST(LosslessTransform, GreyscaleKeepsTheLuminanceCoefficients) {
   EXPECT_EQ(tables, 1);
 }
 
-// A file of YCbCr whose luminance is sampled below its colour: made with the codec directly.
-std::vector<uint8_t> EncodeWithHalfWidthLuminance() {
-  const ReferencePicture picture = GradientPicture(64, 32, 3);
-  jpeg_compress_struct cinfo;
-  jpeg_error_mgr errors;
-  cinfo.err = jpeg_std_error(&errors);
-  jpeg_create_compress(&cinfo);
-  unsigned char* buffer = nullptr;
-  unsigned long size = 0;
-  jpeg_mem_dest(&cinfo, &buffer, &size);
-  cinfo.image_width = JDIMENSION(picture.width);
-  cinfo.image_height = JDIMENSION(picture.height);
-  cinfo.input_components = 3;
-  cinfo.in_color_space = JCS_RGB;
-  jpeg_set_defaults(&cinfo);
-  cinfo.comp_info[0].h_samp_factor = 1;
-  cinfo.comp_info[0].v_samp_factor = 1;
-  cinfo.comp_info[1].h_samp_factor = 2;
-  cinfo.comp_info[1].v_samp_factor = 1;
-  cinfo.comp_info[2].h_samp_factor = 1;
-  cinfo.comp_info[2].v_samp_factor = 1;
-  jpeg_start_compress(&cinfo, TRUE);
-  while (cinfo.next_scanline < cinfo.image_height) {
-    JSAMPROW row = const_cast<JSAMPROW>(picture.samples.data() + cinfo.next_scanline * size_t(picture.width) * 3);
-    jpeg_write_scanlines(&cinfo, &row, 1);
-  }
-  jpeg_finish_compress(&cinfo);
-  jpeg_destroy_compress(&cinfo);
-  std::vector<uint8_t> file(buffer, buffer + size);
-  std::free(buffer);
-  return file;
-}
-
 // Only YCbCr (with full-resolution luminance) and greyscale files can lose their colour in
 // coefficient space; CMYK cannot, and is refused rather than written wrong.
 TEST(LosslessTransform, GreyscaleRefusesWhatHasNoFullResolutionLuminance) {
   const std::vector<uint8_t> cmyk = EncodeReferenceJpeg(GradientPicture(32, 32, 4));
-  const std::vector<uint8_t> halfLuma = EncodeWithHalfWidthLuminance();
+  // YCbCr whose luminance is sampled below its colour.
+  const std::vector<uint8_t> halfLuma = EncodeReferenceJpeg(GradientPicture(64, 32, 3), 90, {}, {0x11, 0x21, 0x11});
   ASSERT_EQ(SamplingFactors(halfLuma), (std::vector<int>{0x11, 0x21, 0x11}));
   for (const std::vector<uint8_t>* file : {&cmyk, &halfLuma}) {
     bool done = true;

@@ -88,3 +88,10 @@ int SaveErrorOnReadOnlyStream(Cimage& picture, const std::function<void(Cimage&,
   }
   return ::testing::AssertionSuccess();
 }
+
+ravelight::ColourMap GreyColourMap(const std::vector<uint8_t>& values) {
+  ravelight::ColourMap map;
+  map.count = int(values.size());
+  for (size_t i = 0; i < values.size(); ++i) map.red[i] = map.green[i] = map.blue[i] = values[i];
+  return map;
+}

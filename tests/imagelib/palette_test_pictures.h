@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "Cimage.h"
+#include "colour_quantizer.h"
 
 struct Rgb {
   uint8_t red, green, blue;
@@ -27,6 +28,9 @@ struct BgrImage {
 };
 
 BgrImage MakeBgrImage(int width, int height, const std::function<Rgb(int x, int y)>& colourAt);
+
+// A colour map of greys, as a quantizer of grey samples makes: each value in all three channels.
+ravelight::ColourMap GreyColourMap(const std::vector<uint8_t>& values);
 
 // Every colour of the palette at least once (the first ones in order), the rest at random
 // places from a fixed seed.

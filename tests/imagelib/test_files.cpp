@@ -69,3 +69,13 @@ void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
   std::ofstream out(path, std::ios::binary);
   out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
 }
+
+std::vector<uint8_t> WrittenBytes(const std::function<bool(FILE*)>& write, const std::string& extension) {
+  static int serial = 0;
+  const std::string path = TempPath("written" + std::to_string(++serial) + extension);
+  FILE* stream = std::fopen(path.c_str(), "wb");
+  if (!stream) return {};
+  const bool done = write(stream);
+  std::fclose(stream);
+  return done ? ReadBytes(path) : std::vector<uint8_t>{};
+}

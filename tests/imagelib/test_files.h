@@ -1,6 +1,8 @@
 #pragma once
 // Where test files live, and small helpers to read and make them.
 #include <cstdint>
+#include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,3 +22,7 @@ std::string TempPath(const std::string& name);
 
 std::vector<uint8_t> ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
+
+// Runs a writer into a fresh temporary file named with this extension; the file's bytes, empty
+// when the writer failed.
+std::vector<uint8_t> WrittenBytes(const std::function<bool(FILE*)>& write, const std::string& extension);
