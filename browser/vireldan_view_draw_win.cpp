@@ -4,6 +4,7 @@
 
 #include "Cimage.h"
 #include "app_settings.h"
+#include "caption_line.h"
 #include "device_context.h"
 #include "main_frame.h"
 #include "program_state.h"
@@ -59,11 +60,7 @@ void CVireldanView::UpdateScrollAndStatus() {
 }
 
 void CVireldanView::DrawCaption(HDC dc, const std::string& text, int x, int y) {
-  // Cut from the end until the text fits the thumbnail's width.
-  int fit = 0;
-  SIZE size = {};
-  ::GetTextExtentExPointA(dc, text.c_str(), int(text.size()), layout_.edge, &fit, nullptr, &size);
-  ::TextOutA(dc, x, y, text.c_str(), fit);
+  DrawCaptionLine(dc, text, x, y, layout_.edge, layout_.lineHeight);
 }
 
 void CVireldanView::DrawItem(HDC dc, CThumbItem& item, int x, int y) {
@@ -105,8 +102,7 @@ void CVireldanView::DrawItem(HDC dc, CThumbItem& item, int x, int y) {
 }
 
 void CVireldanView::OnDraw(HDC dc) {
-  GdiObject<HFONT> font(::CreateFontA(14, 0, 0, 0, 500, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, 16, "arial"));
+  GdiObject<HFONT> font(CreateCaptionFont());
   SelectedObject useFont(dc, font.get());
   ::SetBkMode(dc, TRANSPARENT);
   ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
