@@ -111,13 +111,14 @@ void CVireldanView::OnDraw(HDC dc) {
 
   // While the box is dragged two more rows fill the margin below.
   const int64_t shown = int64_t(grid_.pageCount) + (scroll_.tracking ? 2 * grid_.columns : 0);
-  int position = 1;
-  CThumbItem* item = items_.GetFirst();
-  for (; item && position < scroll_.firstVisible; item = items_.GetNext()) ++position;
-  for (int64_t index = 0; item && index < shown; item = items_.GetNext(), ++index) {
-    const int x = int(index % grid_.columns) * layout_.cellWidth;
-    const int y = int(index / grid_.columns) * layout_.cellHeight;
-    if (y >= bufferHeight_) break;
-    DrawItem(dc, *item, x, y);
+  int64_t index = 1 - int64_t(scroll_.firstVisible);  // of the item's cell, from the top-left one
+  for (CThumbItem* item = items_.GetFirst(); item; item = items_.GetNext(), ++index) {
+    const int64_t y = index / grid_.columns * layout_.cellHeight;
+    if (index >= 0 && index < shown && y < bufferHeight_)
+      DrawItem(dc, *item, int(index % grid_.columns) * layout_.cellWidth, int(y));
+    else if (item->thumbnail && item->thumbnail->m_dispBits)
+      // Display copies are kept for the cells on screen only: thousands of thumbnails would
+      // otherwise hold one each on palette and 15/16-bit displays.
+      item->thumbnail->FreeDisplayCopy();
   }
 }

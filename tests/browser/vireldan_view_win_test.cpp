@@ -2,7 +2,8 @@
 // from the loader thread, visible cells first; a second visit takes them from the cache; a click
 // selects; scrolling to the end of a long listing stays inside it; refreshing follows new and
 // removed files while the program's own side files cause no relisting; a size change by a
-// splitter lays out and paints the whole view anew; the Purge command keeps locked caches.
+// splitter lays out and paints the whole view anew; the Purge command keeps locked caches; on a
+// 16-bit display only the cells on screen keep dithered display copies.
 #include <windows.h>
 
 #include <filesystem>
@@ -361,6 +362,42 @@ TEST_F(ThumbnailView, PurgeDeletesTheCachesBelowButNoLockedOne) {
   EXPECT_FALSE(fs::exists(folder_ / "sub" / "deeper" / kTncFileName));
   EXPECT_EQ(FileBytes((folder_ / "locked" / kTncFileName).string()), locked);
   EXPECT_EQ(FileBytes((folder_ / kTncFileName).string()), locked);
+}
+
+// Runs as vireldan_view_16bit_test, on a display of that depth: every thumbnail drawn there gets
+// a dithered display copy, and only the cells on screen keep theirs.
+TEST_F(ThumbnailView, OnAHighColourDisplayOnlyTheCellsOnScreenKeepDisplayCopies) {
+  const HDC screen = ::GetDC(nullptr);
+  const int depth = ::GetDeviceCaps(screen, BITSPIXEL);
+  ::ReleaseDC(nullptr, screen);
+  if (depth != 16) GTEST_SKIP() << "needs a 16-bit display";
+  ASSERT_EQ(Initialize_Palette(), 1);
+  ASSERT_EQ(Cimage::S_16bit_color, 1);
+  g_settings.thumbnails.preload = 1;
+  for (int i = 0; i < 20; ++i) WritePicture((folder_ / ("p" + std::to_string(100 + i) + ".jpg")).string(), 40, 40, 0x8040C0);
+  view_->SetFolder(Folder());
+  ASSERT_TRUE(PumpUntil([&] { return Loaded(view_->Items()) == 20; }));
+  const auto withCopies = [&] {
+    ::InvalidateRect(view_->Handle(), nullptr, FALSE);
+    ::UpdateWindow(view_->Handle());
+    std::vector<int> positions;
+    int position = 1;
+    for (CThumbItem* item = view_->Items().GetFirst(); item; item = view_->Items().GetNext(), ++position)
+      if (item->thumbnail && item->thumbnail->m_dispBits) positions.push_back(position);
+    return positions;
+  };
+  const auto range = [](int first, int last) {
+    std::vector<int> positions;
+    for (int position = first; position <= last; ++position) positions.push_back(position);
+    return positions;
+  };
+  // Four columns, two rows.
+  EXPECT_EQ(withCopies(), range(1, 8));
+  const HWND bar = ::GetDlgItem(view_->Handle(), 1);
+  ::SendMessageA(view_->Handle(), WM_VSCROLL, SB_PAGEDOWN, LPARAM(bar));
+  EXPECT_EQ(withCopies(), range(9, 16));
+  ::SendMessageA(view_->Handle(), WM_VSCROLL, SB_BOTTOM, LPARAM(bar));
+  EXPECT_EQ(withCopies(), range(13, 20));
 }
 
 }  // namespace
