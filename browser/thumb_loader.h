@@ -40,7 +40,9 @@ class Cthumbloader {
   // item, and is followed by a result with id 0. False only when the loader is stopping.
   bool InvalidateEntry(const CThumbItem& item);
   void SetEdge(int edge);
-  void DeleteCache();
+  // Closes and deletes the cache of folder (its own file or its mirror), unless it is locked or
+  // read-only; the cache of any other folder that is open stays.
+  void DeleteCache(const std::string& folder);
   // Locks or unlocks the cache and waits (bounded) until that is done: the cache's locked state
   // then (unlocked when the cache cannot be written). When the loader is busy past the bound, the
   // state the cache will have once it gets to the toggle.
@@ -75,7 +77,7 @@ class Cthumbloader {
   void Dispatch(const MSG& message);
   void LoadThumbnail(const ThumbJob& job);
   void OnInvalidateEntry(const ThumbJob& job);
-  void OnDeleteCache();
+  void OnDeleteCache(const ThumbJob& job);
   void OnToggleLock();
   void CloseCacheFile();
   void Deliver(int id);

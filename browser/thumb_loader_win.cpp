@@ -11,6 +11,7 @@
 #include "program_state.h"
 #include "thumb_item.h"
 #include "thumb_job.h"
+#include "tnc_location.h"
 #include "wait_cursor.h"
 
 namespace {
@@ -30,7 +31,9 @@ constexpr UINT kResultTaken = WM_APP + 0x41E;
 // The image library has one cache stream for the process, so one loader thread at a time.
 std::atomic<int> g_runningLoaders{0};
 
-bool CarriesJob(UINT message) { return message == WM_THUMB_LOAD || message == WM_THUMB_INVALIDATE; }
+bool CarriesJob(UINT message) {
+  return message == WM_THUMB_LOAD || message == WM_THUMB_INVALIDATE || message == WM_THUMB_DELETE_CACHE;
+}
 
 // Commands whose caller waits until the cache's state after them is published; their wParam is
 // the ticket that tells the caller so.
@@ -138,7 +141,7 @@ void Cthumbloader::Dispatch(const MSG& message) {
         OnInvalidateEntry(*job);
         break;
       case WM_THUMB_DELETE_CACHE:
-        OnDeleteCache();
+        OnDeleteCache(*job);
         break;
       case WM_THUMB_LOCK_CACHE:
         OnToggleLock();
@@ -183,7 +186,11 @@ void Cthumbloader::OnInvalidateEntry(const ThumbJob& job) {
   ++owedResults_;
 }
 
-void Cthumbloader::OnDeleteCache() { cache_.Delete(); }
+void Cthumbloader::OnDeleteCache(const ThumbJob& job) {
+  if (job.options.cacheMode == kTncDisabled) return;
+  UseCacheOf(cache_, job);
+  cache_.Delete();
+}
 
 void Cthumbloader::OnToggleLock() { cache_.ToggleLock(); }
 
@@ -273,8 +280,14 @@ bool Cthumbloader::InvalidateEntry(const CThumbItem& item) {
 
 void Cthumbloader::SetEdge(int edge) { edge_ = edge; }
 
-void Cthumbloader::DeleteCache() {
-  if (!stopping_) Post(WM_THUMB_DELETE_CACHE);
+void Cthumbloader::DeleteCache(const std::string& folder) {
+  if (stopping_) return;
+  ThumbJob job;
+  job.folder = WithoutTrailingSeparators(folder);
+  job.edge = edge_;
+  job.options = CurrentTncOptions();
+  job.drive = CurrentDrive();
+  Send(WM_THUMB_DELETE_CACHE, job);
 }
 
 // The answer is read only once the loader has published the state the toggle left: read any

@@ -64,6 +64,9 @@ void ThumbnailCache::Open(const std::string& folder, const platform::DriveInfo& 
       break;
   }
   ReadEntries();
+  // A squeeze cut short leaves its new file beside the cache; whoever may write the cache clears
+  // such leftovers away, and nobody else does.
+  if (stream_.IsOpen() && MayChange()) platform::RemoveTemporariesBeside(path_);
 }
 
 void ThumbnailCache::ReadEntries() {

@@ -52,9 +52,10 @@ class ThumbnailCache {
 
   // Makes folder's cache the current one, unless it is already: the previous folder's cache is
   // squeezed when enough of it is stale (or a squeeze was asked for), else closed, and the new
-  // one is opened and its entries read. drive is what the folder lies on, as recorded when the
-  // folder was chosen; edge counts the entries of that size. With the cache disabled, the open
-  // cache is closed and nothing is remembered.
+  // one is opened and its entries read; when it may be written, the temporary files that a
+  // squeeze cut short left beside it are removed. drive is what the folder lies on, as recorded
+  // when the folder was chosen; edge counts the entries of that size. With the cache disabled,
+  // the open cache is closed and nothing is remembered.
   void UseFolder(const std::string& folder, const platform::DriveInfo& drive, int edge);
 
   // The newest entry for the file that holds a thumbnail of at least edge, decoded into image

@@ -49,7 +49,6 @@ class CVireldanView : public View {
   void WaitForLoaderIdle();
   void StopLoader();
   void PurgeCache();
-  void PurgeCacheFiles(const std::string& folder, bool ask);
   void ShowCacheInfo();
   bool OnCacheLock();
   void NoteCacheChange(int n);

@@ -4,6 +4,7 @@
 
 #include "Cimage.h"
 #include "app_settings.h"
+#include "caption_line.h"
 #include "device_context.h"
 #include "main_frame.h"
 #include "program_state.h"
@@ -59,11 +60,7 @@ void CVireldanView::UpdateScrollAndStatus() {
 }
 
 void CVireldanView::DrawCaption(HDC dc, const std::string& text, int x, int y) {
-  // Cut from the end until the text fits the thumbnail's width.
-  int fit = 0;
-  SIZE size = {};
-  ::GetTextExtentExPointA(dc, text.c_str(), int(text.size()), layout_.edge, &fit, nullptr, &size);
-  ::TextOutA(dc, x, y, text.c_str(), fit);
+  DrawCaptionLine(dc, text, x, y, layout_.edge, layout_.lineHeight);
 }
 
 void CVireldanView::DrawItem(HDC dc, CThumbItem& item, int x, int y) {
@@ -105,8 +102,7 @@ void CVireldanView::DrawItem(HDC dc, CThumbItem& item, int x, int y) {
 }
 
 void CVireldanView::OnDraw(HDC dc) {
-  GdiObject<HFONT> font(::CreateFontA(14, 0, 0, 0, 500, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, 16, "arial"));
+  GdiObject<HFONT> font(CreateCaptionFont());
   SelectedObject useFont(dc, font.get());
   ::SetBkMode(dc, TRANSPARENT);
   ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
@@ -115,13 +111,14 @@ void CVireldanView::OnDraw(HDC dc) {
 
   // While the box is dragged two more rows fill the margin below.
   const int64_t shown = int64_t(grid_.pageCount) + (scroll_.tracking ? 2 * grid_.columns : 0);
-  int position = 1;
-  CThumbItem* item = items_.GetFirst();
-  for (; item && position < scroll_.firstVisible; item = items_.GetNext()) ++position;
-  for (int64_t index = 0; item && index < shown; item = items_.GetNext(), ++index) {
-    const int x = int(index % grid_.columns) * layout_.cellWidth;
-    const int y = int(index / grid_.columns) * layout_.cellHeight;
-    if (y >= bufferHeight_) break;
-    DrawItem(dc, *item, x, y);
+  int64_t index = 1 - int64_t(scroll_.firstVisible);  // of the item's cell, from the top-left one
+  for (CThumbItem* item = items_.GetFirst(); item; item = items_.GetNext(), ++index) {
+    const int64_t y = index / grid_.columns * layout_.cellHeight;
+    if (index >= 0 && index < shown && y < bufferHeight_)
+      DrawItem(dc, *item, int(index % grid_.columns) * layout_.cellWidth, int(y));
+    else if (item->thumbnail && item->thumbnail->m_dispBits)
+      // Display copies are kept for the cells on screen only: thousands of thumbnails would
+      // otherwise hold one each on palette and 15/16-bit displays.
+      item->thumbnail->FreeDisplayCopy();
   }
 }

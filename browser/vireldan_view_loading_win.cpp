@@ -5,11 +5,12 @@
 #include "Cimage.h"
 #include "app_settings.h"
 #include "command_ids.h"
-#include "file_system.h"
 #include "app.h"
 #include "pending_features.h"
+#include "program_state.h"
 #include "thumb_loader.h"
 #include "thumb_schedule.h"
+#include "tnc_purge.h"
 #include "vireldan_view.h"
 
 namespace {
@@ -88,34 +89,14 @@ void CVireldanView::PurgeCache() {
   std::string folder = folder_;
   if (folder.size() > 1 && folder.back() == '\\') folder.pop_back();
   if (folder.empty()) return;
-  PurgeCacheFiles(folder, true);
+  PurgeSubfolderCaches(folder, TncOptionsFrom(g_settings, g_program.desktopFolder), [this] {
+    return ::MessageBoxA(Handle(), "The current directory contains directories\nDo you want to purge them also?",
+                         MessageCaption(), MB_YESNO | MB_ICONQUESTION) == IDYES;
+  });
   if (!loader_) return;
-  loader_->DeleteCache();
+  loader_->DeleteCache(folder);
   // Asking again for the first thumbnail starts a new cache file.
   if (CThumbItem* first = items_.GetFirst()) loader_->RequestThumbnail(*first, layout_.edge);
-}
-
-void CVireldanView::PurgeCacheFiles(const std::string& folder, bool ask) {
-  if (!ask) platform::RemoveFile(folder + "\\vireldan.tnc");
-  // Folders below, breadth by breadth without recursion; the question comes before the first.
-  std::vector<std::string> pending{folder};
-  bool asked = !ask;
-  while (!pending.empty()) {
-    const std::string current = pending.back();
-    pending.pop_back();
-    for (const std::string& name : platform::SubfolderNames(current)) {
-      if (!asked) {
-        if (::MessageBoxA(Handle(), "The current directory contains directories\nDo you want to purge them also?",
-                          MessageCaption(), MB_YESNO | MB_ICONQUESTION) != IDYES)
-          return;
-        asked = true;
-      }
-      const std::string below = current + "\\" + name;
-      if (below.size() >= platform::kMaxPath) continue;
-      platform::RemoveFile(below + "\\vireldan.tnc");
-      pending.push_back(below);
-    }
-  }
 }
 
 void CVireldanView::ShowCacheInfo() {

@@ -87,13 +87,18 @@ void CVireldanView::OnSize() {
   ClientDC dc(Handle());
   const int width = client.right > 0 ? client.right : 1;
   bufferHeight_ = (client.bottom > 0 ? client.bottom : 0) + kBufferExtraHeight;
-  HBITMAP bitmap = ::CreateCompatibleBitmap(dc.get(), width, bufferHeight_);
-  if (!bitmap) return;  // keeps the old buffer; painting clips to it
-  const HGDIOBJ previous = ::SelectObject(memDC_, bitmap);
-  if (!originalBitmap_) originalBitmap_ = static_cast<HBITMAP>(previous);
-  if (backBitmap_) ::DeleteObject(backBitmap_);
-  backBitmap_ = bitmap;
+  // Without memory for a new buffer the old one stays; painting clips to it.
+  if (HBITMAP bitmap = ::CreateCompatibleBitmap(dc.get(), width, bufferHeight_)) {
+    const HGDIOBJ previous = ::SelectObject(memDC_, bitmap);
+    if (!originalBitmap_) originalBitmap_ = static_cast<HBITMAP>(previous);
+    if (backBitmap_) ::DeleteObject(backBitmap_);
+    backBitmap_ = bitmap;
+  }
   UpdateScrollAndStatus();
+  // However the size changed (the frame's border, a splitter bar, a pane hidden or shown), the
+  // system may keep parts of the old picture, moved along with the window: the new grid is
+  // painted over all of it.
+  Redraw();
 }
 
 int CVireldanView::ClientWidth() const {

@@ -33,6 +33,10 @@ class RAVELIGHT_API Cimage {
 
   void DeleteImage();
   void NoAnimation();
+  // Frees the copy that showing the picture on a palette or 15/16-bit display made (the next
+  // display makes it again), so that a program showing many pictures keeps copies of those on
+  // screen only.
+  void FreeDisplayCopy();
 
   // Files by extension. The outcome is in the flags: m_valid, m_loadError, m_saveError.
   void LoadImageA(const char* path, int width, int height, int mode);

@@ -27,3 +27,5 @@ void DropDisplayCopy(Cimage& picture) {
 }
 
 }  // namespace ravelight
+
+void Cimage::FreeDisplayCopy() { ravelight::DropDisplayCopy(*this); }

@@ -22,6 +22,11 @@ constexpr char kPathSeparator = '/';
 // made.
 std::string TemporaryNameBeside(const std::string& path);
 
+// Removes the files in path's folder whose names are of the kind TemporaryNameBeside makes: what
+// writes cut short left behind. Other names stay, similar ones included; on Win32 a file still
+// open for writing cannot be removed, so a write in progress keeps its file.
+void RemoveTemporariesBeside(const std::string& path);
+
 // Moves from onto to, replacing to if it exists, in one step: either to is the complete new file
 // afterwards, or it is untouched. False on failure (from is then left where it was).
 bool ReplaceFileWith(const std::string& from, const std::string& to);

@@ -326,7 +326,7 @@ TEST_F(ThumbLoader, RequestsArePendingOneAtATimeAndItemsWithoutAnIdAreRefused) {
   EXPECT_TRUE(NoResultFor(window_, 200));
 }
 
-TEST_F(ThumbLoader, CloseCacheReturnsWithTheFileClosedAndDeleteCacheRemovesIt) {
+TEST_F(ThumbLoader, CloseCacheReturnsWithTheFileClosedAndDeleteCacheRemovesOnlyTheNamedFoldersCache) {
   Picture("a.jpg");
   Start();
   Load(Item("a.jpg"));
@@ -339,7 +339,16 @@ TEST_F(ThumbLoader, CloseCacheReturnsWithTheFileClosedAndDeleteCacheRemovesIt) {
 
   Load(Item("a.jpg"));
   EXPECT_EQ(loader_->CacheInfo().hits, 1);
-  loader_->DeleteCache();
+  // Another folder's cache goes; the one open here, of a different folder, stays.
+  const std::string other = PathOf("other");
+  ASSERT_TRUE(platform::MakeFolder(other));
+  PutFileBytes(other + "\\" + kTncFileName, TncFileBytes({}));
+  loader_->DeleteCache(other + "\\");
+  loader_->CloseCache();
+  EXPECT_FALSE(platform::FileExists(other + "\\" + kTncFileName));
+  EXPECT_TRUE(platform::FileExists(CachePath()));
+
+  loader_->DeleteCache(Folder());
   loader_->CloseCache();
   EXPECT_FALSE(platform::FileExists(CachePath()));
   EXPECT_EQ(loader_->CacheInfo().status, TncStatus::kNoFile);

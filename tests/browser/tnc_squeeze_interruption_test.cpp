@@ -1,6 +1,8 @@
 // A squeeze cut short by a crash at each of its writes in turn: a second process of this program
 // squeezes the cache and is killed in the middle, before one write after another. The cache
-// still opens with all the entries it had (or, once the squeezed file is in place, all it keeps).
+// still opens with all the entries it had (or, once the squeezed file is in place, all it keeps),
+// and opening it clears away the squeeze's temporary file.
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -46,7 +48,15 @@ TEST(SqueezeInterruptionChild, SqueezesUntilKilled) {
   tnc_testing::beforeSqueezeStep = nullptr;
 }
 
-class SqueezeInterruption : public TncFolderTest {};
+class SqueezeInterruption : public TncFolderTest {
+ protected:
+  std::vector<std::string> FolderNames() const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder_)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+};
 
 TEST_F(SqueezeInterruption, AKillAtEveryStepLeavesACacheThatOpensWithItsEntries) {
   std::vector<TncTestEntry> entries;
@@ -81,6 +91,8 @@ TEST_F(SqueezeInterruption, AKillAtEveryStepLeavesACacheThatOpensWithItsEntries)
     const std::vector<uint8_t> after = CacheBytes();
     EXPECT_TRUE(after == (step < steps ? original : squeezed));
     Use();
+    EXPECT_EQ(FolderNames(), (std::vector<std::string>{"a.jpg", "b.jpg", "c.jpg", "elsewhere", kTncFileName}))
+        << "the squeeze's temporary file is gone once the cache is opened again";
     for (const char* name : {"a.jpg", "b.jpg", "c.jpg"}) {
       EXPECT_TRUE(Finds(RequestFor(name))) << name;
     }

@@ -1,7 +1,9 @@
 // The thumbnail view under Wine: a real folder of pictures is listed sorted, its thumbnails come
 // from the loader thread, visible cells first; a second visit takes them from the cache; a click
 // selects; scrolling to the end of a long listing stays inside it; refreshing follows new and
-// removed files while the program's own side files cause no relisting.
+// removed files while the program's own side files cause no relisting; a size change by a
+// splitter lays out and paints the whole view anew; the Purge command keeps locked caches; on a
+// 16-bit display only the cells on screen keep dithered display copies.
 #include <windows.h>
 
 #include <filesystem>
@@ -12,12 +14,17 @@
 #include <gtest/gtest.h>
 
 #include "Cimage.h"
+#include "app.h"
 #include "app_settings.h"
+#include "command_ids.h"
+#include "pane_splitters.h"
 #include "folder_change_watch.h"
 #include "image_listing.h"
 #include "private_messages.h"
 #include "temp_folder.h"
 #include "thumb_loader.h"
+#include "tnc_test_support.h"
+#include "ui_driver.h"
 #include "vireldan_view.h"
 
 namespace {
@@ -232,6 +239,165 @@ TEST_F(ThumbnailView, ALongListingIsSortedAndScrollsToAFullLastPage) {
   ::SendMessageA(view_->Handle(), WM_VSCROLL, SB_LINEDOWN, LPARAM(bar));
   // The last page is full: its top-left cell holds an item.
   EXPECT_NE(view_->HitTest(6, 6, true), nullptr);
+}
+
+// The view as the main frame holds it: the right pane of the outer splitter, beside the folder
+// tree's column.
+class ThumbnailViewInSplitter : public ThumbnailView {
+ protected:
+  void SetUp() override {
+    ThumbnailView::SetUp();
+    view_.reset();
+    ASSERT_TRUE(splitter_.CreateStatic(host_.Handle(), 1, 2, 10));
+    ASSERT_TRUE(::CreateWindowExA(0, "STATIC", "tree", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, splitter_.Handle(),
+                                  reinterpret_cast<HMENU>(UINT_PTR(SplitterWindow::PaneId(0, 0))),
+                                  ::GetModuleHandleA(nullptr), nullptr));
+    view_.reset(new CVireldanView);
+    host_.view = view_.get();
+    ASSERT_TRUE(view_->Create(splitter_.Handle(), SplitterWindow::PaneId(0, 1), host_.Handle()));
+    splitter_.SetColumnInfo(0, 100, 20);
+    RECT client = {};
+    ::GetClientRect(host_.Handle(), &client);
+    ::MoveWindow(splitter_.Handle(), 0, 0, client.right, client.bottom, TRUE);
+    for (int i = 0; i < 30; ++i) WritePicture((folder_ / ("p" + std::to_string(100 + i) + ".jpg")).string(), 40, 40, 0x406080);
+    view_->SetFolder(Folder());
+    PaintAll();
+  }
+  void TearDown() override {
+    view_.reset();
+    ThumbnailView::TearDown();
+  }
+  void PaintAll() { ::RedrawWindow(host_.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN); }
+  // Drags the bar between the columns to x, as the mouse does.
+  void DragBarTo(int x) {
+    int width = 0, minimum = 0;
+    splitter_.GetColumnInfo(0, width, minimum);
+    const int y = 20;
+    ::SendMessageA(splitter_.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(width + 2, y));
+    ::SendMessageA(splitter_.Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, y));
+    ::SendMessageA(splitter_.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+  }
+  // What a size change must leave: all of the view waiting to be painted, then a grid and a scroll
+  // bar that fit the new client area.
+  void ExpectLaidOutAndPaintedAnew(const char* change) {
+    SCOPED_TRACE(change);
+    RECT client = {};
+    ::GetClientRect(view_->Handle(), &client);
+    const HRGN waiting = ::CreateRectRgn(0, 0, 0, 0), whole = ::CreateRectRgnIndirect(&client);
+    ::GetUpdateRgn(view_->Handle(), waiting, FALSE);
+    EXPECT_TRUE(::EqualRgn(waiting, whole)) << "only part of the view is painted again";
+    ::DeleteObject(waiting);
+    ::DeleteObject(whole);
+    PaintAll();
+
+    // Cells of 50 x 50; 30 items.
+    const int rows = (client.bottom - 40 + 50) / 50;
+    const int barWidth = ::GetSystemMetrics(SM_CXVSCROLL);
+    const bool barNeeded = 30 > (client.right / 50) * rows;
+    const int columns = (client.right - (barNeeded ? barWidth : 0)) / 50;
+    int shown = 0;
+    while (view_->HitTest(shown * 50 + 25, 25, true)) ++shown;
+    EXPECT_EQ(shown, columns);
+    const HWND bar = ::GetDlgItem(view_->Handle(), 1);
+    EXPECT_EQ(::IsWindowVisible(bar) != FALSE, barNeeded);
+    RECT area = {};
+    ::GetWindowRect(bar, &area);
+    ::MapWindowPoints(nullptr, view_->Handle(), reinterpret_cast<POINT*>(&area), 2);
+    EXPECT_EQ(area.right, client.right);
+    EXPECT_EQ(area.bottom, client.bottom);
+    if (barNeeded) {
+      SCROLLINFO info = {};
+      info.cbSize = sizeof info;
+      info.fMask = SIF_PAGE;
+      ::GetScrollInfo(bar, SB_CTL, &info);
+      EXPECT_EQ(int(info.nPage), rows * kScrollRange / ((30 + columns - 1) / columns));
+    }
+  }
+
+  COuterSplitWnd splitter_;
+};
+
+TEST_F(ThumbnailViewInSplitter, MovingTheBarOrHidingAndShowingTheTreeLaysOutAndPaintsTheWholeView) {
+  DragBarTo(40);
+  ExpectLaidOutAndPaintedAnew("the bar dragged left");
+  DragBarTo(140);
+  ExpectLaidOutAndPaintedAnew("the bar dragged right");
+  splitter_.ToggleLeftColumn();
+  ExpectLaidOutAndPaintedAnew("the tree hidden");
+  splitter_.ToggleLeftColumn();
+  ExpectLaidOutAndPaintedAnew("the tree shown");
+}
+
+// Purge, as the menu runs it: the question about subfolders, answered yes, deletes the caches
+// below; a locked cache, below or the folder's own, keeps every byte.
+TEST_F(ThumbnailView, PurgeDeletesTheCachesBelowButNoLockedOne) {
+  WritePicture((folder_ / "a.jpg").string(), 30, 30, 0x123456);
+  const std::vector<uint8_t> locked = TncFileBytes({}, kTncVersion, 1), unlocked = TncFileBytes({});
+  PutFileBytes((folder_ / kTncFileName).string(), locked);
+  for (const char* sub : {"sub", "sub/deeper", "locked"}) {
+    fs::create_directories(folder_ / sub);
+    PutFileBytes((folder_ / sub / kTncFileName).string(), std::string(sub) == "locked" ? locked : unlocked);
+  }
+  view_->SetFolder(Folder());
+  ASSERT_TRUE(PumpUntil([&] { return Loaded(view_->Items()) == 1; }));
+
+  std::string question;
+  {
+    UiDriver answer([&] {
+      const char* caption = MessageCaption();
+      const HWND box = WaitForWindow(caption ? caption : "Error");
+      if (!box) return;
+      char text[256] = {};
+      ::GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+      question = text;
+      PressButton(box, IDYES);
+    });
+    EXPECT_TRUE(view_->OnCommand(ID_CACHE_PURGE));
+  }
+  EXPECT_EQ(question, "The current directory contains directories\nDo you want to purge them also?");
+  Pump(300);
+  view_->ClearView();  // waits until the loader closed the cache it was asked to delete
+
+  EXPECT_FALSE(fs::exists(folder_ / "sub" / kTncFileName));
+  EXPECT_FALSE(fs::exists(folder_ / "sub" / "deeper" / kTncFileName));
+  EXPECT_EQ(FileBytes((folder_ / "locked" / kTncFileName).string()), locked);
+  EXPECT_EQ(FileBytes((folder_ / kTncFileName).string()), locked);
+}
+
+// Runs as vireldan_view_16bit_test, on a display of that depth: every thumbnail drawn there gets
+// a dithered display copy, and only the cells on screen keep theirs.
+TEST_F(ThumbnailView, OnAHighColourDisplayOnlyTheCellsOnScreenKeepDisplayCopies) {
+  const HDC screen = ::GetDC(nullptr);
+  const int depth = ::GetDeviceCaps(screen, BITSPIXEL);
+  ::ReleaseDC(nullptr, screen);
+  if (depth != 16) GTEST_SKIP() << "needs a 16-bit display";
+  ASSERT_EQ(Initialize_Palette(), 1);
+  ASSERT_EQ(Cimage::S_16bit_color, 1);
+  g_settings.thumbnails.preload = 1;
+  for (int i = 0; i < 20; ++i) WritePicture((folder_ / ("p" + std::to_string(100 + i) + ".jpg")).string(), 40, 40, 0x8040C0);
+  view_->SetFolder(Folder());
+  ASSERT_TRUE(PumpUntil([&] { return Loaded(view_->Items()) == 20; }));
+  const auto withCopies = [&] {
+    ::InvalidateRect(view_->Handle(), nullptr, FALSE);
+    ::UpdateWindow(view_->Handle());
+    std::vector<int> positions;
+    int position = 1;
+    for (CThumbItem* item = view_->Items().GetFirst(); item; item = view_->Items().GetNext(), ++position)
+      if (item->thumbnail && item->thumbnail->m_dispBits) positions.push_back(position);
+    return positions;
+  };
+  const auto range = [](int first, int last) {
+    std::vector<int> positions;
+    for (int position = first; position <= last; ++position) positions.push_back(position);
+    return positions;
+  };
+  // Four columns, two rows.
+  EXPECT_EQ(withCopies(), range(1, 8));
+  const HWND bar = ::GetDlgItem(view_->Handle(), 1);
+  ::SendMessageA(view_->Handle(), WM_VSCROLL, SB_PAGEDOWN, LPARAM(bar));
+  EXPECT_EQ(withCopies(), range(9, 16));
+  ::SendMessageA(view_->Handle(), WM_VSCROLL, SB_BOTTOM, LPARAM(bar));
+  EXPECT_EQ(withCopies(), range(13, 20));
 }
 
 }  // namespace
