@@ -10,6 +10,7 @@
 #include "private_messages.h"
 #include "program_state.h"
 #include "thumb_item.h"
+#include "path_separators.h"
 #include "thumb_job.h"
 #include "tnc_location.h"
 #include "wait_cursor.h"
@@ -283,7 +284,7 @@ void Cthumbloader::SetEdge(int edge) { edge_ = edge; }
 void Cthumbloader::DeleteCache(const std::string& folder) {
   if (stopping_) return;
   ThumbJob job;
-  job.folder = WithoutTrailingSeparators(folder);
+  job.folder = platform::WithoutTrailingSeparators(folder);
   job.edge = edge_;
   job.options = CurrentTncOptions();
   job.drive = CurrentDrive();
