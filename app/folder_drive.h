@@ -10,7 +10,7 @@ struct FolderDrive {
   std::string label = "nameless";  // the volume label; "nameless" when it has none
 };
 
-// Asked of the folder's own root: "C:\" for a drive path, "\\server\share\" for a network path,
-// so that a network folder counts as remote. A folder on no volume (a shell folder such as My
-// Computer) has no root directory and no label.
+// Asked of the folder's own root, "C:\" for a drive path; a folder on a network share
+// ("\\server\share\...") is remote. A folder on no volume (a shell folder such as My Computer)
+// has no root directory and no label.
 FolderDrive DriveOfFolder(const std::string& folder);
