@@ -80,37 +80,34 @@ class UnixPathTest : public ProgramTest {
   std::string name_;
 };
 
-TEST_F(UnixPathTest, AUnixPathOnTheCommandLineOpensThatFolder) {
-  const std::string photos = WindowsPath(folder_ / "photos");
-  const char* forms[] = {"photos", "photos/", "photos//", "x/../photos/."};
-  CurrentFolder inside("Z:\\");
-  for (const char* form : forms) {
-    RunningProgram program(Quiet(), "\"" + Unix(form) + "\"");
-    ASSERT_TRUE(program.Frame()) << form;
-    program.Settle();
-    ASSERT_TRUE(program.Close()) << form << ": the program did not end normally";
-    EXPECT_EQ(StoredSetting("Main Options", "mainpath"), photos + "\\") << form;
-  }
-}
-
-TEST_F(UnixPathTest, APathTheShellCannotTakeFallsBackToTheRememberedFolder) {
-  const std::string remembered = WindowsPath(folder_);
+// A folder on the command line in Unix form opens that folder; a path the shell cannot take
+// opens the remembered folder instead, and the program neither crashes nor hangs.
+TEST_F(UnixPathTest, ACommandLinePathOpensItsFolderOrTheRememberedOne) {
+  const std::string photos = WindowsPath(folder_ / "photos") + "\\";
+  const std::string remembered = WindowsPath(folder_) + "\\";
   SettingsValues settings = Quiet();
-  settings["Main Options/mainpath"] = remembered + "\\";
-  const std::string arguments[] = {
-      "\"" + Unix("missing") + "\"",
-      "\"\\\\?\\" + WindowsPath(folder_ / "photos") + "\"",  // the shell does not parse "\\?\" names
-      "\"" + Unix("photos/*") + "\"",
-      "NUL",
-      "\"\"",
+  settings["Main Options/mainpath"] = remembered;
+  const struct {
+    std::string argument;
+    std::string shown;
+  } cases[] = {
+      {"\"" + Unix("photos") + "\"", photos},
+      {"\"" + Unix("photos/") + "\"", photos},
+      {"\"" + Unix("photos//") + "\"", photos},
+      {"\"" + Unix("x/../photos/.") + "\"", photos},
+      {"\"" + Unix("missing") + "\"", remembered},
+      {"\"\\\\?\\" + WindowsPath(folder_ / "photos") + "\"", remembered},  // not a plain path
+      {"\"" + Unix("photos/*") + "\"", remembered},
+      {"NUL", remembered},
+      {"\"\"", remembered},
   };
   CurrentFolder inside("Z:\\");
-  for (const std::string& argument : arguments) {
-    RunningProgram program(settings, argument);
-    ASSERT_TRUE(program.Frame()) << argument;
+  for (const auto& c : cases) {
+    RunningProgram program(settings, c.argument);
+    ASSERT_TRUE(program.Frame()) << c.argument;
     program.Settle();
-    ASSERT_TRUE(program.Close()) << argument << ": the program did not end normally";
-    EXPECT_EQ(StoredSetting("Main Options", "mainpath"), remembered + "\\") << argument;
+    ASSERT_TRUE(program.Close()) << c.argument << ": the program did not end normally";
+    EXPECT_EQ(StoredSetting("Main Options", "mainpath"), c.shown) << c.argument;
   }
 }
 
