@@ -16,11 +16,15 @@ void CDirTreeView::OnSelChanged() { PostFolderChanged(); }
 
 void CDirTreeView::SelectStartFolder() {
   WaitCursor wait;
+  // A folder from the command line that the shell cannot find gives way to the remembered one.
+  if (g_program.openFolderFlag) {
+    if (const HTREEITEM item = Tree().FindItemByPath(g_program.commandLinePath)) {
+      Tree().SelectItem(item);
+      return;
+    }
+  }
   std::string start = g_settings.mainOptions.mainpath;
-  if (g_program.openFolderFlag && !g_program.commandLinePath.empty())
-    start = g_program.commandLinePath;
-  else if (g_settings.fileOptions.usehomedir)
-    start = g_settings.fileOptions.homedirectory;
+  if (!g_program.openFolderFlag && g_settings.fileOptions.usehomedir) start = g_settings.fileOptions.homedirectory;
   // Paths handed to the tree never end in a backslash.
   while (start.size() > 2 && start.back() == '\\') start.pop_back();
   SelectPath(start);

@@ -96,11 +96,14 @@ bool CleanFolderLabel(const std::string& label, std::string& name) {
   const size_t first = label.find_first_not_of(' ');
   if (first == std::string::npos) return false;
   name = label.substr(first, label.find_last_not_of(' ') - first + 1);
+  // A date typed as "12/2001" is meant as a name, not as a folder inside another.
+  for (char& c : name)
+    if (c == '/') c = '_';
   // The system drops a name's trailing dots, so the folder would not get the name asked for.
   if (name == "." || name == ".." || name.back() == '.') return false;
   for (const char c : name) {
     if (static_cast<unsigned char>(c) < 0x20) return false;
-    if (std::string("\\/:*?\"<>|").find(c) != std::string::npos) return false;
+    if (std::string("\\:*?\"<>|").find(c) != std::string::npos) return false;
   }
   return true;
 }

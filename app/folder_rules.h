@@ -41,9 +41,9 @@ extern const char kNotAFolderItemMessage[];
 extern const char kCannotDeleteMessage[];
 extern const char kBadFolderNameMessage[];
 
-// The name the user typed for a folder, without surrounding blanks, in name; false when it
-// cannot name a folder (empty, only blanks, "." or "..", ending in a dot, or holding any of
-// \ / : * ? " < > | or a control character).
+// The name the user typed for a folder, without surrounding blanks and with every "/" made "_",
+// in name; false when it cannot name a folder (empty, only blanks, "." or "..", ending in a dot,
+// or holding any of \ : * ? " < > | or a control character).
 bool CleanFolderLabel(const std::string& label, std::string& name);
 
 // The path with its last component replaced by name.

@@ -5,9 +5,10 @@
 #include <dde.h>
 
 #include <algorithm>
-#include <cstring>
 
 #include "app_settings.h"
+#include "device_change.h"
+#include "folder_drive.h"
 #include "panes.h"
 #include "private_messages.h"
 #include "program_state.h"
@@ -214,12 +215,9 @@ void CMainFrame::OnFolderChanged(const char* path) {
   ::SetCurrentDirectoryA(folder.c_str());
   g_program.previousFolder = g_program.currentFolder;
   g_program.currentFolder = folder;
-  char root[4] = {folder[0], ':', '\\', '\0'};
-  g_program.driveType = ::GetDriveTypeA(root);
-  char label[MAX_PATH] = {};
-  if (!::GetVolumeInformationA(root, label, MAX_PATH, nullptr, nullptr, nullptr, nullptr, 0) || !label[0])
-    std::strcpy(label, "nameless");
-  g_program.volumeName = label;
+  const FolderDrive drive = DriveOfFolder(folder);
+  g_program.driveType = drive.type;
+  g_program.volumeName = drive.label;
   SetStatusText(folder);
   ShowFolderInThumbnailPane(folder);
 }
@@ -235,6 +233,9 @@ LRESULT CMainFrame::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SHOW_STARTUP_TIP:
       if (g_settings.mainOptions.tipson && !g_program.openFileFlag && !g_program.printFlag) OnShowTips(0);
       return 0;
+    case WM_DEVICECHANGE:
+      if (const DWORD units = ChangedVolumeUnits(wParam, lParam)) RefreshFolderTreeDrive(units);
+      return TRUE;
     case WM_HOTKEY:
       if (wParam == kCaptureHotkey) CaptureScreen();
       return 0;

@@ -17,6 +17,9 @@ void ApplyFolderTreeOptions(bool showHidden, bool showLinks);
 std::string FolderTreeSelectedPath();
 void SelectFolderInTree(const std::string& path);
 void RefreshFolderTree();
+// A drive's medium came or went: the tree forgets the folders of the drive of the mask's lowest
+// bit.
+void RefreshFolderTreeDrive(DWORD unitMask);
 HWND FolderTreeWindow();
 // The folder tree's own commands (new folder, rename, delete, properties, screen saver), which
 // reach it from the menus and accelerators wherever the focus is; false for other commands.

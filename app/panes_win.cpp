@@ -44,6 +44,8 @@ void SelectFolderInTree(const std::string& path) { g_folderTreePane.SelectPath(p
 
 void RefreshFolderTree() { g_folderTreePane.RefreshAll(); }
 
+void RefreshFolderTreeDrive(DWORD unitMask) { g_folderTreePane.RefreshDrive(unitMask); }
+
 HWND FolderTreeWindow() { return g_folderTreePane.Handle(); }
 
 bool RunFolderTreeCommand(UINT id) {

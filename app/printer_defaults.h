@@ -13,12 +13,16 @@ class PrinterDefaults {
   void ForceColour();
   // The device name from the start of the DEVMODE; empty when there is no printer.
   std::string GetPrinterName() const;
-  // Takes over the handles a printer set-up dialog returned (the old ones go).
-  void Replace(HGLOBAL devMode, HGLOBAL devNames);
+  // The system's Print Setup dialog on the kept settings; whatever the user chose there, printing
+  // stays in colour. False when the dialog was cancelled or could not be shown.
+  bool RunSetupDialog(HWND owner);
   HGLOBAL DevMode() const { return devMode_; }
   HGLOBAL DevNames() const { return devNames_; }
 
  private:
+  // Takes over the handles a printer set-up dialog returned (the old ones go).
+  void Replace(HGLOBAL devMode, HGLOBAL devNames);
+
   HGLOBAL devMode_ = nullptr;
   HGLOBAL devNames_ = nullptr;
 };

@@ -29,6 +29,19 @@ void PrinterDefaults::Replace(HGLOBAL devMode, HGLOBAL devNames) {
   devNames_ = devNames;
 }
 
+bool PrinterDefaults::RunSetupDialog(HWND owner) {
+  PRINTDLGA dialog = {};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = owner;
+  dialog.Flags = PD_PRINTSETUP;
+  dialog.hDevMode = devMode_;
+  dialog.hDevNames = devNames_;
+  const bool chosen = ::PrintDlgA(&dialog) != 0;
+  if (chosen) Replace(dialog.hDevMode, dialog.hDevNames);
+  ForceColour();
+  return chosen;
+}
+
 void PrinterDefaults::ForceColour() {
   GlobalLockScope lock(devMode_);
   if (lock.data() && lock.size() >= sizeof(DEVMODEA)) static_cast<DEVMODEA*>(lock.data())->dmColor = DMCOLOR_COLOR;

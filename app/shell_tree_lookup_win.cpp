@@ -1,11 +1,13 @@
 // The shell folder tree: finding and selecting paths, and what the tree tells about its items.
 #include <vector>
 
+#include "folder_rules.h"
 #include "shell_path_rules.h"
 #include "shell_tree_ctrl.h"
 
 HTREEITEM CShellTreeCtrl::FindItemByPath(const std::string& path) {
-  if (path.empty()) return nullptr;
+  // Some shells crash on other forms (Wine's on a Unix path such as "/tmp/photos").
+  if (!IsAbsolutePath(path)) return nullptr;
   const ComPtr<IShellFolder> desktop = DesktopFolder();
   const IdList list = IdList::Parse(desktop.get(), path);
   return list ? FindItemByIdList(list.Get()) : nullptr;

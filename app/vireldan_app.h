@@ -19,6 +19,8 @@ class CVireldanApp : public App {
   const DdeServer& Dde() const { return dde_; }
 
   PrinterDefaults& Printer() { return printer_; }
+  // Print Setup, after which printing stays in colour; false when the user cancelled.
+  bool PrintSetupColour();
   int started = 0;
   int imageWindowCount = 0;
   HCURSOR cursors[2] = {};

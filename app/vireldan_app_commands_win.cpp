@@ -1,7 +1,6 @@
 // The application's own commands: the About box, printer set-up, shell file types, and the help,
 // hot-key list and favourites commands, which are there before their own work arrives.
 #include <windows.h>
-#include <commdlg.h>
 
 #include "about_dlg.h"
 #include "command_ids.h"
@@ -31,15 +30,9 @@ void CVireldanApp::OnAbout(UINT) {
   about.DoModal(MainWindow());
 }
 
-void CVireldanApp::OnPrintSetup(UINT) {
-  PRINTDLGA dialog = {};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = MainWindow();
-  dialog.Flags = PD_PRINTSETUP;
-  dialog.hDevMode = printer_.DevMode();
-  dialog.hDevNames = printer_.DevNames();
-  if (::PrintDlgA(&dialog)) printer_.Replace(dialog.hDevMode, dialog.hDevNames);
-}
+bool CVireldanApp::PrintSetupColour() { return printer_.RunSetupDialog(MainWindow()); }
+
+void CVireldanApp::OnPrintSetup(UINT) { PrintSetupColour(); }
 
 void CVireldanApp::OnShellOptions(UINT) { RunShellOptions(MainWindow()); }
 

@@ -11,6 +11,7 @@
 #include "Cimage.h"
 #include "app_settings.h"
 #include "ascii_text.h"
+#include "command_line_path.h"
 #include "file_tests.h"
 #include "ini_profile.h"
 #include "low_color_dlg.h"
@@ -46,16 +47,20 @@ CVireldanApp::CVireldanApp() : dde_(kProgram, "System") {
 
 CVireldanApp::~CVireldanApp() { Cimage::S_UnInitialize(); }
 
+// The path is made absolute before anything looks at it: a path the shell cannot take names
+// nothing to open, and the remembered folder is shown instead.
 void CVireldanApp::ParseCommandLine() {
   g_program.openFolderFlag = g_program.openFileFlag = g_program.printFlag = 0;
   const bool print = __argc >= 3 && (lstrcmpiA(__argv[1], "/p") == 0 || lstrcmpiA(__argv[1], "-p") == 0);
-  const char* path = print ? __argv[2] : (__argc >= 2 ? __argv[1] : nullptr);
-  if (!path) return;
-  g_program.commandLinePath = path;
+  const char* given = print ? __argv[2] : (__argc >= 2 ? __argv[1] : nullptr);
+  if (!given) return;
+  const std::string path = ShellReadyCommandLinePath(given);
+  g_program.commandLinePath = path.empty() ? given : path;
   if (print) {
     g_program.printFlag = 1;
     return;
   }
+  if (path.empty()) return;
   if (IsDirectory(path))
     g_program.openFolderFlag = 1;
   else if (IsPlainFile(path))

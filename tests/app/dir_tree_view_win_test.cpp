@@ -248,8 +248,30 @@ TEST_F(DirTreePane, CancelledRenameChangesNothing) {
   EXPECT_TRUE(host_.folderChanges.empty());
 }
 
+TEST_F(DirTreePane, SlashesInANewNameBecomeUnderscores) {
+  const struct {
+    const char* command;
+    UINT id;
+    const char* selected;
+    const char* label;
+    const char* made;
+  } cases[] = {
+      {"rename", ID_RENAME_FOLDER, "photos\\a", "12/2001", "12_2001"},
+      {"new child folder", ID_NEW_CHILD_FOLDER, "photos", " /x/ ", "_x_"},
+  };
+  for (const auto& c : cases) {
+    Select(Path(c.selected));
+    ASSERT_TRUE(pane_.OnCommand(c.id)) << c.command;
+    EndEdit(c.label);
+    EXPECT_TRUE(fs::is_directory(folder_ / "photos" / c.made)) << c.command;
+  }
+  EXPECT_FALSE(fs::exists(folder_ / "photos" / "a"));
+  EXPECT_FALSE(fs::exists(folder_ / "photos" / "New Folder"));
+  EXPECT_FALSE(fs::exists(folder_ / "photos" / "12")) << "no folder is made inside another";
+}
+
 TEST_F(DirTreePane, BadNamesAreRefusedWithAMessage) {
-  for (const char* label : {"a/b", "a\\b", "x:y", "*", "what?", "\"q\"", "<a>", "a|b", ".", "..", "", "   ", "dots."}) {
+  for (const char* label : {"a\\b", "x:y", "*", "what?", "\"q\"", "<a>", "a|b", ".", "..", "", "   ", "dots."}) {
     Select(Path("photos\\a"));
     ASSERT_TRUE(pane_.OnCommand(ID_RENAME_FOLDER));
     std::string message;

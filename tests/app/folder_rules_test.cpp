@@ -94,7 +94,9 @@ TEST(FolderRules, FolderNames) {
       {"Holiday", true, "Holiday"},  {"  Holiday 2001  ", true, "Holiday 2001"}, {"a.b", true, "a.b"},
       {".hidden", true, ".hidden"},  {"", false, ""},                            {"   ", false, ""},
       {".", false, ""},              {"..", false, ""},                          {" .. ", false, ""},
-      {"name.", false, ""},          {"a\\b", false, ""},                        {"a/b", false, ""},
+      {"name.", false, ""},          {"a\\b", false, ""},                        {"a/b", true, "a_b"},
+      {" 12/2001/ ", true, "12_2001_"}, {"/", true, "_"},                        {"a/.", false, ""},
+      {"a/b:c", false, ""},
       {"a:b", false, ""},            {"a*", false, ""},                          {"a?", false, ""},
       {"\"a\"", false, ""},          {"<a>", false, ""},                         {"a|b", false, ""},
       {"a\tb", false, ""},
@@ -153,6 +155,14 @@ TEST(FolderRules, VolumeRoots) {
                {"C:", "C:\\"},
                {"\\\\server\\share\\pics", "\\\\server\\share\\"},
                {"\\\\server\\share", "\\\\server\\share\\"},
+               // The folder-changed message's form, with a trailing backslash: a network folder's
+               // root is its share, never "\:\" made from its first character.
+               {"\\\\server\\share\\pics\\", "\\\\server\\share\\"},
+               {"\\\\server\\share\\", "\\\\server\\share\\"},
+               {"d:\\photos\\", "d:\\"},
+               {"\\\\server", ""},
+               {"\\", ""},
+               {"", ""},
                {"photos", ""}};
   for (const auto& c : cases) EXPECT_EQ(VolumeRootOf(c.path), c.root) << c.path;
 }

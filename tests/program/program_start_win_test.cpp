@@ -1,10 +1,14 @@
-// Vireldan.exe itself: start-up with a folder, the shell's DDE commands, the layout kept across
-// a close and a new start.
+// Vireldan.exe itself: start-up with a folder (also in Unix form, and falling back to the
+// remembered one), the shell's DDE commands, drives that come and go, the layout kept across a
+// close and a new start.
 #include <windows.h>
+#include <commctrl.h>
+#include <dbt.h>
 #include <dde.h>
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 
@@ -47,6 +51,68 @@ TEST_F(ProgramTest, AFolderOnTheCommandLineBecomesTheFolderShownAndIsRemembered)
   EXPECT_EQ(StoredSetting("Main Options", "mainpath"), folder + "\\");
 }
 
+// The current folder of this process for the life of the object; the program started meanwhile
+// inherits it.
+class CurrentFolder {
+ public:
+  explicit CurrentFolder(const std::string& folder) {
+    ::GetCurrentDirectoryA(MAX_PATH, previous_);
+    ::SetCurrentDirectoryA(folder.c_str());
+  }
+  ~CurrentFolder() { ::SetCurrentDirectoryA(previous_); }
+
+ private:
+  char previous_[MAX_PATH] = {};
+};
+
+// Started from a Unix shell under Wine, the program is given Unix paths; Wine's Z: drive is the
+// Unix root, so a folder under /tmp has a path there in both forms.
+class UnixPathTest : public ProgramTest {
+ protected:
+  void SetUp() override {
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    name_ = std::string("vireldan-unix-") + test->name();
+    folder_ = std::filesystem::path("Z:\\tmp") / name_;
+    std::error_code ignored;
+    std::filesystem::remove_all(folder_, ignored);
+    if (!std::filesystem::create_directories(folder_ / "photos", ignored)) GTEST_SKIP() << "no Z: drive at /";
+  }
+  std::string Unix(const std::string& relative) const { return "/tmp/" + name_ + "/" + relative; }
+  std::string name_;
+};
+
+// A folder on the command line in Unix form opens that folder; a path the shell cannot take
+// opens the remembered folder instead, and the program neither crashes nor hangs.
+TEST_F(UnixPathTest, ACommandLinePathOpensItsFolderOrTheRememberedOne) {
+  const std::string photos = WindowsPath(folder_ / "photos") + "\\";
+  const std::string remembered = WindowsPath(folder_) + "\\";
+  SettingsValues settings = Quiet();
+  settings["Main Options/mainpath"] = remembered;
+  const struct {
+    std::string argument;
+    std::string shown;
+  } cases[] = {
+      {"\"" + Unix("photos") + "\"", photos},
+      {"\"" + Unix("photos/") + "\"", photos},
+      {"\"" + Unix("photos//") + "\"", photos},
+      {"\"" + Unix("x/../photos/.") + "\"", photos},
+      {"\"" + Unix("missing") + "\"", remembered},
+      {"\"\\\\?\\" + WindowsPath(folder_ / "photos") + "\"", remembered},  // not a plain path
+      {"\"" + Unix("photos/*") + "\"", remembered},
+      {"NUL", remembered},
+      {"\"\"", remembered},
+  };
+  CurrentFolder inside("Z:\\");
+  for (const auto& c : cases) {
+    RunningProgram program(settings, c.argument);
+    ASSERT_TRUE(program.Frame()) << c.argument;
+    EXPECT_TRUE(program.WaitForFolderShown(c.shown)) << c.argument;
+    program.Settle();
+    ASSERT_TRUE(program.Close()) << c.argument << ": the program did not end normally";
+    EXPECT_EQ(StoredSetting("Main Options", "mainpath"), c.shown) << c.argument;
+  }
+}
+
 TEST_F(ProgramTest, WithoutArgumentsTheRememberedFolderIsShownAgain) {
   const std::string folder = WindowsPath(folder_);
   SettingsValues settings = Quiet();
@@ -57,6 +123,64 @@ TEST_F(ProgramTest, WithoutArgumentsTheRememberedFolderIsShownAgain) {
   program.Settle();
   ASSERT_TRUE(program.Close());
   EXPECT_EQ(StoredSetting("Main Options", "mainpath"), folder + "\\");
+}
+
+BOOL CALLBACK MatchVisibleTree(HWND window, LPARAM found) {
+  char className[64] = {};
+  ::GetClassNameA(window, className, sizeof className);
+  if (std::string(className) != WC_TREEVIEWA || !::IsWindowVisible(window)) return TRUE;
+  *reinterpret_cast<HWND*>(found) = window;
+  return FALSE;
+}
+
+// The program's folder tree (the visible tree view; the hidden Key view is one too).
+HWND FolderTree(HWND frame) {
+  HWND found = nullptr;
+  ::EnumChildWindows(frame, MatchVisibleTree, LPARAM(&found));
+  return found;
+}
+
+// What the system tells every window when a drive's medium comes or goes.
+LRESULT SendDeviceChange(HWND frame, WPARAM event, DWORD deviceType, DWORD units) {
+  DEV_BROADCAST_VOLUME volume = {};
+  volume.dbcv_size = sizeof volume;
+  volume.dbcv_devicetype = deviceType;
+  volume.dbcv_unitmask = units;
+  DWORD_PTR result = 0;
+  ::SendMessageTimeoutA(frame, WM_DEVICECHANGE, event, LPARAM(&volume), SMTO_NORMAL, 10000, &result);
+  return LRESULT(result);
+}
+
+TEST_F(ProgramTest, AVolumeThatComesOrGoesIsForgottenByTheFolderTree) {
+  RunningProgram program(Quiet(), "\"" + WindowsPath(folder_ / "Sub") + "\"");
+  ASSERT_TRUE(program.Frame());
+  EXPECT_TRUE(program.WaitForFolderShown(WindowsPath(folder_ / "Sub") + "\\"));
+  program.Settle();
+  const HWND tree = FolderTree(program.Frame());
+  ASSERT_TRUE(tree);
+  const LRESULT expanded = ::SendMessageA(tree, TVM_GETCOUNT, 0, 0);
+  const DWORD drive = DWORD(1) << (std::toupper(folder_.string()[0]) - 'A');
+  const struct {
+    const char* name;
+    WPARAM event;
+    DWORD deviceType;
+    bool forgets;
+  } cases[] = {
+      {"a port arrived", DBT_DEVICEARRIVAL, DBT_DEVTYP_PORT, false},
+      {"a removal is asked for", DBT_DEVICEQUERYREMOVE, DBT_DEVTYP_VOLUME, false},
+      {"the volume arrived", DBT_DEVICEARRIVAL, DBT_DEVTYP_VOLUME, true},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(SendDeviceChange(program.Frame(), c.event, c.deviceType, drive), TRUE) << c.name;
+    program.Settle();
+    const LRESULT count = ::SendMessageA(tree, TVM_GETCOUNT, 0, 0);
+    if (c.forgets) {
+      EXPECT_LT(count, expanded) << c.name << ": the drive's folders are still there";
+    } else {
+      EXPECT_EQ(count, expanded) << c.name;
+    }
+  }
+  EXPECT_TRUE(program.Close());
 }
 
 TEST_F(ProgramTest, ALayoutOutsideTheWindowIsClampedAndTheLayoutIsSavedOnClose) {
