@@ -1,15 +1,11 @@
 #pragma once
 // Entry points whose work belongs to parts of the program built later: image windows, printing a
-// file, the slideshow and the cache info dialog. Commands reach them today and nothing happens.
+// file and the slideshow. Commands reach them today and nothing happens.
 #include <windows.h>
 
 #include <string>
-
-#include "thumbnail_cache.h"
 
 void OpenImageWindow(const std::string& folder, const std::string& name, int viewMode, bool quiet);
 void PrintImageFile(const std::string& path);
 // One slideshow step at idle; non-zero when it did something.
 int SlideshowIdleStep();
-// The thumbnail cache's figures in the cache info dialog, modal over owner.
-void ShowCacheInfoDialog(HWND owner, const TncInfo& info);

@@ -3,4 +3,3 @@
 void OpenImageWindow(const std::string&, const std::string&, int, bool) {}
 void PrintImageFile(const std::string&) {}
 int SlideshowIdleStep() { return 0; }
-void ShowCacheInfoDialog(HWND, const TncInfo&) {}

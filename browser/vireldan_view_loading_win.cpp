@@ -4,9 +4,9 @@
 
 #include "Cimage.h"
 #include "app_settings.h"
+#include "cache_info_dlg.h"
 #include "command_ids.h"
 #include "app.h"
-#include "pending_features.h"
 #include "program_state.h"
 #include "thumb_loader.h"
 #include "thumb_schedule.h"
@@ -100,7 +100,9 @@ void CVireldanView::PurgeCache() {
 }
 
 void CVireldanView::ShowCacheInfo() {
-  if (loader_) ShowCacheInfoDialog(Handle(), loader_->CacheInfo());
+  if (!loader_) return;
+  CCacheInfoDlg info(loader_->CacheInfo());
+  info.DoModal(Handle());
 }
 
 bool CVireldanView::OnCacheLock() { return loader_ && loader_->ToggleLock(); }

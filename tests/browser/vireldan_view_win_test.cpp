@@ -3,7 +3,8 @@
 // selects; scrolling to the end of a long listing stays inside it; refreshing follows new and
 // removed files while the program's own side files cause no relisting; a size change by a
 // splitter lays out and paints the whole view anew; the Purge command keeps locked caches; on a
-// 16-bit display only the cells on screen keep dithered display copies.
+// 16-bit display only the cells on screen keep dithered display copies; Cache Info shows the loader's
+// state and figures.
 #include <windows.h>
 
 #include <filesystem>
@@ -362,6 +363,37 @@ TEST_F(ThumbnailView, PurgeDeletesTheCachesBelowButNoLockedOne) {
   EXPECT_FALSE(fs::exists(folder_ / "sub" / "deeper" / kTncFileName));
   EXPECT_EQ(FileBytes((folder_ / "locked" / kTncFileName).string()), locked);
   EXPECT_EQ(FileBytes((folder_ / kTncFileName).string()), locked);
+}
+
+TEST_F(ThumbnailView, CacheInfoShowsTheLoadersStateAndFigures) {
+  g_settings.thumbnails.preload = 1;
+  g_settings.thumbnails.dosmall = 1;  // the pictures are small files
+  for (const char* name : {"a.jpg", "b.jpg", "c.jpg"}) WritePicture((folder_ / name).string(), 30, 30, 0x123456);
+  view_->SetFolder(Folder());
+  ASSERT_TRUE(PumpUntil([&] { return Loaded(view_->Items()) == 3; }));
+  view_->StopLoader();
+  const int sizeKB = TncSizeKB(fs::file_size(folder_ / kTncFileName));
+
+  // A second visit finds every thumbnail in the cache.
+  MakeView();
+  view_->SetFolder(Folder());
+  ASSERT_TRUE(PumpUntil([&] { return Loaded(view_->Items()) == 3; }));
+  std::vector<std::string> lines;
+  {
+    UiDriver user([&] {
+      const HWND dialog = WaitForWindow("Thumbnail cache info");
+      if (!dialog) return;
+      for (int id : {1111, 1107, 1108, 1109, 1112}) {
+        char text[128] = {};
+        ::GetDlgItemTextA(dialog, id, text, sizeof text);
+        lines.push_back(text);
+      }
+      PressButton(dialog, IDOK);
+    });
+    EXPECT_TRUE(view_->OnCommand(ID_CACHE_INFO));
+  }
+  EXPECT_EQ(lines, (std::vector<std::string>{"Normal", "3 thumbnail images", "3 correct size", "3 cache hits",
+                                              "Cache file size: " + std::to_string(sizeKB) + "Kb "}));
 }
 
 // Runs as vireldan_view_16bit_test, on a display of that depth: every thumbnail drawn there gets

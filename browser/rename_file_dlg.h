@@ -1,0 +1,26 @@
+#pragma once
+// "Rename file": a file's new name, typed into an edit that refuses the characters file names
+// cannot hold.
+#include <string>
+
+#include "dialog.h"
+#include "window.h"
+
+class CRenameFileDlg : public Dialog {
+ public:
+  static constexpr int kMaxName = 255;
+
+  CRenameFileDlg();
+
+  std::string newName;
+
+ protected:
+  bool OnInitDialog() override;
+  void DoDataExchange(DataExchange& exchange) override;
+
+ private:
+  // The name edit's character filter: the shell's file-name edit class takes this place; a
+  // plain subclass passes every character on.
+  using NameEdit = Window;
+  NameEdit nameEdit_;
+};
