@@ -68,8 +68,9 @@ void CIndexImageDlg::DoDataExchange(DataExchange& exchange) {
   exchange.Check(IDC_INDEX_AUTOSPACE, autoSpace);
   exchange.Int(IDC_INDEX_SPACING, spacing, 0, 100);
   if (exchange.Saving() && !exchange.Failed()) {
-    background = backgroundBox_.GetColor();
-    foreground = foregroundBox_.GetColor();
+    // A swatch that could not be made keeps the colour the dialog was given.
+    if (backgroundBox_.HasSwatch()) background = backgroundBox_.GetColor();
+    if (foregroundBox_.HasSwatch()) foreground = foregroundBox_.GetColor();
   } else if (!exchange.Saving()) {
     backgroundBox_.SetColor(background);
     foregroundBox_.SetColor(foreground);
