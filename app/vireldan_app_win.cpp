@@ -13,6 +13,7 @@
 #include "ascii_text.h"
 #include "file_tests.h"
 #include "ini_profile.h"
+#include "key_index.h"
 #include "low_color_dlg.h"
 #include "panes.h"
 #include "pending_features.h"
@@ -25,6 +26,9 @@
 CVireldanApp theApp;
 
 namespace {
+
+// The master key tree between sessions, beside the program.
+std::string StartupKeyFilePath() { return g_program.programFolder + "\\" + kStartupKeyFileName; }
 
 constexpr char kCompany[] = "Ashgrove Software";
 constexpr char kProgram[] = "Vireldan";
@@ -117,6 +121,7 @@ bool CVireldanApp::InitInstance() {
                                                     g_program.programFolder});
   started = 1;
   g_program.currentFolder = g_program.previousFolder = g_settings.mainOptions.mainpath;
+  g_keyIndex.LoadKeyTreeFile(StartupKeyFilePath());
 
   FILETIME now;
   ::GetSystemTimeAsFileTime(&now);
@@ -155,6 +160,11 @@ bool CVireldanApp::PreTranslateMessage(MSG& message) {
 }
 
 int CVireldanApp::ExitInstance(int exitCode) {
+  if (started && !g_keyIndex.SaveKeyTreeFile(StartupKeyFilePath()))
+    ::MessageBoxA(nullptr, "The list of keys could not be saved: keys made in this session are not shown next time.",
+                  MessageCaption(), MB_OK | MB_ICONEXCLAMATION);
+  // Now rather than at static destruction, while the settings that hide index files still live.
+  g_keyIndex.Clear();
   if (started && !g_settings.Save(GetProfile()))
     ::MessageBoxA(nullptr, "The settings could not be saved: changes made in this session are lost.", MessageCaption(),
                   MB_OK | MB_ICONEXCLAMATION);

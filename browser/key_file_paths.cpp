@@ -17,5 +17,6 @@ std::string KeyedFilePath(const std::string& path) {
   if (path.size() <= length || platform::AsciiUpper(path.substr(path.size() - length)) != kShortcutExtension)
     return path;
   std::string target = path;
-  return platform::ResolveShortcutTarget(target) ? target : path;
+  // The long form: the key is kept under the name the folder listing shows.
+  return platform::ResolveShortcutTarget(target, platform::TargetForm::kLong) ? target : path;
 }

@@ -115,6 +115,9 @@ class CKeyIndex {
   int entriesSeen_ = 0;
 };
 
+// The program's one keyword index. Its destruction at program end saves both slots.
+extern CKeyIndex g_keyIndex;
+
 // What an index write error tells the user.
 constexpr char kKeyIndexWriteErrorMessage[] =
     "An error occurred writing to an index file - vireldan.iif\nBe sure they are not marked Read Only";

@@ -81,7 +81,7 @@ KeyFileLoad LoadKeyIndexFile(const std::string& path, bool withSummary, KeyIndex
 bool ReplaceKeyIndexFile(const std::string& path, const std::vector<uint8_t>& bytes) {
   int step = 0;
   if (bytes.size() > size_t(INT32_MAX)) return false;
-  if (platform::FileExists(path) && !IndexFile(path, "r+b").get()) return false;
+  if (platform::IsReadOnlyFile(path)) return false;
   const std::string temporary = platform::TemporaryNameBeside(path);
   if (temporary.empty()) return false;
   bool replaced = false;
@@ -97,6 +97,7 @@ bool ReplaceKeyIndexFile(const std::string& path, const std::vector<uint8_t>& by
 
 bool DeleteKeyIndexFile(const std::string& path) {
   if (!platform::FileExists(path)) return true;
+  if (platform::IsReadOnlyFile(path)) return false;
   platform::SetHiddenAttribute(path, false);
   if (platform::RemoveFile(path)) return true;
   RestoreHiddenAttribute(path);
@@ -105,6 +106,7 @@ bool DeleteKeyIndexFile(const std::string& path) {
 
 bool ClearKeyIndexSummary(const std::string& path) {
   if (!platform::FileExists(path)) return true;
+  if (platform::IsReadOnlyFile(path)) return false;
   IndexFile file(path, "r+b");
   if (!file.get()) return false;
   uint8_t bytes[kKeyHeaderSize];

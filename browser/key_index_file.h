@@ -13,11 +13,12 @@ enum class KeyFileLoad { kMissing, kRead, kForeign };
 KeyFileLoad LoadKeyIndexFile(const std::string& path, bool withSummary, KeyIndexContents* contents);
 
 // Writes the bytes to a temporary file beside path, every write checked, then puts it in place of
-// path in one step: an interrupted or failed write leaves the old file as it was. An existing
-// file that cannot be opened for writing (marked read-only) is not replaced. False on failure.
+// path in one step: an interrupted or failed write leaves the old file as it was. A file marked
+// read-only is not replaced. False on failure.
 bool ReplaceKeyIndexFile(const std::string& path, const std::vector<uint8_t>& bytes);
 
-// Deletes the file; true when it is gone (also when it was never there).
+// Deletes the file unless it is marked read-only; true when it is gone (also when it was never
+// there).
 bool DeleteKeyIndexFile(const std::string& path);
 
 // Clears the summary fields of the header in place, only when the file is one of ours and has a

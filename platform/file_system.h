@@ -43,6 +43,11 @@ bool FileExists(const std::string& path);
 // attributes cannot be read or changed. POSIX has no such attribute: the stand-in does nothing.
 bool SetHiddenAttribute(const std::string& path, bool hidden);
 
+// The file is marked read-only: the user asked that it be neither changed, replaced nor deleted,
+// which a replace by rename would not otherwise honour. The POSIX stand-in counts a file that
+// may not be written.
+bool IsReadOnlyFile(const std::string& path);
+
 // The name of a file without its folder.
 std::string FileNameOf(const std::string& path);
 

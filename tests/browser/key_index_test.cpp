@@ -131,11 +131,11 @@ TEST_F(KeyIndexFolders, SavingInvalidatesTheSummariesOfEveryFolderAbove) {
   summarised.entries.push_back({"own.jpg", "", {{key}}});
   summarised.summary.push_back({"x\\below.jpg", "", {{key}}});
   const std::vector<uint8_t> withSummary = KeyIndexBytes(summarised, true);
-  PutBytes(IndexPath(folder_), withSummary);
-  PutBytes(IndexPath(middle), withSummary);
+  PutFileBytes(IndexPath(folder_), withSummary);
+  PutFileBytes(IndexPath(middle), withSummary);
   std::vector<uint8_t> foreign = withSummary;
   foreign[4] = 99;  // another version: not ours to patch
-  PutBytes(IndexPath(inner), foreign);
+  PutFileBytes(IndexPath(inner), foreign);
 
   index_.SetFileKey(KeyItem(index_, "K"), File(inner / "deeper", "a.jpg"), true);
   fs::create_directories(inner / "deeper");
@@ -156,7 +156,7 @@ TEST_F(KeyIndexFolders, SavingInvalidatesTheSummariesOfEveryFolderAbove) {
 
 TEST_F(KeyIndexFolders, AFileOfAnotherKindIsLeftAloneUntilItsKeysChange) {
   const std::vector<uint8_t> foreign = {'n', 'o', 't', ' ', 'a', 'n', ' ', 'i', 'n', 'd', 'e', 'x'};
-  PutBytes(IndexPath(folder_), foreign);
+  PutFileBytes(IndexPath(folder_), foreign);
   std::string annotation;
   EXPECT_FALSE(index_.GetAnnotation(File(folder_, "a.jpg"), &annotation));
   index_.SetFileKey(KeyItem(index_, "K"), File(folder_, "a.jpg"), false);
@@ -191,7 +191,7 @@ TEST_F(KeyIndexFolders, TheStartupKeyFileHoldsTheMasterTree) {
   CKeyIndex loaded;
   loaded.LoadKeyTreeFile(path);
   EXPECT_EQ(KeyPaths(loaded.MasterTree()), (std::vector<std::string>{"B", "A", "B\\B1"}));
-  PutBytes(path, {1, 2, 3});
+  PutFileBytes(path, {1, 2, 3});
   loaded.LoadKeyTreeFile(path);
   EXPECT_TRUE(loaded.MasterTree().Empty());
   loaded.LoadKeyTreeFile(File(folder_, "missing.iif"));

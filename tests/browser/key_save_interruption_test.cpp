@@ -62,7 +62,7 @@ TEST_F(KeySaveInterruption, AKillAtEveryStepLeavesTheOldIndexOrTheNewOneWhole) {
 
   for (int step = 0; step <= steps; ++step) {
     SCOPED_TRACE(step);
-    PutBytes(IndexPath(folder_), original);
+    PutFileBytes(IndexPath(folder_), original);
     const ChildEnd end = RunChildUntilSeam(kChildCase, std::to_string(step) + "|" + folder);
     if (step < steps) {
       ASSERT_TRUE(end.killed) << "the save had " << steps << " steps";

@@ -2,13 +2,12 @@
 // Helpers of the keyword index tests: items bound to master keys as the Key view binds them, and
 // index files read back.
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "key_index.h"
 #include "key_index_file.h"
+#include "tnc_test_support.h"  // FileBytes, PutFileBytes
 
 // The master key of path, made if missing, bound to an item (the node's own address stands in
 // for the Key view's item).
@@ -19,15 +18,6 @@ inline CKeyIndex::TreeItem KeyItem(CKeyIndex& index, const std::string& path) {
 }
 
 inline std::string IndexPath(const std::filesystem::path& folder) { return (folder / kKeyIndexFileName).string(); }
-
-inline std::vector<uint8_t> FileBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-inline void PutBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
-  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-}
 
 // Names and key paths of a chain, "name:annotation:key|key".
 inline std::vector<std::string> Describe(const CKeyChain& chain) {
