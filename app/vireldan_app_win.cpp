@@ -14,6 +14,7 @@
 #include "command_line_path.h"
 #include "file_tests.h"
 #include "ini_profile.h"
+#include "key_index.h"
 #include "low_color_dlg.h"
 #include "panes.h"
 #include "pending_features.h"
@@ -26,6 +27,9 @@
 CVireldanApp theApp;
 
 namespace {
+
+// The master key tree between sessions, beside the program.
+std::string StartupKeyFilePath() { return g_program.programFolder + "\\" + kStartupKeyFileName; }
 
 constexpr char kCompany[] = "Ashgrove Software";
 constexpr char kProgram[] = "Vireldan";
@@ -122,6 +126,7 @@ bool CVireldanApp::InitInstance() {
                                                     g_program.programFolder});
   started = 1;
   g_program.currentFolder = g_program.previousFolder = g_settings.mainOptions.mainpath;
+  g_keyIndex.LoadKeyTreeFile(StartupKeyFilePath());
 
   FILETIME now;
   ::GetSystemTimeAsFileTime(&now);
@@ -160,6 +165,15 @@ bool CVireldanApp::PreTranslateMessage(MSG& message) {
 }
 
 int CVireldanApp::ExitInstance(int exitCode) {
+  if (started && !g_keyIndex.SaveKeyTreeFile(StartupKeyFilePath()))
+    ::MessageBoxA(nullptr, "The list of keys could not be saved: keys made in this session are not shown next time.",
+                  MessageCaption(), MB_OK | MB_ICONEXCLAMATION);
+  // Now rather than at static destruction, while the settings that hide index files still live
+  // and a failure can still be told.
+  g_keyIndex.ClearWriteError();
+  g_keyIndex.Clear();
+  if (g_keyIndex.WriteErrorOccurred())
+    ::MessageBoxA(nullptr, kKeyIndexWriteErrorMessage, MessageCaption(), MB_OK | MB_ICONEXCLAMATION);
   if (started && !g_settings.Save(GetProfile()))
     ::MessageBoxA(nullptr, "The settings could not be saved: changes made in this session are lost.", MessageCaption(),
                   MB_OK | MB_ICONEXCLAMATION);

@@ -43,6 +43,11 @@ bool FileExists(const std::string& path);
 // attributes cannot be read or changed. POSIX has no such attribute: the stand-in does nothing.
 bool SetHiddenAttribute(const std::string& path, bool hidden);
 
+// The file is marked read-only: the user asked that it be neither changed, replaced nor deleted,
+// which a replace by rename would not otherwise honour. The POSIX stand-in counts a file that
+// may not be written.
+bool IsReadOnlyFile(const std::string& path);
+
 // The name of a file without its folder.
 std::string FileNameOf(const std::string& path);
 
@@ -107,8 +112,16 @@ struct FileStamp {
   bool hidden = false;  // Win32's hidden attribute; the POSIX stand-in counts names starting with a dot
 };
 
-// False when nothing of that name is there. A name with wildcards finds nothing.
-bool FindFileStamp(const std::string& path, FileStamp* stamp);
+// What looking for a file can tell: its stamp, that nothing of that name is there, or nothing at
+// all (the system would not say: access denied, a network that does not answer). A name with
+// wildcards finds nothing.
+enum class FileLookup { kFound, kMissing, kUnknown };
+FileLookup LookUpFileStamp(const std::string& path, FileStamp* stamp);
+
+// False when the file's stamp cannot be had.
+inline bool FindFileStamp(const std::string& path, FileStamp* stamp) {
+  return LookUpFileStamp(path, stamp) == FileLookup::kFound;
+}
 
 // The kinds of drive that decide where thumbnail caches live, with the Win32 drive-type numbers
 // (others, such as RAM disks, are kept by number).

@@ -14,6 +14,8 @@ bool FileExists(const std::string& path) {
 
 bool SetHiddenAttribute(const std::string&, bool) { return true; }
 
+bool IsReadOnlyFile(const std::string& path) { return FileExists(path) && ::access(path.c_str(), W_OK) != 0; }
+
 PathKind KindOfPath(const std::string& path) {
   struct stat info;
   if (path.empty() || path.find_first_of("*?") != std::string::npos || ::stat(path.c_str(), &info) != 0)

@@ -2,6 +2,6 @@
 
 namespace platform {
 
-bool ResolveShortcutTarget(std::string&) { return false; }
+bool ResolveShortcutTarget(std::string&, TargetForm) { return false; }
 
 }  // namespace platform

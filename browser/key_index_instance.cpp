@@ -1,0 +1,3 @@
+#include "key_index.h"
+
+CKeyIndex g_keyIndex;
