@@ -69,6 +69,8 @@ class CMainFrame : public FrameWindow {
   void OnAbout(UINT id);
   void OnExit(UINT id);
   void OnExplore(UINT id);
+  void OnConfirmations(UINT id);
+  void OnGoTo(UINT id);
   void OnHome(UINT id);
   void OnPreviousDir(UINT id);
   void OnRefresh(UINT id);

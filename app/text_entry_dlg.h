@@ -1,0 +1,19 @@
+#pragma once
+// One line of text (an annotation, for instance) under a caption the caller chooses.
+#include <string>
+
+#include "dialog.h"
+
+class CTextEntryDlg : public Dialog {
+ public:
+  explicit CTextEntryDlg(std::string caption);
+  std::string text;  // at most 256 characters
+
+ protected:
+  bool OnInitDialog() override;
+  void DoDataExchange(DataExchange& exchange) override;
+  bool OnCommand(int id, int code) override;
+
+ private:
+  std::string caption_;
+};
