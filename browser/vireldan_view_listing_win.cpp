@@ -38,6 +38,7 @@ ListingOptions CVireldanView::CurrentListingOptions() const {
 
 void CVireldanView::ForgetItem(const CThumbItem* item) {
   if (anchor_ == item) anchor_ = nullptr;
+  if (lastHovered_ == item) lastHovered_ = nullptr;
 }
 
 void CVireldanView::RemoveItem(CThumbItem* item) {
@@ -47,6 +48,7 @@ void CVireldanView::RemoveItem(CThumbItem* item) {
 
 void CVireldanView::RemoveAllItems() {
   anchor_ = nullptr;
+  lastHovered_ = nullptr;
   items_.RemoveAll();
 }
 
@@ -192,13 +194,8 @@ void CVireldanView::PollFolderChanges() {
 }
 
 void CVireldanView::QueueForOpen(int mode) {
-  for (CThumbItem* item = items_.GetFirstSelected(); item; item = items_.GetNextSelected()) {
-    CThumbItem* queued = openQueue_.AddTail();
-    if (!queued) break;
-    queued->name = item->name;
-    queued->folder = item->folder;
-    queued->selected = mode;
-  }
+  for (CThumbItem* item = items_.GetFirstSelected(); item; item = items_.GetNextSelected())
+    QueueItemForOpen(item, mode);
 }
 
 void CVireldanView::ClearOpenQueue() { openQueue_.RemoveAll(); }
