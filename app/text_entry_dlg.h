@@ -6,8 +6,9 @@
 
 class CTextEntryDlg : public Dialog {
  public:
-  explicit CTextEntryDlg(std::string caption);
-  std::string text;  // at most 256 characters
+  // The edit opens with text, at most 256 characters, and hands back what it holds on OK.
+  CTextEntryDlg(std::string caption, std::string text);
+  std::string text;
 
  protected:
   bool OnInitDialog() override;

@@ -2,7 +2,8 @@
 
 #include "resource.h"
 
-CTextEntryDlg::CTextEntryDlg(std::string caption) : Dialog(IDD_TEXT_ENTRY), caption_(std::move(caption)) {}
+CTextEntryDlg::CTextEntryDlg(std::string caption, std::string initialText)
+    : Dialog(IDD_TEXT_ENTRY), text(std::move(initialText)), caption_(std::move(caption)) {}
 
 bool CTextEntryDlg::OnInitDialog() {
   SetText(caption_);

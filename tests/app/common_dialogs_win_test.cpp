@@ -115,7 +115,7 @@ TEST(CommonDialogs, EachOpensWithItsCaptionAndTexts) {
         "File Operations", "GoTo Path", "Slideshow Control", "Advance+Select", "Tools",
         "Ctrl-Alt-W     Quick Web", "Ctrl-X         Launch eXplorer", "Alt-F          Add to Favorites ",
         "Directory Tree View", "Ctrl+Shift-Drop", "1:1 Frame", "Scroll with Arrow Keys", "Home/End/Space"}},
-      {[] { return new CTextEntryDlg("Annotation"); }, "Annotation", {"OK", "Cancel"}},
+      {[] { return new CTextEntryDlg("Annotation", "a note"); }, "Annotation", {"a note", "OK", "Cancel"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.caption);
@@ -213,8 +213,7 @@ TEST(CommonDialogs, TheFileNameEditRefusesForbiddenCharactersAndASecondHash) {
 }
 
 TEST(CommonDialogs, TextEntryAndCaptureHotKeyHandTheirValuesBack) {
-  CTextEntryDlg entry("Annotation");
-  entry.text = "old";
+  CTextEntryDlg entry("Annotation", "old");
   EXPECT_EQ(RunDialog(entry, "Annotation",
                 [&](HWND window) {
                   ::SetDlgItemTextA(window, IDC_TEXT_ENTRY, "a \"quoted\" note");

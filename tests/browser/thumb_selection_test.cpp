@@ -156,12 +156,12 @@ TEST_F(Grid, ArrowsMoveByCellsAndRowsAndScrollAtThePageEdges) {
 
 TEST(ThumbSelection, TheAdjacentItemWrapsAtBothEnds) {
   const struct {
-    const char* before;
     bool previous;
+    const char* before;
     const char* after;
   } cases[] = {
-      {"b", false, "c"}, {"d", false, "a"}, {"", false, "b"}, {"bd", false, "c"},
-      {"c", true, "b"},  {"a", true, "d"},  {"", true, "d"},
+      {false, "b", "c"}, {false, "d", "a"}, {false, "", "b"}, {false, "bd", "c"},
+      {true, "c", "b"},  {true, "a", "d"},  {true, "", "d"},
   };
   for (const auto& c : cases) {
     CThumbList list;
