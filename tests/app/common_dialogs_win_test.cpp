@@ -1,5 +1,6 @@
 // The shell's small common dialogs: each opens with its caption and texts, hands its values back
-// through its buttons, and the path and file-name edits refuse characters typed into them.
+// through its buttons, and the path and file-name edits refuse characters typed into them; the
+// folder chooser's tree and edit follow each other.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -12,14 +13,18 @@
 #include <gtest/gtest.h>
 
 #include "app_settings.h"
+#include "canonical_path.h"
+#include "choose_dir_dlg.h"
 #include "auto_rename_dlg.h"
 #include "capture_hotkey_dlg.h"
 #include "confirmations_dlg.h"
 #include "file_exists_dlg.h"
 #include "go_to_path_dlg.h"
 #include "hotkeys_dlg.h"
+#include "program_state.h"
 #include "rename_multiple_dlg.h"
 #include "resource.h"
+#include "temp_folder.h"
 #include "text_entry_dlg.h"
 #include "ui_driver.h"
 
@@ -237,6 +242,63 @@ TEST(CommonDialogs, TextEntryAndCaptureHotKeyHandTheirValuesBack) {
   EXPECT_EQ(LOWORD(shown), MAKEWORD(123, 6));
   EXPECT_EQ(capture.virtualKey, 'K');
   EXPECT_EQ(capture.modifiers, 3);
+}
+
+class ChooseDirectory : public TempFolderTest {
+ protected:
+  void SetUp() override {
+    TempFolderTest::SetUp();
+    ::CoInitialize(nullptr);
+    g_program.desktopFolder = folder_.string();
+    std::filesystem::create_directories(folder_ / "a" / "b");
+  }
+  void TearDown() override {
+    ::CoUninitialize();
+    TempFolderTest::TearDown();
+  }
+  std::string Path(const std::string& relative) const { return (folder_ / relative).string(); }
+};
+
+// A typed folder that does not exist selects its nearest ancestor in the tree while the edit
+// keeps the text; "New Folder" makes the folder in the tree's selection and shows it.
+TEST_F(ChooseDirectory, TheTreeAndTheEditFollowEachOtherAndANewFolderIsMade) {
+  CChooseDirDlg dialog(Path("a"));
+  dialog.SetNewFolderName("new");
+  std::string atStart, typed, selectedName, afterNewFolder;
+  bool buttonShown = false;
+  EXPECT_EQ(RunDialog(dialog, "Choose Directory",
+                      [&](HWND window) {
+                        atStart = ItemText(window, IDC_CHOOSE_DIR_PATH);
+                        buttonShown = ::IsWindowVisible(::GetDlgItem(window, IDC_NEW_FOLDER)) != FALSE;
+                        ::SetDlgItemTextA(window, IDC_CHOOSE_DIR_PATH, Path("a\\b\\missing").c_str());
+                        typed = ItemText(window, IDC_CHOOSE_DIR_PATH);
+                        const HWND tree = ::GetDlgItem(window, IDC_CHOOSE_DIR_TREE);
+                        char name[MAX_PATH] = {};
+                        TVITEMA item = {};
+                        item.mask = TVIF_TEXT;
+                        item.hItem = TreeView_GetSelection(tree);
+                        item.pszText = name;
+                        item.cchTextMax = sizeof name;
+                        ::SendMessageA(tree, TVM_GETITEMA, 0, LPARAM(&item));
+                        selectedName = name;
+                        PressButton(window, IDC_NEW_FOLDER);
+                        const auto madeShown = [&] {
+                          afterNewFolder = ItemText(window, IDC_CHOOSE_DIR_PATH);
+                          return afterNewFolder.size() > 4 &&
+                                 afterNewFolder.compare(afterNewFolder.size() - 4, 4, "\\new") == 0;
+                        };
+                        for (const DWORD start = ::GetTickCount(); !madeShown() && ::GetTickCount() - start < 10000;)
+                          ::Sleep(20);
+                        PressButton(window, IDOK);
+                      }),
+            IDOK);
+  EXPECT_EQ(Canonical(atStart), Canonical(Path("a")));
+  EXPECT_TRUE(buttonShown);
+  EXPECT_EQ(typed, Path("a\\b\\missing"));
+  EXPECT_EQ(selectedName, "b");
+  EXPECT_TRUE(std::filesystem::is_directory(folder_ / "a" / "b" / "new"));
+  EXPECT_EQ(Canonical(afterNewFolder), Canonical(Path("a\\b\\new")));
+  EXPECT_EQ(dialog.path, afterNewFolder);
 }
 
 }  // namespace
