@@ -99,11 +99,14 @@ void CPreviewWnd::OnTimer() {
   if (imageArrived_ && active_) ::ShowWindow(Handle(), SW_SHOWNOACTIVATE);
 }
 
+// Pictures are fitted into the client area: the window's own size, caption and border included,
+// would cut off their lower and right edges.
 void CPreviewWnd::OnSize() {
   if (dragging_) return;
-  const RECT rect = WindowRect(Handle());
-  windowWidth_ = rect.right - rect.left;
-  windowHeight_ = rect.bottom - rect.top;
+  RECT client = {};
+  ::GetClientRect(Handle(), &client);
+  windowWidth_ = client.right;
+  windowHeight_ = client.bottom;
   ::InvalidateRect(Handle(), nullptr, TRUE);
 }
 
