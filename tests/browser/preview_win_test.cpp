@@ -252,6 +252,14 @@ TEST_F(PreviewAndTip, QuickClicksShowOnlyTheLastPicture) {
   ::GetClientRect(preview_.Handle(), &client);
   EXPECT_EQ(preview_.Picture()->m_width, client.right);
   EXPECT_EQ(preview_.Picture()->m_height, client.right / 2);
+  // Centred from top to bottom on white.
+  ::RedrawWindow(preview_.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  const HDC dc = ::GetDC(preview_.Handle());
+  const COLORREF above = ::GetPixel(dc, client.right / 2, (client.bottom - client.right / 2) / 2 - 2);
+  const COLORREF middle = ::GetPixel(dc, client.right / 2, client.bottom / 2);
+  ::ReleaseDC(preview_.Handle(), dc);
+  EXPECT_EQ(above, RGB(255, 255, 255));
+  EXPECT_EQ(middle, RGB(colour_[2] >> 16, (colour_[2] >> 8) & 0xFF, colour_[2] & 0xFF));
   EXPECT_EQ(main_.orphans, 0);
 
   // Ctrl+click hides it; a plain click with the preview turned off asks for nothing.
