@@ -58,7 +58,11 @@ void CPreviewWnd::BringOntoWorkArea() {
 void CPreviewWnd::ShowFile(const std::string& path) {
   BringOntoWorkArea();
   ++sequence_;
-  LoadImageAsync(Handle(), path.c_str(), sequence_, windowWidth_, windowHeight_);
+  if (!LoadImageAsync(Handle(), path.c_str(), sequence_, windowWidth_, windowHeight_)) {
+    // No picture will come: nothing to wait for.
+    HidePreview();
+    return;
+  }
   ::SetTimer(Handle(), kShowTimer, kShowDelay, nullptr);
   timerFired_ = false;
   imageArrived_ = false;
