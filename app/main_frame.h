@@ -5,11 +5,14 @@
 // into the settings when it closes.
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "frame_window.h"
 #include "pane_splitters.h"
+
+class CPreviewWnd;
 
 class CMainFrame : public FrameWindow {
  public:
@@ -72,6 +75,8 @@ class CMainFrame : public FrameWindow {
   void OnAbout(UINT id);
   void OnExit(UINT id);
   void OnExplore(UINT id);
+  void OnConfirmations(UINT id);
+  void OnGoTo(UINT id);
   void OnHome(UINT id);
   void OnPreviousDir(UINT id);
   void OnRefresh(UINT id);
@@ -91,4 +96,5 @@ class CMainFrame : public FrameWindow {
   HMENU keyMenu_ = nullptr;
   std::string statusText_;
   HMODULE mailer_ = nullptr;
+  std::unique_ptr<CPreviewWnd> preview_;
 };

@@ -9,6 +9,8 @@
 #include "app.h"
 #include "app_settings.h"
 #include "command_ids.h"
+#include "confirmations_dlg.h"
+#include "go_to_path_dlg.h"
 #include "main_frame.h"
 #include "panes.h"
 #include "proc_address.h"
@@ -79,10 +81,12 @@ const CommandEntry<CMainFrame> CMainFrame::kCommands[] = {
     {ID_TWAIN_ACQUIRE, ID_TWAIN_ACQUIRE, &CMainFrame::OnNotYetAvailable, &CMainFrame::OnUpdateDisabled},
     {ID_TWAIN_SOURCE, ID_TWAIN_SOURCE, &CMainFrame::OnNotYetAvailable, &CMainFrame::OnUpdateDisabled},
     {ID_TWAIN_DESTINATION, ID_TWAIN_DESTINATION, &CMainFrame::OnNotYetAvailable, &CMainFrame::OnUpdateDisabled},
-    // Commands whose targets are built by later work.
-    {ID_SELECT_ALL, ID_INVERT_SELECTION, &CMainFrame::OnNotYetAvailable, nullptr},
-    {ID_RESELECT, ID_RESELECT, &CMainFrame::OnNotYetAvailable, nullptr},
+        {ID_SELECT_ALL, ID_INVERT_SELECTION, &CMainFrame::OnThumbnailViewCommand, &CMainFrame::OnUpdateThumbnailViewCommand},
+    {ID_RESELECT, ID_RESELECT, &CMainFrame::OnThumbnailViewCommand, &CMainFrame::OnUpdateThumbnailViewCommand},
+    {ID_MOVE_IN_SLIDE_ORDER, ID_MOVE_IN_SLIDE_ORDER, &CMainFrame::OnThumbnailViewCommand,
+     &CMainFrame::OnUpdateThumbnailViewCommand},
     {ID_ABORT_OPERATION, ID_ABORT_OPERATION, &CMainFrame::OnAbortOperation, nullptr},
+    // Commands whose targets are built by later work.
     {ID_SLIDESHOW_PLAY, ID_SLIDESHOW_PLAY, &CMainFrame::OnNotYetAvailable, nullptr},
     {ID_SLIDESHOW_PAUSE, ID_SLIDESHOW_PAUSE, &CMainFrame::OnNotYetAvailable, nullptr},
     {ID_SLIDESHOW_NEXT, ID_SLIDESHOW_NEXT, &CMainFrame::OnNotYetAvailable, nullptr},
@@ -92,8 +96,8 @@ const CommandEntry<CMainFrame> CMainFrame::kCommands[] = {
     {ID_CACHE_OPTIONS, ID_CACHE_OPTIONS, &CMainFrame::OnNotYetAvailable, nullptr},
     {ID_FILE_OPTIONS, ID_FILE_OPTIONS, &CMainFrame::OnNotYetAvailable, nullptr},
     {ID_SAVE_OPTIONS, ID_SAVE_OPTIONS, &CMainFrame::OnNotYetAvailable, nullptr},
-    {ID_CONFIRMATIONS, ID_CONFIRMATIONS, &CMainFrame::OnNotYetAvailable, nullptr},
-    {ID_GO_TO, ID_GO_TO, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_CONFIRMATIONS, ID_CONFIRMATIONS, &CMainFrame::OnConfirmations, nullptr},
+    {ID_GO_TO, ID_GO_TO, &CMainFrame::OnGoTo, nullptr},
     {ID_EXIF_TIPS, ID_EXIF_TIPS, &CMainFrame::OnNotYetAvailable, nullptr},
     {ID_BIGGER_THUMBNAILS, ID_SMALLER_THUMBNAILS, &CMainFrame::OnThumbnailViewCommand,
      &CMainFrame::OnUpdateThumbnailViewCommand},
@@ -214,6 +218,13 @@ void CMainFrame::OnExit(UINT) { ::PostMessageA(Handle(), WM_CLOSE, 0, 0); }
 
 void CMainFrame::OnExplore(UINT) {
   ::ShellExecuteA(Handle(), "open", g_program.currentFolder.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void CMainFrame::OnConfirmations(UINT) { CConfirmationsDlg().DoModal(Handle()); }
+
+void CMainFrame::OnGoTo(UINT) {
+  CGoToPathDlg dialog(g_program.currentFolder);
+  if (dialog.DoModal(Handle()) == IDOK) SelectFolderInTree(dialog.path);
 }
 
 void CMainFrame::GoHome() { SelectFolderInTree(g_settings.fileOptions.homedirectory); }

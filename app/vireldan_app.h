@@ -42,6 +42,7 @@ class CVireldanApp : public App {
   void OnAbout(UINT id);
   void OnPrintSetup(UINT id);
   void OnShellOptions(UINT id);
+  void OnHotKeys(UINT id);
   void OnNotYetAvailable(UINT id);
   static const CommandEntry<CVireldanApp> kCommands[];
 

@@ -4,6 +4,7 @@
 
 #include "about_dlg.h"
 #include "command_ids.h"
+#include "hotkeys_dlg.h"
 #include "shell_options.h"
 #include "vireldan_app.h"
 
@@ -11,7 +12,7 @@ const CommandEntry<CVireldanApp> CVireldanApp::kCommands[] = {
     {ID_APP_ABOUT, ID_APP_ABOUT, &CVireldanApp::OnAbout, nullptr},
     {ID_PRINT_SETUP, ID_PRINT_SETUP, &CVireldanApp::OnPrintSetup, nullptr},
     {ID_SHELL_OPTIONS, ID_SHELL_OPTIONS, &CVireldanApp::OnShellOptions, nullptr},
-    {ID_HOTKEYS, ID_HOTKEYS, &CVireldanApp::OnNotYetAvailable, nullptr},
+    {ID_HOTKEYS, ID_HOTKEYS, &CVireldanApp::OnHotKeys, nullptr},
     {ID_USING_HELP, ID_USING_HELP, &CVireldanApp::OnNotYetAvailable, nullptr},
     {ID_WARRANTY, ID_WARRANTY, &CVireldanApp::OnNotYetAvailable, nullptr},
     {ID_FAVORITES_SHOW, ID_FAVORITES_SHOW, &CVireldanApp::OnNotYetAvailable, nullptr},
@@ -35,5 +36,7 @@ bool CVireldanApp::PrintSetupColour() { return printer_.RunSetupDialog(MainWindo
 void CVireldanApp::OnPrintSetup(UINT) { PrintSetupColour(); }
 
 void CVireldanApp::OnShellOptions(UINT) { RunShellOptions(MainWindow()); }
+
+void CVireldanApp::OnHotKeys(UINT) { CHotKeysDlg().DoModal(MainWindow()); }
 
 void CVireldanApp::OnNotYetAvailable(UINT) {}

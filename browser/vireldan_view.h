@@ -14,6 +14,7 @@
 #include "key_index.h"
 #include "thumb_grid.h"
 #include "thumb_list.h"
+#include "thumb_selection.h"
 #include "view.h"
 
 class Cthumbloader;
@@ -67,6 +68,22 @@ class CVireldanView : public View {
   // The item under a client point, or null.
   CThumbItem* HitTest(int x, int y, bool anywhere);
 
+  // Selection.
+  void DeselectAll();
+  void Reselect();
+  void SelectAll();
+  void InvertSelection();
+  // Selects the item with that id (the others stay as they are).
+  void SelectById(int id);
+  // Moves the selection kept by the last DeselectAll before the item in whose cell movePoint lies.
+  void MoveSelectedInSlideTable();
+
+  // The hover tip: its window (null when none is shown) and text.
+  HWND TipWindow() const { return tip_; }
+  const std::string& TipText() const { return tipText_; }
+  // Takes the tip down and forgets the hovered item.
+  void CancelTip();
+
   bool OnCommand(UINT id) override;
   bool OnUpdateCommand(CommandState& state) override;
 
@@ -83,7 +100,33 @@ class CVireldanView : public View {
   void DrawCaption(HDC dc, const std::string& text, int x, int y);
   void OnVScroll(int code);
   void OnMouseWheel(int delta);
-  void OnLeftButtonDown(int x, int y);
+
+  // Mouse and keyboard.
+  void OnLButtonDown(WPARAM flags, POINT point);
+  void OnLButtonUp(POINT point);
+  void OnMouseMove(WPARAM flags, POINT point);
+  void OnLButtonDblClk(WPARAM flags, POINT point);
+  void OnRButtonDown(WPARAM flags, POINT point);
+  void OnKeyDown(UINT key);
+  void OnChar(UINT character);
+  void OnSelectAdjacent(bool previous, bool fullScreen);
+  void MoveSelection(ArrowKey key);
+  void MovePointerToItem(const CThumbItem* item);
+  // Clicks where the mouse pointer is, as the keyboard's Space and Enter do.
+  void ClickAtPointer(bool doubleClick);
+  void DrawBand(HDC dc);
+  void EndDrag();
+  // Sorts by the new slide order and records it in the folder.
+  void SlideOrderChanged();
+  void QueueItemForOpen(const CThumbItem* item, int mode);
+  // The preview pop-up follows clicks and keyboard moves when the "Frame Layout" value
+  // "preview_on" is on.
+  void ShowInPreview(const CThumbItem* item);
+  void HidePreview();
+  void OnKillFocus(HWND gaining);
+  // Waits for the pointer to rest on the hovered item, then shows its tip.
+  void ArmHoverTip(CThumbItem* hovered, POINT point);
+  void OnHoverTimer();
   void OnTimer(UINT_PTR id);
   void Redraw();
   void MeasureClient();
@@ -113,6 +156,9 @@ class CVireldanView : public View {
   void OnSubfolderContents(UINT id);
   void OnCacheCommand(UINT id);
   void OnUpdateCacheLock(CommandState& state);
+  void OnSelectionCommand(UINT id);
+  void OnMoveInSlideOrder(UINT id);
+  void OnUpdateMoveInSlideOrder(CommandState& state);
   static const CommandEntry<CVireldanView> kCommands[];
 
   CThumbList items_;
@@ -121,6 +167,7 @@ class CVireldanView : public View {
   Cthumbloader* loader_ = nullptr;
   HWND notify_ = nullptr;
   CThumbItem* anchor_ = nullptr;
+  const CThumbItem* lastHovered_ = nullptr;  // the item whose path the status bar shows
   HWND scrollBar_ = nullptr;
   HDC memDC_ = nullptr;
   HBITMAP backBitmap_ = nullptr;
@@ -143,4 +190,24 @@ class CVireldanView : public View {
   bool refreshBusy_ = false;
   int nextId_ = 1;  // 0 is the loader's "discarded" result
   FolderChangeWatch changes_;
+
+  // Mouse state: a drag of the selection inside the view, or a rubber band.
+  bool dragArmed_ = false;  // the button went down on an item
+  POINT dragOrigin_ = {};
+  bool dragging_ = false;   // the selection floats with the pointer (mouse captured)
+  POINT dragOffset_ = {};
+  bool bandArmed_ = false;  // the button went down on empty space
+  bool bandActive_ = false;
+  POINT bandOrigin_ = {};
+  POINT bandEnd_ = {};
+  bool bandDrawn_ = false;  // a focus rectangle is on screen
+  BandRect bandRect_;
+  POINT movePoint_ = {};  // where the last right click or Alt+click chose a slide-order target
+
+  // The hover tip.
+  static constexpr UINT_PTR kHoverTimer = 3;
+  const CThumbItem* hovered_ = nullptr;
+  POINT hoverPoint_ = {-1, -1};
+  HWND tip_ = nullptr;
+  std::string tipText_;
 };

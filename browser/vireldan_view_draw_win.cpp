@@ -111,14 +111,21 @@ void CVireldanView::OnDraw(HDC dc) {
 
   // While the box is dragged two more rows fill the margin below.
   const int64_t shown = int64_t(grid_.pageCount) + (scroll_.tracking ? 2 * grid_.columns : 0);
-  int64_t index = 1 - int64_t(scroll_.firstVisible);  // of the item's cell, from the top-left one
-  for (CThumbItem* item = items_.GetFirst(); item; item = items_.GetNext(), ++index) {
-    const int64_t y = index / grid_.columns * layout_.cellHeight;
-    if (index >= 0 && index < shown && y < bufferHeight_)
-      DrawItem(dc, *item, int(index % grid_.columns) * layout_.cellWidth, int(y));
-    else if (item->thumbnail && item->thumbnail->m_dispBits)
-      // Display copies are kept for the cells on screen only: thousands of thumbnails would
-      // otherwise hold one each on palette and 15/16-bit displays.
-      item->thumbnail->FreeDisplayCopy();
+  // While the selection is dragged it is drawn in a second pass, displaced, above the rest.
+  const int passes = dragging_ ? 2 : 1;
+  for (int pass = 0; pass < passes; ++pass) {
+    const bool floating = pass == 1;
+    const POINT offset = floating ? dragOffset_ : POINT{};
+    int64_t index = 1 - int64_t(scroll_.firstVisible);  // of the item's cell, from the top-left one
+    for (CThumbItem* item = items_.GetFirst(); item; item = items_.GetNext(), ++index) {
+      if (dragging_ && (item->selected != 0) != floating) continue;
+      const int64_t y = index / grid_.columns * layout_.cellHeight;
+      if (index >= 0 && index < shown && y < bufferHeight_)
+        DrawItem(dc, *item, int(index % grid_.columns) * layout_.cellWidth + offset.x, int(y) + offset.y);
+      else if (item->thumbnail && item->thumbnail->m_dispBits)
+        // Display copies are kept for the cells on screen only: thousands of thumbnails would
+        // otherwise hold one each on palette and 15/16-bit displays.
+        item->thumbnail->FreeDisplayCopy();
+    }
   }
 }

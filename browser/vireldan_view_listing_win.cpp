@@ -41,6 +41,8 @@ ListingOptions CVireldanView::CurrentListingOptions() const {
 
 void CVireldanView::ForgetItem(const CThumbItem* item) {
   if (anchor_ == item) anchor_ = nullptr;
+  if (lastHovered_ == item) lastHovered_ = nullptr;
+  if (hovered_ == item) hovered_ = nullptr;
 }
 
 void CVireldanView::RemoveItem(CThumbItem* item) {
@@ -49,7 +51,9 @@ void CVireldanView::RemoveItem(CThumbItem* item) {
 }
 
 void CVireldanView::RemoveAllItems() {
+  CancelTip();
   anchor_ = nullptr;
+  lastHovered_ = nullptr;
   items_.RemoveAll();
 }
 
@@ -231,13 +235,8 @@ void CVireldanView::PollFolderChanges() {
 }
 
 void CVireldanView::QueueForOpen(int mode) {
-  for (CThumbItem* item = items_.GetFirstSelected(); item; item = items_.GetNextSelected()) {
-    CThumbItem* queued = openQueue_.AddTail();
-    if (!queued) break;
-    queued->name = item->name;
-    queued->folder = item->folder;
-    queued->selected = mode;
-  }
+  for (CThumbItem* item = items_.GetFirstSelected(); item; item = items_.GetNextSelected())
+    QueueItemForOpen(item, mode);
 }
 
 void CVireldanView::ClearOpenQueue() { openQueue_.RemoveAll(); }

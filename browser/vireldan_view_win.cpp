@@ -7,6 +7,7 @@
 #include "app_settings.h"
 #include "command_ids.h"
 #include "device_context.h"
+#include "private_messages.h"
 #include "thumb_loader.h"
 
 namespace {
@@ -34,6 +35,10 @@ const CommandEntry<CVireldanView> CVireldanView::kCommands[] = {
     {ID_CACHE_PURGE, ID_CACHE_INFO, &CVireldanView::OnCacheCommand, nullptr},
     {ID_CACHE_SQUEEZE, ID_CACHE_SQUEEZE, &CVireldanView::OnCacheCommand, nullptr},
     {ID_CACHE_LOCK, ID_CACHE_LOCK, &CVireldanView::OnCacheCommand, &CVireldanView::OnUpdateCacheLock},
+    {ID_SELECT_ALL, ID_INVERT_SELECTION, &CVireldanView::OnSelectionCommand, nullptr},
+    {ID_RESELECT, ID_RESELECT, &CVireldanView::OnSelectionCommand, nullptr},
+    {ID_MOVE_IN_SLIDE_ORDER, ID_MOVE_IN_SLIDE_ORDER, &CVireldanView::OnMoveInSlideOrder,
+     &CVireldanView::OnUpdateMoveInSlideOrder},
 };
 
 CVireldanView::CVireldanView() : highlight_(::GetSysColor(COLOR_HIGHLIGHT)) {}
@@ -171,16 +176,6 @@ void CVireldanView::OnMouseWheel(int delta) {
   for (int step = 0; step < (notches < 0 ? -notches : notches); ++step) OnVScroll(notches < 0 ? SB_LINEDOWN : SB_LINEUP);
 }
 
-// The least selection the view needs: a click selects the item under it alone.
-void CVireldanView::OnLeftButtonDown(int x, int y) {
-  ::SetFocus(Handle());
-  CThumbItem* hit = HitTest(x, y, false);
-  for (CThumbItem* item = items_.GetFirst(); item; item = items_.GetNext()) item->selected = item == hit;
-  anchor_ = hit;
-  UpdateScrollAndStatus();
-  Redraw();
-}
-
 void CVireldanView::OnTimer(UINT_PTR id) {
   if (id == kRepaintTimer) {
     ::KillTimer(Handle(), kRepaintTimer);
@@ -188,6 +183,8 @@ void CVireldanView::OnTimer(UINT_PTR id) {
     Redraw();
   } else if (id == kChangeTimer) {
     PollFolderChanges();
+  } else if (id == kHoverTimer) {
+    OnHoverTimer();
   }
 }
 
@@ -239,12 +236,45 @@ LRESULT CVireldanView::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
       OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam));
       break;
     case WM_LBUTTONDOWN:
-      OnLeftButtonDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+      OnLButtonDown(wParam, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
       return 0;
+    case WM_LBUTTONUP:
+      OnLButtonUp(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      return 0;
+    case WM_MOUSEMOVE:
+      OnMouseMove(wParam, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      return 0;
+    case WM_LBUTTONDBLCLK:
+      OnLButtonDblClk(wParam, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      return 0;
+    case WM_RBUTTONDOWN:
+      OnRButtonDown(wParam, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      return 0;
+    case WM_KEYDOWN:
+      OnKeyDown(UINT(wParam));
+      break;
+    case WM_CHAR:
+      OnChar(UINT(wParam));
+      break;
+    case WM_SELECT_ADJACENT:
+      OnSelectAdjacent(wParam == 1, lParam != 0);
+      return 0;
+    case WM_CAPTURECHANGED:
+      // Another window took the mouse: a drag in progress ends where it is, changing nothing.
+      if (dragging_ && reinterpret_cast<HWND>(lParam) != Handle()) {
+        dragging_ = false;
+        dragOffset_ = POINT{};
+        Redraw();
+      }
+      break;
     case WM_TIMER:
       OnTimer(wParam);
       return 0;
+    case WM_KILLFOCUS:
+      OnKillFocus(reinterpret_cast<HWND>(wParam));
+      break;
     case WM_DESTROY:
+      CancelTip();
       ::KillTimer(Handle(), kRepaintTimer);
       ::KillTimer(Handle(), kChangeTimer);
       break;

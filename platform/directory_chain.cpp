@@ -25,8 +25,12 @@ size_t RootLength(const std::string& path) {
 
 }  // namespace
 
-bool CreateDirectoryChain(const std::string& path) {
-  if (path.empty()) return false;
+bool CreateDirectoryChain(const std::string& path, std::string* failure) {
+  const auto fail = [&](const std::string& why) {
+    if (failure) *failure = "Unable to create the folder \"" + path + "\"" + why;
+    return false;
+  };
+  if (path.empty()) return fail(".");
   for (size_t at = RootLength(path); at < path.size();) {
     size_t end = path.find_first_of(kSeparators, at);
     if (end == at) {
@@ -36,12 +40,13 @@ bool CreateDirectoryChain(const std::string& path) {
     if (end == std::string::npos) end = path.size();
     const std::string level = path.substr(0, end);
     const PathKind kind = KindOfPath(level);
-    if (kind == PathKind::kFile) return false;
+    if (kind == PathKind::kFile) return fail(":\n\"" + level + "\" is a file.");
     // Someone else may make the same level at the same moment: what counts is that it is there.
-    if (kind == PathKind::kMissing && !MakeFolder(level) && KindOfPath(level) != PathKind::kDirectory) return false;
+    if (kind == PathKind::kMissing && !MakeFolder(level) && KindOfPath(level) != PathKind::kDirectory)
+      return fail(".");
     at = end;
   }
-  return KindOfPath(path) == PathKind::kDirectory;
+  return KindOfPath(path) == PathKind::kDirectory || fail(".");
 }
 
 }  // namespace platform

@@ -91,8 +91,9 @@ bool CreateNewFile(const std::string& path);
 
 // Creates every missing folder of path, level by level below its root (a drive, a share, or the
 // POSIX root). True when the path is a folder afterwards; false at the first level that is a file
-// or cannot be made.
-bool CreateDirectoryChain(const std::string& path);
+// or cannot be made, with the text that tells the user why in failure (when given): a file in
+// the way is named, since taking it for a folder would only fail later and less clearly.
+bool CreateDirectoryChain(const std::string& path, std::string* failure = nullptr);
 
 // Creates one folder whose parent exists; false on failure (also when it exists already).
 bool MakeFolder(const std::string& path);

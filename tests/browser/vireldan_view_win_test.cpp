@@ -1,7 +1,8 @@
 // The thumbnail view under Wine: a real folder of pictures is listed sorted, its thumbnails come
 // from the loader thread, visible cells first; a second visit takes them from the cache; a click
 // selects; scrolling to the end of a long listing stays inside it; refreshing follows new and
-// removed files while the program's own side files cause no relisting; a size change by a
+// removed files while the program's own side files cause no relisting; the mouse and keyboard
+// select, open and reorder; a size change by a
 // splitter lays out and paints the whole view anew; the Purge command keeps locked caches; on a
 // 16-bit display only the cells on screen keep dithered display copies; Cache Info shows the loader's
 // state and figures; the selection is keyed, the listing filtered by keys, and key search hits shown.
@@ -25,7 +26,11 @@
 #include "image_listing.h"
 #include "key_test_support.h"
 #include "name_node.h"
+#include "message_pump.h"
 #include "private_messages.h"
+#include "slide_order_bytes.h"
+#include "slide_order_file.h"
+#include "thumb_list_builders.h"
 #include "temp_folder.h"
 #include "thumb_loader.h"
 #include "tnc_test_support.h"
@@ -50,26 +55,6 @@ class Host : public Window {
     return Window::WndProc(message, wParam, lParam);
   }
 };
-
-// Runs the message loop until done() or the time is up; done()'s last answer.
-bool PumpUntil(const std::function<bool()>& done, DWORD milliseconds = 60000) {
-  const DWORD start = ::GetTickCount();
-  while (!done()) {
-    MSG message;
-    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-      ::TranslateMessage(&message);
-      ::DispatchMessageA(&message);
-    }
-    if (::GetTickCount() - start > milliseconds) return done();
-    ::Sleep(5);
-  }
-  return true;
-}
-
-void Pump(DWORD milliseconds) {
-  const DWORD start = ::GetTickCount();
-  PumpUntil([&] { return ::GetTickCount() - start >= milliseconds; }, milliseconds + 1000);
-}
 
 void WritePicture(const std::string& path, int width, int height, unsigned colour) {
   Cimage picture;
@@ -256,6 +241,167 @@ TEST_F(ThumbnailView, ALongListingIsSortedAndScrollsToAFullLastPage) {
   ::SendMessageA(view_->Handle(), WM_VSCROLL, SB_LINEDOWN, LPARAM(bar));
   // The last page is full: its top-left cell holds an item.
   EXPECT_NE(view_->HitTest(6, 6, true), nullptr);
+}
+
+// The mouse and keyboard as the user drives them, through posted messages: twelve landscape
+// pictures a..l in four columns and two rows of 50-pixel cells; a thumbnail (40 x 20) answers
+// from (5, 25) to (45, 45) of its cell.
+class ThumbnailViewInput : public ThumbnailView {
+ protected:
+  void List(int sortType = kSortByName) {
+    g_settings.thumbnails.sortby = sortType;
+    for (char name = 'a'; name <= 'l'; ++name)
+      WritePicture((folder_ / (std::string(1, name) + ".jpg")).string(), 60, 30, 0x336699);
+    view_->SetFolder(Folder());
+    ASSERT_TRUE(PumpUntil([&] { return Loaded(view_->Items()) == 8; }));
+  }
+  static LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
+  // The middle of the thumbnail of the cell at column and row.
+  static LPARAM Cell(int column, int row) { return At(column * 50 + 25, row * 50 + 35); }
+  void Post(UINT message, WPARAM flags, LPARAM point) {
+    ::PostMessageA(view_->Handle(), message, flags, point);
+    Pump(30);
+  }
+  void Click(LPARAM point, WPARAM keys = 0) {
+    Post(WM_LBUTTONDOWN, MK_LBUTTON | keys, point);
+    Post(WM_LBUTTONUP, keys, point);
+  }
+  void Key(UINT key) { Post(WM_KEYDOWN, key, 1); }
+  std::string Selected() {
+    std::string names;
+    for (CThumbItem* item = view_->Items().GetFirstSelected(); item; item = view_->Items().GetNextSelected())
+      names += item->name[0];
+    return names;
+  }
+  std::string Order() {
+    std::string names;
+    for (const std::string& name : Names(view_->Items())) names += name[0];
+    return names;
+  }
+  char TopLeft() {
+    const CThumbItem* item = view_->HitTest(6, 6, true);
+    return item ? item->name[0] : '-';
+  }
+};
+
+TEST_F(ThumbnailViewInput, ClicksWithCtrlAndShiftAndRubberBandsSelect) {
+  List();
+  Click(Cell(0, 0));
+  EXPECT_EQ(Selected(), "a");
+  Click(Cell(2, 0), MK_CONTROL);
+  EXPECT_EQ(Selected(), "ac");
+  Click(Cell(1, 1), MK_SHIFT);  // from the anchor c to f
+  EXPECT_EQ(Selected(), "acdef");
+  Click(Cell(2, 0), MK_CONTROL);  // Ctrl on a selected item deselects it
+  EXPECT_EQ(Selected(), "adef");
+  Click(Cell(1, 0));
+  EXPECT_EQ(Selected(), "b");
+  view_->OnCommand(ID_RESELECT);
+  EXPECT_EQ(Selected(), "adef");
+
+  // A band from the margin of the first cell over the first row's boxes takes a, b and c.
+  Post(WM_LBUTTONDOWN, MK_LBUTTON, At(2, 2));
+  Post(WM_MOUSEMOVE, MK_LBUTTON, At(60, 20));
+  Post(WM_MOUSEMOVE, MK_LBUTTON, At(120, 30));
+  Post(WM_LBUTTONUP, 0, At(120, 30));
+  EXPECT_EQ(Selected(), "abc");
+  // With Ctrl the band adds to the selection and never deselects.
+  Post(WM_LBUTTONDOWN, MK_LBUTTON | MK_CONTROL, At(98, 98));
+  Post(WM_MOUSEMOVE, MK_LBUTTON | MK_CONTROL, At(60, 60));
+  Post(WM_LBUTTONUP, MK_CONTROL, At(60, 60));
+  EXPECT_EQ(Selected(), "abcf");
+
+  view_->OnCommand(ID_INVERT_SELECTION);
+  EXPECT_EQ(Selected(), "deghijkl");
+  view_->OnCommand(ID_SELECT_ALL);
+  EXPECT_EQ(Selected(), "abcdefghijkl");
+  view_->OnCommand(ID_DESELECT_ALL);
+  EXPECT_EQ(Selected(), "");
+}
+
+TEST_F(ThumbnailViewInput, ArrowsMoveTheSelectionAndScrollAndPagesScroll) {
+  List();
+  Key(VK_RIGHT);  // nothing selected: the first item
+  EXPECT_EQ(Selected(), "a");
+  Click(Cell(1, 1));
+  EXPECT_EQ(Selected(), "f");
+  Key(VK_DOWN);  // from the last visible row: a line down first
+  EXPECT_EQ(Selected(), "j");
+  EXPECT_EQ(TopLeft(), 'e');
+  Key(VK_LEFT);
+  EXPECT_EQ(Selected(), "i");
+  Key(VK_UP);
+  EXPECT_EQ(Selected(), "e");
+  EXPECT_EQ(TopLeft(), 'e');
+  Key(VK_LEFT);  // e is the first visible cell: a line up first
+  EXPECT_EQ(Selected(), "d");
+  EXPECT_EQ(TopLeft(), 'a');
+  Key(VK_UP);  // no row above
+  EXPECT_EQ(Selected(), "d");
+  Key(VK_NEXT);
+  EXPECT_EQ(TopLeft(), 'e');  // the last page is full
+  Key(VK_PRIOR);
+  EXPECT_EQ(TopLeft(), 'a');
+  Click(Cell(3, 1));  // h, the last visible cell
+  Key(VK_RIGHT);
+  EXPECT_EQ(Selected(), "i");
+  EXPECT_EQ(TopLeft(), 'e');
+  Key(VK_NEXT);
+  Click(Cell(3, 1));  // l, the last item: Right does nothing
+  EXPECT_EQ(Selected(), "l");
+  Key(VK_RIGHT);
+  EXPECT_EQ(Selected(), "l");
+
+  // The image windows' next wraps from the last item to the first and opens it.
+  ::SendMessageA(view_->Handle(), WM_SELECT_ADJACENT, 0, 0);
+  EXPECT_EQ(Selected(), "a");
+  EXPECT_TRUE(view_->ProcessOpenQueue());
+  EXPECT_FALSE(view_->ProcessOpenQueue());
+}
+
+TEST_F(ThumbnailViewInput, ADoubleClickQueuesTheItemForOpening) {
+  List();
+  Post(WM_LBUTTONDOWN, MK_LBUTTON, Cell(1, 0));
+  Post(WM_LBUTTONUP, 0, Cell(1, 0));
+  Post(WM_LBUTTONDBLCLK, MK_LBUTTON, Cell(1, 0));
+  Post(WM_LBUTTONUP, 0, Cell(1, 0));
+  EXPECT_EQ(Selected(), "b");
+  EXPECT_TRUE(view_->ProcessOpenQueue());
+  EXPECT_FALSE(view_->ProcessOpenQueue());
+  Post(WM_LBUTTONDBLCLK, MK_LBUTTON, At(2, 2));  // on no item
+  EXPECT_FALSE(view_->ProcessOpenQueue());
+}
+
+// Dragging c and d onto a in slide order puts them first and records the order; in name order the
+// same drag moves only the picture.
+TEST_F(ThumbnailViewInput, DraggingTheSelectionInSlideOrderWritesTheNewOrder) {
+  const std::string sts = (folder_ / "vireldan.sts").string();
+  for (const int sortType : {kSortByName, kSortBySlideOrder}) {
+    SCOPED_TRACE(sortType);
+    std::string order = SlideHeader();
+    for (char name = 'a'; name <= 'l'; ++name) order += SlideRecordBytes(std::string(1, name) + ".jpg", name - 'a');
+    std::ofstream(sts, std::ios::binary) << order;
+    MakeView();
+    List(sortType);
+    Click(Cell(2, 0));
+    Click(Cell(3, 0), MK_CONTROL);
+    ASSERT_EQ(Selected(), "cd");
+    Post(WM_LBUTTONDOWN, MK_LBUTTON, Cell(2, 0));
+    Post(WM_MOUSEMOVE, MK_LBUTTON, At(90, 30));
+    Post(WM_MOUSEMOVE, MK_LBUTTON, At(20, 30));
+    EXPECT_EQ(::GetCapture(), view_->Handle());
+    Post(WM_LBUTTONUP, 0, At(20, 30));
+    EXPECT_EQ(::GetCapture(), nullptr);
+    CThumbList written;
+    for (char name = 'a'; name <= 'l'; ++name) AddItem(written, std::string(1, name) + ".jpg");
+    ASSERT_TRUE(ReadSlideOrder(Folder(), written));
+    written.Sort(kSortBySlideOrder, false, false);
+    std::string recorded;
+    for (const std::string& name : NamesOf(written)) recorded += name[0];
+    const char* expected = sortType == kSortBySlideOrder ? "cdabefghijkl" : "abcdefghijkl";
+    EXPECT_EQ(Order(), expected);
+    EXPECT_EQ(recorded, expected);
+  }
 }
 
 // The view as the main frame holds it: the right pane of the outer splitter, beside the folder

@@ -38,6 +38,33 @@ TEST_F(FileDetails, DirectoryChainsAreMadeLevelByLevel) {
   EXPECT_FALSE(platform::MakeFolder(deep.string()));
 }
 
+// A file where a folder of the chain should be stops the chain, names the file and leaves it as
+// it was; nothing is made below it.
+TEST_F(FileDetails, AFileInAFolderChainFailsWithAMessageNamingIt) {
+  const std::string file = Make("file", "keep me");
+  const std::string sep(1, platform::kPathSeparator);
+  const struct {
+    std::string path;
+    std::string message;
+  } cases[] = {
+      {file, "Unable to create the folder \"" + file + "\":\n\"" + file + "\" is a file."},
+      {file + sep + "below" + sep + "deeper",
+       "Unable to create the folder \"" + file + sep + "below" + sep + "deeper\":\n\"" + file + "\" is a file."},
+      {"", "Unable to create the folder \"\"."},
+  };
+  for (const auto& c : cases) {
+    std::string failure;
+    EXPECT_FALSE(platform::CreateDirectoryChain(c.path, &failure)) << c.path;
+    EXPECT_EQ(failure, c.message);
+  }
+  EXPECT_EQ(platform::KindOfPath(file), platform::PathKind::kFile);
+  EXPECT_EQ(fs::file_size(file), 7u);
+
+  std::string untouched = "no failure";
+  EXPECT_TRUE(platform::CreateDirectoryChain((folder_ / "x" / "y").string(), &untouched));
+  EXPECT_EQ(untouched, "no failure");
+}
+
 TEST_F(FileDetails, SubfoldersAreListedWithoutFilesOrDots) {
   fs::create_directories(folder_ / "one");
   fs::create_directories(folder_ / "two" / "inner");

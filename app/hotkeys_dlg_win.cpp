@@ -1,0 +1,5 @@
+#include "hotkeys_dlg.h"
+
+#include "resource.h"
+
+CHotKeysDlg::CHotKeysDlg() : Dialog(IDD_HOTKEYS) {}
