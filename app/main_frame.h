@@ -76,6 +76,7 @@ class CMainFrame : public FrameWindow {
   void OnExit(UINT id);
   void OnExplore(UINT id);
   void OnConfirmations(UINT id);
+  void OnExifTips(UINT id);
   void OnGoTo(UINT id);
   void OnHome(UINT id);
   void OnPreviousDir(UINT id);

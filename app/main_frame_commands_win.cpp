@@ -10,6 +10,7 @@
 #include "app_settings.h"
 #include "command_ids.h"
 #include "confirmations_dlg.h"
+#include "exif_tips_dlg.h"
 #include "go_to_path_dlg.h"
 #include "main_frame.h"
 #include "panes.h"
@@ -98,7 +99,7 @@ const CommandEntry<CMainFrame> CMainFrame::kCommands[] = {
     {ID_SAVE_OPTIONS, ID_SAVE_OPTIONS, &CMainFrame::OnNotYetAvailable, nullptr},
     {ID_CONFIRMATIONS, ID_CONFIRMATIONS, &CMainFrame::OnConfirmations, nullptr},
     {ID_GO_TO, ID_GO_TO, &CMainFrame::OnGoTo, nullptr},
-    {ID_EXIF_TIPS, ID_EXIF_TIPS, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_EXIF_TIPS, ID_EXIF_TIPS, &CMainFrame::OnExifTips, nullptr},
     {ID_BIGGER_THUMBNAILS, ID_SMALLER_THUMBNAILS, &CMainFrame::OnThumbnailViewCommand,
      &CMainFrame::OnUpdateThumbnailViewCommand},
     {ID_DELETE_FILES, ID_DELETE_FILES, &CMainFrame::OnNotYetAvailable, nullptr},
@@ -221,6 +222,8 @@ void CMainFrame::OnExplore(UINT) {
 }
 
 void CMainFrame::OnConfirmations(UINT) { CConfirmationsDlg().DoModal(Handle()); }
+
+void CMainFrame::OnExifTips(UINT) { CExifTipsDlg().DoModal(Handle()); }
 
 void CMainFrame::OnGoTo(UINT) {
   CGoToPathDlg dialog(g_program.currentFolder);

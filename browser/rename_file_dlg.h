@@ -4,7 +4,7 @@
 #include <string>
 
 #include "dialog.h"
-#include "window.h"
+#include "edit_filters.h"
 
 class CRenameFileDlg : public Dialog {
  public:
@@ -19,8 +19,5 @@ class CRenameFileDlg : public Dialog {
   void DoDataExchange(DataExchange& exchange) override;
 
  private:
-  // The name edit's character filter: the shell's file-name edit class takes this place; a
-  // plain subclass passes every character on.
-  using NameEdit = Window;
-  NameEdit nameEdit_;
+  CFileNameEdit nameEdit_;
 };

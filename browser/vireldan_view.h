@@ -6,8 +6,10 @@
 // queued for opening go to image windows one per idle cycle.
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
+#include "annotation_wnd.h"
 #include "command_routing.h"
 #include "folder_change_watch.h"
 #include "image_listing.h"
@@ -79,7 +81,7 @@ class CVireldanView : public View {
   void MoveSelectedInSlideTable();
 
   // The hover tip: its window (null when none is shown) and text.
-  HWND TipWindow() const { return tip_; }
+  HWND TipWindow() const { return tip_ ? tip_->Handle() : nullptr; }
   const std::string& TipText() const { return tipText_; }
   // Takes the tip down and forgets the hovered item.
   void CancelTip();
@@ -208,6 +210,6 @@ class CVireldanView : public View {
   static constexpr UINT_PTR kHoverTimer = 3;
   const CThumbItem* hovered_ = nullptr;
   POINT hoverPoint_ = {-1, -1};
-  HWND tip_ = nullptr;
+  std::unique_ptr<CAnnotationWnd> tip_;
   std::string tipText_;
 };

@@ -1,5 +1,6 @@
 // The thumbnail view's hover tip: when the pointer rests on a thumbnail, a tip tells the file's
 // path, date and size, its camera information and its annotation, as the settings ask.
+#include "annotation_wnd.h"
 #include "app_settings.h"
 #include "hover_tip_hooks.h"
 #include "hover_tip_text.h"
@@ -23,8 +24,7 @@ HoverTipOptions TipOptionsFromSettings() {
 }  // namespace
 
 void CVireldanView::CancelTip() {
-  if (tip_) ::DestroyWindow(tip_);
-  tip_ = nullptr;
+  tip_.reset();
   tipText_.clear();
   hovered_ = nullptr;
   hoverPoint_ = POINT{-1, -1};
@@ -52,5 +52,5 @@ void CVireldanView::OnHoverTimer() {
   MarkTipFileKeys(path);
   const std::string annotation = options.annotations ? TipAnnotation(path) : std::string();
   tipText_ = HoverTipText(*hovered_, options, annotation);
-  if (!tipText_.empty()) tip_ = ShowTipWindow(Handle(), hoverPoint_, tipText_);
+  if (!tipText_.empty()) tip_ = std::make_unique<CAnnotationWnd>(Handle(), hoverPoint_.x, hoverPoint_.y, tipText_);
 }

@@ -382,10 +382,10 @@ TEST(ExifTipsDialog, OkStoresTheMaskOfTheCheckedBoxes) {
   }
 }
 
-TEST(RenameFileDialog, TakesANameOfAtMost255Characters) {
+TEST(RenameFileDialog, TakesANameOfAtMost255CharactersThatWindowsAllows) {
   CRenameFileDlg dialog;
   dialog.newName = "old name.jpg";
-  std::string shown, button, message;
+  std::string shown, button, message, typed;
   HWND focused = nullptr, edit = nullptr;
   LRESULT limit = 0;
   bool filtered = false;
@@ -400,6 +400,10 @@ TEST(RenameFileDialog, TakesANameOfAtMost255Characters) {
                   focused = thread.hwndFocus;
                   limit = ::SendMessageA(edit, EM_GETLIMITTEXT, 0, 0);
                   filtered = Window::FromHandle(edit) != nullptr;
+                  // Typed over the whole name: the characters names cannot hold are refused.
+                  ::SendMessageA(edit, EM_SETSEL, 0, -1);
+                  for (const char c : std::string("a\":?b")) ::SendMessageA(edit, WM_CHAR, WPARAM(c), 0);
+                  typed = ItemText(window, IDC_RENAME_NAME);
                   // One character too many (set directly, past the typing limit) is refused.
                   ::SetWindowTextA(edit, std::string(256, 'n').c_str());
                   PressButton(window, IDOK);
@@ -413,6 +417,7 @@ TEST(RenameFileDialog, TakesANameOfAtMost255Characters) {
   EXPECT_EQ(focused, edit);
   EXPECT_EQ(limit, 255);
   EXPECT_TRUE(filtered);
+  EXPECT_EQ(typed, "ab");
   EXPECT_EQ(message, "Enter no more than 255 characters.");
   EXPECT_EQ(dialog.newName, std::string(255, 'n'));
 

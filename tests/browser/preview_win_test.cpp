@@ -17,6 +17,7 @@
 #include "app.h"
 #include "app_settings.h"
 #include "image_load.h"
+#include "key_index.h"
 #include "message_pump.h"
 #include "missing_files.h"
 #include "preview_wnd.h"
@@ -367,6 +368,33 @@ TEST_F(PreviewAndTip, RestingOnACameraPictureShowsItsFileAndCameraText) {
   ::PostMessageA(view_->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(rest.x + 5, rest.y));
   ASSERT_TRUE(PumpUntil([&] { return view_->TipWindow() == nullptr; }));
   EXPECT_FALSE(::IsWindow(tip));
+}
+
+TEST_F(PreviewAndTip, AnAnnotatedPictureShowsItsAnnotationInATipColouredPopUp) {
+  ListColours();
+  const CThumbItem* item = view_->Items().GetFirst();
+  ASSERT_NE(item, nullptr);
+  const std::string path = item->folder + item->name;
+  g_keyIndex.SetAnnotation(path, "Sunset at the pier <b>&amp;</b>");
+  ASSERT_TRUE(g_keyIndex.SaveFolder());
+  g_settings.frameLayout.preview_on = 0;
+  g_settings.thumbnails.fileinfo = 0;
+  g_settings.thumbnails.exif_tipsenable = 0;
+  g_settings.thumbnails.annotations = 1;
+
+  POINT rest = {25, 35};
+  POINT screen = rest;
+  ::ClientToScreen(view_->Handle(), &screen);
+  ::SetCursorPos(screen.x, screen.y);
+  ::PostMessageA(view_->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(rest.x, rest.y));
+  ASSERT_TRUE(PumpUntil([&] { return view_->TipWindow() != nullptr; }));
+  EXPECT_EQ(view_->TipText(), "Sunset at the pier <b>&amp;</b>");
+  EXPECT_EQ(::GetDlgCtrlID(view_->TipWindow()), 10000);
+  char name[32] = {};
+  ::GetWindowTextA(view_->TipWindow(), name, sizeof name);
+  EXPECT_STREQ(name, "Annotation");
+  ::PostMessageA(view_->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(rest.x + 5, rest.y));
+  ASSERT_TRUE(PumpUntil([&] { return view_->TipWindow() == nullptr; }));
 }
 
 }  // namespace
