@@ -28,7 +28,7 @@ least() {  # <lines> <step>: the step's least time over the lines
 
 small_lines=$(runs_of "$small")
 large_lines=$(runs_of "$large")
-echo "$small_lines" "$large_lines" | sed 's/^/  /' >&2
+printf '%s\n%s\n' "$small_lines" "$large_lines" | sed 's/^/  /' >&2
 echo "== one change and its repaint (milliseconds inside the program; fastest of $runs runs, $win_label)"
 worst=0
 for step in select_all invert band; do
