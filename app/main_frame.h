@@ -5,11 +5,14 @@
 // into the settings when it closes.
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "frame_window.h"
 #include "pane_splitters.h"
+
+class CPreviewWnd;
 
 class CMainFrame : public FrameWindow {
  public:
@@ -90,4 +93,5 @@ class CMainFrame : public FrameWindow {
   HMENU keyMenu_ = nullptr;
   std::string statusText_;
   HMODULE mailer_ = nullptr;
+  std::unique_ptr<CPreviewWnd> preview_;
 };

@@ -8,7 +8,9 @@
 #include <cstring>
 
 #include "app_settings.h"
+#include "image_load.h"
 #include "panes.h"
+#include "preview_wnd.h"
 #include "private_messages.h"
 #include "program_state.h"
 #include "resource.h"
@@ -32,6 +34,7 @@ UINT HotkeyModifiers(unsigned controlBits) {
 CMainFrame::CMainFrame() = default;
 
 CMainFrame::~CMainFrame() {
+  g_program.preview = nullptr;
   if (keyMenu_ && keyMenu_ != ::GetMenu(Handle())) ::DestroyMenu(keyMenu_);
   if (mainMenu_ && mainMenu_ != ::GetMenu(Handle())) ::DestroyMenu(mainMenu_);
 }
@@ -51,6 +54,12 @@ bool CMainFrame::Create() {
 bool CMainFrame::OnCreateFrame() {
   if (g_settings.frameLayout.dirpaney < 10) g_settings.frameLayout.dirpaney = 100;
   if (!CreateBars() || !CreatePanes()) return false;
+  // The program works without a preview; the view shows none then.
+  auto preview = std::make_unique<CPreviewWnd>();
+  if (preview->Create(Handle())) {
+    preview_ = std::move(preview);
+    g_program.preview = preview_.get();
+  }
   RegisterCaptureHotkey();
   g_program.frameReady = 1;
   return true;
@@ -200,6 +209,7 @@ void CMainFrame::SaveLayout() {
 void CMainFrame::OnClose() {
   StopThumbnailLoader();
   SaveLayout();
+  if (preview_) preview_->SavePlacement();
   ::ShowWindow(Handle(), SW_HIDE);
   for (HWND window : std::vector<HWND>(imageWindows_)) ::DestroyWindow(window);
   ::UnregisterHotKey(Handle(), kCaptureHotkey);
@@ -235,6 +245,10 @@ LRESULT CMainFrame::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SHOW_STARTUP_TIP:
       if (g_settings.mainOptions.tipson && !g_program.openFileFlag && !g_program.printFlag) OnShowTips(0);
       return 0;
+    case WM_IMAGE_LOADED:
+      // A picture whose window was gone when it arrived.
+      TakeImageLoadRequest(lParam).reset();
+      return 0;
     case WM_HOTKEY:
       if (wParam == kCaptureHotkey) CaptureScreen();
       return 0;
@@ -245,6 +259,9 @@ LRESULT CMainFrame::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
                                  [](const std::string& command) { return theApp.OnDDECommand(command); });
     case WM_DESTROY:
       ::UnregisterHotKey(Handle(), kCaptureHotkey);
+      g_program.preview = nullptr;
+      if (preview_) preview_->Destroy();
+      preview_.reset();
       break;
     default:
       break;

@@ -9,6 +9,7 @@ class CMainFrame;
 class CDirTreeView;
 class CVireldanView;
 class CKeyView;
+class CPreviewWnd;
 
 struct ProgramState {
   // The command line: a folder or file to open, or "/p" and a file to print.
@@ -42,6 +43,7 @@ struct ProgramState {
   CDirTreeView* dirTree = nullptr;
   CVireldanView* thumbnailView = nullptr;
   CKeyView* keyView = nullptr;
+  CPreviewWnd* preview = nullptr;
   HWND mailWindow = nullptr;
 };
 

@@ -71,6 +71,12 @@ class CVireldanView : public View {
   // Moves the selection kept by the last DeselectAll before the item in whose cell movePoint lies.
   void MoveSelectedInSlideTable();
 
+  // The hover tip: its window (null when none is shown) and text.
+  HWND TipWindow() const { return tip_; }
+  const std::string& TipText() const { return tipText_; }
+  // Takes the tip down and forgets the hovered item.
+  void CancelTip();
+
   bool OnCommand(UINT id) override;
   bool OnUpdateCommand(CommandState& state) override;
 
@@ -113,6 +119,14 @@ class CVireldanView : public View {
   // Sorts by the new slide order and records it in the folder.
   void SlideOrderChanged();
   void QueueItemForOpen(const CThumbItem* item, int mode);
+  // The preview pop-up follows clicks and keyboard moves when the "Frame Layout" value
+  // "preview_on" is on.
+  void ShowInPreview(const CThumbItem* item);
+  void HidePreview();
+  void OnKillFocus(HWND gaining);
+  // Waits for the pointer to rest on the hovered item, then shows its tip.
+  void ArmHoverTip(CThumbItem* hovered, POINT point);
+  void OnHoverTimer();
   void OnTimer(UINT_PTR id);
   void Redraw();
   void MeasureClient();
@@ -191,4 +205,11 @@ class CVireldanView : public View {
   bool bandDrawn_ = false;  // a focus rectangle is on screen
   BandRect bandRect_;
   POINT movePoint_ = {};  // where the last right click or Alt+click chose a slide-order target
+
+  // The hover tip.
+  static constexpr UINT_PTR kHoverTimer = 3;
+  const CThumbItem* hovered_ = nullptr;
+  POINT hoverPoint_ = {-1, -1};
+  HWND tip_ = nullptr;
+  std::string tipText_;
 };

@@ -8,6 +8,7 @@
 #include "drag_threshold.h"
 #include "main_frame.h"
 #include "panes.h"
+#include "preview_wnd.h"
 #include "private_messages.h"
 #include "program_state.h"
 #include "vireldan_view.h"
@@ -82,8 +83,22 @@ void CVireldanView::QueueItemForOpen(const CThumbItem* item, int mode) {
   queued->selected = mode;
 }
 
+void CVireldanView::ShowInPreview(const CThumbItem* item) {
+  if (g_program.preview && g_settings.frameLayout.preview_on) g_program.preview->ShowFile(item->folder + item->name);
+}
+
+void CVireldanView::HidePreview() {
+  if (g_program.preview) g_program.preview->HidePreview();
+}
+
+void CVireldanView::OnKillFocus(HWND gaining) {
+  if (!g_program.preview || (gaining && gaining == g_program.preview->Handle())) return;
+  HidePreview();
+}
+
 void CVireldanView::OnLButtonDown(WPARAM flags, POINT point) {
   ::SetFocus(Handle());
+  CancelTip();
   CThumbItem* hit = HitTest(point.x, point.y, false);
   if (hit) {
     dragOrigin_ = point;
@@ -94,8 +109,11 @@ void CVireldanView::OnLButtonDown(WPARAM flags, POINT point) {
     bandOrigin_ = bandEnd_ = point;
     dragArmed_ = false;
   }
-  ClickSelect(items_, hit, anchor_, ClickKeys{(flags & MK_CONTROL) != 0, (flags & MK_SHIFT) != 0},
-              g_settings.thumbnails.accumulate != 0);
+  if (ClickSelect(items_, hit, anchor_, ClickKeys{(flags & MK_CONTROL) != 0, (flags & MK_SHIFT) != 0},
+                  g_settings.thumbnails.accumulate != 0))
+    ShowInPreview(hit);
+  else
+    HidePreview();
   if (KeyHeld(VK_MENU) && sortType_ == kSortBySlideOrder) {
     movePoint_ = point;
     MoveSelectedInSlideTable();
@@ -112,10 +130,12 @@ void CVireldanView::EndDrag() {
 }
 
 void CVireldanView::OnMouseMove(WPARAM flags, POINT point) {
+  if (point.x != hoverPoint_.x || point.y != hoverPoint_.y) CancelTip();
   const bool leftDown = (flags & MK_LBUTTON) != 0;
   if (dragArmed_ && leftDown && !dragging_ && !WithinDragThreshold(dragOrigin_, point)) {
     dragging_ = true;
     ::SetCapture(Handle());
+    HidePreview();
   }
   if (dragging_) {
     const int gridRight = ClientWidth() - (grid_.scrollBarShown ? ::GetSystemMetrics(SM_CXVSCROLL) : 0);
@@ -152,8 +172,9 @@ void CVireldanView::OnMouseMove(WPARAM flags, POINT point) {
     DrawBand(dc.get());
     return;
   }
+  CThumbItem* hovered = HitTest(point.x, point.y, false);
+  ArmHoverTip(hovered, point);
   if (g_program.mainFrame) {
-    const CThumbItem* hovered = HitTest(point.x, point.y, false);
     if (hovered != lastHovered_) g_program.mainFrame->SetStatusText(hovered ? hovered->folder + hovered->name : "");
     lastHovered_ = hovered;
   }
@@ -199,6 +220,8 @@ void CVireldanView::OnLButtonUp(POINT point) {
 }
 
 void CVireldanView::OnLButtonDblClk(WPARAM flags, POINT point) {
+  HidePreview();
+  CancelTip();
   dragArmed_ = bandArmed_ = bandActive_ = bandDrawn_ = false;
   if (dragging_) EndDrag();
   if (const CThumbItem* hit = HitTest(point.x, point.y, false))
@@ -206,6 +229,7 @@ void CVireldanView::OnLButtonDblClk(WPARAM flags, POINT point) {
 }
 
 void CVireldanView::OnRButtonDown(WPARAM flags, POINT point) {
+  CancelTip();
   if (bandActive_) {
     // A right click cancels the band and does nothing else.
     bandDrawn_ = bandActive_ = bandArmed_ = false;
@@ -232,6 +256,7 @@ void CVireldanView::MovePointerToItem(const CThumbItem* item) {
   POINT centre = {cell.x + layout_.cellWidth / 2, cell.y + layout_.cellHeight / 2};
   ::ClientToScreen(Handle(), &centre);
   ::SetCursorPos(centre.x, centre.y);
+  ShowInPreview(item);
 }
 
 void CVireldanView::MoveSelection(ArrowKey key) {
@@ -250,10 +275,15 @@ void CVireldanView::MoveSelection(ArrowKey key) {
 }
 
 void CVireldanView::OnKeyDown(UINT key) {
+  CancelTip();
   const auto scroll = [&](int code) { ::PostMessageA(Handle(), WM_VSCROLL, WPARAM(code), LPARAM(scrollBar_)); };
   switch (key) {
     case VK_HOME:
+      HidePreview();
       if (g_program.mainFrame) g_program.mainFrame->GoHome();
+      return;
+    case VK_DELETE:
+      HidePreview();
       return;
     case VK_NEXT:
       scroll(SB_PAGEDOWN);
@@ -311,6 +341,7 @@ void CVireldanView::OnChar(UINT character) {
       ClickAtPointer(false);
       break;
     case '\r':
+      HidePreview();
       ClickAtPointer(true);
       break;
     default:

@@ -39,6 +39,7 @@ ListingOptions CVireldanView::CurrentListingOptions() const {
 void CVireldanView::ForgetItem(const CThumbItem* item) {
   if (anchor_ == item) anchor_ = nullptr;
   if (lastHovered_ == item) lastHovered_ = nullptr;
+  if (hovered_ == item) hovered_ = nullptr;
 }
 
 void CVireldanView::RemoveItem(CThumbItem* item) {
@@ -47,6 +48,7 @@ void CVireldanView::RemoveItem(CThumbItem* item) {
 }
 
 void CVireldanView::RemoveAllItems() {
+  CancelTip();
   anchor_ = nullptr;
   lastHovered_ = nullptr;
   items_.RemoveAll();

@@ -183,6 +183,8 @@ void CVireldanView::OnTimer(UINT_PTR id) {
     Redraw();
   } else if (id == kChangeTimer) {
     PollFolderChanges();
+  } else if (id == kHoverTimer) {
+    OnHoverTimer();
   }
 }
 
@@ -268,7 +270,11 @@ LRESULT CVireldanView::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
       OnTimer(wParam);
       return 0;
+    case WM_KILLFOCUS:
+      OnKillFocus(reinterpret_cast<HWND>(wParam));
+      break;
     case WM_DESTROY:
+      CancelTip();
       ::KillTimer(Handle(), kRepaintTimer);
       ::KillTimer(Handle(), kChangeTimer);
       break;

@@ -2,6 +2,8 @@
 
 #include <process.h>
 
+#include <memory>
+
 WorkerThread::~WorkerThread() {
   if (handle_) ::CloseHandle(handle_);
 }
@@ -38,4 +40,30 @@ bool WorkerThread::Running() const { return handle_ && ::WaitForSingleObject(han
 
 bool WorkerThread::Post(UINT message, WPARAM wParam, LPARAM lParam) const {
   return id_ && ::PostThreadMessageA(id_, message, wParam, lParam);
+}
+
+namespace {
+
+unsigned __stdcall DetachedEntry(void* work) {
+  std::unique_ptr<std::function<void()>> owned(static_cast<std::function<void()>*>(work));
+  try {
+    (*owned)();
+  } catch (...) {
+  }
+  return 0;
+}
+
+}  // namespace
+
+bool StartDetachedThread(std::function<void()> work, int priority) {
+  auto owned = std::make_unique<std::function<void()>>(std::move(work));
+  unsigned id = 0;
+  const HANDLE handle =
+      reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, DetachedEntry, owned.get(), CREATE_SUSPENDED, &id));
+  if (!handle) return false;
+  owned.release();  // the thread frees it
+  ::SetThreadPriority(handle, priority);
+  ::ResumeThread(handle);
+  ::CloseHandle(handle);
+  return true;
 }

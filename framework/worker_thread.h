@@ -27,3 +27,7 @@ class WorkerThread {
   HANDLE handle_ = nullptr;
   DWORD id_ = 0;
 };
+
+// Runs work on a new thread that nobody waits for: the thread owns what work holds and ends on
+// its own. False (and work not run) when no thread could be made.
+bool StartDetachedThread(std::function<void()> work, int priority = THREAD_PRIORITY_NORMAL);

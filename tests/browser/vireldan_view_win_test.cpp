@@ -23,6 +23,7 @@
 #include "pane_splitters.h"
 #include "folder_change_watch.h"
 #include "image_listing.h"
+#include "message_pump.h"
 #include "ole_drop_target.h"
 #include "private_messages.h"
 #include "slide_order_bytes.h"
@@ -50,26 +51,6 @@ class Host : public Window {
     return Window::WndProc(message, wParam, lParam);
   }
 };
-
-// Runs the message loop until done() or the time is up; done()'s last answer.
-bool PumpUntil(const std::function<bool()>& done, DWORD milliseconds = 60000) {
-  const DWORD start = ::GetTickCount();
-  while (!done()) {
-    MSG message;
-    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-      ::TranslateMessage(&message);
-      ::DispatchMessageA(&message);
-    }
-    if (::GetTickCount() - start > milliseconds) return done();
-    ::Sleep(5);
-  }
-  return true;
-}
-
-void Pump(DWORD milliseconds) {
-  const DWORD start = ::GetTickCount();
-  PumpUntil([&] { return ::GetTickCount() - start >= milliseconds; }, milliseconds + 1000);
-}
 
 void WritePicture(const std::string& path, int width, int height, unsigned colour) {
   Cimage picture;
