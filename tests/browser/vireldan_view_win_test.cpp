@@ -408,6 +408,7 @@ class FileDropWindow : public Window, private DropTargetEvents {
   // The effect the target chooses; with a folder to move to, a move takes the files there itself.
   DWORD effect = DROPEFFECT_COPY;
   std::string moveTo;
+  std::string leaveInPlace;  // a path the move fails for
   std::atomic<bool> entered{false}, dropped{false};
   std::vector<std::string> paths;
   bool offeredHdrop = false;
@@ -433,7 +434,7 @@ class FileDropWindow : public Window, private DropTargetEvents {
         char path[MAX_PATH] = {};
         ::DragQueryFileA(drop, i, path, MAX_PATH);
         paths.push_back(path);
-        if (!moveTo.empty()) {
+        if (!moveTo.empty() && paths.back() != leaveInPlace) {
           const std::string name = paths.back().substr(paths.back().rfind('\\') + 1);
           ::MoveFileA(path, (moveTo + "\\" + name).c_str());
         }
@@ -481,10 +482,14 @@ class ThumbnailViewDragOut : public ThumbnailViewInput {
   // with the pointer inside the view. Then on to the screen point, and the button goes up there
   // (once the drop window felt the drag, when the pointer reached it).
   void DragTo(POINT target) {
-    std::atomic<bool> done{false};
+    std::atomic<bool> done{false}, onC{false};
     UiDriver driver([&] {
       const POINT start = Screen(2 * 50 + 25, 35);
-      MoveMouseTo(start);
+      onC = MoveMouseTo(start);
+      if (!onC) {
+        done = true;
+        return;
+      }
       PressLeftButton(true);
       MoveMouseTo(POINT{start.x - 15, start.y});
       WaitFor([&] { return CaptureOfThisThread() == view_->Handle(); });
@@ -499,6 +504,7 @@ class ThumbnailViewDragOut : public ThumbnailViewInput {
       done = true;
     });
     ASSERT_TRUE(PumpUntil([&] { return done.load(); }, 30000));
+    ASSERT_TRUE(onC) << "the pointer did not stay on c";
     Pump(50);
   }
   static std::string Path(const fs::path& path) { return path.string(); }
@@ -548,6 +554,26 @@ TEST_F(ThumbnailViewDragOut, AfterAMoveTheFilesLeaveTheListing) {
   EXPECT_TRUE(fs::exists(elsewhere / "c.jpg"));
   EXPECT_TRUE(fs::exists(elsewhere / "d.jpg"));
   EXPECT_EQ(Order(), "abefghijkl");
+}
+
+// A listing of a folder tree is not listed again after a move: the items of the files that went
+// leave it, and a file the target failed to move stays.
+TEST_F(ThumbnailViewDragOut, InAFolderTreeListingOnlyTheFilesThatWentLeave) {
+  const fs::path elsewhere = folder_ / "elsewhere";
+  fs::create_directories(elsewhere);
+  view_->ShowSubfolderContents();
+  Click(Cell(2, 0));
+  Click(Cell(3, 0), MK_CONTROL);
+  ASSERT_EQ(Selected(), "cd");
+  RECT host = {};
+  ::GetWindowRect(host_.Handle(), &host);
+  ASSERT_TRUE(drop_.Open(RECT{host.left, host.bottom + 20, host.left + 200, host.bottom + 170}));
+  drop_.effect = DROPEFFECT_MOVE;
+  drop_.moveTo = Path(elsewhere);
+  drop_.leaveInPlace = Path(folder_ / "d.jpg");
+  DragTo(POINT{host.left + 60, host.bottom + 60});
+  ASSERT_TRUE(drop_.dropped);
+  EXPECT_EQ(Order(), "abdefghijkl");
 }
 
 // With "Right Edge Open" on, leaving by the right edge opens the selection instead.

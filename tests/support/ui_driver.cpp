@@ -44,11 +44,19 @@ bool MoveMouseTo(POINT screen) {
   input.mi.dx = LONG((LONGLONG(screen.x) * 65536 + width - 1) / width);
   input.mi.dy = LONG((LONGLONG(screen.y) * 65536 + height - 1) / height);
   input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  ::SendInput(1, &input, sizeof input);
-  return WaitFor([&] {
+  const auto there = [&] {
     POINT at = {};
     return ::GetCursorPos(&at) && at.x == screen.x && at.y == screen.y;
-  }, 2000);
+  };
+  // Under Wine a pointer warped earlier (SetCursorPos) can come back from the display after the
+  // move: the pointer must stay where it went.
+  for (int attempt = 0; attempt < 5; ++attempt) {
+    ::SendInput(1, &input, sizeof input);
+    if (!WaitFor(there, 2000)) continue;
+    ::Sleep(50);
+    if (there()) return true;
+  }
+  return false;
 }
 
 void PressLeftButton(bool down) {
