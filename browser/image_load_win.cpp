@@ -22,7 +22,8 @@ void ImageLoadThread(ImageLoadRequest* request) {
     // too, as while the program closes, nobody else will, so the thread does.
     const App* app = App::Instance();
     const HWND mainWindow = app ? app->MainWindow() : nullptr;
-    if (!mainWindow || !::PostMessageA(mainWindow, WM_IMAGE_LOADED, 0, carried)) TakeImageLoadRequest(carried).reset();
+    if (!mainWindow || !::PostMessageA(mainWindow, WM_IMAGE_LOADED, 0, carried))
+      TakeImageLoadRequest(carried).reset();
   }
   if (SUCCEEDED(com)) ::CoUninitialize();
 }

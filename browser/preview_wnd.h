@@ -48,7 +48,7 @@ class CPreviewWnd : public Dialog {
   std::unique_ptr<Cimage> image_;
   bool active_ = false;  // a request is outstanding or shown
   int sequence_ = 0;     // the newest request; every hide moves it on too
-  int windowWidth_ = 0, windowHeight_ = 0;  // the box pictures are loaded into
+  int windowWidth_ = 0, windowHeight_ = 0;  // the client area, the box pictures are loaded into
   bool dragging_ = false;
   bool timerFired_ = false;
   bool imageArrived_ = false;

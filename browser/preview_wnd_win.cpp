@@ -58,7 +58,11 @@ void CPreviewWnd::BringOntoWorkArea() {
 void CPreviewWnd::ShowFile(const std::string& path) {
   BringOntoWorkArea();
   ++sequence_;
-  LoadImageAsync(Handle(), path.c_str(), sequence_, windowWidth_, windowHeight_);
+  if (!LoadImageAsync(Handle(), path.c_str(), sequence_, windowWidth_, windowHeight_)) {
+    // No picture will come: nothing to wait for.
+    HidePreview();
+    return;
+  }
   ::SetTimer(Handle(), kShowTimer, kShowDelay, nullptr);
   timerFired_ = false;
   imageArrived_ = false;
@@ -99,11 +103,14 @@ void CPreviewWnd::OnTimer() {
   if (imageArrived_ && active_) ::ShowWindow(Handle(), SW_SHOWNOACTIVATE);
 }
 
+// Pictures are fitted into the client area: the window's own size, caption and border included,
+// would cut off their lower and right edges.
 void CPreviewWnd::OnSize() {
   if (dragging_) return;
-  const RECT rect = WindowRect(Handle());
-  windowWidth_ = rect.right - rect.left;
-  windowHeight_ = rect.bottom - rect.top;
+  RECT client = {};
+  ::GetClientRect(Handle(), &client);
+  windowWidth_ = client.right;
+  windowHeight_ = client.bottom;
   ::InvalidateRect(Handle(), nullptr, TRUE);
 }
 

@@ -2,7 +2,7 @@
 // thumbnail view under Wine: an answer comes also for a file that cannot be read; a picture whose
 // window is gone goes to the main window, which frees it; quick clicks show only the last
 // picture, a hide during a load drops the late one, the arrow keys move the preview along, a
-// preview left off screen comes back; resting the pointer on a real camera's picture shows its
+// preview left off screen comes back, the user drags it about; resting the pointer on a real camera's picture shows its
 // file and camera text.
 #include <windows.h>
 
@@ -212,6 +212,14 @@ class PreviewAndTip : public ImageLoading {
     ::PostMessageA(view_->Handle(), WM_LBUTTONDOWN, MK_LBUTTON | keys, point);
     ::PostMessageA(view_->Handle(), WM_LBUTTONUP, keys, point);
   }
+  // Moves the pointer and waits until the system reports it there.
+  static void PutPointer(int x, int y) {
+    ::SetCursorPos(x, y);
+    ASSERT_TRUE(PumpUntil([&] {
+      POINT at = {};
+      return ::GetCursorPos(&at) && at.x == x && at.y == y;
+    }));
+  }
   bool Shown() const { return ::IsWindowVisible(preview_.Handle()) != FALSE; }
   // The colour in the middle of the preview's picture; 0 without one.
   unsigned ShownColour() const {
@@ -239,10 +247,19 @@ TEST_F(PreviewAndTip, QuickClicksShowOnlyTheLastPicture) {
   EXPECT_EQ(ShownColour(), colour_[2]);
   EXPECT_EQ(preview_.Sequence(), 3);
   EXPECT_EQ(view_->Items().GetFirstSelected()->name, "c.bmp");
-  // The picture fills the preview's box: as wide as the window, half as high.
-  RECT window = {};
-  ::GetWindowRect(preview_.Handle(), &window);
-  EXPECT_EQ(preview_.Picture()->m_width, window.right - window.left);
+  // The picture fills the preview's client area, whole: as wide, and half as high.
+  RECT client = {};
+  ::GetClientRect(preview_.Handle(), &client);
+  EXPECT_EQ(preview_.Picture()->m_width, client.right);
+  EXPECT_EQ(preview_.Picture()->m_height, client.right / 2);
+  // Centred from top to bottom on white.
+  ::RedrawWindow(preview_.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  const HDC dc = ::GetDC(preview_.Handle());
+  const COLORREF above = ::GetPixel(dc, client.right / 2, (client.bottom - client.right / 2) / 2 - 2);
+  const COLORREF middle = ::GetPixel(dc, client.right / 2, client.bottom / 2);
+  ::ReleaseDC(preview_.Handle(), dc);
+  EXPECT_EQ(above, RGB(255, 255, 255));
+  EXPECT_EQ(middle, RGB(colour_[2] >> 16, (colour_[2] >> 8) & 0xFF, colour_[2] & 0xFF));
   EXPECT_EQ(main_.orphans, 0);
 
   // Ctrl+click hides it; a plain click with the preview turned off asks for nothing.
@@ -293,6 +310,30 @@ TEST_F(PreviewAndTip, ArrowKeysMoveThePreviewAndBringItBackOnScreen) {
   preview_.SavePlacement();
   EXPECT_EQ(g_settings.frameLayout.preview_x, window.left);
   EXPECT_EQ(g_settings.frameLayout.preview_w, 300);
+}
+
+TEST_F(PreviewAndTip, TheUserDragsThePreviewAnywhereAndARightClickHidesIt) {
+  // Hidden, so that the display's own placing of a newly shown window cannot move it meanwhile.
+  ::SetWindowPos(preview_.Handle(), nullptr, 400, 100, 300, 200, SWP_NOZORDER | SWP_NOACTIVATE);
+  PutPointer(450, 150);
+  ::SendMessageA(preview_.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
+  EXPECT_EQ(::GetCapture(), preview_.Handle());
+  PutPointer(520, 190);
+  ::SendMessageA(preview_.Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(90, 60));
+  ::SendMessageA(preview_.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(90, 60));
+  EXPECT_EQ(::GetCapture(), nullptr);
+  RECT window = {};
+  ::GetWindowRect(preview_.Handle(), &window);
+  EXPECT_EQ(window.left, 470);
+  EXPECT_EQ(window.top, 140);
+  EXPECT_EQ(window.right - window.left, 300);
+  EXPECT_EQ(window.bottom - window.top, 200);
+
+  const int before = preview_.Sequence();
+  ::ShowWindow(preview_.Handle(), SW_SHOWNOACTIVATE);
+  ::SendMessageA(preview_.Handle(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(20, 20));
+  EXPECT_FALSE(Shown());
+  EXPECT_EQ(preview_.Sequence(), before + 1);
 }
 
 TEST_F(PreviewAndTip, RestingOnACameraPictureShowsItsFileAndCameraText) {

@@ -67,11 +67,25 @@ TEST_F(ProgramTest, ALayoutOutsideTheWindowIsClampedAndTheLayoutIsSavedOnClose) 
   settings["Frame Layout/bottom"] = "630";
   settings["Frame Layout/leftpane"] = "5000";
   settings["Frame Layout/dirpaney"] = "3";
+  settings["Frame Layout/preview_x"] = "40";
+  settings["Frame Layout/preview_y"] = "60";
+  settings["Frame Layout/preview_w"] = "250";
+  settings["Frame Layout/preview_h"] = "180";
   RunningProgram program(settings, "");
   ASSERT_TRUE(program.Frame());
   program.Settle();
   RECT client = {};
   ::GetClientRect(program.Frame(), &client);
+  // The preview pop-up waits, hidden and always on top, where the settings put it.
+  const HWND preview = ::FindWindowA(nullptr, "Preview");
+  ASSERT_TRUE(preview);
+  EXPECT_FALSE(::IsWindowVisible(preview));
+  EXPECT_TRUE(::GetWindowLongA(preview, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  EXPECT_EQ(::GetWindow(preview, GW_OWNER), program.Frame());
+  RECT placed = {};
+  ::GetWindowRect(preview, &placed);
+  EXPECT_EQ(placed.left, 40);
+  EXPECT_EQ(placed.bottom - placed.top, 180);
   ASSERT_TRUE(program.Close());
 
   EXPECT_EQ(StoredSetting("Frame Layout", "left"), "20");
@@ -85,6 +99,10 @@ TEST_F(ProgramTest, ALayoutOutsideTheWindowIsClampedAndTheLayoutIsSavedOnClose) 
   EXPECT_EQ(StoredSetting("Frame Layout", "maximized"), "0");
   EXPECT_EQ(StoredSetting("Frame Layout", "statusbar"), "1");
   EXPECT_EQ(StoredSetting("Frame Layout", "toolbar"), "1");
+  EXPECT_EQ(StoredSetting("Frame Layout", "preview_x"), "40");
+  EXPECT_EQ(StoredSetting("Frame Layout", "preview_y"), "60");
+  EXPECT_EQ(StoredSetting("Frame Layout", "preview_w"), "250");
+  EXPECT_EQ(StoredSetting("Frame Layout", "preview_h"), "180");
 }
 
 // The shell's side of a DDE conversation with the running program.
