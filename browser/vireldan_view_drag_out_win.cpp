@@ -39,8 +39,9 @@ void CVireldanView::StartDragDrop() {
     if (plainFolder_) {
       Refresh(true, true);
     } else {
-      // Search results are not relisted from a folder: the items of files that have really gone
-      // leave the list. A target that said "moved" but left a file in place does not hide it.
+      // Search results and folder-tree listings are not listed again: the items of the files that
+      // have really gone leave them. A target that said "moved" but left a file in place does not
+      // hide it.
       std::vector<CThumbItem*> gone;
       for (CThumbItem* item = items_.GetFirstSelected(); item; item = items_.GetNextSelected())
         if (::GetFileAttributesA((item->folder + item->name).c_str()) == INVALID_FILE_ATTRIBUTES) gone.push_back(item);
