@@ -225,9 +225,14 @@ void CMainFrame::OnConfirmations(UINT) { CConfirmationsDlg().DoModal(Handle()); 
 
 void CMainFrame::OnExifTips(UINT) { CExifTipsDlg().DoModal(Handle()); }
 
+// Paths handed to and from the folder tree end without a backslash; the current folder has one.
 void CMainFrame::OnGoTo(UINT) {
-  CGoToPathDlg dialog(g_program.currentFolder);
-  if (dialog.DoModal(Handle()) == IDOK) SelectFolderInTree(dialog.path);
+  std::string folder = g_program.currentFolder;
+  if (!folder.empty() && folder.back() == '\\') folder.pop_back();
+  CGoToPathDlg dialog(folder);
+  if (dialog.DoModal(Handle()) != IDOK) return;
+  SelectFolderInTree(dialog.path);
+  g_settings.mainOptions.mainpath = dialog.path;
 }
 
 void CMainFrame::GoHome() { SelectFolderInTree(g_settings.fileOptions.homedirectory); }

@@ -8,39 +8,14 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
 runs=${RUNS:-3}
-out=$top/build/bench-files/view_scale
-mkdir -p "$out"
 
 . bench/bench_trees.sh
-build_windows_bench_program view_scale_bench
-program=$win/bin/view_scale_bench.exe
-
-# Folders of 64 × 48 JPEG files under shuffled names, so that sorting has work to do.
-make_folder() {  # <count>
-  local folder=$out/files-$1
-  if [ ! -f "$folder/done" ]; then
-    rm -rf "$folder"
-    mkdir -p "$folder"
-    convert -size 64x48 gradient:navy-orange "$out/one.jpg"
-    for i in $(seq 1 "$1" | shuf --random-source=<(yes)); do cp "$out/one.jpg" "$folder/img$i.jpg"; done
-    touch "$folder/done"
-  fi
-  echo "$folder"
-}
-warmup=$(make_folder 100)
-small=$(make_folder 1000)
-large=$(make_folder 10000)
-
-. tools/session.sh
-start_display
-start_wine $win/wineprefix
+. bench/view_folders.sh
+prepare_view_bench view_scale_bench
 
 run() {  # <folder> [load]: the program's lines
-  # Each run is a first visit: no cache file from an earlier one.
-  rm -f "$1/vireldan.tnc" "$warmup/vireldan.tnc"
-  "$WINELOADER" "$program" "Z:$(tr / '\\' <<<"$warmup")" "Z:$(tr / '\\' <<<"$1")" ${2:-} 2> >(grep -v "volume label" >&2)
+  run_view_bench "$program" "$warmup" "$@"
 }
-field() { sed -E "s/.* $1 ([0-9.]+).*/\\1/" <<<"$2"; }
 
 fastest() {  # <folder>: the line of the run with the least total
   local best="" line

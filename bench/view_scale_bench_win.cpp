@@ -14,36 +14,11 @@
 #include <cstring>
 #include <string>
 
-#include "Cimage.h"
-#include "app.h"
-#include "app_settings.h"
-#include "private_messages.h"
-#include "vireldan_view.h"
+#include "view_bench_window_win.h"
 
 namespace {
 
-constexpr int kWindowWidth = 1024;
-constexpr int kWindowHeight = 768;
 constexpr DWORD kLoadBoundMs = 3600000;
-
-class Stopwatch {
- public:
-  Stopwatch() {
-    ::QueryPerformanceFrequency(&frequency_);
-    ::QueryPerformanceCounter(&start_);
-  }
-  // Seconds since the start or the last lap.
-  double Lap() {
-    LARGE_INTEGER now;
-    ::QueryPerformanceCounter(&now);
-    const double seconds = double(now.QuadPart - start_.QuadPart) / double(frequency_.QuadPart);
-    start_ = now;
-    return seconds;
-  }
-
- private:
-  LARGE_INTEGER frequency_, start_;
-};
 
 int LoadedCount(CThumbList& items) {
   int loaded = 0;
@@ -51,58 +26,28 @@ int LoadedCount(CThumbList& items) {
   return loaded;
 }
 
-class Bench {
+class Bench : public ViewBenchWindow {
  public:
-  bool Open() {
-    if (!frame_.Create(0, "view scale", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, kWindowWidth, kWindowHeight, nullptr,
-                       nullptr))
-      return false;
-    if (!view_.Create(frame_.Handle(), 1, frame_.Handle())) return false;
-    RECT client = {};
-    ::GetClientRect(frame_.Handle(), &client);
-    ::MoveWindow(view_.Handle(), 0, 0, client.right, client.bottom, TRUE);
-    bar_ = ::GetDlgItem(view_.Handle(), 1);
-    return bar_ != nullptr;
-  }
-  CVireldanView& View() { return view_; }
-
-  void List(const std::string& folder) { view_.SetFolder(folder); }
-  void Paint() {
-    ::InvalidateRect(view_.Handle(), nullptr, FALSE);
-    ::UpdateWindow(view_.Handle());
-  }
+  void List(const std::string& folder) { View().SetFolder(folder); }
   void Scroll(int code) {
-    ::SendMessageA(view_.Handle(), WM_VSCROLL, WPARAM(code), LPARAM(bar_));
-    ::UpdateWindow(view_.Handle());
+    ::SendMessageA(View().Handle(), WM_VSCROLL, WPARAM(code), LPARAM(Bar()));
+    ::UpdateWindow(View().Handle());
   }
   // Pages down, painting each page, until the scroll position stops moving; the pages shown.
   int PageToTheEnd() {
     int pages = 0;
-    for (int previous = -1, position = ScrollPosition(); position != previous && pages <= view_.Items().GetCount();
+    for (int previous = -1, position = ScrollPosition(); position != previous && pages <= View().Items().GetCount();
          previous = position, position = ScrollPosition()) {
       Scroll(SB_PAGEDOWN);
       ++pages;
     }
     return pages;
   }
-  // The message loop as the main window runs it: the loader's results, sent to the frame, go back
-  // to the view.
-  void PumpMessages() {
-    MSG message;
-    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-      if (message.message == WM_THUMB_READY && message.hwnd == frame_.Handle()) {
-        view_.OnThumbnailReady();
-        continue;
-      }
-      ::TranslateMessage(&message);
-      ::DispatchMessageA(&message);
-    }
-  }
   // Runs the message loop until every item has its thumbnail (or the bound is reached).
   bool LoadEverything() {
-    view_.LoadNextThumbnail();
+    View().LoadNextThumbnail();
     const DWORD start = ::GetTickCount();
-    while (LoadedCount(view_.Items()) < view_.Items().GetCount()) {
+    while (LoadedCount(View().Items()) < View().Items().GetCount()) {
       if (::GetTickCount() - start > kLoadBoundMs) return false;
       ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
       PumpMessages();
@@ -115,19 +60,10 @@ class Bench {
     SCROLLINFO info = {};
     info.cbSize = sizeof info;
     info.fMask = SIF_POS;
-    ::GetScrollInfo(bar_, SB_CTL, &info);
+    ::GetScrollInfo(Bar(), SB_CTL, &info);
     return info.nPos;
   }
-
-  Window frame_;
-  CVireldanView view_;
-  HWND bar_ = nullptr;
 };
-
-std::string AsFolder(std::string path) {
-  if (path.empty() || path.back() != '\\') path += '\\';
-  return path;
-}
 
 unsigned Megabytes(SIZE_T bytes) { return unsigned(bytes >> 20); }
 
@@ -140,17 +76,11 @@ int main(int argc, char** argv) {
   }
   const std::string warmup = AsFolder(argv[1]), folder = AsFolder(argv[2]);
   const bool load = argc > 3 && std::strcmp(argv[3], "load") == 0;
-  // What the program sets up before its first window: the settings, and the display's depth
-  // (which decides whether pictures get display copies).
-  App program;  // its profile, until one is chosen, gives every default
-  g_settings.Load(program.GetProfile(), SettingsEnvironment{::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN), "C:\\"});
-  Initialize_Palette();
+  App program;
+  SetUpAsTheProgram(program);
 
   Bench bench;
-  if (!bench.Open()) {
-    std::fprintf(stderr, "no window\n");
-    return 1;
-  }
+  if (!bench.Open()) return 1;
   bench.List(warmup);
   bench.Paint();
   bench.PageToTheEnd();

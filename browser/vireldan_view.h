@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "annotation_wnd.h"
 #include "command_routing.h"
@@ -118,6 +119,13 @@ class CVireldanView : public View {
   void ClickAtPointer(bool doubleClick);
   void DrawBand(HDC dc);
   void EndDrag();
+  // The selection leaves the view: it is hidden while the drag of its files runs.
+  void DragSelectionOut();
+  // Offers the selected files to other programs and the folder tree by drag and drop; after a
+  // move the listing follows the folder.
+  void StartDragDrop();
+  // folder + name of every selected item, in list order.
+  std::vector<std::string> GetSelectedPaths();
   // Sorts by the new slide order and records it in the folder.
   void SlideOrderChanged();
   void QueueItemForOpen(const CThumbItem* item, int mode);
@@ -198,6 +206,8 @@ class CVireldanView : public View {
   POINT dragOrigin_ = {};
   bool dragging_ = false;   // the selection floats with the pointer (mouse captured)
   POINT dragOffset_ = {};
+  bool hideSelected_ = false;    // the selection is being dragged out of the view
+  bool watchSuspended_ = false;  // no change polling while a drag-out runs
   bool bandArmed_ = false;  // the button went down on empty space
   bool bandActive_ = false;
   POINT bandOrigin_ = {};

@@ -119,6 +119,7 @@ void CVireldanView::OnDraw(HDC dc) {
     int64_t index = 1 - int64_t(scroll_.firstVisible);  // of the item's cell, from the top-left one
     for (CThumbItem* item = items_.GetFirst(); item; item = items_.GetNext(), ++index) {
       if (dragging_ && (item->selected != 0) != floating) continue;
+      if (hideSelected_ && item->selected) continue;
       const int64_t y = index / grid_.columns * layout_.cellHeight;
       if (index >= 0 && index < shown && y < bufferHeight_)
         DrawItem(dc, *item, int(index % grid_.columns) * layout_.cellWidth + offset.x, int(y) + offset.y);

@@ -144,10 +144,14 @@ void CVireldanView::OnMouseMove(WPARAM flags, POINT point) {
     const HWND under = ::WindowFromPoint(screen);
     const bool overOtherWindow = under && under != Handle() && ::GetParent(under) != Handle();
     if (point.x >= gridRight || overOtherWindow) {
-      // The selection leaves the view: the internal drag ends here, changing nothing.
+      // The selection leaves the view: the drag inside it ends, changing nothing. Off the right
+      // edge the files may open instead of going elsewhere.
       EndDrag();
       dragArmed_ = false;
-      if (!overOtherWindow && g_settings.mainOptions.rightopen) QueueForOpen(0);
+      if (point.x >= gridRight && g_settings.mainOptions.rightopen)
+        QueueForOpen(0);
+      else
+        DragSelectionOut();
       return;
     }
     dragOffset_ = POINT{point.x - dragOrigin_.x, point.y - dragOrigin_.y};

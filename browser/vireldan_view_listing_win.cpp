@@ -227,7 +227,7 @@ void CVireldanView::Refresh(bool waitCursor, bool forceSort) {
 }
 
 void CVireldanView::PollFolderChanges() {
-  if (!plainFolder_ || !changes_.IsOpen()) return;
+  if (watchSuspended_ || !plainFolder_ || !changes_.IsOpen()) return;
   std::vector<std::string> names;
   if (!changes_.Poll(names)) return;
   // The side files the program writes itself (cache, slide order, keys) change nothing shown.

@@ -1,6 +1,7 @@
 // The folder tree's rules: which items allow which folder commands, which paths may reach the
 // shell's delete, folder names, when a delete asks first, the size texts and the drop block.
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -186,10 +187,14 @@ TEST(FolderSizeText, ByteCounts) {
   for (const auto& c : cases) EXPECT_EQ(FormatByteCount(c.bytes), c.text) << c.bytes;
 }
 
-TEST(DropFilesBlock, HeaderPathAndTwoNuls) {
+TEST(DropFilesBlock, HeaderThenEveryPathWithItsNulThenOneMore) {
   const std::string block = DropFilesBlock("C:\\photos");
   const std::string expected = std::string("\x14\0\0\0", 4) + std::string(16, '\0') + "C:\\photos" + std::string(2, '\0');
   EXPECT_EQ(block, expected);
+  const std::string header = std::string("\x14\0\0\0", 4) + std::string(16, '\0');
+  EXPECT_EQ(DropFilesBlock(std::vector<std::string>{"C:\\a.jpg", "D:\\b c.png"}),
+            header + std::string("C:\\a.jpg\0D:\\b c.png\0\0", 21));
+  EXPECT_EQ(DropFilesBlock(std::vector<std::string>{}), header + std::string(2, '\0'));
 }
 
 TEST(DragThreshold, InsideTheRectangleOnly) {

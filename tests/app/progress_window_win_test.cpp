@@ -18,15 +18,6 @@ std::string Text(HWND window) {
   return text;
 }
 
-// Waits until the dialog shows what was asked (the dialog thread applies changes on its own time).
-bool WaitFor(const std::function<bool()>& condition) {
-  for (int i = 0; i < 200; ++i) {
-    if (condition()) return true;
-    ::Sleep(10);
-  }
-  return false;
-}
-
 TEST(ProgressWindow, TextsSetBeforeTheDialogExistsAppear) {
   CProgressWnd progress(nullptr, false);
   progress.SetTitle("Copying files");

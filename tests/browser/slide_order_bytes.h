@@ -26,6 +26,17 @@ inline std::string SlideRecordBytes(const std::string& name, uint32_t position, 
   return record + Int32Bytes(position);
 }
 
+// The records of a slide-order file as "name=position" words, for failure messages.
+inline std::string SlideRecordsText(const std::string& bytes) {
+  std::string words = std::to_string(bytes.size()) + " bytes:";
+  for (size_t at = 20; at + 264 <= bytes.size(); at += 264) {
+    const uint8_t* position = reinterpret_cast<const uint8_t*>(bytes.data() + at + 260);
+    words += " " + std::string(bytes.c_str() + at) + "=" +
+             std::to_string(position[0] | position[1] << 8 | position[2] << 16 | position[3] << 24);
+  }
+  return words;
+}
+
 class SlideOrderFolder : public TempFolderTest {
  protected:
   // The folder as the view names it, with a trailing separator.

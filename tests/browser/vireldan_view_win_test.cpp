@@ -2,13 +2,16 @@
 // from the loader thread, visible cells first; a second visit takes them from the cache; a click
 // selects; scrolling to the end of a long listing stays inside it; refreshing follows new and
 // removed files while the program's own side files cause no relisting; the mouse and keyboard
-// select, open and reorder; a size change by a
-// splitter lays out and paints the whole view anew; the Purge command keeps locked caches; on a
-// 16-bit display only the cells on screen keep dithered display copies; Cache Info shows the loader's
-// state and figures; the selection is keyed, the listing filtered by keys, and key search hits shown.
+// select, open and reorder; the selection dragged out of the view reaches another window as a file
+// drop; a size change by a splitter lays out and paints the whole view anew; the Purge command
+// keeps locked caches; on a 16-bit display only the cells on screen keep dithered display copies;
+// Cache Info shows the loader's state and figures; the selection is keyed, the listing filtered by
+// keys, and key search hits shown.
 #include <windows.h>
+#include <shellapi.h>
 
 #include <algorithm>
+#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -27,10 +30,9 @@
 #include "key_test_support.h"
 #include "name_node.h"
 #include "message_pump.h"
+#include "ole_drop_target.h"
 #include "private_messages.h"
 #include "slide_order_bytes.h"
-#include "slide_order_file.h"
-#include "thumb_list_builders.h"
 #include "temp_folder.h"
 #include "thumb_loader.h"
 #include "tnc_test_support.h"
@@ -248,6 +250,12 @@ TEST_F(ThumbnailView, ALongListingIsSortedAndScrollsToAFullLastPage) {
 // from (5, 25) to (45, 45) of its cell.
 class ThumbnailViewInput : public ThumbnailView {
  protected:
+  // On top of everything else on the display, where no other test's window lies, since the view
+  // asks which window is under the pointer.
+  void SetUp() override {
+    ThumbnailView::SetUp();
+    ::SetWindowPos(host_.Handle(), HWND_TOPMOST, 700, 650, 0, 0, SWP_NOSIZE);
+  }
   void List(int sortType = kSortByName) {
     g_settings.thumbnails.sortby = sortType;
     for (char name = 'a'; name <= 'l'; ++name)
@@ -392,16 +400,213 @@ TEST_F(ThumbnailViewInput, DraggingTheSelectionInSlideOrderWritesTheNewOrder) {
     EXPECT_EQ(::GetCapture(), view_->Handle());
     Post(WM_LBUTTONUP, 0, At(20, 30));
     EXPECT_EQ(::GetCapture(), nullptr);
-    CThumbList written;
-    for (char name = 'a'; name <= 'l'; ++name) AddItem(written, std::string(1, name) + ".jpg");
-    ASSERT_TRUE(ReadSlideOrder(Folder(), written));
-    written.Sort(kSortBySlideOrder, false, false);
-    std::string recorded;
-    for (const std::string& name : NamesOf(written)) recorded += name[0];
-    const char* expected = sortType == kSortBySlideOrder ? "cdabefghijkl" : "abcdefghijkl";
+    const std::string expected = sortType == kSortBySlideOrder ? "cdabefghijkl" : "abcdefghijkl";
     EXPECT_EQ(Order(), expected);
-    EXPECT_EQ(recorded, expected);
+    // Renumbered from 0 in the new order; in name order the file keeps every byte.
+    std::string recorded = SlideHeader();
+    for (size_t position = 0; position < expected.size(); ++position)
+      recorded += SlideRecordBytes(std::string(1, expected[position]) + ".jpg", uint32_t(position));
+    const std::vector<uint8_t> bytes = FileBytes(sts);
+    const std::string written(bytes.begin(), bytes.end());
+    EXPECT_TRUE(written == (sortType == kSortBySlideOrder ? recorded : order)) << SlideRecordsText(written);
   }
+}
+
+// A window of another program that takes dropped files: what arrived, and what the drop did.
+class FileDropWindow : public Window, private DropTargetEvents {
+ public:
+  FileDropWindow() : target_(*this) {}
+  ~FileDropWindow() override { target_.Revoke(); }
+  bool Open(RECT at) {
+    if (!Create(WS_EX_TOPMOST, "drop here", WS_POPUP | WS_BORDER | WS_VISIBLE, at.left, at.top, at.right - at.left,
+                at.bottom - at.top, nullptr, nullptr))
+      return false;
+    return target_.Register(Handle());
+  }
+  // The effect the target chooses; with a folder to move to, a move takes the files there itself.
+  DWORD effect = DROPEFFECT_COPY;
+  std::string moveTo;
+  std::string leaveInPlace;  // a path the move fails for
+  std::atomic<bool> entered{false}, dropped{false};
+  std::vector<std::string> paths;
+  bool offeredHdrop = false;
+  std::function<void()> whileOver;  // runs once, while the drag is over the window
+
+ private:
+  DWORD OnDragEnter(IDataObject* data, DWORD, POINT) override {
+    FORMATETC format = {CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+    offeredHdrop = data->QueryGetData(&format) == S_OK;
+    if (whileOver) whileOver();
+    entered = true;
+    return effect;
+  }
+  DWORD OnDragOver(DWORD, POINT) override { return effect; }
+  void OnDragLeave() override {}
+  DWORD OnDrop(IDataObject* data, DWORD, POINT) override {
+    FORMATETC format = {CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+    STGMEDIUM medium = {};
+    if (data->GetData(&format, &medium) == S_OK) {
+      const HDROP drop = static_cast<HDROP>(medium.hGlobal);
+      const UINT count = ::DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+      for (UINT i = 0; i < count; ++i) {
+        char path[MAX_PATH] = {};
+        ::DragQueryFileA(drop, i, path, MAX_PATH);
+        paths.push_back(path);
+        if (!moveTo.empty() && paths.back() != leaveInPlace) {
+          const std::string name = paths.back().substr(paths.back().rfind('\\') + 1);
+          ::MoveFileA(path, (moveTo + "\\" + name).c_str());
+        }
+      }
+      ::ReleaseStgMedium(&medium);
+    }
+    dropped = true;
+    return effect;
+  }
+
+  OleDropTarget target_;
+};
+
+// Dragging the selection out of the view with the real mouse (SendInput from a second thread,
+// while this one runs the view's messages and the drag's own loop), into a window that takes
+// dropped files, also on top.
+class ThumbnailViewDragOut : public ThumbnailViewInput {
+ protected:
+  void SetUp() override {
+    ThumbnailViewInput::SetUp();
+    ASSERT_TRUE(SUCCEEDED(::OleInitialize(nullptr)));
+    g_settings.mainOptions.rightopen = 0;
+    List();
+    Click(Cell(2, 0));
+    Click(Cell(3, 0), MK_CONTROL);
+    ASSERT_EQ(Selected(), "cd");
+  }
+  void TearDown() override {
+    drop_.Destroy();
+    ThumbnailViewInput::TearDown();
+    ::OleUninitialize();
+  }
+  POINT Screen(int x, int y) const {
+    POINT point = {x, y};
+    ::ClientToScreen(view_->Handle(), &point);
+    return point;
+  }
+  HWND CaptureOfThisThread() const {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    ::GetGUIThreadInfo(thread_, &info);
+    return info.hwndCapture;
+  }
+  // Presses the button on c's thumbnail and moves past the drag threshold: the selection floats
+  // with the pointer inside the view. Then on to the screen point, and the button goes up there
+  // (once the drop window felt the drag, when the pointer reached it).
+  void DragTo(POINT target) {
+    std::atomic<bool> done{false}, onC{false};
+    UiDriver driver([&] {
+      const POINT start = Screen(2 * 50 + 25, 35);
+      onC = MoveMouseTo(start);
+      if (!onC) {
+        done = true;
+        return;
+      }
+      PressLeftButton(true);
+      MoveMouseTo(POINT{start.x - 15, start.y});
+      WaitFor([&] { return CaptureOfThisThread() == view_->Handle(); });
+      MoveMouseTo(target);
+      // The drag's loop looks at the pointer as it moves.
+      for (int step = 0; step < 100 && !drop_.entered && CaptureOfThisThread(); ++step) {
+        MoveMouseTo(POINT{target.x + 1 + step % 2, target.y});
+        ::Sleep(20);
+      }
+      PressLeftButton(false);
+      WaitFor([&] { return drop_.dropped || !drop_.entered; }, 5000);
+      done = true;
+    });
+    ASSERT_TRUE(PumpUntil([&] { return done.load(); }, 30000));
+    ASSERT_TRUE(onC) << "the pointer did not stay on c";
+    Pump(50);
+  }
+  static std::string Path(const fs::path& path) { return path.string(); }
+
+  const DWORD thread_ = ::GetCurrentThreadId();
+  FileDropWindow drop_;
+};
+
+// Off the right edge onto a window that copies: the window gets c and d, in list order, as a
+// CF_HDROP drop; the view hides them while the drag runs, lists them still after it, and watches
+// its folder again.
+TEST_F(ThumbnailViewDragOut, OffTheRightEdgeTheFilesAreOfferedAsADrop) {
+  RECT host = {};
+  ::GetWindowRect(host_.Handle(), &host);
+  ASSERT_TRUE(drop_.Open(RECT{host.right + 20, host.top, host.right + 220, host.top + 150}));
+  COLORREF frameDuringDrag = CLR_INVALID;
+  drop_.whileOver = [&] {
+    // The top-left corner of c's selection frame.
+    const HDC dc = ::GetDC(view_->Handle());
+    frameDuringDrag = ::GetPixel(dc, 2 * 50 + 4, 4);
+    ::ReleaseDC(view_->Handle(), dc);
+  };
+  DragTo(POINT{host.right + 120, host.top + 60});
+  ASSERT_TRUE(drop_.dropped);
+  EXPECT_TRUE(drop_.offeredHdrop);
+  EXPECT_EQ(drop_.paths, (std::vector<std::string>{Path(folder_ / "c.jpg"), Path(folder_ / "d.jpg")}));
+  EXPECT_NE(frameDuringDrag, ::GetSysColor(COLOR_HIGHLIGHT)) << "the selection stayed on show";
+  EXPECT_EQ(Order(), "abcdefghijkl");
+  EXPECT_EQ(Selected(), "cd");
+  EXPECT_FALSE(view_->ProcessOpenQueue());
+
+  WritePicture((folder_ / "m.jpg").string(), 60, 30, 0x336699);
+  EXPECT_TRUE(PumpUntil([&] { return view_->Items().GetCount() == 13; }, 20000)) << "the folder is no longer watched";
+}
+
+// Down onto another window that moves the files away: the view lists what is left.
+TEST_F(ThumbnailViewDragOut, AfterAMoveTheFilesLeaveTheListing) {
+  const fs::path elsewhere = folder_ / "elsewhere";
+  fs::create_directories(elsewhere);
+  RECT host = {};
+  ::GetWindowRect(host_.Handle(), &host);
+  ASSERT_TRUE(drop_.Open(RECT{host.left, host.bottom + 20, host.left + 200, host.bottom + 170}));
+  drop_.effect = DROPEFFECT_MOVE;
+  drop_.moveTo = Path(elsewhere);
+  DragTo(POINT{host.left + 60, host.bottom + 60});
+  ASSERT_TRUE(drop_.dropped);
+  EXPECT_TRUE(fs::exists(elsewhere / "c.jpg"));
+  EXPECT_TRUE(fs::exists(elsewhere / "d.jpg"));
+  EXPECT_EQ(Order(), "abefghijkl");
+}
+
+// A listing of a folder tree is not listed again after a move: the items of the files that went
+// leave it, and a file the target failed to move stays.
+TEST_F(ThumbnailViewDragOut, InAFolderTreeListingOnlyTheFilesThatWentLeave) {
+  const fs::path elsewhere = folder_ / "elsewhere";
+  fs::create_directories(elsewhere);
+  view_->ShowSubfolderContents();
+  Click(Cell(2, 0));
+  Click(Cell(3, 0), MK_CONTROL);
+  ASSERT_EQ(Selected(), "cd");
+  RECT host = {};
+  ::GetWindowRect(host_.Handle(), &host);
+  ASSERT_TRUE(drop_.Open(RECT{host.left, host.bottom + 20, host.left + 200, host.bottom + 170}));
+  drop_.effect = DROPEFFECT_MOVE;
+  drop_.moveTo = Path(elsewhere);
+  drop_.leaveInPlace = Path(folder_ / "d.jpg");
+  DragTo(POINT{host.left + 60, host.bottom + 60});
+  ASSERT_TRUE(drop_.dropped);
+  EXPECT_EQ(Order(), "abdefghijkl");
+}
+
+// With "Right Edge Open" on, leaving by the right edge opens the selection instead.
+TEST_F(ThumbnailViewDragOut, WithRightEdgeOpenTheRightEdgeQueuesTheSelection) {
+  g_settings.mainOptions.rightopen = 1;
+  RECT host = {};
+  ::GetWindowRect(host_.Handle(), &host);
+  ASSERT_TRUE(drop_.Open(RECT{host.right + 20, host.top, host.right + 220, host.top + 150}));
+  DragTo(POINT{host.right + 120, host.top + 60});
+  EXPECT_FALSE(drop_.entered);
+  EXPECT_EQ(::GetCapture(), nullptr);
+  EXPECT_TRUE(view_->ProcessOpenQueue());
+  EXPECT_TRUE(view_->ProcessOpenQueue());
+  EXPECT_FALSE(view_->ProcessOpenQueue());
+  EXPECT_EQ(Order(), "abcdefghijkl");
 }
 
 // The view as the main frame holds it: the right pane of the outer splitter, beside the folder

@@ -32,6 +32,12 @@ class RunningProgram {
   // bar's texts cannot be read from another process, their lengths can): on a busy machine the
   // start-up posts can take longer than any fixed settling time.
   bool WaitForFolderShown(const std::string& folder, DWORD milliseconds = 30000) const;
+  // The text of a pane of the status bar (read through memory lent in the program's process).
+  std::string StatusText(int pane) const;
+  // A window of the program's view, by its class.
+  HWND FindChild(const char* className) const;
+  // A visible top-level window of the program with the caption, waited for; null when none came.
+  HWND WaitForWindow(const std::string& caption, DWORD milliseconds = 20000) const;
   // Closes the main frame as the close box does; true when the process ended with exit code 0
   // within the time.
   bool Close(DWORD milliseconds = 20000);

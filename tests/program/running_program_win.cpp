@@ -22,18 +22,24 @@ std::string ProgramPath() {
   return folder.substr(0, folder.rfind('\\') + 1) + "Vireldan.exe";
 }
 
-struct FrameSearch {
+// A window of the process, by class or caption (either may be left empty).
+struct WindowSearch {
   DWORD process;
+  std::string className;
+  std::string caption;
   HWND found;
 };
 
-BOOL CALLBACK MatchFrame(HWND window, LPARAM context) {
-  FrameSearch& search = *reinterpret_cast<FrameSearch*>(context);
+BOOL CALLBACK MatchWindow(HWND window, LPARAM context) {
+  WindowSearch& search = *reinterpret_cast<WindowSearch*>(context);
   DWORD owner = 0;
   ::GetWindowThreadProcessId(window, &owner);
-  char className[64] = {};
+  char className[64] = {}, caption[256] = {};
   ::GetClassNameA(window, className, sizeof className);
-  if (owner != search.process || std::string(className) != "VireldanFrame") return TRUE;
+  ::GetWindowTextA(window, caption, sizeof caption);
+  if (owner != search.process || !::IsWindowVisible(window)) return TRUE;
+  if (!search.className.empty() && search.className != className) return TRUE;
+  if (!search.caption.empty() && search.caption != caption) return TRUE;
   search.found = window;
   return FALSE;
 }
@@ -71,9 +77,9 @@ RunningProgram::RunningProgram(const SettingsValues& settings, const std::string
     return;
   ::WaitForInputIdle(process_.hProcess, 30000);
   for (int attempt = 0; attempt < 300 && !frame_; ++attempt) {
-    FrameSearch search = {process_.dwProcessId, nullptr};
-    ::EnumWindows(MatchFrame, LPARAM(&search));
-    if (search.found && ::IsWindowVisible(search.found)) frame_ = search.found;
+    WindowSearch search = {process_.dwProcessId, "VireldanFrame", "", nullptr};
+    ::EnumWindows(MatchWindow, LPARAM(&search));
+    if (search.found) frame_ = search.found;
     else ::Sleep(100);
   }
 }
@@ -99,6 +105,39 @@ bool RunningProgram::WaitForFolderShown(const std::string& folder, DWORD millise
     ::Sleep(100);
   } while (::GetTickCount() - start < milliseconds);
   return false;
+}
+
+std::string RunningProgram::StatusText(int pane) const {
+  const HWND status = ::FindWindowExA(frame_, nullptr, STATUSCLASSNAMEA, nullptr);
+  const HANDLE process =
+      ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, process_.dwProcessId);
+  if (!status || !process) return "<no status bar>";
+  char text[1024] = {};
+  if (void* lent = ::VirtualAllocEx(process, nullptr, sizeof text, MEM_COMMIT, PAGE_READWRITE)) {
+    DWORD_PTR ignored = 0;
+    if (::SendMessageTimeoutA(status, SB_GETTEXTA, WPARAM(pane), LPARAM(lent), SMTO_NORMAL, 10000, &ignored))
+      ::ReadProcessMemory(process, lent, text, sizeof text - 1, nullptr);
+    ::VirtualFreeEx(process, lent, 0, MEM_RELEASE);
+  }
+  ::CloseHandle(process);
+  return text;
+}
+
+HWND RunningProgram::FindChild(const char* className) const {
+  WindowSearch search = {process_.dwProcessId, className, "", nullptr};
+  ::EnumChildWindows(frame_, MatchWindow, LPARAM(&search));
+  return search.found;
+}
+
+HWND RunningProgram::WaitForWindow(const std::string& caption, DWORD milliseconds) const {
+  const DWORD start = ::GetTickCount();
+  do {
+    WindowSearch search = {process_.dwProcessId, "", caption, nullptr};
+    ::EnumWindows(MatchWindow, LPARAM(&search));
+    if (search.found) return search.found;
+    ::Sleep(50);
+  } while (::GetTickCount() - start < milliseconds);
+  return nullptr;
 }
 
 bool RunningProgram::Close(DWORD milliseconds) {
