@@ -37,8 +37,10 @@ class CAdjustColorDlg : public Dialog {
   CCurvePreviewWnd contrastCurve_;
   BitmapButton buttons_[6];
   ToolTips tips_;
-  // The caller's picture, reduced to the preview's size and kept in YCbCr; the preview image is
-  // made from it again after every change.
+  // The caller's picture, copied; from it, each time the dialog opens, the source: reduced to
+  // the preview's size and kept in YCbCr. The preview image is made from the source again after
+  // every change.
+  Cimage picture_;
   Cimage source_;
   Cimage previewImage_;
 };

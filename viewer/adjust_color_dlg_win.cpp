@@ -38,13 +38,14 @@ bool FastStep() { return ::GetKeyState(VK_SHIFT) < 0 || ::GetKeyState(VK_CONTROL
 
 }  // namespace
 
-CAdjustColorDlg::CAdjustColorDlg(const Cimage& picture) : Dialog(IDD_ADJUST_COLOR), source_(picture) {}
+CAdjustColorDlg::CAdjustColorDlg(const Cimage& picture) : Dialog(IDD_ADJUST_COLOR), picture_(picture) {}
 
 bool CAdjustColorDlg::OnInitDialog() {
   CreatePreviews();
   BindButtons();
   RECT inside = {};
   ::GetClientRect(preview_.Handle(), &inside);
+  source_ = picture_;
   source_.ReSample(inside.right - kPreviewMargin, inside.bottom - kPreviewMargin, kFitIntoBox);
   source_.RGBtoYCC();
   Update();

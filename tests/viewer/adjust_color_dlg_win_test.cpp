@@ -101,6 +101,21 @@ TEST_F(AdjustColorDialog, ShowsItsTextsTipsAndThePhotographAdjusted) {
   EXPECT_EQ(dialog.adjustment, (ColorAdjustment{130, 75, 105, 2, 2}));
 }
 
+TEST_F(AdjustColorDialog, OpensAgainWithTheValuesItClosedWith) {
+  CAdjustColorDlg dialog(photo_);
+  for (int opening = 0; opening < 2; ++opening) {
+    const ColorAdjustment start = dialog.adjustment;
+    EXPECT_EQ(RunModal(dialog, kCaption,
+                       [&](HWND window) {
+                         ExpectPreviewShows(window, start, nullptr);
+                         Click(window, IDC_CONTRAST_DOWN);
+                         PressButton(window, IDOK);
+                       }),
+              IDOK);
+  }
+  EXPECT_EQ(dialog.adjustment, (ColorAdjustment{100, 100, 90, 2, 2}));
+}
+
 TEST_F(AdjustColorDialog, PlotsTheCurveOfEachValue) {
   CAdjustColorDlg dialog(photo_);
   // Where the brightness plot is black: at neutral the diagonal; at 200 twice as steep, so that
