@@ -10,4 +10,6 @@ constexpr int kFactorLength = 8;
 
 CScaleCollageDlg::CScaleCollageDlg() : Dialog(IDD_SCALE_COLLAGE) {}
 
-void CScaleCollageDlg::DoDataExchange(DataExchange& exchange) { exchange.Text(IDC_SCALE_FACTOR, factor, kFactorLength); }
+void CScaleCollageDlg::DoDataExchange(DataExchange& exchange) {
+  exchange.Text(IDC_SCALE_FACTOR, factor, kFactorLength);
+}

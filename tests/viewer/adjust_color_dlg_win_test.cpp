@@ -116,6 +116,40 @@ TEST_F(AdjustColorDialog, OpensAgainWithTheValuesItClosedWith) {
   EXPECT_EQ(dialog.adjustment, (ColorAdjustment{100, 100, 90, 2, 2}));
 }
 
+TEST_F(AdjustColorDialog, ItsButtonsShowTheirBitmapsRaisedAndPressed) {
+  // The corners of the bitmaps: white at the top left of a raised button, black at the top left
+  // of a pressed one.
+  struct Look {
+    int width, height;
+    unsigned topLeft, middle;
+  };
+  std::vector<Look> looks;
+  CAdjustColorDlg dialog(photo_);
+  RunModal(dialog, kCaption, [&](HWND window) {
+    for (int id : {IDC_SATURATION_UP, IDC_SATURATION_DOWN}) {
+      HWND button = ::GetDlgItem(window, id);
+      for (BOOL pressed : {FALSE, TRUE}) {
+        ::SendMessageA(button, BM_SETSTATE, pressed, 0);
+        Cimage shown = ShownPicture(button);
+        // The glyph's stroke crosses the middle row, one pixel lower when pressed.
+        looks.push_back({shown.m_width, shown.m_height, shown.GetRGB(0, 0),
+                         shown.GetRGB(shown.m_width / 2 + 2, shown.m_height / 2 - 1 + pressed)});
+      }
+    }
+    PressButton(window, IDCANCEL);
+  });
+  ASSERT_EQ(looks.size(), 4u);
+  for (const Look& look : looks) {
+    EXPECT_EQ(look.width, 20);
+    EXPECT_EQ(look.height, 16);
+    EXPECT_EQ(look.middle, kBlack);
+  }
+  EXPECT_EQ(looks[0].topLeft, kWhite);
+  EXPECT_EQ(looks[1].topLeft, kBlack);
+  EXPECT_EQ(looks[2].topLeft, kWhite);
+  EXPECT_EQ(looks[3].topLeft, kBlack);
+}
+
 TEST_F(AdjustColorDialog, PlotsTheCurveOfEachValue) {
   CAdjustColorDlg dialog(photo_);
   // Where the brightness plot is black: at neutral the diagonal; at 200 twice as steep, so that
@@ -130,7 +164,8 @@ TEST_F(AdjustColorDialog, PlotsTheCurveOfEachValue) {
     Cimage shown = ShownPicture(curve);
     plot.width = shown.m_width;
     plot.height = shown.m_height;
-    for (int i : {64, 128, 192}) plot.diagonal.push_back(shown.GetRGB(i * shown.m_width / 255, (255 - i) * shown.m_height / 255));
+    for (int i : {64, 128, 192})
+      plot.diagonal.push_back(shown.GetRGB(i * shown.m_width / 255, (255 - i) * shown.m_height / 255));
     for (int i : {64, 128, 192}) plot.top.push_back(shown.GetRGB(i * shown.m_width / 255, 0));
   };
   RunModal(dialog, kCaption, [&](HWND window) {
