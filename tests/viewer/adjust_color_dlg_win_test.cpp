@@ -197,9 +197,7 @@ TEST_F(AdjustColorDialog, ButtonsStepTheValuesAndStopAtTheLimits) {
       {"brightness 199 up", {199, 100, 100, 2, 2}, IDC_BRIGHTNESS_UP, 0, {200, 100, 100, 2, 2}},
       {"brightness up with Shift", {100, 100, 100, 2, 2}, IDC_BRIGHTNESS_UP, VK_SHIFT, {110, 100, 100, 2, 2}},
       {"saturation 180 up with Shift", {100, 180, 100, 2, 2}, IDC_SATURATION_UP, VK_SHIFT, {100, 200, 100, 2, 2}},
-      {"saturation up", {100, 100, 100, 2, 2}, IDC_SATURATION_UP, 0, {100, 105, 100, 2, 2}},
       {"contrast down with Ctrl", {100, 100, 100, 2, 2}, IDC_CONTRAST_DOWN, VK_CONTROL, {100, 100, 75, 2, 2}},
-      {"contrast 3 down", {100, 100, 3, 3, 2}, IDC_CONTRAST_DOWN, 0, {100, 100, 0, 3, 2}},
       {"Reset keeps the shapes", {150, 30, 170, 3, 3}, IDC_ADJUST_RESET, VK_SHIFT, {100, 100, 100, 3, 3}},
   };
   for (const auto& c : cases) {

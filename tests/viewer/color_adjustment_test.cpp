@@ -35,12 +35,6 @@ TEST(ColorAdjustmentSteps, MoveByTheirStepAndStopAtTheLimits) {
         << int(c.control) << " " << c.value << (c.up ? " up" : " down") << (c.fast ? " fast" : "");
 }
 
-TEST(ColorAdjustmentSteps, CurveModesToggleBetweenTwoAndThree) {
-  EXPECT_EQ(ToggledCurveMode(2), 3);
-  EXPECT_EQ(ToggledCurveMode(3), 2);
-  EXPECT_EQ(ToggledCurveMode(ToggledCurveMode(2)), 2);
-}
-
 struct Spread {
   int largestChannelGap = 0;  // the most any pixel's channels differ from each other
   int darkest = 255;
