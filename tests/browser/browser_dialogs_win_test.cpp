@@ -15,6 +15,7 @@
 #include "app_settings.h"
 #include "cache_info_dlg.h"
 #include "dialog.h"
+#include "dialog_driver.h"
 #include "exif_tips_dlg.h"
 #include "index_image_dlg.h"
 #include "rename_file_dlg.h"
@@ -36,27 +37,6 @@ bool IsChecked(HWND dialog, int id) { return ::IsDlgButtonChecked(dialog, id) ==
 void Click(HWND dialog, int id) {
   ::CheckDlgButton(dialog, id, IsChecked(dialog, id) ? BST_UNCHECKED : BST_CHECKED);
   ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), LPARAM(::GetDlgItem(dialog, id)));
-}
-
-// Opens the dialog modally while steps run against its window (found by caption).
-INT_PTR RunModal(Dialog& dialog, const std::string& caption, const std::function<void(HWND)>& steps) {
-  UiDriver user([&] {
-    HWND window = WaitForWindow(caption);
-    ASSERT_TRUE(window) << caption;
-    steps(window);
-  });
-  return dialog.DoModal(nullptr);
-}
-
-// Answers the message box a failed check opens, and returns its text.
-std::string AnswerMessageBox() {
-  const char* caption = MessageCaption();
-  HWND box = WaitForWindow(caption ? caption : "Error");
-  if (!box) return "(no message box)";
-  const std::string text = ItemText(box, 0xFFFF);
-  PressButton(box, IDOK);
-  while (::IsWindow(box)) ::Sleep(10);
-  return text;
 }
 
 TEST(CacheInfoDialog, NamesTheStateAndShowsTheFigures) {
@@ -211,16 +191,7 @@ TEST(IndexImageDialog, RefusesCountsOutsideTheirRanges) {
   };
   for (const auto& c : cases) {
     CIndexImageDlg dialog;
-    std::string message;
-    EXPECT_EQ(RunModal(dialog, "Create an index image",
-                  [&](HWND window) {
-                    ::SetDlgItemTextA(window, c.id, c.text);
-                    PressButton(window, IDOK);
-                    message = AnswerMessageBox();
-                    PressButton(window, IDCANCEL);
-                  }),
-              IDCANCEL);
-    EXPECT_EQ(message, c.message) << c.text;
+    EXPECT_EQ(RefusalOf(dialog, "Create an index image", c.id, c.text), c.message) << c.text;
   }
 }
 

@@ -1,0 +1,193 @@
+// The size dialogs under Wine: "Resize Image" keeps the proportions as either side is typed, is
+// closed by its OK button only, and hands back sizes the image library can make (no side of 0,
+// none past the largest side, no more pixels than the cap, five-digit sides as they came);
+// "Canvas Size" refuses sides outside 10..20000 and keeps two large sides under the pixel cap;
+// "Scale Collage" takes a factor of up to 8 characters. Each with its exact texts.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "canvas_size_dlg.h"
+#include "dialog_user_win.h"
+#include "resize_image_dlg.h"
+#include "resource.h"
+#include "scale_collage_dlg.h"
+#include "ui_driver.h"
+
+namespace {
+
+std::string ItemText(HWND dialog, int id) { return TextOf(::GetDlgItem(dialog, id)); }
+
+int TextLimit(HWND dialog, int id) { return int(::SendDlgItemMessageA(dialog, id, EM_GETLIMITTEXT, 0, 0)); }
+
+TEST(ResizeImageDialog, ShowsItsTextsAndTheStartingSize) {
+  CResizeImageDlg dialog;
+  dialog.width = 640;
+  dialog.height = 480;
+  std::vector<std::string> texts;
+  std::vector<int> limits;
+  EXPECT_EQ(RunModal(dialog, "Resize Image",
+                     [&](HWND window) {
+                       texts = ControlTexts(window);
+                       limits = {TextLimit(window, IDC_SIZE_WIDTH), TextLimit(window, IDC_SIZE_HEIGHT)};
+                       ShownPicture(window, true, "resize_image");
+                       PressButton(window, IDC_RESIZE_OK);
+                     }),
+            IDOK);
+  EXPECT_EQ(texts, (std::vector<std::string>{"New image dimensions", "Width", "640", "Height", "480",
+                                               "Aspect ratio will be preserved", "OK", "Cancel"}));
+  // Five digits: the library's largest side, 30000, must fit.
+  EXPECT_EQ(limits, (std::vector<int>{5, 5}));
+  EXPECT_EQ(dialog.width, 640);
+  EXPECT_EQ(dialog.height, 480);
+}
+
+TEST(ResizeImageDialog, TypingOneSideSetsTheOtherAndOkGivesASizeTheLibraryCanMake) {
+  const struct {
+    int width, height;
+    int typedId;
+    const char* typed;  // none: nothing typed
+    const char* other;  // the other side's text afterwards
+    int resultWidth, resultHeight;
+  } cases[] = {
+      {200, 100, IDC_SIZE_HEIGHT, "50", "100", 100, 50},
+      {200, 100, IDC_SIZE_WIDTH, "50", "25", 50, 25},
+      {640, 480, IDC_SIZE_WIDTH, "333", "249", 333, 249},
+      // A typed 0 gives no side of 0: the other shows 1, and OK hands on 1 x 1.
+      {200, 100, IDC_SIZE_HEIGHT, "0", "1", 1, 1},
+      {200, 100, IDC_SIZE_WIDTH, "", "1", 1, 1},
+      // Past the largest side, and past the pixel cap: both shrink alike.
+      {30000, 10, IDC_SIZE_HEIGHT, "9999", "30000", 28379, 9458},
+      {200, 100, IDC_SIZE_WIDTH, "99999", "30000", 16384, 16384},
+      // Sides of five digits come back as they went in.
+      {12000, 8000, 0, nullptr, nullptr, 12000, 8000},
+      // A caller's zero size divides nothing.
+      {0, 0, IDC_SIZE_WIDTH, "120", "1", 120, 1},
+  };
+  for (const auto& c : cases) {
+    CResizeImageDlg dialog;
+    dialog.width = c.width;
+    dialog.height = c.height;
+    std::string other;
+    EXPECT_EQ(RunModal(dialog, "Resize Image",
+                       [&](HWND window) {
+                         if (c.typed) {
+                           ::SetDlgItemTextA(window, c.typedId, c.typed);
+                           other = ItemText(window, c.typedId == IDC_SIZE_WIDTH ? IDC_SIZE_HEIGHT : IDC_SIZE_WIDTH);
+                         }
+                         PressButton(window, IDC_RESIZE_OK);
+                       }),
+              IDOK);
+    const std::string label = std::to_string(c.width) + " x " + std::to_string(c.height) + " typed " +
+                              (c.typed ? c.typed : "nothing");
+    if (c.other) {
+      EXPECT_EQ(other, c.other) << label;
+    }
+    EXPECT_EQ(dialog.width, c.resultWidth) << label;
+    EXPECT_EQ(dialog.height, c.resultHeight) << label;
+  }
+}
+
+TEST(ResizeImageDialog, EnterDoesNotCloseItAndCancelKeepsTheCallersSize) {
+  CResizeImageDlg dialog;
+  dialog.width = 200;
+  dialog.height = 100;
+  bool openAfterEnter = false;
+  EXPECT_EQ(RunModal(dialog, "Resize Image",
+                     [&](HWND window) {
+                       HWND height = ::GetDlgItem(window, IDC_SIZE_HEIGHT);
+                       ::SetWindowTextA(height, "5");
+                       // Enter, then a digit typed after it: once the digit is in, Enter was handled.
+                       ::PostMessageA(height, WM_KEYDOWN, VK_RETURN, 0);
+                       ::PostMessageA(height, WM_CHAR, '0', 0);
+                       for (int i = 0; i < 500 && TextOf(height).size() != 2; ++i) ::Sleep(10);
+                       openAfterEnter = ::IsWindowVisible(window) && TextOf(height).size() == 2;
+                       PressButton(window, IDCANCEL);
+                     }),
+            IDCANCEL);
+  EXPECT_TRUE(openAfterEnter);
+  EXPECT_EQ(dialog.width, 200);
+  EXPECT_EQ(dialog.height, 100);
+}
+
+TEST(CanvasSizeDialog, ShowsTheSizeAndTakesANewOne) {
+  const struct {
+    const char* width;
+    const char* height;
+    int resultWidth, resultHeight;
+  } cases[] = {
+      {"800", "300", 800, 300},
+      {"10", "20000", 10, 20000},
+      // Two sides of 20000 are more pixels than a picture may have.
+      {"20000", "20000", 16384, 16384},
+      {"20000", "13422", 19999, 13421},
+  };
+  for (const auto& c : cases) {
+    CCanvasSizeDlg dialog;
+    dialog.width = 500;
+    dialog.height = 300;
+    std::vector<std::string> texts;
+    EXPECT_EQ(RunModal(dialog, "Canvas Size",
+                       [&](HWND window) {
+                         texts = ControlTexts(window);
+                         ShownPicture(window, true, "canvas_size");
+                         ::SetDlgItemTextA(window, IDC_SIZE_WIDTH, c.width);
+                         ::SetDlgItemTextA(window, IDC_SIZE_HEIGHT, c.height);
+                         PressButton(window, IDOK);
+                       }),
+              IDOK);
+    EXPECT_EQ(texts,
+              (std::vector<std::string>{"New canvas dimensions", "Width", "500", "Height", "300", "OK", "Cancel"}));
+    EXPECT_EQ(dialog.width, c.resultWidth) << c.width << " x " << c.height;
+    EXPECT_EQ(dialog.height, c.resultHeight) << c.width << " x " << c.height;
+  }
+}
+
+TEST(CanvasSizeDialog, RefusesSidesOutsideTenTo20000) {
+  const struct {
+    int id;
+    const char* text;
+  } cases[] = {{IDC_SIZE_WIDTH, "9"}, {IDC_SIZE_WIDTH, "20001"}, {IDC_SIZE_HEIGHT, "9"}, {IDC_SIZE_HEIGHT, "20001"}};
+  for (const auto& c : cases) {
+    CCanvasSizeDlg dialog;
+    dialog.width = 500;
+    dialog.height = 300;
+    EXPECT_EQ(RefusalOf(dialog, "Canvas Size", c.id, c.text), "Please enter an integer between 10 and 20000.")
+        << c.text;
+    EXPECT_EQ(dialog.width, 500);
+    EXPECT_EQ(dialog.height, 300);
+  }
+}
+
+TEST(ScaleCollageDialog, TakesAFactorOfUpToEightCharacters) {
+  const struct {
+    const char* typed;
+    int closing;
+    const char* result;
+  } cases[] = {{"2.5", IDOK, "2.5"}, {"0.333333", IDOK, "0.333333"}, {"3", IDCANCEL, "1.0"}};
+  for (const auto& c : cases) {
+    CScaleCollageDlg dialog;
+    dialog.factor = "1.0";
+    std::vector<std::string> texts;
+    int limit = 0;
+    EXPECT_EQ(RunModal(dialog, "Scale Collage",
+                       [&](HWND window) {
+                         texts = ControlTexts(window);
+                         limit = TextLimit(window, IDC_SCALE_FACTOR);
+                         ShownPicture(window, true, "scale_collage");
+                         ::SetDlgItemTextA(window, IDC_SCALE_FACTOR, c.typed);
+                         PressButton(window, c.closing);
+                       }),
+              c.closing);
+    EXPECT_EQ(texts, (std::vector<std::string>{
+                         "Scale Collage \nincrease or decrease the size of the collage\nincluding the images",
+                         "Scale Factor (1.0 = no change)", "1.0", "OK", "Cancel"}));
+    EXPECT_EQ(limit, 8);
+    EXPECT_EQ(dialog.factor, c.result) << c.typed;
+  }
+}
+
+}  // namespace

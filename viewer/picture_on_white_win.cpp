@@ -1,0 +1,49 @@
+#include "picture_on_white.h"
+
+#include "Cimage.h"
+#include "device_context.h"
+
+namespace {
+
+int Offset(int client, int picture, PictureAlignment alignment) {
+  const int centred = (client - picture) / 2;
+  return alignment == PictureAlignment::kCentredOrOrigin && centred < 0 ? 0 : centred;
+}
+
+// Selects and realises the library's palette in a context for the scope, when it is in use.
+class LibraryPalette {
+ public:
+  explicit LibraryPalette(HDC dc) : dc_(dc) {
+    if (!Cimage::S_use_palette || !Cimage::S_hpal) return;
+    previous_ = ::SelectPalette(dc, Cimage::S_hpal, FALSE);
+    ::RealizePalette(dc);
+  }
+  ~LibraryPalette() {
+    if (previous_) ::SelectPalette(dc_, previous_, FALSE);
+  }
+  LibraryPalette(const LibraryPalette&) = delete;
+  LibraryPalette& operator=(const LibraryPalette&) = delete;
+
+ private:
+  HDC dc_;
+  HPALETTE previous_ = nullptr;
+};
+
+}  // namespace
+
+void PaintPictureOnWhite(HWND window, Cimage* picture, PictureAlignment alignment) {
+  PaintDC paint(window);
+  RECT client = {};
+  ::GetClientRect(window, &client);
+  MemoryDC memory(paint.get());
+  GdiObject<HBITMAP> buffer(::CreateCompatibleBitmap(paint.get(), client.right, client.bottom));
+  if (!memory.get() || !buffer.get()) return;
+  SelectedObject selected(memory.get(), buffer.get());
+  LibraryPalette screenPalette(paint.get());
+  LibraryPalette bufferPalette(memory.get());
+  ::FillRect(memory.get(), &client, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+  if (picture && picture->m_pixels)
+    picture->DisplayImage(memory.get(), Offset(client.right, picture->m_width, alignment),
+                          Offset(client.bottom, picture->m_height, alignment));
+  ::BitBlt(paint.get(), 0, 0, client.right, client.bottom, memory.get(), 0, 0, SRCCOPY);
+}
