@@ -10,6 +10,7 @@
 #include "confirm_delete_dlg.h"
 #include "dir_properties_dlg.h"
 #include "dir_tree_view.h"
+#include "key_index.h"
 #include "proc_address.h"
 #include "panes.h"
 #include "private_messages.h"
@@ -188,11 +189,13 @@ void CDirTreeView::OnDeleteFolder(UINT) {
   const HTREEITEM parent = Tree().GetParentItem(selected);
   Tree().SelectItem(parent);
   ::SetCurrentDirectoryA(SiblingPath(target, "").c_str());
-  ClearThumbnailPane();
+  ReleaseOpenFolders();
   if (ShellDelete(target, toRecycleBin)) {
     ::SendMessageA(Tree().Handle(), WM_TREE_DELETECHILD, reinterpret_cast<WPARAM>(parent),
                    reinterpret_cast<LPARAM>(selected));
   }
+  // Also after a failure: part of the folder may be gone.
+  g_keyIndex.InvalidateSummaries(target);
   PostFolderChanged();
 }
 

@@ -23,6 +23,9 @@ class CDirTreeView : public CDragDropDirView {
 
  protected:
   void OnEndLabelEdit(HTREEITEM item, const char* text) override;
+  // The summaries of the folders above both paths no longer tell what lies below them.
+  void OnFolderRenamed(HTREEITEM item, const std::string& oldPath, const std::string& newPath) override;
+  void OnFilesTransferred() override;
   void OnSelChanged() override;
   LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   bool PreTranslateMessage(MSG& message) override;
@@ -59,6 +62,10 @@ class CDirTreeView : public CDragDropDirView {
   // Makes "New Folder" under parent (whose path is folder) and starts naming it.
   void MakeNewFolder(HTREEITEM parent, const std::string& folder);
   bool ShellDelete(const std::string& target, bool toRecycleBin);
+  // Lets go of everything open in the folders before one is renamed or deleted: the thumbnail
+  // view's files, and the keyword index's folders, whose changes are written while they still
+  // stand where they were read.
+  void ReleaseOpenFolders();
   void PostFolderChanged();
 
   bool newFolder_ = false;

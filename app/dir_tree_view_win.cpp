@@ -3,6 +3,7 @@
 #include "dir_tree_view.h"
 
 #include "app_settings.h"
+#include "key_index.h"
 #include "main_frame.h"
 #include "panes.h"
 #include "private_messages.h"
@@ -31,9 +32,25 @@ void CDirTreeView::OnEndLabelEdit(HTREEITEM item, const char* text) {
   newFolder_ = false;
   if (!text) return;  // the edit was cancelled: nothing changes
   // No file of the old folder may stay open while it is renamed.
-  if (!naming) ClearThumbnailPane();
+  if (!naming) ReleaseOpenFolders();
   CDragDropDirView::OnEndLabelEdit(item, text);
   if (!naming) PostFolderChanged();
+}
+
+void CDirTreeView::ReleaseOpenFolders() {
+  ClearThumbnailPane();
+  g_keyIndex.SaveSecondFolder();
+  g_keyIndex.SaveFolder();
+}
+
+void CDirTreeView::OnFolderRenamed(HTREEITEM, const std::string& oldPath, const std::string& newPath) {
+  g_keyIndex.InvalidateSummaries(oldPath);
+  g_keyIndex.InvalidateSummaries(newPath);
+}
+
+void CDirTreeView::OnFilesTransferred() {
+  g_keyIndex.SaveSecondFolder();
+  g_keyIndex.SaveFolder();
 }
 
 void CDirTreeView::ShowContextMenu(POINT point) {

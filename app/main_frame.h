@@ -64,6 +64,9 @@ class CMainFrame : public FrameWindow {
   void OnUpdateLeftPane(CommandState& state);
   void OnKeyViewCommand(UINT id);
   void OnUpdateKeyView(CommandState& state);
+  // AND Key and AND NOT Key: the thumbnail view filtered by the Key view's selected key.
+  void OnKeyFilter(UINT id);
+  void OnUpdateKeyFilter(CommandState& state);
   void OnFlatToolbar(UINT id);
   void OnShowTips(UINT id);
   void OnAbout(UINT id);

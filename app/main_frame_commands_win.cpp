@@ -126,7 +126,10 @@ const CommandEntry<CMainFrame> CMainFrame::kCommands[] = {
     {ID_KEY_NEW_ROOT, ID_KEY_NEW_ROOT, &CMainFrame::OnNotYetAvailable, nullptr},
     {ID_KEY_SCAN, ID_KEY_CLEAR, &CMainFrame::OnNotYetAvailable, nullptr},
     {ID_KEY_DELETE, ID_KEY_DELETE, &CMainFrame::OnNotYetAvailable, nullptr},
-    {ID_KEY_SEARCH, ID_KEY_AND_NOT, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_KEY_SEARCH, ID_KEY_SEARCH, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_KEY_AND, ID_KEY_AND, &CMainFrame::OnKeyFilter, &CMainFrame::OnUpdateKeyFilter},
+    {ID_KEY_OR, ID_KEY_OR, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_KEY_AND_NOT, ID_KEY_AND_NOT, &CMainFrame::OnKeyFilter, &CMainFrame::OnUpdateKeyFilter},
     {ID_KEY_COMPILE, ID_KEY_COMPILE, &CMainFrame::OnNotYetAvailable, nullptr},
     {ID_KEY_RENAME, ID_KEY_RENAME, &CMainFrame::OnNotYetAvailable, nullptr},
     {ID_KEY_EXPAND, ID_KEY_EXPAND, &CMainFrame::OnNotYetAvailable, nullptr},
@@ -165,6 +168,12 @@ void CMainFrame::OnUpdateLeftPane(CommandState& state) { state.checked = !outer_
 void CMainFrame::OnKeyViewCommand(UINT) { ToggleKeyView(); }
 
 void CMainFrame::OnUpdateKeyView(CommandState& state) { state.checked = KeyViewShown(); }
+
+void CMainFrame::OnKeyFilter(UINT id) {
+  if (const CKeyIndex::TreeItem key = KeyPaneSelection()) FilterThumbnailPaneByKey(key, id == ID_KEY_AND_NOT);
+}
+
+void CMainFrame::OnUpdateKeyFilter(CommandState& state) { state.enabled = KeyPaneSelection() != nullptr; }
 
 void CMainFrame::OnWindowCommand(UINT id) {
   std::vector<HWND>& windows = imageWindows_;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "command_routing.h"
+#include "key_index.h"
 
 bool CreateFolderTreePane(HWND parent, UINT id);
 bool CreateKeyPane(HWND parent, UINT id);
@@ -23,6 +24,11 @@ HWND FolderTreeWindow();
 bool RunFolderTreeCommand(UINT id);
 bool UpdateFolderTreeCommand(CommandState& state);
 
+// The Key view's selected key, none while its folder item is selected: the Key view sets it on
+// every change of selection, and the Key menu's AND and AND NOT filter the thumbnail view by it.
+void SetKeyPaneSelection(CKeyIndex::TreeItem key);
+CKeyIndex::TreeItem KeyPaneSelection();
+
 // The thumbnail view.
 void ShowFolderInThumbnailPane(const std::string& folder);
 void RefreshThumbnailPane();
@@ -30,6 +36,8 @@ void FocusThumbnailPane();
 // Lets go of the folder shown (its cache file and change notification), before that folder is
 // renamed or deleted.
 void ClearThumbnailPane();
+// Keeps the files that carry the key (exclude: those that do not).
+void FilterThumbnailPaneByKey(CKeyIndex::TreeItem key, bool exclude);
 void ThumbnailReadyInPane();
 void StopThumbnailLoader();
 void ClearThumbnailOpenQueue();

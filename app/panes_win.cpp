@@ -13,6 +13,7 @@ namespace {
 CVireldanView g_thumbnailView;
 CDirTreeView g_folderTreePane;
 View g_keyPane;
+CKeyIndex::TreeItem g_keyPaneSelection = nullptr;
 
 }  // namespace
 
@@ -55,6 +56,10 @@ bool UpdateFolderTreeCommand(CommandState& state) {
          g_folderTreePane.OnUpdateCommand(state);
 }
 
+void SetKeyPaneSelection(CKeyIndex::TreeItem key) { g_keyPaneSelection = key; }
+
+CKeyIndex::TreeItem KeyPaneSelection() { return g_keyPaneSelection; }
+
 void ShowFolderInThumbnailPane(const std::string& folder) { g_thumbnailView.SetFolder(folder); }
 
 void RefreshThumbnailPane() { g_thumbnailView.Refresh(true, true); }
@@ -62,6 +67,8 @@ void RefreshThumbnailPane() { g_thumbnailView.Refresh(true, true); }
 void FocusThumbnailPane() { ::SetFocus(g_thumbnailView.Handle()); }
 
 void ClearThumbnailPane() { g_thumbnailView.ClearView(); }
+
+void FilterThumbnailPaneByKey(CKeyIndex::TreeItem key, bool exclude) { g_thumbnailView.FilterByKey(key, exclude); }
 
 void ThumbnailReadyInPane() { g_thumbnailView.OnThumbnailReady(); }
 

@@ -163,8 +163,12 @@ int CVireldanApp::ExitInstance(int exitCode) {
   if (started && !g_keyIndex.SaveKeyTreeFile(StartupKeyFilePath()))
     ::MessageBoxA(nullptr, "The list of keys could not be saved: keys made in this session are not shown next time.",
                   MessageCaption(), MB_OK | MB_ICONEXCLAMATION);
-  // Now rather than at static destruction, while the settings that hide index files still live.
+  // Now rather than at static destruction, while the settings that hide index files still live
+  // and a failure can still be told.
+  g_keyIndex.ClearWriteError();
   g_keyIndex.Clear();
+  if (g_keyIndex.WriteErrorOccurred())
+    ::MessageBoxA(nullptr, kKeyIndexWriteErrorMessage, MessageCaption(), MB_OK | MB_ICONEXCLAMATION);
   if (started && !g_settings.Save(GetProfile()))
     ::MessageBoxA(nullptr, "The settings could not be saved: changes made in this session are lost.", MessageCaption(),
                   MB_OK | MB_ICONEXCLAMATION);

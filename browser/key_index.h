@@ -46,7 +46,7 @@ class CKeyIndex {
   // Adds or removes the item's key on the file (removing takes the keys below it as well). A
   // shortcut's key goes to its target. The caller saves after a batch.
   void SetFileKey(TreeItem item, const std::string& file, bool add);
-  // The file carries the item's key or one below it.
+  // The file (a shortcut's target) carries the item's key or one below it.
   bool FileHasKey(TreeItem item, const std::string& file);
   // False when the folder has no entry for the file.
   bool GetAnnotation(const std::string& file, std::string* annotation);

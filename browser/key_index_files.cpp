@@ -35,7 +35,8 @@ void CKeyIndex::SetFileKey(TreeItem item, const std::string& file, bool add) {
 bool CKeyIndex::FileHasKey(TreeItem item, const std::string& file) {
   const CKeyNode* master = MasterNodeOf(item);
   if (!master) return false;
-  const std::string name = OpenFolderOf(file);
+  // Where SetFileKey put it: a shortcut's key is its target's.
+  const std::string name = OpenFolderOf(KeyedFilePath(file));
   const CKeyNode* key = FindByPath(current_.contents.tree, KeyPathOf(master));
   const CKeyFileEntry* entry = FindEntry(current_.contents.entries, name);
   return key && entry && EntryHasKeyUnder(*entry, key);

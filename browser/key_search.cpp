@@ -55,6 +55,7 @@ void CKeyIndex::SearchKey(const std::string& folder, TreeItem item, KeyWalkObser
   walk.stopped = [&] { return Stopped(observer); };
   walk.enter = [&](const std::string& path) {
     OpenFolder(path, true);
+    observer.SearchReached(path);
     const bool summarised = !current_.contents.summary.empty();
     if (master) {
       CollectHits(current_.contents.entries, master, observer);

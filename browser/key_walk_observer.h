@@ -1,7 +1,7 @@
 #pragma once
 // What a long walk of the keyword index over a folder tree asks of its caller: whether the user
-// wants to stop (the Windows caller reads Escape and the cancel flag), and where a compile has got
-// to (the caller's progress window shows it).
+// wants to stop (the Windows caller reads Escape and the cancel flag), and where a compile or a
+// search has got to (the caller's progress window or status line shows it).
 #include <string>
 
 class KeyWalkObserver {
@@ -13,4 +13,6 @@ class KeyWalkObserver {
     (void)position;
     (void)folder;
   }
+  // A search has opened the folder's index.
+  virtual void SearchReached(const std::string& folder) { (void)folder; }
 };

@@ -1,16 +1,19 @@
 #pragma once
 // Which thumbnail the view asks the loader for next: the first item without a thumbnail among
 // the visible positions, then (with preload) the first one anywhere, in list order. Items listed
-// from a keyword search carry no size yet; they are examined first, and dropped when their file
-// is gone or under 1 KB.
+// from a keyword search carry no size yet; they are examined first, and dropped only when their
+// file is gone: a file too small to count a kilobyte is still a hit, and one the system would not
+// tell about (access denied, a network that does not answer) stays and is asked for, so that the
+// loader shows what it can.
 #include <functional>
 #include <string>
 
+#include "file_system.h"
 #include "thumb_list.h"
 
 // Reads the item's size and times from its file when it is there, is not a folder, and is not
-// hidden (unless showHidden).
-void StatThumbItem(CThumbItem& item, bool showHidden);
+// hidden (unless showHidden); a folder, or a hidden file not shown, counts as missing.
+platform::FileLookup StatThumbItem(CThumbItem& item, bool showHidden);
 
 struct ScheduleWindow {
   int firstVisible = 1;
@@ -18,8 +21,8 @@ struct ScheduleWindow {
   bool preload = false;
 };
 
-// The next item to request, or null. stat examines an item whose size reads 0; an item that
-// still needs its size afterwards is handed to forget and removed from items.
+// The next item to request, or null. stat examines an item that needs its size; one whose file
+// is missing is handed to forget and removed from items.
 CThumbItem* NextThumbnailToLoad(CThumbList& items, const ScheduleWindow& window,
-                                const std::function<void(CThumbItem&)>& stat,
+                                const std::function<platform::FileLookup(CThumbItem&)>& stat,
                                 const std::function<void(CThumbItem*)>& forget);

@@ -11,6 +11,7 @@
 #include "command_routing.h"
 #include "folder_change_watch.h"
 #include "image_listing.h"
+#include "key_index.h"
 #include "thumb_grid.h"
 #include "thumb_list.h"
 #include "view.h"
@@ -30,8 +31,15 @@ class CVireldanView : public View {
   // Listing (folders end in a backslash).
   void SetFolder(const std::string& path);
   void ShowSubfolderContents();
-  // Takes over a chain of search hits (name, then folder) and frees it.
-  void ShowKeySearchResults(CNameNode* hits, bool merge);
+  // Shows a chain of search hits (name, then folder), instead of the listing or, with merge,
+  // added to it without repeating a file already shown. The chain stays the caller's.
+  void ShowKeySearchResults(const CNameNode* hits, bool merge);
+  // Keeps only the items whose file carries the key or one below it; with exclude drops them
+  // instead. Escape stops the filtering where it stands. The main frame's status text tells it.
+  void FilterByKey(CKeyIndex::TreeItem key, bool exclude);
+  // Adds (or removes) the key on every selected file and writes the index at once; a failed
+  // write is told the user.
+  void SetKeyOnSelected(CKeyIndex::TreeItem key, bool add);
   void ClearView();
   void Refresh(bool waitCursor, bool forceSort);
   const std::string& Folder() const { return folder_; }

@@ -1,10 +1,13 @@
 // What the thumbnail view shows and how it stays current: listing a folder (or a folder tree, or
-// search results), refreshing it when the folder changes, and the queue of files to open.
+// search results, or the items that carry a key), refreshing it when the folder changes, and the
+// queue of files to open.
 #include <algorithm>
 #include <memory>
 #include <unordered_set>
 
+#include "app.h"
 #include "app_settings.h"
+#include "main_frame.h"
 #include "name_node.h"
 #include "pending_features.h"
 #include "program_state.h"
@@ -120,7 +123,7 @@ void CVireldanView::ShowSubfolderContents() {
   Redraw();
 }
 
-void CVireldanView::ShowKeySearchResults(CNameNode* hits, bool merge) {
+void CVireldanView::ShowKeySearchResults(const CNameNode* hits, bool merge) {
   SaveSlideTable();
   plainFolder_ = false;
   CloseChangeNotification();
@@ -131,7 +134,7 @@ void CVireldanView::ShowKeySearchResults(CNameNode* hits, bool merge) {
   // Paths already shown, so that an OR search adds each file once.
   std::unordered_set<std::string> shown;
   for (CThumbItem* item = items_.GetFirst(); item; item = items_.GetNext()) shown.insert(item->folder + item->name);
-  for (CNameNode* hit = hits; hit; hit = hit->next) {
+  for (const CNameNode* hit = hits; hit; hit = hit->next) {
     const std::string folder = std::string(hit->secondName) + "\\";
     if (!shown.insert(folder + hit->name).second) continue;
     CThumbItem* item = items_.AddHead();
@@ -141,14 +144,50 @@ void CVireldanView::ShowKeySearchResults(CNameNode* hits, bool merge) {
     item->id = nextId_++;
     item->needsStat = 1;
   }
-  if (hits) {
-    CNameNode::FreeList(hits);
-    delete hits;
-  }
   sortType_ = g_settings.thumbnails.sortby;
   if (sortType_ == kSortByName) SortItems();
   UpdateScrollAndStatus();
   LoadNextThumbnail();
+  Redraw();
+}
+
+void CVireldanView::FilterByKey(CKeyIndex::TreeItem key, bool exclude) {
+  const CKeyNode* master = g_keyIndex.MasterNodeOf(key);
+  if (!master) return;  // nothing to filter by: the view stays as it is
+  SaveSlideTable();
+  plainFolder_ = false;
+  CloseChangeNotification();
+  {
+    WaitCursor wait;
+    int position = 0, removedBefore = 0;
+    bool stopped = false;
+    items_.RemoveWhere([&](CThumbItem* item) {
+      ++position;
+      if (stopped || (stopped = EscapeHeld())) return false;
+      if (g_keyIndex.FileHasKey(key, item->folder + item->name) != exclude) return false;
+      ForgetItem(item);
+      if (position < scroll_.firstVisible) ++removedBefore;
+      return true;
+    });
+    scroll_.firstVisible = std::max(1, scroll_.firstVisible - removedBefore);
+  }
+  UpdateScrollAndStatus();
+  Redraw();
+  if (g_program.mainFrame) g_program.mainFrame->AppendStatusText((exclude ? " AND NOT " : " AND ") + std::string(master->name));
+}
+
+void CVireldanView::SetKeyOnSelected(CKeyIndex::TreeItem key, bool add) {
+  {
+    WaitCursor wait;
+    g_keyIndex.ClearWriteError();
+    for (CThumbItem* item = items_.GetFirstSelected(); item && !EscapeHeld(); item = items_.GetNextSelected())
+      g_keyIndex.SetFileKey(key, item->folder + item->name, add);
+    // Written now, while the user still knows what was keyed, rather than at some later change of
+    // folder where a failure could no longer be told.
+    g_keyIndex.SaveFolder();
+  }
+  if (g_keyIndex.WriteErrorOccurred())
+    ::MessageBoxA(::GetAncestor(Handle(), GA_ROOT), kKeyIndexWriteErrorMessage, MessageCaption(), MB_OK | MB_ICONEXCLAMATION);
   Redraw();
 }
 

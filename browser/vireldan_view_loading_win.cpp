@@ -30,7 +30,7 @@ void CVireldanView::LoadNextThumbnail() {
   const bool showHidden = g_settings.thumbnails.showhidden != 0;
   const int before = items_.GetCount();
   CThumbItem* item = NextThumbnailToLoad(
-      items_, window, [&](CThumbItem& examined) { StatThumbItem(examined, showHidden); },
+      items_, window, [&](CThumbItem& examined) { return StatThumbItem(examined, showHidden); },
       [&](CThumbItem* removed) { ForgetItem(removed); });
   if (items_.GetCount() != before) UpdateScrollAndStatus();
   if (item && loader_->RequestThumbnail(*item, layout_.edge)) loadingSelected_ = item->selected != 0;

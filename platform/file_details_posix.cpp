@@ -37,16 +37,18 @@ std::vector<std::string> SubfolderNames(const std::string& folder) {
   return names;
 }
 
-bool FindFileStamp(const std::string& path, FileStamp* stamp) {
+FileLookup LookUpFileStamp(const std::string& path, FileStamp* stamp) {
   struct stat info;
-  if (path.find_first_of("*?") != std::string::npos || ::stat(path.c_str(), &info) != 0) return false;
+  if (path.find_first_of("*?") != std::string::npos) return FileLookup::kMissing;
+  if (::stat(path.c_str(), &info) != 0)
+    return errno == ENOENT || errno == ENOTDIR || errno == ENAMETOOLONG ? FileLookup::kMissing : FileLookup::kUnknown;
   stamp->size = uint64_t(info.st_size);
   stamp->creation = 0;
   stamp->lastWrite = Filetime(info.st_mtim);
   stamp->directory = S_ISDIR(info.st_mode);
   const size_t slash = path.find_last_of(kPathSeparator);
   stamp->hidden = path.compare(slash == std::string::npos ? 0 : slash + 1, 1, ".") == 0;
-  return true;
+  return FileLookup::kFound;
 }
 
 DenyWriteHold::Result DenyWriteHold::Take(const std::string& path) {

@@ -27,18 +27,28 @@ std::vector<std::string> SubfolderNames(const std::string& folder) {
   return names;
 }
 
-bool FindFileStamp(const std::string& path, FileStamp* stamp) {
-  if (path.find_first_of("*?") != std::string::npos) return false;
+FileLookup LookUpFileStamp(const std::string& path, FileStamp* stamp) {
+  if (path.find_first_of("*?") != std::string::npos) return FileLookup::kMissing;
   WIN32_FIND_DATAA found;
   const HANDLE search = ::FindFirstFileA(path.c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return false;
+  if (search == INVALID_HANDLE_VALUE) {
+    switch (::GetLastError()) {
+      case ERROR_FILE_NOT_FOUND:
+      case ERROR_PATH_NOT_FOUND:
+      case ERROR_NO_MORE_FILES:
+      case ERROR_INVALID_NAME:
+        return FileLookup::kMissing;
+      default:
+        return FileLookup::kUnknown;
+    }
+  }
   ::FindClose(search);
   stamp->size = uint64_t(found.nFileSizeHigh) << 32 | found.nFileSizeLow;
   stamp->creation = FileTimeTicks(found.ftCreationTime);
   stamp->lastWrite = FileTimeTicks(found.ftLastWriteTime);
   stamp->directory = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
   stamp->hidden = (found.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN) != 0;
-  return true;
+  return FileLookup::kFound;
 }
 
 DenyWriteHold::Result DenyWriteHold::Take(const std::string& path) {

@@ -112,8 +112,16 @@ struct FileStamp {
   bool hidden = false;  // Win32's hidden attribute; the POSIX stand-in counts names starting with a dot
 };
 
-// False when nothing of that name is there. A name with wildcards finds nothing.
-bool FindFileStamp(const std::string& path, FileStamp* stamp);
+// What looking for a file can tell: its stamp, that nothing of that name is there, or nothing at
+// all (the system would not say: access denied, a network that does not answer). A name with
+// wildcards finds nothing.
+enum class FileLookup { kFound, kMissing, kUnknown };
+FileLookup LookUpFileStamp(const std::string& path, FileStamp* stamp);
+
+// False when the file's stamp cannot be had.
+inline bool FindFileStamp(const std::string& path, FileStamp* stamp) {
+  return LookUpFileStamp(path, stamp) == FileLookup::kFound;
+}
 
 // The kinds of drive that decide where thumbnail caches live, with the Win32 drive-type numbers
 // (others, such as RAM disks, are kept by number).

@@ -1,12 +1,14 @@
 // The folder tree pane under Wine, over real folders: the start folder and the folder-changed
 // message, new child and sibling folders, renaming in place, deleting, refusals with their
-// messages, the enable rules, the dialogs and the context menus.
+// messages, the enable rules, the dialogs and the context menus; the keyword index kept true
+// when folders are renamed or deleted.
 #include <windows.h>
 #include <objbase.h>
 #include <ole2.h>
 
 #include <filesystem>
 #include <functional>
+#include <iterator>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -18,6 +20,7 @@
 #include "canonical_path.h"
 #include "command_ids.h"
 #include "dir_tree_view.h"
+#include "key_index.h"
 #include "panes.h"
 #include "private_messages.h"
 #include "program_state.h"
@@ -341,6 +344,52 @@ TEST_F(DirTreePane, DeleteRemovesTheFolderAndItsItem) {
   EXPECT_EQ(children, std::vector<std::string>{"b"});
   Pump();
   EXPECT_FALSE(host_.folderChanges.empty());
+}
+
+// The folder's index as read back, with its summary.
+KeyIndexContents IndexIn(const fs::path& folder) {
+  std::ifstream in(folder / kKeyIndexFileName, std::ios::binary);
+  const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  KeyIndexContents contents;
+  ParseKeyIndex(bytes.data(), bytes.size(), true, &contents);
+  return contents;
+}
+
+// Before a folder is renamed or deleted, the index the program holds open below it is written;
+// afterwards the summaries of every folder above no longer claim what lay below.
+TEST_F(DirTreePane, RenamingOrDeletingAFolderWritesItsOpenIndexAndClearsTheSummariesAbove) {
+  KeyIndexContents summarised;
+  summarised.summary.push_back({"a\\x.jpg", "", {{FindOrInsertPath(summarised.tree, "K")}}});
+  const std::vector<uint8_t> summary = KeyIndexBytes(summarised, true);
+  const auto putSummaries = [&] {
+    for (const fs::path& folder : {folder_, folder_ / "photos"})
+      std::ofstream(folder / kKeyIndexFileName, std::ios::binary)
+          .write(reinterpret_cast<const char*>(summary.data()), std::streamsize(summary.size()));
+  };
+  const auto summariesLeft = [&] {
+    return IndexIn(folder_).summary.size() + IndexIn(folder_ / "photos").summary.size();
+  };
+  CKeyNode* key = FindOrInsertPath(g_keyIndex.MasterTree(), "K");
+  key->treeItem = key;
+
+  putSummaries();
+  g_keyIndex.SetFileKey(key, Path("photos\\a\\x.jpg"), true);
+  Select(Path("photos\\a"));
+  ASSERT_TRUE(pane_.OnCommand(ID_RENAME_FOLDER));
+  EndEdit("summer");
+  ASSERT_TRUE(fs::is_directory(folder_ / "photos" / "summer"));
+  ASSERT_EQ(IndexIn(folder_ / "photos" / "summer").entries.size(), 1u);
+  EXPECT_EQ(IndexIn(folder_ / "photos" / "summer").entries.front().name, "x.jpg");
+  EXPECT_EQ(summariesLeft(), 0u);
+
+  putSummaries();
+  g_keyIndex.SetFileKey(key, Path("photos\\b\\y.jpg"), true);
+  Select(Path("photos\\b"));
+  ASSERT_TRUE(pane_.OnCommand(ID_DELETE_FOLDER));
+  EXPECT_FALSE(fs::exists(folder_ / "photos" / "b"));
+  EXPECT_EQ(summariesLeft(), 0u);
+  g_keyIndex.Clear();
+  EXPECT_FALSE(fs::exists(folder_ / "photos" / "b")) << "nothing wrote the deleted folder's index back";
 }
 
 TEST_F(DirTreePane, DeleteStopsWhenTheUserSaysNo) {

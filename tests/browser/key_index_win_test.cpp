@@ -43,6 +43,7 @@ TEST_F(KeyIndexWindows, AKeyOnAShortcutLandsOnItsTargetUnderItsLongName) {
   ASSERT_TRUE(index_.SaveFolder());
   EXPECT_EQ(Describe(ReadIndex(targets).entries), std::vector<std::string>{"target picture.jpg::K"});
   EXPECT_FALSE(fs::exists(IndexPath(folder_)));
+  EXPECT_TRUE(index_.FileHasKey(KeyItem(index_, "K"), File("picture.lnk"))) << "the shortcut has its target's keys";
 }
 
 TEST_F(KeyIndexWindows, AReadOnlyIndexIsNeitherReplacedNorDeletedAndTheChangesWait) {

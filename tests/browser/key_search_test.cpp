@@ -19,7 +19,9 @@ class CancelAt : public KeyWalkObserver {
   explicit CancelAt(int n = 0) : left_(n) {}
   bool CancelRequested() override { return left_ > 0 && --left_ == 0; }
   void CompileReached(int position, const std::string& folder) override { reached.emplace_back(position, folder); }
+  void SearchReached(const std::string& folder) override { searched.push_back(folder); }
   std::vector<std::pair<int, std::string>> reached;
+  std::vector<std::string> searched;
 
  private:
   int left_;
@@ -95,6 +97,9 @@ TEST_F(KeySearch, ACompiledFolderIsSearchedThroughItsSummaryAlone) {
   EXPECT_EQ(hits, (std::vector<std::string>{"a/1.jpg", "a/b/2.jpg", "top.jpg"}));
   PutFileBytes(IndexPath(folder_ / "a"), stale);
   EXPECT_EQ(Search("M"), std::vector<std::string>{"c/3.jpg"});
+  CancelAt searching;
+  index_.SearchKey(folder_.string(), KeyItem(index_, "K"), searching);
+  EXPECT_EQ(searching.searched, std::vector<std::string>{folder_.string()}) << "no folder below was opened";
 }
 
 TEST_F(KeySearch, ASubTreeOf20000EntriesGetsNoSummaryAndPassesNothingUp) {

@@ -1,5 +1,9 @@
 // Which thumbnail the view asks for next: visible positions first, then with preload the rest in
-// list order; search hits whose files are gone leave the list; texts of captions and the status.
+// list order; search hits whose files are missing leave the list; texts of captions and the status.
+#include <map>
+#include <string>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include "Cimage.h"
@@ -49,30 +53,34 @@ TEST(Scheduling, TheVisibleWindowEndsAtTheList) {
   EXPECT_EQ(Next(list, 1, 0, false), "none");
 }
 
-TEST(Scheduling, SearchHitsAreExaminedAndDroppedWhenTheirFileIsGone) {
+// What examining a search hit found decides: a missing file leaves the list; a file found, even
+// one under a kilobyte, and one the system would not tell about, are asked for.
+TEST(Scheduling, SearchHitsAreExaminedAndDroppedOnlyWhenTheirFileIsMissing) {
   CThumbList list;
-  Fill(list, 4);
-  std::vector<std::string> forgotten;
-  int examined = 0;
+  Fill(list, 5);
+  const std::map<std::string, platform::FileLookup> found = {{"1", platform::FileLookup::kMissing},
+                                                             {"2", platform::FileLookup::kFound},
+                                                             {"3", platform::FileLookup::kMissing},
+                                                             {"4", platform::FileLookup::kUnknown}};
   for (CThumbItem* item = list.GetFirst(); item; item = list.GetNext()) {
     item->sizeKB = 0;
-    item->needsStat = item->name != "4";  // "4" was listed from a folder: an empty file stays
+    item->needsStat = item->name != "5";  // "5" was listed from a folder: an empty file stays unexamined
   }
+  std::vector<std::string> examined, forgotten;
   const auto stat = [&](CThumbItem& item) {
-    ++examined;
-    if (item.name == "3") item.sizeKB = 7;
+    examined.push_back(item.name);
+    return found.at(item.name);
   };
   const auto forget = [&](CThumbItem* item) { forgotten.push_back(item->name); };
-  CThumbItem* next = NextThumbnailToLoad(list, ScheduleWindow{1, 10, false}, stat, forget);
-  ASSERT_NE(next, nullptr);
-  EXPECT_EQ(next->name, "3");
-  EXPECT_EQ(examined, 3);
-  EXPECT_EQ(forgotten, (std::vector<std::string>{"1", "2"}));
-  EXPECT_EQ(NamesOf(list), (std::vector<std::string>{"3", "4"}));
-  next->NewThumbnail();
-  next = NextThumbnailToLoad(list, ScheduleWindow{1, 10, false}, stat, forget);
-  ASSERT_NE(next, nullptr);
-  EXPECT_EQ(next->name, "4");
+  std::vector<std::string> asked;
+  while (CThumbItem* next = NextThumbnailToLoad(list, ScheduleWindow{1, 10, false}, stat, forget)) {
+    asked.push_back(next->name);
+    next->NewThumbnail();
+  }
+  EXPECT_EQ(asked, (std::vector<std::string>{"2", "4", "5"}));
+  EXPECT_EQ(examined, (std::vector<std::string>{"1", "2", "3", "4"}));
+  EXPECT_EQ(forgotten, (std::vector<std::string>{"1", "3"}));
+  EXPECT_EQ(NamesOf(list), (std::vector<std::string>{"2", "4", "5"}));
 }
 
 class Stat : public TempFolderTest {};
@@ -82,20 +90,28 @@ TEST_F(Stat, ReadsSizeAndTimesOfFilesButNotFolders) {
   item.folder = folder_.string() + platform::kPathSeparator;
   item.name = "big.jpg";
   Make("big.jpg", std::string(5000, 'x'));
-  StatThumbItem(item, false);
+  item.needsStat = 1;
+  EXPECT_EQ(StatThumbItem(item, false), platform::FileLookup::kFound);
   EXPECT_EQ(item.sizeKB, 4);
+  EXPECT_EQ(item.needsStat, 0);
   EXPECT_NE(item.lastWrite.dwHighDateTime, 0u);
   CThumbItem folder;
   folder.folder = item.folder;
   folder.name = "sub";
   std::filesystem::create_directory(folder_ / "sub");
-  StatThumbItem(folder, false);
+  EXPECT_EQ(StatThumbItem(folder, false), platform::FileLookup::kMissing);
   EXPECT_EQ(folder.sizeKB, 0);
   CThumbItem gone;
   gone.folder = item.folder;
   gone.name = "gone.jpg";
-  StatThumbItem(gone, false);
+  EXPECT_EQ(StatThumbItem(gone, false), platform::FileLookup::kMissing);
   EXPECT_EQ(gone.sizeKB, 0);
+  CThumbItem small;
+  small.folder = item.folder;
+  small.name = "small.jpg";
+  Make("small.jpg", std::string(500, 'x'));
+  EXPECT_EQ(StatThumbItem(small, false), platform::FileLookup::kFound) << "under a kilobyte, but there";
+  EXPECT_EQ(small.sizeKB, 0);
 }
 
 TEST(Captions, TheSizeLineSaysWhatIsKnown) {

@@ -3,13 +3,16 @@
 // selects; scrolling to the end of a long listing stays inside it; refreshing follows new and
 // removed files while the program's own side files cause no relisting; a size change by a
 // splitter lays out and paints the whole view anew; the Purge command keeps locked caches; on a
-// 16-bit display only the cells on screen keep dithered display copies.
+// 16-bit display only the cells on screen keep dithered display copies; the selection is keyed,
+// the listing filtered by keys, and key search hits shown.
 #include <windows.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -20,6 +23,8 @@
 #include "pane_splitters.h"
 #include "folder_change_watch.h"
 #include "image_listing.h"
+#include "key_test_support.h"
+#include "name_node.h"
 #include "private_messages.h"
 #include "temp_folder.h"
 #include "thumb_loader.h"
@@ -101,6 +106,7 @@ class ThumbnailView : public TempFolderTest {
   void TearDown() override {
     view_.reset();
     host_.Destroy();
+    g_keyIndex.Clear();
     TempFolderTest::TearDown();
   }
   void MakeView() {
@@ -398,6 +404,115 @@ TEST_F(ThumbnailView, OnAHighColourDisplayOnlyTheCellsOnScreenKeepDisplayCopies)
   EXPECT_EQ(withCopies(), range(9, 16));
   ::SendMessageA(view_->Handle(), WM_VSCROLL, SB_BOTTOM, LPARAM(bar));
   EXPECT_EQ(withCopies(), range(13, 20));
+}
+
+// The program's key of path, bound to an item as the Key view binds it.
+CKeyIndex::TreeItem ProgramKey(const std::string& path) { return KeyItem(g_keyIndex, path); }
+
+void SelectOnly(CThumbList& items, const std::vector<std::string>& names) {
+  for (CThumbItem* item = items.GetFirst(); item; item = items.GetNext())
+    item->selected = std::find(names.begin(), names.end(), item->name) != names.end();
+}
+
+TEST_F(ThumbnailView, TheSelectionIsKeyedAndTheListingFilteredByKeysKeepingTheTopCell) {
+  std::vector<std::string> all;
+  for (int i = 1; i <= 12; ++i) {
+    all.push_back(std::string(i < 10 ? "p0" : "p") + std::to_string(i) + ".jpg");
+    WritePicture((folder_ / all.back()).string(), 30, 30, 0x446688);
+  }
+  view_->SetFolder(Folder());
+  CThumbList& items = view_->Items();
+  const CKeyIndex::TreeItem anna = ProgramKey("People\\Anna"), people = ProgramKey("People"),
+                            places = ProgramKey("Places");
+  SelectOnly(items, {"p01.jpg", "p02.jpg", "p07.jpg"});
+  view_->SetKeyOnSelected(anna, true);
+  SelectOnly(items, {"p07.jpg", "p08.jpg"});
+  view_->SetKeyOnSelected(places, true);
+  // On disk at once.
+  EXPECT_EQ(Describe(ReadIndex(folder_).entries),
+            (std::vector<std::string>{"p01.jpg::People\\Anna", "p02.jpg::People\\Anna",
+                                      "p07.jpg::People\\Anna|Places", "p08.jpg::Places"}));
+
+  // Four columns and two rows: the last page starts at p05. Filtering keeps it in the top cell.
+  ::SendMessageA(view_->Handle(), WM_VSCROLL, SB_BOTTOM, LPARAM(::GetDlgItem(view_->Handle(), 1)));
+  ASSERT_EQ(view_->HitTest(10, 10, true)->name, "p05.jpg");
+  view_->FilterByKey(people, true);  // AND NOT: a key below counts
+  EXPECT_EQ(Names(items), (std::vector<std::string>{"p03.jpg", "p04.jpg", "p05.jpg", "p06.jpg", "p08.jpg",
+                                                      "p09.jpg", "p10.jpg", "p11.jpg", "p12.jpg"}));
+  EXPECT_EQ(view_->HitTest(10, 10, true)->name, "p05.jpg");
+  view_->FilterByKey(places, false);
+  EXPECT_EQ(Names(items), std::vector<std::string>{"p08.jpg"});
+  view_->FilterByKey(nullptr, false);  // no key selected: nothing to filter by
+  EXPECT_EQ(Names(items), std::vector<std::string>{"p08.jpg"});
+
+  view_->SetFolder(Folder());  // the folder shown before the filters is listed anew
+  EXPECT_EQ(Names(items), all);
+  SelectOnly(items, {"p02.jpg", "p07.jpg"});
+  view_->SetKeyOnSelected(people, false);  // unkeying takes the keys below too
+  EXPECT_EQ(Describe(ReadIndex(folder_).entries),
+            (std::vector<std::string>{"p01.jpg::People\\Anna", "p07.jpg::Places", "p08.jpg::Places"}));
+}
+
+TEST_F(ThumbnailView, AKeyingThatCannotBeWrittenIsToldAndTheIndexKept) {
+  WritePicture((folder_ / "a.jpg").string(), 30, 30, 0x446688);
+  view_->SetFolder(Folder());
+  SelectOnly(view_->Items(), {"a.jpg"});
+  view_->SetKeyOnSelected(ProgramKey("K"), true);
+  const std::vector<uint8_t> before = FileBytes(IndexPath(folder_));
+  ASSERT_TRUE(::SetFileAttributesA(IndexPath(folder_).c_str(), FILE_ATTRIBUTE_READONLY));
+  std::string message;
+  {
+    UiDriver answer([&] {
+      const char* caption = MessageCaption();
+      const HWND box = WaitForWindow(caption ? caption : "Error");
+      if (!box) return;
+      char text[256] = {};
+      ::GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+      message = text;
+      PressButton(box, IDOK);
+    });
+    view_->SetKeyOnSelected(ProgramKey("L"), true);
+  }
+  EXPECT_EQ(message, "An error occurred writing to an index file - vireldan.iif\nBe sure they are not marked Read Only");
+  EXPECT_EQ(FileBytes(IndexPath(folder_)), before);
+  ::SetFileAttributesA(IndexPath(folder_).c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+// Paths of the items below the test folder.
+std::vector<std::string> Shown(CThumbList& items, const std::string& base) {
+  std::vector<std::string> paths;
+  for (CThumbItem* item = items.GetFirst(); item; item = items.GetNext())
+    paths.push_back(item->folder.substr(base.size()) + item->name);
+  return paths;
+}
+
+TEST_F(ThumbnailView, KeySearchHitsReplaceTheListingOrJoinItOnceEach) {
+  for (const char* sub : {"x", "y"}) fs::create_directories(folder_ / sub);
+  for (const char* name : {"x\\a.jpg", "x\\c.jpg", "y\\b.jpg"}) WritePicture(Folder() + name, 60, 30, 0x224466);
+  const CKeyIndex::TreeItem k = ProgramKey("K"), l = ProgramKey("L");
+  for (const char* name : {"x\\a.jpg", "y\\b.jpg"}) g_keyIndex.SetFileKey(k, Folder() + name, true);
+  for (const char* name : {"x\\c.jpg", "y\\b.jpg"}) g_keyIndex.SetFileKey(l, Folder() + name, true);
+  ASSERT_TRUE(g_keyIndex.SaveFolder());
+  view_->SetFolder(Folder());
+  KeyWalkObserver never;
+
+  g_settings.thumbnails.sortby = kSortByName;
+  g_keyIndex.SearchKey(folder_.string(), k, never);
+  view_->ShowKeySearchResults(g_keyIndex.Results(), false);
+  g_keyIndex.FreeResults();
+  CThumbList& items = view_->Items();
+  EXPECT_EQ(Shown(items, Folder()), (std::vector<std::string>{"x\\a.jpg", "y\\b.jpg"}));
+  ASSERT_TRUE(PumpUntil([&] { return Loaded(items) == 2; })) << "the hits' files are read when they are loaded";
+  EXPECT_EQ(items.GetFirst()->thumbnail->m_origWidth, 60);
+
+  // An OR search: unsorted, new hits go in front, a file already shown is not shown twice.
+  g_settings.thumbnails.sortby = kSortByDate;
+  g_keyIndex.SearchKey(folder_.string(), l, never);
+  view_->ShowKeySearchResults(g_keyIndex.Results(), true);
+  g_keyIndex.FreeResults();
+  EXPECT_EQ(Shown(items, Folder()), (std::vector<std::string>{"x\\c.jpg", "x\\a.jpg", "y\\b.jpg"}));
+  view_->ShowKeySearchResults(nullptr, false);  // a search begins with an empty view
+  EXPECT_EQ(items.GetCount(), 0);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// Vireldan.exe itself: start-up with a folder, the shell's DDE commands, the layout kept across
-// a close and a new start.
+// Vireldan.exe itself: start-up with a folder, the shell's DDE commands, the layout and the list
+// of keys kept across a close and a new start.
 #include <windows.h>
 #include <dde.h>
 
@@ -7,6 +7,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <string>
 
 #include "running_program.h"
 
@@ -85,6 +87,36 @@ TEST_F(ProgramTest, ALayoutOutsideTheWindowIsClampedAndTheLayoutIsSavedOnClose) 
   EXPECT_EQ(StoredSetting("Frame Layout", "maximized"), "0");
   EXPECT_EQ(StoredSetting("Frame Layout", "statusbar"), "1");
   EXPECT_EQ(StoredSetting("Frame Layout", "toolbar"), "1");
+}
+
+// The keys "startup.iif" beside the program holds are read at start-up and written back at exit:
+// bytes after the key records, which the program does not read, are gone afterwards.
+TEST_F(ProgramTest, TheListOfKeysIsReadAtStartAndWrittenBackAtExit) {
+  char module[MAX_PATH] = {};
+  ::GetModuleFileNameA(nullptr, module, MAX_PATH);
+  const std::filesystem::path keyFile = std::filesystem::path(module).parent_path() / "startup.iif";
+  // Header (magic, version 100, the tree at 32), then the top-level keys "B" and "A".
+  const unsigned char header[32] = {0x54, 0xBC, 0x19, 0x15, 100, 0, 0, 0, 32};
+  std::string keys(reinterpret_cast<const char*>(header), sizeof header);
+  std::string b(44, '\0'), a(44, '\0');
+  b[0] = 76;
+  b[12] = 'B';
+  a[12] = 'A';
+  keys += b + a;
+  ::SetFileAttributesA(keyFile.string().c_str(), FILE_ATTRIBUTE_NORMAL);
+  std::ofstream(keyFile, std::ios::binary) << keys << "left over";
+
+  SettingsValues settings = Quiet();
+  settings["HiddenFiles/iif"] = "0";
+  {
+    RunningProgram program(settings, "");
+    ASSERT_TRUE(program.Frame());
+    program.Settle();
+    ASSERT_TRUE(program.Close());
+  }
+  std::ifstream in(keyFile, std::ios::binary);
+  const std::string written{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  EXPECT_EQ(written, keys);
 }
 
 // The shell's side of a DDE conversation with the running program.
