@@ -222,6 +222,7 @@ void CMainFrame::OnFolderChanged(const char* path) {
   g_program.volumeName = label;
   SetStatusText(folder);
   ShowFolderInThumbnailPane(folder);
+  RefreshKeyPane();
 }
 
 LRESULT CMainFrame::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -11,10 +11,10 @@ class KeyViewHost {
   virtual ~KeyViewHost() = default;
 
   // Shows the hits (file name, then folder, per node), in place of what is shown or added to it;
-  // takes the chain over. No chain and no merge: the view is emptied.
-  virtual void ShowKeySearchResults(CNameNode* hits, bool merge) = 0;
+  // the chain stays the caller's. No chain and no merge: the view is emptied.
+  virtual void ShowKeySearchResults(const CNameNode* hits, bool merge) = 0;
   // Adds the key of a Key view item to, or removes it from, every selected thumbnail's file.
-  virtual void SetKeyOnSelected(void* item, bool add) = 0;
+  virtual void SetKeyOnSelected(void* key, bool add) = 0;
   // Shows a folder (ending in a backslash) again, ending a search display.
   virtual void ShowFolder(const std::string& folder) = 0;
   virtual void RedrawThumbnails() = 0;

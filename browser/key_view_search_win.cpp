@@ -21,17 +21,6 @@ namespace {
 
 constexpr UINT kSearchLockMilliseconds = 1000;
 
-// The index keeps its hits until it frees them; the thumbnail view takes a chain of its own.
-CNameNode* CopyOfHits(const CNameNode* hits) {
-  CNameNode* head = nullptr;
-  CNameNode** tail = &head;
-  for (; hits; hits = hits->next) {
-    *tail = new CNameNode(hits->name, hits->secondName);
-    tail = &(*tail)->next;
-  }
-  return head;
-}
-
 // Compiling shows the folder it has reached under its first line.
 class CompileProgress : public KeyWalkEscape {
  public:
@@ -64,7 +53,7 @@ void CKeyView::Search(bool merge) {
     }
     searchLock_ = true;
     ::SetTimer(Handle(), kSearchLockTimer, kSearchLockMilliseconds, nullptr);
-    host_.ShowKeySearchResults(CopyOfHits(index_.Results()), merge);
+    host_.ShowKeySearchResults(index_.Results(), merge);
     const std::string path = index_.GetKeyPath(key);
     if (merge)
       host_.AppendStatusText(" OR " + path);

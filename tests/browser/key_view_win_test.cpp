@@ -35,11 +35,9 @@ namespace fs = std::filesystem;
 // The thumbnail view's and the main frame's part, as the Key view calls them.
 class RecordingHost : public KeyViewHost {
  public:
-  void ShowKeySearchResults(CNameNode* hits, bool merge) override {
+  void ShowKeySearchResults(const CNameNode* hits, bool merge) override {
     if (!merge) shown.clear();
     for (const CNameNode* hit = hits; hit; hit = hit->next) shown.push_back(std::string(hit->secondName) + "\\" + hit->name);
-    CNameNode::FreeList(hits);
-    delete hits;
   }
   void SetKeyOnSelected(void* item, bool add) override { keyings.push_back({item, add}); }
   void ShowFolder(const std::string& folder) override { folderShown = folder; }
