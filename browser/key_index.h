@@ -5,6 +5,7 @@
 // (no windows), so the Key view, the thumbnail view and the file operations share it, and so can
 // Thumbwell. A folder's index lives in its "vireldan.iif"; a slot is open from OpenFolder until
 // SaveFolder, which writes it back (when changed) and closes it.
+#include <functional>
 #include <string>
 
 #include "key_index_format.h"
@@ -112,6 +113,10 @@ class CKeyIndex {
   // Asks the observer unless the walk is cancelled already; true once it is.
   bool Stopped(KeyWalkObserver& observer);
   void CollectHits(const CKeyChain& chain, const CKeyNode* master, KeyWalkObserver& observer);
+  // Opens every index from folder down and hands change the folder's key of that path, where
+  // there is one; a folder whose key change says true is written.
+  void ChangeKeyInFolders(const std::string& folder, const std::string& path, KeyWalkObserver& observer,
+                          const std::function<bool(CKeyNode* key)>& change);
 
   KeyTree master_;
   Slot current_;

@@ -12,25 +12,30 @@ void SetKeyName(CKeyNode* node, const std::string& name) {
 
 }  // namespace
 
-void CKeyIndex::RenameKeyInFolders(const std::string& folder, TreeItem item, const std::string& name,
-                                   KeyWalkObserver& observer) {
-  CKeyNode* master = MasterNodeOf(item);
-  if (!master) return;
-  const std::string path = KeyPathOf(master);
+void CKeyIndex::ChangeKeyInFolders(const std::string& folder, const std::string& path, KeyWalkObserver& observer,
+                                   const std::function<bool(CKeyNode* key)>& change) {
   cancelled_ = false;
   KeyFolderWalk walk;
   walk.stopped = [&] { return Stopped(observer); };
   walk.enter = [&](const std::string& at) {
     OpenFolder(at, false);
-    if (CKeyNode* key = FindByPath(current_.contents.tree, path)) {
-      SetKeyName(key, name);
-      current_.dirty = true;
-    }
+    if (CKeyNode* key = FindByPath(current_.contents.tree, path))
+      if (change(key)) current_.dirty = true;
     SaveFolder();
     return true;
   };
   walk.leave = [](const std::string&) {};
   WalkKeyFolders(folder, walk);
+}
+
+void CKeyIndex::RenameKeyInFolders(const std::string& folder, TreeItem item, const std::string& name,
+                                   KeyWalkObserver& observer) {
+  CKeyNode* master = MasterNodeOf(item);
+  if (!master) return;
+  ChangeKeyInFolders(folder, KeyPathOf(master), observer, [&](CKeyNode* key) {
+    SetKeyName(key, name);
+    return true;
+  });
   SetKeyName(master, name);
 }
 
@@ -38,19 +43,10 @@ void CKeyIndex::DeleteKey(TreeItem item, const std::string& folder, KeyWalkObser
   SaveFolder();
   CKeyNode* master = MasterNodeOf(item);
   if (!master) return;
-  const std::string path = KeyPathOf(master);
-  cancelled_ = false;
-  KeyFolderWalk walk;
-  walk.stopped = [&] { return Stopped(observer); };
-  walk.enter = [&](const std::string& at) {
-    OpenFolder(at, false);
-    if (const CKeyNode* key = FindByPath(current_.contents.tree, path))
-      for (CKeyFileEntry& entry : current_.contents.entries)
-        if (RemoveKeysUnder(entry, key)) current_.dirty = true;
-    SaveFolder();
-    return true;
-  };
-  walk.leave = [](const std::string&) {};
-  WalkKeyFolders(folder, walk);
+  ChangeKeyInFolders(folder, KeyPathOf(master), observer, [&](CKeyNode* key) {
+    bool removed = false;
+    for (CKeyFileEntry& entry : current_.contents.entries) removed = RemoveKeysUnder(entry, key) || removed;
+    return removed;
+  });
   DeleteKeyNode(master_, master);
 }

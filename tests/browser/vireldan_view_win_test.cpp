@@ -90,6 +90,17 @@ int Loaded(CThumbList& items) {
   return loaded;
 }
 
+// Waits for the program's message box, ends it with the button, and gives its text.
+std::string AnswerMessageBox(int button) {
+  const char* caption = MessageCaption();
+  const HWND box = WaitForWindow(caption ? caption : "Error");
+  if (!box) return "(no message)";
+  char text[256] = {};
+  ::GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+  PressButton(box, button);
+  return text;
+}
+
 class ThumbnailView : public TempFolderTest {
  protected:
   void SetUp() override {
@@ -349,15 +360,7 @@ TEST_F(ThumbnailView, PurgeDeletesTheCachesBelowButNoLockedOne) {
 
   std::string question;
   {
-    UiDriver answer([&] {
-      const char* caption = MessageCaption();
-      const HWND box = WaitForWindow(caption ? caption : "Error");
-      if (!box) return;
-      char text[256] = {};
-      ::GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-      question = text;
-      PressButton(box, IDYES);
-    });
+    UiDriver answer([&] { question = AnswerMessageBox(IDYES); });
     EXPECT_TRUE(view_->OnCommand(ID_CACHE_PURGE));
   }
   EXPECT_EQ(question, "The current directory contains directories\nDo you want to purge them also?");
@@ -462,15 +465,7 @@ TEST_F(ThumbnailView, AKeyingThatCannotBeWrittenIsToldAndTheIndexKept) {
   ASSERT_TRUE(::SetFileAttributesA(IndexPath(folder_).c_str(), FILE_ATTRIBUTE_READONLY));
   std::string message;
   {
-    UiDriver answer([&] {
-      const char* caption = MessageCaption();
-      const HWND box = WaitForWindow(caption ? caption : "Error");
-      if (!box) return;
-      char text[256] = {};
-      ::GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-      message = text;
-      PressButton(box, IDOK);
-    });
+    UiDriver answer([&] { message = AnswerMessageBox(IDOK); });
     view_->SetKeyOnSelected(ProgramKey("L"), true);
   }
   EXPECT_EQ(message, "An error occurred writing to an index file - vireldan.iif\nBe sure they are not marked Read Only");
