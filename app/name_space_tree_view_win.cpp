@@ -37,8 +37,11 @@ bool CNameSpaceTreeView::Create(HWND parent, UINT id) {
   RECT area = {};
   ::GetClientRect(Handle(), &area);
   // The selection stays visible while the thumbnails have the focus: it is the folder they show.
-  return tree_.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES | TVS_SHOWSELALWAYS, area,
-                      Handle(), kTreeId);
+  if (!tree_.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES | TVS_SHOWSELALWAYS, area,
+                    Handle(), kTreeId))
+    return false;
+  SetControl(tree_.Handle());
+  return true;
 }
 
 FolderItemKind CNameSpaceTreeView::KindOf(HTREEITEM item) const {
@@ -88,7 +91,8 @@ void CNameSpaceTreeView::RenameInPlace(HTREEITEM item, const std::string& text) 
   if (selected) tree_.SelectNearestPath(newPath);
 }
 
-bool CNameSpaceTreeView::OnTreeNotify(NMHDR* header) {
+bool CNameSpaceTreeView::OnControlNotify(NMHDR* header, LRESULT& result) {
+  result = 0;
   NMTREEVIEWA* change = reinterpret_cast<NMTREEVIEWA*>(header);
   switch (header->code) {
     case TVN_SELCHANGEDA:
@@ -132,24 +136,4 @@ bool CNameSpaceTreeView::OnTreeNotify(NMHDR* header) {
     default:
       return false;
   }
-}
-
-LRESULT CNameSpaceTreeView::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_SIZE:
-      ::MoveWindow(tree_.Handle(), 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
-      return 0;
-    case WM_SETFOCUS:
-      BecomeActive();
-      ::SetFocus(tree_.Handle());
-      return 0;
-    case WM_NOTIFY: {
-      NMHDR* header = reinterpret_cast<NMHDR*>(lParam);
-      if (header->hwndFrom == tree_.Handle() && OnTreeNotify(header)) return 0;
-      break;
-    }
-    default:
-      break;
-  }
-  return View::WndProc(message, wParam, lParam);
 }

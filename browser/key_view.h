@@ -13,7 +13,7 @@
 #include "file_drop_target.h"
 #include "key_tree_display.h"
 #include "tree_control.h"
-#include "view.h"
+#include "control_pane.h"
 
 class CKeyIndex;
 class KeyViewHost;
@@ -43,7 +43,7 @@ class CKeyTreeCtrl : public TreeControl {
   Input& input_;
 };
 
-class CKeyView : public View, public KeyTreeDisplay, private CKeyTreeCtrl::Input, private DropTargetEvents {
+class CKeyView : public ControlPane, public KeyTreeDisplay, private CKeyTreeCtrl::Input, private DropTargetEvents {
  public:
   // The pictures of the items, in the order of the image list.
   enum ItemImage { kPlainKey, kKeyedKey, kParentOfKeyed, kFolder };
@@ -112,7 +112,7 @@ class CKeyView : public View, public KeyTreeDisplay, private CKeyTreeCtrl::Input
   bool ConfirmDeleteKey(HTREEITEM item);
   // The page of the key of from and every key below it, searched below folder.
   std::string ExportPage(const std::string& folder, HTREEITEM from);
-  bool OnTreeNotify(NMHDR* header, LRESULT& result);
+  bool OnControlNotify(NMHDR* header, LRESULT& result) override;
   void OnUpdateNeedsKey(CommandState& state);
   void OnUpdateNeedsItem(CommandState& state);
   static const CommandEntry<CKeyView> kCommands[];

@@ -60,9 +60,12 @@ DWORD CKeyView::OnDragOver(DWORD keys, POINT point) {
   }
   RECT client = {};
   ::GetClientRect(tree_.Handle(), &client);
+  const bool scrolling = scrollUp_ || scrollDown_;
   scrollUp_ = point.y < kScrollZoneTop;
   scrollDown_ = !scrollUp_ && point.y > client.bottom - kScrollZoneBottom;
-  if (scrollUp_ || scrollDown_) ::SetTimer(Handle(), kScrollTimer, kScrollMilliseconds, nullptr);
+  // Started as the mouse comes to an edge, not at every call: the drag loop may call here more
+  // often than the timer ticks, and each new start would put the tick off again.
+  if ((scrollUp_ || scrollDown_) && !scrolling) ::SetTimer(Handle(), kScrollTimer, kScrollMilliseconds, nullptr);
   tree_.SelectDropTarget(tree_.ItemOnPoint(point));
   return (keys & MK_CONTROL) ? DROPEFFECT_LINK : DROPEFFECT_COPY;
 }

@@ -94,6 +94,7 @@ bool CKeyView::Create(HWND parent, UINT id) {
                                TVS_SHOWSELALWAYS,
                            area, Handle(), kTreeId))
     return false;
+  SetControl(tree_.Handle());
   dropTarget_.Register(tree_.Handle());
   OnInitialUpdate();
   return true;
@@ -333,7 +334,7 @@ void CKeyView::ShowContextMenu(POINT screenPoint) {
 
 // Notifications and messages.
 
-bool CKeyView::OnTreeNotify(NMHDR* header, LRESULT& result) {
+bool CKeyView::OnControlNotify(NMHDR* header, LRESULT& result) {
   result = 0;
   switch (header->code) {
     case TVN_SELCHANGEDA:
@@ -408,19 +409,6 @@ void CKeyView::OnTimer(UINT_PTR id) {
 
 LRESULT CKeyView::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_SIZE:
-      ::MoveWindow(tree_.Handle(), 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
-      return 0;
-    case WM_SETFOCUS:
-      BecomeActive();
-      ::SetFocus(tree_.Handle());
-      return 0;
-    case WM_NOTIFY: {
-      NMHDR* header = reinterpret_cast<NMHDR*>(lParam);
-      LRESULT result = 0;
-      if (header->hwndFrom == tree_.Handle() && OnTreeNotify(header, result)) return result;
-      break;
-    }
     case WM_TIMER:
       OnTimer(wParam);
       return 0;
@@ -430,7 +418,7 @@ LRESULT CKeyView::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
       break;
   }
-  return View::WndProc(message, wParam, lParam);
+  return ControlPane::WndProc(message, wParam, lParam);
 }
 
 // Commands.

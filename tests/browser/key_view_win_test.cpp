@@ -113,7 +113,13 @@ class HeldKey {
   int key_;
 };
 
-void CALLBACK ReleaseButton(HWND, UINT, UINT_PTR, DWORD) {
+// While a drag runs, the button is let go once this says so (or after a long while).
+std::function<bool()> g_releaseWhen;
+DWORD g_dragStart = 0;
+
+void CALLBACK ReleaseButtonWhenDone(HWND, UINT, UINT_PTR timer, DWORD) {
+  if (!g_releaseWhen() && ::GetTickCount() - g_dragStart < 10000) return;
+  ::KillTimer(nullptr, timer);
   INPUT up = {};
   up.type = INPUT_MOUSE;
   up.mi.dwFlags = MOUSEEVENTF_LEFTUP;
@@ -137,7 +143,10 @@ class KeyView : public TempFolderTest {
     g_settings.preferences.expandkeys = 1;
     g_settings.mainOptions.mainpath = Folder() + "\\";
     ::SetCurrentDirectoryA(Folder().c_str());
-    ASSERT_TRUE(frame_.Create(0, "Key view test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 320, 420, nullptr, nullptr));
+    // Above and away from the windows of tests that run beside this one: drops go to the window
+    // under the pointer.
+    ASSERT_TRUE(frame_.Create(WS_EX_TOPMOST, "Key view test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 700, 400, 320, 420,
+                              nullptr, nullptr));
     view_ = std::make_unique<TestKeyView>(index_, host_);
     ASSERT_TRUE(view_->Create(frame_.Handle(), 1));
     ::MoveWindow(view_->Handle(), 0, 0, 300, 380, TRUE);
@@ -216,12 +225,18 @@ class KeyView : public TempFolderTest {
     ::SendMessageA(Tree().Handle(), message, keys, MAKELPARAM(at.x, at.y));
     Pump();
   }
-  // Drags the files from an OLE drag source onto the item and lets go there, with Ctrl held when
-  // asked. The button stays down for a few rounds of the drag loop, as a user's hand would.
-  DWORD Drop(const std::vector<std::string>& paths, HTREEITEM item, bool ctrl) {
-    POINT at = ItemCentre(item);
+  // Drags the files from an OLE drag source to a point of the tree and lets go there once done()
+  // (with Ctrl held when asked). The button stays down for some rounds of the drag loop, as a
+  // user's hand would.
+  DWORD DropAt(const std::vector<std::string>& paths, POINT at, bool ctrl, std::function<bool()> done) {
     ::ClientToScreen(Tree().Handle(), &at);
-    ::SetCursorPos(at.x, at.y);
+    // As a hand moves it: through the input queue, in the screen's 0..65535 coordinates.
+    INPUT move = {};
+    move.type = INPUT_MOUSE;
+    move.mi.dx = LONG(at.x * 65535 / (::GetSystemMetrics(SM_CXSCREEN) - 1));
+    move.mi.dy = LONG(at.y * 65535 / (::GetSystemMetrics(SM_CYSCREEN) - 1));
+    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    ::SendInput(1, &move, sizeof move);
     PumpUntil([&] {
       POINT now = {};
       ::GetCursorPos(&now);
@@ -229,12 +244,17 @@ class KeyView : public TempFolderTest {
     });
     HeldKey::Set(VK_LBUTTON, 0x80);
     if (ctrl) HeldKey::Set(VK_CONTROL, 0x80);
-    const UINT_PTR release = ::SetTimer(nullptr, 0, 400, ReleaseButton);
+    int rounds = 0;
+    g_releaseWhen = [&] { return ++rounds > 4 && done(); };
+    g_dragStart = ::GetTickCount();
+    ::SetTimer(nullptr, 0, 100, ReleaseButtonWhenDone);
     const DWORD effect = DragDropFiles(DropBlock(paths), DROPEFFECT_COPY | DROPEFFECT_LINK);
-    ::KillTimer(nullptr, release);
     HeldKey::Set(VK_LBUTTON, 0);
     HeldKey::Set(VK_CONTROL, 0);
     return effect;
+  }
+  DWORD Drop(const std::vector<std::string>& paths, HTREEITEM item, bool ctrl) {
+    return DropAt(paths, ItemCentre(item), ctrl, [] { return true; });
   }
   std::vector<std::string> Pictures(int count) {
     std::vector<std::string> paths;
@@ -396,6 +416,32 @@ TEST_F(KeyView, DroppedFilesAreKeyedAndCtrlDropsUnkeyThem) {
   EXPECT_EQ(large.position, 21);
   ::SetFileAttributesA(index.c_str(), FILE_ATTRIBUTE_NORMAL);
   EXPECT_EQ(FileBytes(index), before);
+}
+
+TEST_F(KeyView, WhileFilesAreDraggedAKeyTheMouseRestsOnOpensAndTheTreeScrollsAtItsEdges) {
+  g_settings.preferences.slowkeys = 1;
+  MakeKeys({"Family\\Anna"});  // the first key shown
+  for (int i = 1; i <= 40; ++i) {
+    char name[8];
+    wsprintfA(name, "K%02d", i);
+    MakeKeys({name});
+  }
+  const std::vector<std::string> one = Pictures(1);
+  const HTREEITEM family = Item("Family");
+  auto expanded = [&] { return (Tree().GetItemState(family, TVIS_EXPANDED) & TVIS_EXPANDED) != 0; };
+  ASSERT_FALSE(expanded());
+  DropAt(one, ItemCentre(family), false, expanded);
+  EXPECT_TRUE(expanded());
+  EXPECT_TRUE(index_.FileHasKey(family, one.front()));
+
+  RECT client = {};
+  ::GetClientRect(Tree().Handle(), &client);
+  auto scrolled = [&] { return ::GetScrollPos(Tree().Handle(), SB_VERT) >= 3; };
+  DropAt({}, POINT{20, client.bottom - 10}, false, scrolled);
+  EXPECT_TRUE(scrolled());
+  const int position = ::GetScrollPos(Tree().Handle(), SB_VERT);
+  Pump();
+  EXPECT_EQ(::GetScrollPos(Tree().Handle(), SB_VERT), position) << "the scrolling ends with the drag";
 }
 
 TEST_F(KeyView, SearchesReplaceOrJoinTheShownFilesAndLockOutASecondSearchForASecond) {
