@@ -209,7 +209,6 @@ void CKeyView::OnEndLabelEdit(HTREEITEM item, const std::string& typed) {
     WaitCursor wait;
     KeyWalkEscape escape;
     index_.RenameKeyInFolders(CurrentDirectory(), item, name, escape);
-    tree_.SetItemText(item, name);
   }
   RefreshTree();
   tree_.SetStyle(0, TVS_EDITLABELS);

@@ -493,6 +493,12 @@ TEST_F(KeyView, SearchesReplaceOrJoinTheShownFilesAndLockOutASecondSearchForASec
   EXPECT_EQ(view_->Tree().GetItemImage(Item("Places")), CKeyView::kPlainKey);
   view_->SetAllItemsImage();
   EXPECT_EQ(view_->Tree().GetItemImage(Item("People\\Anna")), CKeyView::kPlainKey);
+
+  // Compiling stores in the folder a summary of the files below it (the header's summary flag).
+  view_->OnCompileIndexes();
+  const std::vector<uint8_t> compiled = FileBytes(Path("vireldan.iif"));
+  ASSERT_GE(compiled.size(), 32u);
+  EXPECT_EQ(compiled[16], 1);
 }
 
 TEST_F(KeyView, ExportWritesEveryKeysFilesWithTheUsersTextsEscaped) {
