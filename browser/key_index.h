@@ -86,6 +86,8 @@ class CKeyIndex {
   void FillTree(KeyTreeDisplay& view);
   TreeItem NewKey(KeyTreeDisplay& view, TreeItem parent);
   void RenameKey(KeyTreeDisplay& view, TreeItem item, const std::string& name);
+  // Marks in the view every key of the file that the view shows.
+  void ShowFileKeys(KeyTreeDisplay& view, const std::string& file);
 
   KeyTree& MasterTree() { return master_; }
   CKeyNode* MasterNodeOf(TreeItem item) const;

@@ -16,4 +16,6 @@ class KeyTreeDisplay {
   virtual void SortChildren(Item parent) = 0;
   virtual void SetItemText(Item item, const std::string& text) = 0;
   virtual void Expand(Item item) = 0;
+  // Shows the item as a key a file carries, and the keys above it as holding one.
+  virtual void MarkKeyPath(Item item) = 0;
 };

@@ -2,6 +2,7 @@
 #include <cstring>
 #include <set>
 
+#include "key_entries.h"
 #include "key_index.h"
 
 namespace {
@@ -47,4 +48,13 @@ void CKeyIndex::RenameKey(KeyTreeDisplay& view, TreeItem item, const std::string
   if (!node) return;
   std::strncpy(node->name, name.c_str(), CKeyNode::kNameSize - 1);
   view.SetItemText(item, node->name);
+}
+
+void CKeyIndex::ShowFileKeys(KeyTreeDisplay& view, const std::string& file) {
+  const CKeyFileEntry* entry = FindEntry(current_.contents.entries, OpenFolderOf(file));
+  if (!entry) return;
+  for (const CKeyRef& ref : entry->refs) {
+    const CKeyNode* master = FindByPath(master_, KeyPathOf(ref.key));
+    if (master && master->treeItem) view.MarkKeyPath(master->treeItem);
+  }
 }

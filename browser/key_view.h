@@ -77,7 +77,6 @@ class CKeyView : public ControlPane, public KeyTreeDisplay, private CKeyTreeCtrl
 
   // The hover tip's marks: every item plain, then a key the file carries and the keys above it.
   void SetAllItemsImage();
-  void MarkKeyPath(HTREEITEM item);
 
   bool OnCommand(UINT id) override;
   bool OnUpdateCommand(CommandState& state) override;
@@ -88,6 +87,7 @@ class CKeyView : public ControlPane, public KeyTreeDisplay, private CKeyTreeCtrl
   void SortChildren(Item parent) override;
   void SetItemText(Item item, const std::string& text) override;
   void Expand(Item item) override;
+  void MarkKeyPath(Item item) override;
 
  protected:
   LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -267,7 +267,8 @@ void CKeyView::SetAllItemsImage() {
   }
 }
 
-void CKeyView::MarkKeyPath(HTREEITEM item) {
+void CKeyView::MarkKeyPath(Item key) {
+  const HTREEITEM item = static_cast<HTREEITEM>(key);
   if (!item) return;
   tree_.SetItemImage(item, kKeyedKey);
   for (HTREEITEM above = tree_.GetParentItem(item); above && above != root_; above = tree_.GetParentItem(above))

@@ -1,6 +1,7 @@
 // The master tree shown in the Key view: every key gets one item below its parent's (top-level
 // keys below the folder item), each grown level sorted once; a new key "new key" is the first key
-// of its level; renaming keeps the 31 characters a key name holds.
+// of its level; renaming keeps the 31 characters a key name holds; a file's keys are marked where
+// the view shows them.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "key_index.h"
+#include "temp_folder.h"
 
 namespace {
 
@@ -30,6 +32,7 @@ class FakeTree : public KeyTreeDisplay {
   void SortChildren(Item parent) override { sorted.push_back(parent == root_ ? "(root)" : PathOf(parent)); }
   void SetItemText(Item item, const std::string& text) override { nodes[item].text = text; }
   void Expand(Item item) override { expanded.push_back(item); }
+  void MarkKeyPath(Item item) override { marked.push_back(PathOf(item)); }
 
   std::string PathOf(Item item) const {
     std::string path;
@@ -41,6 +44,7 @@ class FakeTree : public KeyTreeDisplay {
   std::vector<std::string> inserted;
   std::vector<std::string> sorted;
   std::vector<Item> expanded;
+  std::vector<std::string> marked;
 
  private:
   Item root_ = reinterpret_cast<Item>(uintptr_t(1));
@@ -92,6 +96,31 @@ TEST(KeyTreeItems, ANewKeyIsTheFirstOfItsLevelAndRenamingKeeps31Characters) {
   EXPECT_EQ(tree.nodes[child].text, std::string(31, 'k'));
   index.RenameKey(tree, child, "Al");
   EXPECT_EQ(index.GetKeyPath(child), "People\\Al");
+}
+
+class KeyTreeFiles : public TempFolderTest {};
+
+TEST_F(KeyTreeFiles, AFilesKeysAreMarkedWhereTheViewShowsThem) {
+  CKeyIndex index;
+  for (const char* path : {"People\\Anna", "Places"}) FindOrInsertPath(index.MasterTree(), path);
+  FakeTree tree;
+  index.FillTree(tree);
+  const std::string file = Make("a.jpg", "picture");
+  index.SetFileKey(FindByPath(index.MasterTree(), "Places")->treeItem, file, true);
+  index.SetFileKey(FindByPath(index.MasterTree(), "People\\Anna")->treeItem, file, true);
+  ASSERT_TRUE(index.SaveFolder());
+
+  index.ShowFileKeys(tree, file);
+  EXPECT_EQ(tree.marked, (std::vector<std::string>{"Places", "People\\Anna"}));
+
+  // A key the view does not show (yet) is passed over; a file without keys marks nothing.
+  FindByPath(index.MasterTree(), "Places")->treeItem = nullptr;
+  tree.marked.clear();
+  index.ShowFileKeys(tree, file);
+  EXPECT_EQ(tree.marked, std::vector<std::string>{"People\\Anna"});
+  tree.marked.clear();
+  index.ShowFileKeys(tree, Make("b.jpg", "picture"));
+  EXPECT_TRUE(tree.marked.empty());
 }
 
 }  // namespace
