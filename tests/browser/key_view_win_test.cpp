@@ -143,10 +143,7 @@ class KeyView : public TempFolderTest {
     g_settings.preferences.expandkeys = 1;
     g_settings.mainOptions.mainpath = Folder() + "\\";
     ::SetCurrentDirectoryA(Folder().c_str());
-    // Above and away from the windows of tests that run beside this one: drops go to the window
-    // under the pointer.
-    ASSERT_TRUE(frame_.Create(WS_EX_TOPMOST, "Key view test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 700, 400, 320, 420,
-                              nullptr, nullptr));
+    ASSERT_TRUE(frame_.Create(0, "Key view test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 320, 420, nullptr, nullptr));
     view_ = std::make_unique<TestKeyView>(index_, host_);
     ASSERT_TRUE(view_->Create(frame_.Handle(), 1));
     ::MoveWindow(view_->Handle(), 0, 0, 300, 380, TRUE);
