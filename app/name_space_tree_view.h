@@ -6,6 +6,7 @@
 
 #include "folder_rules.h"
 #include "shell_tree_ctrl.h"
+#include "tree_label_edit.h"
 #include "control_pane.h"
 
 class CNameSpaceTreeView : public ControlPane {
@@ -55,7 +56,5 @@ class CNameSpaceTreeView : public ControlPane {
   void RenameInPlace(HTREEITEM item, const std::string& text);
 
   CShellTreeCtrl tree_;
-  // The item whose label is being edited. The control may report the end of one edit twice (when
-  // the edit control loses the focus while the first report is handled); only the first counts.
-  HTREEITEM editItem_ = nullptr;
+  TreeLabelEdit labelEdit_;
 };

@@ -101,37 +101,17 @@ bool CNameSpaceTreeView::OnControlNotify(NMHDR* header, LRESULT& result) {
       return true;
     case TVN_BEGINLABELEDITA:
     case TVN_BEGINLABELEDITW:
-      editItem_ = reinterpret_cast<NMTVDISPINFOA*>(header)->item.hItem;
+      labelEdit_.Begin(header);
       return false;  // the edit goes ahead
     case TVN_ENDLABELEDITA:
     case TVN_ENDLABELEDITW: {
-      const TVITEMA& edited = reinterpret_cast<NMTVDISPINFOA*>(header)->item;
-      if (!edited.hItem || edited.hItem != editItem_) return true;
-      editItem_ = nullptr;
-      if (!edited.pszText) {
-        OnEndLabelEdit(edited.hItem, nullptr);
-        return true;
-      }
-      // The text as the edit control holds it, in the program's code page whichever form the
-      // notification came in.
-      char text[MAX_PATH] = {};
-      const HWND edit = reinterpret_cast<HWND>(::SendMessageA(tree_.Handle(), TVM_GETEDITCONTROL, 0, 0));
-      if (edit) {
-        *reinterpret_cast<WORD*>(text) = WORD(sizeof text - 1);
-        const LRESULT length = ::SendMessageA(edit, EM_GETLINE, 0, reinterpret_cast<LPARAM>(text));
-        text[length >= 0 && length < LRESULT(sizeof text) ? length : 0] = '\0';
-      } else if (header->code == TVN_ENDLABELEDITA) {
-        lstrcpynA(text, edited.pszText, sizeof text);
-      }
-      OnEndLabelEdit(edited.hItem, text);
+      TreeLabelEdit::Ended ended;
+      if (labelEdit_.End(header, ended)) OnEndLabelEdit(ended.item, ended.cancelled ? nullptr : ended.text.c_str());
       return true;
     }
     case TVN_BEGINDRAGA:
     case TVN_BEGINDRAGW:
       OnBeginDrag(change->itemNew.hItem);
-      return true;
-    case NM_SETFOCUS:
-      BecomeActive();
       return true;
     default:
       return false;

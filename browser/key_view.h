@@ -13,6 +13,7 @@
 #include "file_drop_target.h"
 #include "key_tree_display.h"
 #include "tree_control.h"
+#include "tree_label_edit.h"
 #include "control_pane.h"
 
 class CKeyIndex;
@@ -135,7 +136,7 @@ class CKeyView : public ControlPane, public KeyTreeDisplay, private CKeyTreeCtrl
   HIMAGELIST images_ = nullptr;
   HTREEITEM root_ = nullptr;
   HTREEITEM selectedKey_ = nullptr;
-  HTREEITEM editItem_ = nullptr;
+  TreeLabelEdit labelEdit_;
   bool newKey_ = false;
   bool searchLock_ = false;
   bool scrollUp_ = false;

@@ -348,31 +348,22 @@ bool CKeyView::OnControlNotify(NMHDR* header, LRESULT& result) {
       return true;  // always allowed
     case TVN_BEGINLABELEDITA:
     case TVN_BEGINLABELEDITW:
-      editItem_ = reinterpret_cast<NMTVDISPINFOA*>(header)->item.hItem;
+      labelEdit_.Begin(header);
       return true;
     case TVN_ENDLABELEDITA:
     case TVN_ENDLABELEDITW: {
-      const TVITEMA& edited = reinterpret_cast<NMTVDISPINFOA*>(header)->item;
-      // The control may report the end of one edit twice; only the first counts.
-      if (!edited.hItem || edited.hItem != editItem_) return true;
-      editItem_ = nullptr;
-      if (!edited.pszText) {
-        // A refused name may still be shown: the key keeps the name it has.
-        if (const CKeyNode* node = index_.MasterNodeOf(edited.hItem)) tree_.SetItemText(edited.hItem, node->name);
-        tree_.SortChildren(tree_.GetParentItem(edited.hItem));
+      TreeLabelEdit::Ended ended;
+      if (!labelEdit_.End(header, ended)) return true;
+      if (!ended.cancelled) {
+        OnEndLabelEdit(ended.item, ended.text);
         return true;
       }
-      // The edit control's text in the program's code page, whichever form the notification has.
-      const HWND edit = reinterpret_cast<HWND>(::SendMessageA(tree_.Handle(), TVM_GETEDITCONTROL, 0, 0));
-      char typed[MAX_PATH] = {};
-      if (edit) ::GetWindowTextA(edit, typed, sizeof typed);
-      OnEndLabelEdit(edited.hItem, typed);
+      // A refused name may still be shown: the key keeps the name it has.
+      if (const CKeyNode* node = index_.MasterNodeOf(ended.item)) tree_.SetItemText(ended.item, node->name);
+      tree_.SortChildren(tree_.GetParentItem(ended.item));
       return true;
     }
     case NM_CLICK:
-      return true;
-    case NM_SETFOCUS:
-      BecomeActive();
       return true;
     default:
       return false;

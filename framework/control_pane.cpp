@@ -13,8 +13,11 @@ LRESULT ControlPane::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_NOTIFY: {
       NMHDR* header = reinterpret_cast<NMHDR*>(lParam);
+      if (!control_ || header->hwndFrom != control_) break;
+      // The control has the focus: commands go to this pane first.
+      if (header->code == NM_SETFOCUS) BecomeActive();
       LRESULT result = 0;
-      if (control_ && header->hwndFrom == control_ && OnControlNotify(header, result)) return result;
+      if (OnControlNotify(header, result)) return result;
       break;
     }
     default:

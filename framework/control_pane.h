@@ -1,6 +1,7 @@
 #pragma once
 // A view whose whole client area is one child control (a tree, a list): the control takes the
-// pane's size and its focus, and the control's notifications come to OnControlNotify.
+// pane's size and its focus, the pane is the active view while the control has the focus, and
+// the control's notifications come to OnControlNotify.
 #include "view.h"
 
 class ControlPane : public View {

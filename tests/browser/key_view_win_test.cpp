@@ -118,12 +118,19 @@ std::function<bool()> g_releaseWhen;
 DWORD g_dragStart = 0;
 
 void CALLBACK ReleaseButtonWhenDone(HWND, UINT, UINT_PTR timer, DWORD) {
-  if (!g_releaseWhen() && ::GetTickCount() - g_dragStart < 10000) return;
+  INPUT input = {};
+  input.type = INPUT_MOUSE;
+  if (!g_releaseWhen() && ::GetTickCount() - g_dragStart < 10000) {
+    // A hand never holds quite still: the drag loop hears of the pointer where it now is.
+    static LONG step = 1;
+    input.mi.dx = step = -step;
+    input.mi.dwFlags = MOUSEEVENTF_MOVE;
+    ::SendInput(1, &input, sizeof input);
+    return;
+  }
   ::KillTimer(nullptr, timer);
-  INPUT up = {};
-  up.type = INPUT_MOUSE;
-  up.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  ::SendInput(1, &up, sizeof up);
+  input.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  ::SendInput(1, &input, sizeof input);
 }
 
 // A CF_HDROP block of the paths, as the shell's drag source offers it.
