@@ -309,6 +309,21 @@ TEST_F(KeyView, KeysAreMadeRenamedAndDeletedAndASiblingsNameIsRefused) {
   EXPECT_EQ(Children(Item("People")), (std::vector<std::string>{"Anna", "Bob", "Carl"}));
   EXPECT_EQ(Edit(), nullptr);
 
+  // Names are compared as the index keeps them, cut to 31 characters.
+  const std::string longName(31, 'L');
+  Select(Item("People"));
+  view_->OnNewKey();
+  EndEdit(longName + "x");
+  Select(Item("People"));
+  view_->OnNewKey();
+  EndEdit(longName + "y");
+  EXPECT_EQ(host_.status, "Duplicate key name");
+  EndEdit("", true);
+  EXPECT_EQ(Children(Item("People")), (std::vector<std::string>{"Anna", "Bob", "Carl", longName, "new key"}));
+  Select(Item("People\\new key"));
+  view_->OnRename();
+  EndEdit("Dora");
+
   // Renaming a key renames it in the indexes of the folders below.
   KeyFile("sub\\b.jpg", "People\\Bob");
   Select(Item("People\\Bob"));
@@ -316,7 +331,8 @@ TEST_F(KeyView, KeysAreMadeRenamedAndDeletedAndASiblingsNameIsRefused) {
   EndEdit("Carl");
   EXPECT_EQ(host_.status, "Duplicate key name");
   EndEdit("", true);
-  EXPECT_EQ(Children(Item("People")), (std::vector<std::string>{"Anna", "Bob", "Carl"})) << "cancelled: as it was";
+  EXPECT_EQ(Children(Item("People")), (std::vector<std::string>{"Anna", "Bob", "Carl", "Dora", longName}))
+      << "cancelled: as it was";
   Select(Item("People\\Bob"));
   view_->OnRename();
   EndEdit("Rob %s %n");
