@@ -127,27 +127,21 @@ const CommandEntry<CMainFrame> CMainFrame::kCommands[] = {
     {ID_EDIT_PASTE, ID_EDIT_PASTE, &CMainFrame::OnNotYetAvailable, &CMainFrame::OnUpdateDisabled},
     {ID_FILE_CUT, ID_FILE_PASTE, &CMainFrame::OnNotYetAvailable, &CMainFrame::OnUpdateDisabled},
     {ID_GO_TO_IMAGE_DIR, ID_GO_TO_IMAGE_DIR, &CMainFrame::OnNotYetAvailable, &CMainFrame::OnUpdateDisabled},
-    {ID_KEY_NEW, ID_KEY_NEW, &CMainFrame::OnNotYetAvailable, nullptr},
-    {ID_KEY_NEW_ROOT, ID_KEY_NEW_ROOT, &CMainFrame::OnNotYetAvailable, nullptr},
-    {ID_KEY_SCAN, ID_KEY_CLEAR, &CMainFrame::OnNotYetAvailable, nullptr},
-    {ID_KEY_DELETE, ID_KEY_DELETE, &CMainFrame::OnNotYetAvailable, nullptr},
-    {ID_KEY_SEARCH, ID_KEY_SEARCH, &CMainFrame::OnNotYetAvailable, nullptr},
     {ID_KEY_AND, ID_KEY_AND, &CMainFrame::OnKeyFilter, &CMainFrame::OnUpdateKeyFilter},
-    {ID_KEY_OR, ID_KEY_OR, &CMainFrame::OnNotYetAvailable, nullptr},
     {ID_KEY_AND_NOT, ID_KEY_AND_NOT, &CMainFrame::OnKeyFilter, &CMainFrame::OnUpdateKeyFilter},
-    {ID_KEY_COMPILE, ID_KEY_COMPILE, &CMainFrame::OnNotYetAvailable, nullptr},
-    {ID_KEY_RENAME, ID_KEY_RENAME, &CMainFrame::OnNotYetAvailable, nullptr},
-    {ID_KEY_EXPAND, ID_KEY_EXPAND, &CMainFrame::OnNotYetAvailable, nullptr},
     {ID_HELP_FINDER, ID_HELP_FINDER, &CMainFrame::OnNotYetAvailable, nullptr},
     {ID_HELP_INDEX, ID_HELP_INDEX, &CMainFrame::OnNotYetAvailable, nullptr},
     {ID_CONTEXT_HELP, ID_HELP, &CMainFrame::OnNotYetAvailable, nullptr},
 };
 
-// The folder tree's commands reach it from here when another pane has the focus.
-bool CMainFrame::OnCommand(UINT id) { return RunCommand(this, kCommands, id) || RunFolderTreeCommand(id); }
+// The folder tree's and the Key view's commands reach them from here when another pane has the
+// focus (the Key view's context menu sends its commands here too).
+bool CMainFrame::OnCommand(UINT id) {
+  return RunCommand(this, kCommands, id) || RunFolderTreeCommand(id) || KeyPaneCommand(id);
+}
 
 bool CMainFrame::OnUpdateCommand(CommandState& state) {
-  return UpdateCommand(this, kCommands, state) || UpdateFolderTreeCommand(state);
+  return UpdateCommand(this, kCommands, state) || UpdateFolderTreeCommand(state) || UpdateKeyPaneCommand(state);
 }
 
 void CMainFrame::OnToggle(UINT id) {

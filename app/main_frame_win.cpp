@@ -230,6 +230,7 @@ void CMainFrame::OnFolderChanged(const char* path) {
   g_program.volumeName = drive.label;
   SetStatusText(folder);
   ShowFolderInThumbnailPane(folder);
+  RefreshKeyPane();
 }
 
 LRESULT CMainFrame::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {

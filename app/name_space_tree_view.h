@@ -6,9 +6,10 @@
 
 #include "folder_rules.h"
 #include "shell_tree_ctrl.h"
-#include "view.h"
+#include "tree_label_edit.h"
+#include "control_pane.h"
 
-class CNameSpaceTreeView : public View {
+class CNameSpaceTreeView : public ControlPane {
  public:
   static constexpr UINT kTreeId = 256;
 
@@ -49,14 +50,11 @@ class CNameSpaceTreeView : public View {
   // A message box owned by the main window, with the program's caption.
   int Message(const std::string& text, UINT flags) const;
 
-  LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  bool OnControlNotify(NMHDR* header, LRESULT& result) override;
 
  private:
   void RenameInPlace(HTREEITEM item, const std::string& text);
-  bool OnTreeNotify(NMHDR* header);
 
   CShellTreeCtrl tree_;
-  // The item whose label is being edited. The control may report the end of one edit twice (when
-  // the edit control loses the focus while the first report is handled); only the first counts.
-  HTREEITEM editItem_ = nullptr;
+  TreeLabelEdit labelEdit_;
 };

@@ -37,8 +37,11 @@ bool CNameSpaceTreeView::Create(HWND parent, UINT id) {
   RECT area = {};
   ::GetClientRect(Handle(), &area);
   // The selection stays visible while the thumbnails have the focus: it is the folder they show.
-  return tree_.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES | TVS_SHOWSELALWAYS, area,
-                      Handle(), kTreeId);
+  if (!tree_.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES | TVS_SHOWSELALWAYS, area,
+                    Handle(), kTreeId))
+    return false;
+  SetControl(tree_.Handle());
+  return true;
 }
 
 FolderItemKind CNameSpaceTreeView::KindOf(HTREEITEM item) const {
@@ -88,7 +91,8 @@ void CNameSpaceTreeView::RenameInPlace(HTREEITEM item, const std::string& text) 
   if (selected) tree_.SelectNearestPath(newPath);
 }
 
-bool CNameSpaceTreeView::OnTreeNotify(NMHDR* header) {
+bool CNameSpaceTreeView::OnControlNotify(NMHDR* header, LRESULT& result) {
+  result = 0;
   NMTREEVIEWA* change = reinterpret_cast<NMTREEVIEWA*>(header);
   switch (header->code) {
     case TVN_SELCHANGEDA:
@@ -97,59 +101,19 @@ bool CNameSpaceTreeView::OnTreeNotify(NMHDR* header) {
       return true;
     case TVN_BEGINLABELEDITA:
     case TVN_BEGINLABELEDITW:
-      editItem_ = reinterpret_cast<NMTVDISPINFOA*>(header)->item.hItem;
+      labelEdit_.Begin(header);
       return false;  // the edit goes ahead
     case TVN_ENDLABELEDITA:
     case TVN_ENDLABELEDITW: {
-      const TVITEMA& edited = reinterpret_cast<NMTVDISPINFOA*>(header)->item;
-      if (!edited.hItem || edited.hItem != editItem_) return true;
-      editItem_ = nullptr;
-      if (!edited.pszText) {
-        OnEndLabelEdit(edited.hItem, nullptr);
-        return true;
-      }
-      // The text as the edit control holds it, in the program's code page whichever form the
-      // notification came in.
-      char text[MAX_PATH] = {};
-      const HWND edit = reinterpret_cast<HWND>(::SendMessageA(tree_.Handle(), TVM_GETEDITCONTROL, 0, 0));
-      if (edit) {
-        *reinterpret_cast<WORD*>(text) = WORD(sizeof text - 1);
-        const LRESULT length = ::SendMessageA(edit, EM_GETLINE, 0, reinterpret_cast<LPARAM>(text));
-        text[length >= 0 && length < LRESULT(sizeof text) ? length : 0] = '\0';
-      } else if (header->code == TVN_ENDLABELEDITA) {
-        lstrcpynA(text, edited.pszText, sizeof text);
-      }
-      OnEndLabelEdit(edited.hItem, text);
+      TreeLabelEdit::Ended ended;
+      if (labelEdit_.End(header, ended)) OnEndLabelEdit(ended.item, ended.cancelled ? nullptr : ended.text.c_str());
       return true;
     }
     case TVN_BEGINDRAGA:
     case TVN_BEGINDRAGW:
       OnBeginDrag(change->itemNew.hItem);
       return true;
-    case NM_SETFOCUS:
-      BecomeActive();
-      return true;
     default:
       return false;
   }
-}
-
-LRESULT CNameSpaceTreeView::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_SIZE:
-      ::MoveWindow(tree_.Handle(), 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
-      return 0;
-    case WM_SETFOCUS:
-      BecomeActive();
-      ::SetFocus(tree_.Handle());
-      return 0;
-    case WM_NOTIFY: {
-      NMHDR* header = reinterpret_cast<NMHDR*>(lParam);
-      if (header->hwndFrom == tree_.Handle() && OnTreeNotify(header)) return 0;
-      break;
-    }
-    default:
-      break;
-  }
-  return View::WndProc(message, wParam, lParam);
 }

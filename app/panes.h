@@ -27,10 +27,14 @@ HWND FolderTreeWindow();
 bool RunFolderTreeCommand(UINT id);
 bool UpdateFolderTreeCommand(CommandState& state);
 
-// The Key view's selected key, none while its folder item is selected: the Key view sets it on
-// every change of selection, and the Key menu's AND and AND NOT filter the thumbnail view by it.
-void SetKeyPaneSelection(CKeyIndex::TreeItem key);
+// The Key view. Its selected key, none while its folder item is selected: the Key menu's AND and
+// AND NOT filter the thumbnail view by it.
 CKeyIndex::TreeItem KeyPaneSelection();
+// The Key view's commands (the Key menu and its context menu), wherever the focus is.
+bool KeyPaneCommand(UINT id);
+bool UpdateKeyPaneCommand(CommandState& state);
+// Shows the keys learnt since, under the folder now shown.
+void RefreshKeyPane();
 
 // The thumbnail view.
 void ShowFolderInThumbnailPane(const std::string& folder);

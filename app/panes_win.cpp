@@ -1,10 +1,11 @@
-// The panes as they stand today: the folder tree and the thumbnail view are built; the Key view
-// is a plain tree until its own work arrives.
+// The three panes of the main frame, and what the Key view asks of the other two.
 #include "panes.h"
 
-#include <commctrl.h>
-
+#include "command_ids.h"
 #include "dir_tree_view.h"
+#include "key_view.h"
+#include "key_view_host.h"
+#include "main_frame.h"
 #include "program_state.h"
 #include "vireldan_view.h"
 
@@ -12,8 +13,27 @@ namespace {
 
 CVireldanView g_thumbnailView;
 CDirTreeView g_folderTreePane;
-View g_keyPane;
-CKeyIndex::TreeItem g_keyPaneSelection = nullptr;
+
+class KeyPaneHost : public KeyViewHost {
+ public:
+  void ShowKeySearchResults(const CNameNode* hits, bool merge) override {
+    g_thumbnailView.ShowKeySearchResults(hits, merge);
+  }
+  void SetKeyOnSelected(CKeyIndex::TreeItem key, bool add) override { g_thumbnailView.SetKeyOnSelected(key, add); }
+  void ShowFolder(const std::string& folder) override { g_thumbnailView.SetFolder(folder); }
+  void RedrawThumbnails() override {
+    ::RedrawWindow(g_thumbnailView.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  }
+  void SetStatusText(const std::string& text) override {
+    if (g_program.mainFrame) g_program.mainFrame->SetStatusText(text);
+  }
+  void AppendStatusText(const std::string& text) override {
+    if (g_program.mainFrame) g_program.mainFrame->AppendStatusText(text);
+  }
+};
+
+KeyPaneHost g_keyPaneHost;
+CKeyView g_keyPane(g_keyIndex, g_keyPaneHost);
 
 }  // namespace
 
@@ -24,8 +44,9 @@ bool CreateFolderTreePane(HWND parent, UINT id) {
 }
 
 bool CreateKeyPane(HWND parent, UINT id) {
-  return g_keyPane.CreateControl(WC_TREEVIEWA, WS_EX_CLIENTEDGE, WS_CHILD | WS_VISIBLE | TVS_HASLINES | TVS_HASBUTTONS,
-                                 RECT{0, 0, 0, 0}, parent, id);
+  if (!g_keyPane.Create(parent, id)) return false;
+  g_program.keyView = &g_keyPane;
+  return true;
 }
 
 bool CreateThumbnailPane(HWND parent, UINT id, HWND notify) {
@@ -58,9 +79,18 @@ bool UpdateFolderTreeCommand(CommandState& state) {
          g_folderTreePane.OnUpdateCommand(state);
 }
 
-void SetKeyPaneSelection(CKeyIndex::TreeItem key) { g_keyPaneSelection = key; }
+CKeyIndex::TreeItem KeyPaneSelection() { return g_keyPane.SelectedKey(); }
 
-CKeyIndex::TreeItem KeyPaneSelection() { return g_keyPaneSelection; }
+// F2 renames a key only while the Key view has the focus (it is then the active view).
+bool KeyPaneCommand(UINT id) { return id != ID_RENAME_F2 && g_keyPane.Handle() && g_keyPane.OnCommand(id); }
+
+bool UpdateKeyPaneCommand(CommandState& state) {
+  return state.id != ID_RENAME_F2 && g_keyPane.Handle() && g_keyPane.OnUpdateCommand(state);
+}
+
+void RefreshKeyPane() {
+  if (g_keyPane.Handle()) g_keyPane.RefreshTree();
+}
 
 void ShowFolderInThumbnailPane(const std::string& folder) { g_thumbnailView.SetFolder(folder); }
 

@@ -10,6 +10,13 @@
 #define IDC_CURSOR_DRAG 148
 #define IDC_CURSOR_ZOOM 185
 
+// The Key view's pictures: a plain key, a key the file carries, a key above one it carries, the
+// folder item.
+#define IDB_KEY_PLAIN 242
+#define IDB_KEY_KEYED 253
+#define IDB_KEY_PARENT 254
+#define IDB_KEY_FOLDER 194
+
 #define IDD_SHELL_OPTIONS 241
 #define IDC_SHELL_JPG 1300
 #define IDC_SHELL_GIF 1301

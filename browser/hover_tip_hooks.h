@@ -1,9 +1,9 @@
 #pragma once
-// What the hover tip needs beyond the view: the file's annotation from the keyword index, and
-// the marks of the file's keys in the Key view.
+// What the hover tip asks of the keyword index and the Key view: the file's annotation, and the
+// marks of the file's keys in the Key view while the tip is up.
 #include <string>
 
-// Marks the file's keys in the Key view.
+// Marks the file's keys in the Key view, when it exists.
 void MarkTipFileKeys(const std::string& path);
 // Clears the marks that MarkTipFileKeys set.
 void ClearTipKeyMarks();

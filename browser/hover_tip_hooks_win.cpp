@@ -1,10 +1,20 @@
 #include "hover_tip_hooks.h"
 
 #include "key_index.h"
+#include "key_view.h"
+#include "program_state.h"
 
-void MarkTipFileKeys(const std::string&) {}
+void MarkTipFileKeys(const std::string& path) {
+  CKeyView* keys = g_program.keyView;
+  if (!keys || !keys->Handle()) return;
+  keys->SetAllItemsImage();
+  g_keyIndex.ShowFileKeys(*keys, path);
+}
 
-void ClearTipKeyMarks() {}
+void ClearTipKeyMarks() {
+  CKeyView* keys = g_program.keyView;
+  if (keys && keys->Handle()) keys->SetAllItemsImage();
+}
 
 std::string TipAnnotation(const std::string& path) {
   std::string annotation;

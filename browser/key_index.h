@@ -9,6 +9,7 @@
 #include <string>
 
 #include "key_index_format.h"
+#include "key_tree_display.h"
 #include "key_walk_observer.h"
 
 class CNameNode;
@@ -78,6 +79,15 @@ class CKeyIndex {
 
   // Saves both slots, frees the master tree, both slots and the results.
   void Clear();
+
+  // The master tree in the Key view: every key not shown yet gets its item (each level sorted);
+  // a new key "new key" as the first child of the parent item's key (the view's root item: the
+  // first top-level key), its item returned; a key renamed in the master tree only.
+  void FillTree(KeyTreeDisplay& view);
+  TreeItem NewKey(KeyTreeDisplay& view, TreeItem parent);
+  void RenameKey(KeyTreeDisplay& view, TreeItem item, const std::string& name);
+  // Marks in the view every key of the file that the view shows.
+  void ShowFileKeys(KeyTreeDisplay& view, const std::string& file);
 
   KeyTree& MasterTree() { return master_; }
   CKeyNode* MasterNodeOf(TreeItem item) const;

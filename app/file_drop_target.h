@@ -1,0 +1,25 @@
+#pragma once
+// A window's OLE drop target that keeps the names of the files dropped on it: at a drop it reads
+// the data's CF_HDROP list into its name list (replacing the last drop's), then the owner's
+// OnDrop hands the names out one by one.
+#include "ole_drop_target.h"
+
+class CNameNode;
+
+class CFileDropTarget : public OleDropTarget {
+ public:
+  explicit CFileDropTarget(DropTargetEvents& events) : OleDropTarget(events) {}
+  ~CFileDropTarget();
+
+  HRESULT STDMETHODCALLTYPE Drop(IDataObject* data, DWORD keys, POINTL point, DWORD* effect) override;
+
+  // Takes the next name off the list; valid until the next call; none when the list is empty.
+  const char* GetNextFile();
+  int NameCount() const;
+
+ private:
+  void FreeNames();
+
+  CNameNode* names_ = nullptr;
+  char current_[260] = {};
+};

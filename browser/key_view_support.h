@@ -1,0 +1,42 @@
+#pragma once
+// What the Key view's parts share: the folders it works below, the Escape test of its long walks,
+// the main window held still while they run, and its texts.
+#include <windows.h>
+
+#include <string>
+
+#include "key_walk_observer.h"
+
+// The folder shown ("Main Options" "mainpath") and the process's current directory, both without
+// a trailing backslash (a drive is its letter and colon).
+std::string CurrentFolder();
+std::string CurrentDirectory();
+
+// A walk over folders stops when Escape is held or a progress window's Cancel was pressed. Made
+// just before the walk: an earlier walk's cancel does not carry over.
+class KeyWalkEscape : public KeyWalkObserver {
+ public:
+  KeyWalkEscape();
+  bool CancelRequested() override;
+};
+
+// The main window takes no input for the scope.
+class DisabledWindow {
+ public:
+  explicit DisabledWindow(HWND window) : window_(window) { ::EnableWindow(window_, FALSE); }
+  ~DisabledWindow() { ::EnableWindow(window_, TRUE); }
+  DisabledWindow(const DisabledWindow&) = delete;
+  DisabledWindow& operator=(const DisabledWindow&) = delete;
+
+ private:
+  HWND window_;
+};
+
+constexpr char kDuplicateKeyNameMessage[] = "Duplicate key name";
+// A key name is a path component: it cannot be empty or hold the separator of key paths.
+constexpr char kBadKeyNameMessage[] = "A key name cannot be empty or contain \\";
+// Followed by the key's path.
+constexpr char kDeleteKeyQuestion[] = "Are you sure you want to delete the key \n\n";
+constexpr char kExportFileName[] = "keyexport.htm";
+constexpr char kExportOpenError[] = "Error opening output file";
+constexpr char kExportWriteError[] = "Error writing output file";
