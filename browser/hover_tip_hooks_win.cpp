@@ -6,9 +6,7 @@
 
 void MarkTipFileKeys(const std::string& path) {
   CKeyView* keys = g_program.keyView;
-  if (!keys || !keys->Handle()) return;
-  keys->SetAllItemsImage();
-  g_keyIndex.ShowFileKeys(*keys, path);
+  if (keys && keys->Handle()) keys->MarkFileKeys(path);
 }
 
 void ClearTipKeyMarks() {

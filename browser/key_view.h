@@ -78,6 +78,7 @@ class CKeyView : public ControlPane, public KeyTreeDisplay, private CKeyTreeCtrl
 
   // The hover tip's marks: every item plain, then a key the file carries and the keys above it.
   void SetAllItemsImage();
+  void MarkFileKeys(const std::string& file);
 
   bool OnCommand(UINT id) override;
   bool OnUpdateCommand(CommandState& state) override;

@@ -255,6 +255,11 @@ void CKeyView::ExpandKeys(UINT) {
 
 // Marks of the hover tip.
 
+void CKeyView::MarkFileKeys(const std::string& file) {
+  SetAllItemsImage();
+  index_.ShowFileKeys(*this, file);
+}
+
 void CKeyView::SetAllItemsImage() {
   std::vector<HTREEITEM> pending = {tree_.GetChildItem(root_)};
   while (!pending.empty()) {
