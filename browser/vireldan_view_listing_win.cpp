@@ -259,7 +259,7 @@ bool CVireldanView::ProcessOpenQueue() {
   }
   if (g_program.printFlag) {
     g_program.printFlag = 0;
-    PrintImageFile(g_program.commandLinePath);
+    g_program.mainFrame->PrintImageFile(g_program.commandLinePath);
   }
   return false;
 }

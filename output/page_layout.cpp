@@ -53,7 +53,9 @@ LayoutSize PrintedSize(LayoutSize printable, int aspectX, int aspectY, LayoutSiz
   const int64_t W = printable.width, H = printable.height, w = picture.width, h = picture.height;
   if (W <= 0 || H <= 0 || w <= 0 || h <= 0) return {};
   const int64_t ax = SquareWhenUnknown(aspectX), ay = SquareWhenUnknown(aspectY);
-  if (ax * h / H < ay * w / W) {
+  // Compared as products: the quotients truncate to 0 for small pictures on large pages, and a
+  // picture wider than the page would then be fitted to the page's height.
+  if (ax * h * W < ay * w * H) {
     const int64_t width = W * scale / kFullScale;
     return {Saturate(width), Saturate(width * h / w * ax / ay)};
   }
@@ -64,6 +66,16 @@ LayoutSize PrintedSize(LayoutSize printable, int aspectX, int aspectY, LayoutSiz
 LayoutPoint PrintedOrigin(const PrinterPage& page, LayoutPoint position, LayoutSize printed) {
   return {Saturate(int64_t(page.physicalWidth) * position.x / kPositionSpan - printed.width / 2 - page.offsetX),
           Saturate(int64_t(page.physicalHeight) * position.y / kPositionSpan - printed.height / 2 - page.offsetY)};
+}
+
+LayoutPoint KeepOnPrintableArea(LayoutPoint origin, LayoutSize printed, const PrinterPage& page, LayoutSize printable) {
+  const auto keep = [](int at, int size, int physical, int area, int offset) {
+    const int64_t first = (int64_t(physical) - area) / 2 - offset, last = first + area - size;
+    if (size > area) return at;
+    return Saturate(at < first ? first : at > last ? last : at);
+  };
+  return {keep(origin.x, printed.width, page.physicalWidth, printable.width, page.offsetX),
+          keep(origin.y, printed.height, page.physicalHeight, printable.height, page.offsetY)};
 }
 
 int StepScale(int scale, ScaleStep step, bool fine) {
@@ -77,7 +89,7 @@ int StepScale(int scale, ScaleStep step, bool fine) {
 LayoutSize PaperInPreview(int cx, int cy, int physicalWidth, int physicalHeight, int aspectX, int aspectY) {
   if (cx <= 0 || cy <= 0 || physicalWidth <= 0 || physicalHeight <= 0) return {};
   const int64_t ax = SquareWhenUnknown(aspectX), ay = SquareWhenUnknown(aspectY);
-  if (int64_t(physicalWidth) * ax * 100 / ay / cx > int64_t(physicalHeight) * 100 / cy)
+  if (int64_t(physicalWidth) * ax * cy > int64_t(physicalHeight) * ay * cx)
     return {cx, Saturate(int64_t(cx) * physicalHeight / physicalWidth * ay / ax)};
   return {Saturate(int64_t(cy) * physicalWidth / physicalHeight * ax / ay), cy};
 }

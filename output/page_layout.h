@@ -44,6 +44,12 @@ LayoutSize PrintedSize(LayoutSize printable, int aspectX, int aspectY, LayoutSiz
 // the printable area.
 LayoutPoint PrintedOrigin(const PrinterPage& page, LayoutPoint position, LayoutSize printed);
 
+// The position comes from the miniature, whose pixels are many device pixels wide: a picture
+// dragged against the margin there can land a little over it on paper, where the printer cuts it
+// off. This moves the printed picture back inside the printable area (centred on the physical
+// page) wherever it fits.
+LayoutPoint KeepOnPrintableArea(LayoutPoint origin, LayoutSize printed, const PrinterPage& page, LayoutSize printable);
+
 // The size buttons: "10% Bigger" and "1% Bigger" grow by 100 and 10 (fine: 10 and 1), "1%
 // Smaller" and "10% Smaller" shrink by as much; the result stays in 0..1000.
 enum class ScaleStep { kTenBigger, kOneBigger, kOneSmaller, kTenSmaller };

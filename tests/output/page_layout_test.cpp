@@ -68,6 +68,10 @@ TEST(PageLayout, PrintedSizeKeepsThePictureShapeWithinThePrintableArea) {
       {letter, 300, 300, {4000, 1000}, 1000, {2400, 600}},  // wide: exactly the printable width
       {letter, 300, 300, {1000, 4000}, 1000, {787, 3150}},  // tall: exactly the printable height
       {letter, 300, 300, {100, 100}, 900, {2160, 2160}},
+      {letter, 300, 300, {8, 2}, 1000, {2400, 600}},     // tiny pictures keep their shape
+      {letter, 300, 300, {2, 8}, 1000, {787, 3150}},
+      {{2329, 3358}, 300, 300, {3, 1}, 1000, {2329, 776}},
+      {{2329, 3358}, 300, 300, {2, 2}, 300, {698, 698}},
       {letter, 300, 300, {100, 100}, 0, {0, 0}},
       {letter, 200, 100, {100, 100}, 1000, {1575, 3150}},  // wide pixels
       {letter, 100, 200, {100, 100}, 1000, {2400, 1200}},  // tall pixels
@@ -105,6 +109,30 @@ TEST(PageLayout, PrintedOriginPlacesTheCentreOnThePhysicalPage) {
     const LayoutPoint origin = PrintedOrigin(c.page, c.position, c.printed);
     EXPECT_EQ(origin.x, c.origin.x) << c.position.x;
     EXPECT_EQ(origin.y, c.origin.y) << c.position.y;
+  }
+}
+
+TEST(PageLayout, PrintedPictureStaysOnThePrintableArea) {
+  PrinterPage unequal = Letter();
+  unequal.offsetX = 50;  // printable area 2350 wide from x 100 of the paper: 50 on the context
+  const struct {
+    PrinterPage page;
+    LayoutSize printable;
+    LayoutPoint origin;
+    LayoutSize printed;
+    LayoutPoint kept;
+  } cases[] = {
+      {Letter(), {2400, 3150}, {-12, -3}, {720, 720}, {0, 0}},             // over the top-left margin
+      {Letter(), {2400, 3150}, {1690, 2440}, {720, 720}, {1680, 2430}},    // over the bottom-right one
+      {Letter(), {2400, 3150}, {300, 400}, {720, 720}, {300, 400}},        // inside: unchanged
+      {unequal, {2350, 3150}, {10, 0}, {100, 100}, {50, 0}},
+      {Letter(), {2550, 3300}, {-75, -75}, {2550, 637}, {-75, -75}},       // no margin: the paper's edge
+      {Letter(), {2400, 3150}, {-500, 10}, {3000, 100}, {-500, 10}},       // larger than the area
+  };
+  for (const auto& c : cases) {
+    const LayoutPoint kept = KeepOnPrintableArea(c.origin, c.printed, c.page, c.printable);
+    EXPECT_EQ(kept.x, c.kept.x) << c.origin.x;
+    EXPECT_EQ(kept.y, c.kept.y) << c.origin.y;
   }
 }
 

@@ -1,6 +1,7 @@
 // Vireldan.exe itself: start-up with a folder (also in Unix form, and falling back to the
-// remembered one), the shell's DDE commands, drives that come and go, the layout and the list of
-// keys kept across a close and a new start.
+// remembered one), the shell's DDE commands, printing a picture the shell names (on the test
+// printer), drives that come and go, the layout and the list of keys kept across a close and a
+// new start.
 #include <windows.h>
 #include <commctrl.h>
 #include <dbt.h>
@@ -308,6 +309,78 @@ class DdeClient {
   int answer_ = -1;
 };
 
+struct DialogSearch {
+  const std::string &caption, &text;
+  HWND found;
+};
+
+BOOL CALLBACK MatchDialog(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<DialogSearch*>(data);
+  char caption[256] = {}, text[512] = {};
+  ::GetWindowTextA(window, caption, sizeof caption);
+  ::GetDlgItemTextA(window, 0xFFFF, text, sizeof text);
+  if (!::IsWindowVisible(window) || (!search->caption.empty() && search->caption != caption) ||
+      (!search->text.empty() && search->text != text))
+    return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+// A dialog of the program: a top-level window of another process with the caption, or a message
+// box with the text.
+HWND WaitForProgramDialog(const std::string& caption, const std::string& text = "") {
+  DialogSearch search = {caption, text, nullptr};
+  for (DWORD start = ::GetTickCount(); !search.found && ::GetTickCount() - start < 30000; ::Sleep(20))
+    ::EnumWindows(MatchDialog, LPARAM(&search));
+  return search.found;
+}
+
+void Press(HWND dialog, int id) { ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+
+// The test printer's port: the file Wine's PostScript driver writes each printed job into.
+const char kPrinterPort[] = "C:\\vireldan-test-printer.ps";
+
+bool WaitForPrintedJob() {
+  for (DWORD start = ::GetTickCount(); ::GetTickCount() - start < 30000; ::Sleep(20))
+    if (::GetFileAttributesA(kPrinterPort) != INVALID_FILE_ATTRIBUTES) return true;
+  return false;
+}
+
+// A picture of 2 x 1 pixels as a 24-bit BMP.
+void WriteBmp(const std::filesystem::path& path) {
+  const unsigned char bytes[] = {'B', 'M', 62, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0, 2, 0, 0, 0, 1, 0,
+                                 0,   0,   1,  0, 24, 0, 0, 0, 0, 0, 8, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+                                 0,   0,   0,  0, 0, 0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0};
+  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes), sizeof bytes);
+}
+
+TEST_F(ProgramTest, APictureTheShellNamesIsLaidOutAndPrinted) {
+  const std::string picture = WindowsPath(folder_ / "print me.bmp");
+  WriteBmp(folder_ / "print me.bmp");
+  {
+    ::DeleteFileA(kPrinterPort);
+    RunningProgram program(Quiet(), "/p \"" + picture + "\"");
+    ASSERT_TRUE(program.Frame());
+    HWND layout = WaitForProgramDialog("Page Layout");
+    ASSERT_TRUE(layout) << "the command line's print request opens the page layout";
+    Press(layout, IDOK);
+    EXPECT_TRUE(WaitForPrintedJob());
+    EXPECT_TRUE(program.Close());
+  }
+  RunningProgram program(Quiet(), "");
+  ASSERT_TRUE(program.Frame());
+  program.Settle();
+  DdeClient client;
+  ASSERT_TRUE(client.Connect("Vireldan", "System"));
+  ::DeleteFileA(kPrinterPort);
+  EXPECT_EQ(client.Execute("print " + picture), 1) << "answered before the user lays out the page";
+  HWND layout = WaitForProgramDialog("Page Layout");
+  ASSERT_TRUE(layout);
+  Press(layout, IDOK);
+  EXPECT_TRUE(WaitForPrintedJob());
+  EXPECT_TRUE(program.Close());
+}
+
 TEST_F(ProgramTest, TheShellsDdeCommandsAreAcceptedOrRefusedByTheirForm) {
   RunningProgram program(Quiet(), "");
   ASSERT_TRUE(program.Frame());
@@ -324,6 +397,10 @@ TEST_F(ProgramTest, TheShellsDdeCommandsAreAcceptedOrRefusedByTheirForm) {
     EXPECT_EQ(client.Execute("Open " + picture), 0) << "commands are case-sensitive";
     EXPECT_EQ(client.Execute("[open(\"" + picture + "\")]"), 0);
   }
+  // The file printed above is no picture: the program says so and prints nothing.
+  HWND failed = WaitForProgramDialog("", "Error reloading image");
+  ASSERT_TRUE(failed);
+  Press(failed, IDOK);
   {
     DdeClient stranger;
     EXPECT_FALSE(stranger.Connect("Vireldan", "Topics")) << "only the System topic answers";
