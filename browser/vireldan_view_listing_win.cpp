@@ -258,8 +258,9 @@ bool CVireldanView::ProcessOpenQueue() {
     if (slash != std::string::npos) OpenImageWindow(path.substr(0, slash + 1), path.substr(slash + 1), 4, true);
   }
   if (g_program.printFlag) {
-    g_program.printFlag = 0;
+    // Cleared once printed: the start-up tip, already posted, stays away while the page is laid out.
     g_program.mainFrame->PrintImageFile(g_program.commandLinePath);
+    g_program.printFlag = 0;
   }
   return false;
 }

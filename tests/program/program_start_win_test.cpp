@@ -359,12 +359,16 @@ TEST_F(ProgramTest, APictureTheShellNamesIsLaidOutAndPrinted) {
   WriteBmp(folder_ / "print me.bmp");
   {
     ::DeleteFileA(kPrinterPort);
-    RunningProgram program(Quiet(), "/p \"" + picture + "\"");
+    SettingsValues tips = Quiet();
+    tips["Main Options/tipson"] = "1";
+    RunningProgram program(tips, "/p \"" + picture + "\"");
     ASSERT_TRUE(program.Frame());
     HWND layout = WaitForProgramDialog("Page Layout");
     ASSERT_TRUE(layout) << "the command line's print request opens the page layout";
     Press(layout, IDOK);
     EXPECT_TRUE(WaitForPrintedJob());
+    program.Settle();
+    EXPECT_FALSE(::FindWindowA(nullptr, "Tip of the Day")) << "no start-up tip when started to print";
     EXPECT_TRUE(program.Close());
   }
   RunningProgram program(Quiet(), "");
