@@ -15,6 +15,7 @@
 #include <iterator>
 #include <string>
 
+#include "command_ids.h"
 #include "running_program.h"
 
 namespace {
@@ -378,6 +379,28 @@ TEST_F(ProgramTest, APictureTheShellNamesIsLaidOutAndPrinted) {
   ASSERT_TRUE(client.Connect("Vireldan", "System"));
   ::DeleteFileA(kPrinterPort);
   EXPECT_EQ(client.Execute("print " + picture), 1) << "answered before the user lays out the page";
+  HWND layout = WaitForProgramDialog("Page Layout");
+  ASSERT_TRUE(layout);
+  Press(layout, IDOK);
+  EXPECT_TRUE(WaitForPrintedJob());
+  EXPECT_TRUE(program.Close());
+}
+
+TEST_F(ProgramTest, PrintPrintsTheOneSelectedThumbnail) {
+  WriteBmp(folder_ / "Sub" / "only.bmp");
+  const std::string folder = WindowsPath(folder_ / "Sub");
+  RunningProgram program(Quiet(), "\"" + folder + "\"");
+  ASSERT_TRUE(program.Frame());
+  ASSERT_TRUE(program.WaitForFolderShown(folder + "\\"));
+  program.Settle();
+  HWND view = ::FindWindowExA(program.Frame(), nullptr, "VireldanThumbnailView", nullptr);
+  for (HWND pane = ::GetWindow(program.Frame(), GW_CHILD); !view && pane; pane = ::GetWindow(pane, GW_HWNDNEXT))
+    view = ::FindWindowExA(pane, nullptr, "VireldanThumbnailView", nullptr);
+  ASSERT_TRUE(view);
+  ::SendMessageA(view, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(50, 50));  // on the first thumbnail
+  ::SendMessageA(view, WM_LBUTTONUP, 0, MAKELPARAM(50, 50));
+  ::DeleteFileA(kPrinterPort);
+  ::PostMessageA(program.Frame(), WM_COMMAND, MAKEWPARAM(ID_FILE_PRINT, 0), 0);
   HWND layout = WaitForProgramDialog("Page Layout");
   ASSERT_TRUE(layout);
   Press(layout, IDOK);
