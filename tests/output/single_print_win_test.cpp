@@ -205,6 +205,35 @@ TEST(Dialog, APictureThatDidNotLoadNeverReachesThePrinter) {
   std::remove(truncated.c_str());
 }
 
+TEST(Dialog, SetupChoosesAPrinterAndThenItPrints) {
+  Cimage picture;
+  MakePicture(picture, Blocks(2, 2));
+  PrinterDefaults chosenInTheDialog;  // none until Print Setup chooses the default one
+  std::string message, printer;
+  bool printEnabled = false;
+  ::DeleteFileA(kPort);
+  {
+    UiDriver user([&] {
+      message = AnswerMessageBox();
+      HWND dialog = WaitForWindow("Page Layout");
+      ASSERT_TRUE(dialog);
+      PressButton(dialog, IDC_LAYOUT_SETUP);
+      HWND setup = WaitForWindow("Print Setup");
+      ASSERT_TRUE(setup);
+      PressButton(setup, IDOK);
+      while (::IsWindow(setup)) ::Sleep(10);
+      printEnabled = ::IsWindowEnabled(::GetDlgItem(dialog, IDOK));
+      printer = ItemText(dialog, IDC_LAYOUT_PRINTER);
+      PressButton(dialog, IDOK);
+    });
+    PrintPicture(nullptr, chosenInTheDialog, picture);
+  }
+  EXPECT_EQ(message, "First, you must choose a printer with the \nFile-Print-Setup command");
+  EXPECT_TRUE(printEnabled);
+  EXPECT_EQ(printer, kPrinterName);
+  EXPECT_TRUE(FileExists(kPort));
+}
+
 // The pages that the PrintedPage suite checks, as print_layout.sh renders them.
 const char kWidePage[] = "layout-wide.ps";
 const char kNoMarginPage[] = "layout-no-margin.ps";
