@@ -7,6 +7,7 @@
 // picture centre's place on the physical page in 1/10000 of it on each axis (5000: the middle).
 // Products of device pixels overflow 32 bits on large printers, so every product is taken in 64
 // bits; a zero divisor (a printer reporting no size, an empty picture) gives 0, never a crash.
+// Comparisons of shapes are made between products, never between truncated quotients.
 #include <string>
 
 struct LayoutSize {

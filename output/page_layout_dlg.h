@@ -4,8 +4,6 @@
 // the printer's device context and the layout from the dialog and prints.
 #include <windows.h>
 
-#include <memory>
-
 #include "Cimage.h"
 #include "device_context.h"
 #include "dialog.h"

@@ -341,10 +341,14 @@ void Press(HWND dialog, int id) { ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(
 // The test printer's port: the file Wine's PostScript driver writes each printed job into.
 const char kPrinterPort[] = "C:\\vireldan-test-printer.ps";
 
-bool WaitForPrintedJob() {
+// The user presses Print in the program's page layout; then a job reaches the printer.
+::testing::AssertionResult PrintsFromThePageLayout() {
+  HWND layout = WaitForProgramDialog("Page Layout");
+  if (!layout) return ::testing::AssertionFailure() << "no page layout";
+  Press(layout, IDOK);
   for (DWORD start = ::GetTickCount(); ::GetTickCount() - start < 30000; ::Sleep(20))
-    if (::GetFileAttributesA(kPrinterPort) != INVALID_FILE_ATTRIBUTES) return true;
-  return false;
+    if (::GetFileAttributesA(kPrinterPort) != INVALID_FILE_ATTRIBUTES) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "nothing printed";
 }
 
 // A picture of 2 x 1 pixels as a 24-bit BMP.
@@ -364,10 +368,7 @@ TEST_F(ProgramTest, APictureTheShellNamesIsLaidOutAndPrinted) {
     tips["Main Options/tipson"] = "1";
     RunningProgram program(tips, "/p \"" + picture + "\"");
     ASSERT_TRUE(program.Frame());
-    HWND layout = WaitForProgramDialog("Page Layout");
-    ASSERT_TRUE(layout) << "the command line's print request opens the page layout";
-    Press(layout, IDOK);
-    EXPECT_TRUE(WaitForPrintedJob());
+    EXPECT_TRUE(PrintsFromThePageLayout()) << "the command line's print request";
     program.Settle();
     EXPECT_FALSE(::FindWindowA(nullptr, "Tip of the Day")) << "no start-up tip when started to print";
     EXPECT_TRUE(program.Close());
@@ -379,10 +380,7 @@ TEST_F(ProgramTest, APictureTheShellNamesIsLaidOutAndPrinted) {
   ASSERT_TRUE(client.Connect("Vireldan", "System"));
   ::DeleteFileA(kPrinterPort);
   EXPECT_EQ(client.Execute("print " + picture), 1) << "answered before the user lays out the page";
-  HWND layout = WaitForProgramDialog("Page Layout");
-  ASSERT_TRUE(layout);
-  Press(layout, IDOK);
-  EXPECT_TRUE(WaitForPrintedJob());
+  EXPECT_TRUE(PrintsFromThePageLayout());
   EXPECT_TRUE(program.Close());
 }
 
@@ -401,10 +399,7 @@ TEST_F(ProgramTest, PrintPrintsTheOneSelectedThumbnail) {
   ::SendMessageA(view, WM_LBUTTONUP, 0, MAKELPARAM(50, 50));
   ::DeleteFileA(kPrinterPort);
   ::PostMessageA(program.Frame(), WM_COMMAND, MAKEWPARAM(ID_FILE_PRINT, 0), 0);
-  HWND layout = WaitForProgramDialog("Page Layout");
-  ASSERT_TRUE(layout);
-  Press(layout, IDOK);
-  EXPECT_TRUE(WaitForPrintedJob());
+  EXPECT_TRUE(PrintsFromThePageLayout());
   EXPECT_TRUE(program.Close());
 }
 
