@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "Cimage.h"
 #include "frame_window.h"
 #include "pane_splitters.h"
 
@@ -40,6 +41,14 @@ class CMainFrame : public FrameWindow {
   bool KeyViewShown() const { return !inner_.hidden; }
   void GoHome();
 
+  // Printing one picture on one page, laid out by the user: a file by its path, or a picture in
+  // memory (printed from a copy, so the caller's stays as it is).
+  void PrintImageFile(std::string path);
+  void PrintImage(Cimage* image);
+  // Prints the file once the current message is answered: the shell's DDE conversation gets its
+  // acknowledgement at once instead of waiting while the user lays out the page.
+  void QueuePrintImageFile(const std::string& path);
+
   // The outer size of a captioned, resizable window made 200 × 200, measured once at start-up.
   static int s_frameOverheadWidth;
   static int s_frameOverheadHeight;
@@ -59,6 +68,7 @@ class CMainFrame : public FrameWindow {
   void SaveLayout();
   void OnFolderChanged(const char* path);
   void CaptureScreen();
+  void PrintQueuedFile();
 
   // Command handlers.
   void OnToggle(UINT id);
@@ -83,6 +93,8 @@ class CMainFrame : public FrameWindow {
   void OnRefresh(UINT id);
   void OnPrebuilder(UINT id);
   void OnEmail(UINT id);
+  void OnPrint(UINT id);
+  void OnUpdatePrint(CommandState& state);
   void OnNotYetAvailable(UINT id);
   void OnThumbnailViewCommand(UINT id);
   void OnUpdateThumbnailViewCommand(CommandState& state);
@@ -93,6 +105,7 @@ class CMainFrame : public FrameWindow {
   COuterSplitWnd outer_;
   CInnerSplitWnd inner_;
   std::vector<HWND> imageWindows_;
+  std::vector<std::string> queuedPrints_;
   HMENU mainMenu_ = nullptr;
   HMENU keyMenu_ = nullptr;
   std::string statusText_;

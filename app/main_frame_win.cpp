@@ -241,6 +241,9 @@ LRESULT CMainFrame::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_THUMB_READY:
       ThumbnailReadyInPane();
       return 0;
+    case WM_PRINT_QUEUED:
+      PrintQueuedFile();
+      return 0;
     case WM_SHOW_STARTUP_TIP:
       if (g_settings.mainOptions.tipson && !g_program.openFileFlag && !g_program.printFlag) OnShowTips(0);
       return 0;

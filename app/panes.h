@@ -52,4 +52,6 @@ void ClearThumbnailOpenQueue();
 bool ProcessThumbnailOpenQueue();
 // The thumbnail view's commands, whichever pane has the focus.
 bool ThumbnailPaneCommand(UINT id);
+// The path of the one selected file; false unless exactly one is selected.
+bool SingleSelectedThumbnailPath(std::string& path);
 bool UpdateThumbnailPaneCommand(CommandState& state);

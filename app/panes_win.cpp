@@ -112,4 +112,13 @@ bool ProcessThumbnailOpenQueue() { return g_thumbnailView.ProcessOpenQueue(); }
 
 bool ThumbnailPaneCommand(UINT id) { return g_thumbnailView.OnCommand(id); }
 
+bool SingleSelectedThumbnailPath(std::string& path) {
+  CThumbList& items = g_thumbnailView.Items();
+  if (items.CountSelected() != 1) return false;
+  const CThumbItem* item = items.GetFirstSelected();
+  if (!item) return false;
+  path = item->folder + item->name;
+  return true;
+}
+
 bool UpdateThumbnailPaneCommand(CommandState& state) { return g_thumbnailView.OnUpdateCommand(state); }

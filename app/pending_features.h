@@ -1,11 +1,10 @@
 #pragma once
-// Entry points whose work belongs to parts of the program built later: image windows, printing a
-// file and the slideshow. Commands reach them today and nothing happens.
+// Entry points whose work belongs to parts of the program built later: image windows and the
+// slideshow. Commands reach them today and nothing happens.
 #include <windows.h>
 
 #include <string>
 
 void OpenImageWindow(const std::string& folder, const std::string& name, int viewMode, bool quiet);
-void PrintImageFile(const std::string& path);
 // One slideshow step at idle; non-zero when it did something.
 int SlideshowIdleStep();

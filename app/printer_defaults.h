@@ -4,9 +4,11 @@
 
 #include <string>
 
-class PrinterDefaults {
+#include "printer_access.h"
+
+class PrinterDefaults : public PrinterAccess {
  public:
-  ~PrinterDefaults();
+  ~PrinterDefaults() override;
   // Reads the default printer's DEVMODE and names; false when there is no printer.
   bool Load();
   // Colour printing (DMCOLOR_COLOR) in the kept DEVMODE.
@@ -16,6 +18,10 @@ class PrinterDefaults {
   // The system's Print Setup dialog on the kept settings; whatever the user chose there, printing
   // stays in colour. False when the dialog was cancelled or could not be shown.
   bool RunSetupDialog(HWND owner);
+  // A device context on the kept printer and settings; null when there is no printer.
+  HDC CreatePrinterDC() override;
+  bool PrintSetup(HWND owner) override { return RunSetupDialog(owner); }
+  std::string PrinterName() const override { return GetPrinterName(); }
   HGLOBAL DevMode() const { return devMode_; }
   HGLOBAL DevNames() const { return devNames_; }
 

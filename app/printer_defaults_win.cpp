@@ -53,3 +53,18 @@ std::string PrinterDefaults::GetPrinterName() const {
   const char* name = static_cast<const char*>(lock.data());
   return std::string(name, ::strnlen(name, CCHDEVICENAME));
 }
+
+HDC PrinterDefaults::CreatePrinterDC() {
+  GlobalLockScope names(devNames_);
+  if (!names.data() || names.size() < sizeof(DEVNAMES)) return nullptr;
+  const DEVNAMES* offsets = static_cast<const DEVNAMES*>(names.data());
+  const char* base = static_cast<const char*>(names.data());
+  const size_t size = names.size();
+  // The names are offsets into the block; one that points outside it means no usable printer.
+  for (const WORD offset : {offsets->wDriverOffset, offsets->wDeviceOffset, offsets->wOutputOffset})
+    if (offset >= size || !::memchr(base + offset, 0, size - offset)) return nullptr;
+  GlobalLockScope mode(devMode_);
+  const DEVMODEA* settings =
+      mode.data() && mode.size() >= sizeof(DEVMODEA) ? static_cast<const DEVMODEA*>(mode.data()) : nullptr;
+  return ::CreateDCA(base + offsets->wDriverOffset, base + offsets->wDeviceOffset, nullptr, settings);
+}

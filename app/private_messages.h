@@ -33,3 +33,4 @@ constexpr UINT WM_MODELESS_OPENED = 0x43C;
 constexpr UINT WM_MODELESS_CLOSED = 0x43D;
 constexpr UINT WM_IMAGE_LOADED = 0x446;
 constexpr UINT WM_SHOW_STARTUP_TIP = 0x447;
+constexpr UINT WM_PRINT_QUEUED = 0x448;  // to the main frame: print the files queued for printing

@@ -199,7 +199,7 @@ bool CVireldanApp::OnDDECommand(const std::string& command) {
     return true;
   }
   if (command.compare(0, 6, "print ") == 0) {
-    PrintImageFile(command.substr(6));
+    g_program.mainFrame->QueuePrintImageFile(command.substr(6));
     return true;
   }
   return false;

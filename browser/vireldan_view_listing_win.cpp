@@ -257,8 +257,9 @@ bool CVireldanView::ProcessOpenQueue() {
     if (slash != std::string::npos) OpenImageWindow(path.substr(0, slash + 1), path.substr(slash + 1), 4, true);
   }
   if (g_program.printFlag) {
+    // Cleared once printed: the start-up tip, already posted, stays away while the page is laid out.
+    g_program.mainFrame->PrintImageFile(g_program.commandLinePath);
     g_program.printFlag = 0;
-    PrintImageFile(g_program.commandLinePath);
   }
   return false;
 }

@@ -13,6 +13,7 @@
 #include "Cimage.h"
 #include "device_context.h"
 #include "display_test_support.h"
+#include "printed_page.h"
 
 namespace {
 
@@ -91,40 +92,6 @@ TEST(Printing, PrintsEachPictureAndLeavesItAsItWas) {
   FILE* file = std::fopen(output.c_str(), "rb");
   ASSERT_NE(file, nullptr) << "no PostScript in " << output;
   std::fclose(file);
-}
-
-struct Page {
-  int width = 0, height = 0;
-  std::vector<uint8_t> rgb;
-  Rgb At(int x, int y) const {
-    const uint8_t* p = &rgb[3 * (size_t(y) * width + x)];
-    return {p[0], p[1], p[2]};
-  }
-};
-
-// A binary PPM as Ghostscript writes it: "P6", a comment, width, height, 255, then the rows.
-bool ReadPpm(const std::string& path, Page& page) {
-  FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) return false;
-  char line[256];
-  int fields[3], found = 0;
-  const bool p6 = std::fgets(line, sizeof line, file) && std::string(line) == "P6\n";
-  while (p6 && found < 3 && std::fgets(line, sizeof line, file)) {
-    if (line[0] == '#') continue;
-    for (const char* p = line; found < 3 && std::sscanf(p, "%d", &fields[found]) == 1; ++found) {
-      while (*p == ' ') ++p;
-      while (*p && *p != ' ') ++p;
-    }
-  }
-  bool read = p6 && found == 3 && fields[0] > 0 && fields[1] > 0 && fields[2] == 255;
-  if (read) {
-    page.width = fields[0];
-    page.height = fields[1];
-    page.rgb.resize(3 * size_t(page.width) * page.height);
-    read = std::fread(page.rgb.data(), 1, page.rgb.size(), file) == page.rgb.size();
-  }
-  std::fclose(file);
-  return read;
 }
 
 TEST(PrintedPage, ShowsEachPictureExactlyWhereAndAsLargeAsAsked) {

@@ -1,6 +1,7 @@
 // Vireldan.exe itself: start-up with a folder (also in Unix form, and falling back to the
-// remembered one), the shell's DDE commands, drives that come and go, the layout and the list of
-// keys kept across a close and a new start.
+// remembered one), the shell's DDE commands, printing a picture the shell names (on the test
+// printer), drives that come and go, the layout and the list of keys kept across a close and a
+// new start.
 #include <windows.h>
 #include <commctrl.h>
 #include <dbt.h>
@@ -14,6 +15,7 @@
 #include <iterator>
 #include <string>
 
+#include "command_ids.h"
 #include "running_program.h"
 
 namespace {
@@ -326,6 +328,99 @@ class DdeClient {
   int answer_ = -1;
 };
 
+struct DialogSearch {
+  const std::string &caption, &text;
+  HWND found;
+};
+
+BOOL CALLBACK MatchDialog(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<DialogSearch*>(data);
+  char caption[256] = {}, text[512] = {};
+  ::GetWindowTextA(window, caption, sizeof caption);
+  ::GetDlgItemTextA(window, 0xFFFF, text, sizeof text);
+  if (!::IsWindowVisible(window) || (!search->caption.empty() && search->caption != caption) ||
+      (!search->text.empty() && search->text != text))
+    return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+// A dialog of the program: a top-level window of another process with the caption, or a message
+// box with the text.
+HWND WaitForProgramDialog(const std::string& caption, const std::string& text = "") {
+  DialogSearch search = {caption, text, nullptr};
+  for (DWORD start = ::GetTickCount(); !search.found && ::GetTickCount() - start < 30000; ::Sleep(20))
+    ::EnumWindows(MatchDialog, LPARAM(&search));
+  return search.found;
+}
+
+void Press(HWND dialog, int id) { ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+
+// The test printer's port: the file Wine's PostScript driver writes each printed job into.
+const char kPrinterPort[] = "C:\\vireldan-test-printer.ps";
+
+// The user presses Print in the program's page layout; then a job reaches the printer.
+::testing::AssertionResult PrintsFromThePageLayout() {
+  HWND layout = WaitForProgramDialog("Page Layout");
+  if (!layout) return ::testing::AssertionFailure() << "no page layout";
+  Press(layout, IDOK);
+  for (DWORD start = ::GetTickCount(); ::GetTickCount() - start < 30000; ::Sleep(20))
+    if (::GetFileAttributesA(kPrinterPort) != INVALID_FILE_ATTRIBUTES) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "nothing printed";
+}
+
+// A picture of 2 x 1 pixels as a 24-bit BMP.
+void WriteBmp(const std::filesystem::path& path) {
+  const unsigned char bytes[] = {'B', 'M', 62, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0, 2, 0, 0, 0, 1, 0,
+                                 0,   0,   1,  0, 24, 0, 0, 0, 0, 0, 8, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+                                 0,   0,   0,  0, 0, 0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0};
+  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes), sizeof bytes);
+}
+
+TEST_F(ProgramTest, APictureTheShellNamesIsLaidOutAndPrinted) {
+  const std::string picture = WindowsPath(folder_ / "print me.bmp");
+  WriteBmp(folder_ / "print me.bmp");
+  {
+    ::DeleteFileA(kPrinterPort);
+    SettingsValues tips = Quiet();
+    tips["Main Options/tipson"] = "1";
+    RunningProgram program(tips, "/p \"" + picture + "\"");
+    ASSERT_TRUE(program.Frame());
+    EXPECT_TRUE(PrintsFromThePageLayout()) << "the command line's print request";
+    program.Settle();
+    EXPECT_FALSE(::FindWindowA(nullptr, "Tip of the Day")) << "no start-up tip when started to print";
+    EXPECT_TRUE(program.Close());
+  }
+  RunningProgram program(Quiet(), "");
+  ASSERT_TRUE(program.Frame());
+  program.Settle();
+  DdeClient client;
+  ASSERT_TRUE(client.Connect("Vireldan", "System"));
+  ::DeleteFileA(kPrinterPort);
+  EXPECT_EQ(client.Execute("print " + picture), 1) << "answered before the user lays out the page";
+  EXPECT_TRUE(PrintsFromThePageLayout());
+  EXPECT_TRUE(program.Close());
+}
+
+TEST_F(ProgramTest, PrintPrintsTheOneSelectedThumbnail) {
+  WriteBmp(folder_ / "Sub" / "only.bmp");
+  const std::string folder = WindowsPath(folder_ / "Sub");
+  RunningProgram program(Quiet(), "\"" + folder + "\"");
+  ASSERT_TRUE(program.Frame());
+  ASSERT_TRUE(program.WaitForFolderShown(folder + "\\"));
+  program.Settle();
+  HWND view = ::FindWindowExA(program.Frame(), nullptr, "VireldanThumbnailView", nullptr);
+  for (HWND pane = ::GetWindow(program.Frame(), GW_CHILD); !view && pane; pane = ::GetWindow(pane, GW_HWNDNEXT))
+    view = ::FindWindowExA(pane, nullptr, "VireldanThumbnailView", nullptr);
+  ASSERT_TRUE(view);
+  ::SendMessageA(view, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(50, 50));  // on the first thumbnail
+  ::SendMessageA(view, WM_LBUTTONUP, 0, MAKELPARAM(50, 50));
+  ::DeleteFileA(kPrinterPort);
+  ::PostMessageA(program.Frame(), WM_COMMAND, MAKEWPARAM(ID_FILE_PRINT, 0), 0);
+  EXPECT_TRUE(PrintsFromThePageLayout());
+  EXPECT_TRUE(program.Close());
+}
+
 TEST_F(ProgramTest, TheShellsDdeCommandsAreAcceptedOrRefusedByTheirForm) {
   RunningProgram program(Quiet(), "");
   ASSERT_TRUE(program.Frame());
@@ -342,6 +437,10 @@ TEST_F(ProgramTest, TheShellsDdeCommandsAreAcceptedOrRefusedByTheirForm) {
     EXPECT_EQ(client.Execute("Open " + picture), 0) << "commands are case-sensitive";
     EXPECT_EQ(client.Execute("[open(\"" + picture + "\")]"), 0);
   }
+  // The file printed above is no picture: the program says so and prints nothing.
+  HWND failed = WaitForProgramDialog("", "Error reloading image");
+  ASSERT_TRUE(failed);
+  Press(failed, IDOK);
   {
     DdeClient stranger;
     EXPECT_FALSE(stranger.Connect("Vireldan", "Topics")) << "only the System topic answers";
