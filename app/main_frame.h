@@ -78,6 +78,7 @@ class CMainFrame : public FrameWindow {
   void OnPrebuilder(UINT id);
   void OnEmail(UINT id);
   void OnNotYetAvailable(UINT id);
+  void OnSaveOptions(UINT id);
   void OnThumbnailViewCommand(UINT id);
   void OnUpdateThumbnailViewCommand(CommandState& state);
   void OnAbortOperation(UINT id);

@@ -9,6 +9,7 @@
 #include "app.h"
 #include "app_settings.h"
 #include "command_ids.h"
+#include "fs_options_ps.h"
 #include "main_frame.h"
 #include "panes.h"
 #include "proc_address.h"
@@ -91,7 +92,7 @@ const CommandEntry<CMainFrame> CMainFrame::kCommands[] = {
     {ID_CONTROL_PANEL, ID_CONTROL_PANEL, &CMainFrame::OnNotYetAvailable, nullptr},
     {ID_CACHE_OPTIONS, ID_CACHE_OPTIONS, &CMainFrame::OnNotYetAvailable, nullptr},
     {ID_FILE_OPTIONS, ID_FILE_OPTIONS, &CMainFrame::OnNotYetAvailable, nullptr},
-    {ID_SAVE_OPTIONS, ID_SAVE_OPTIONS, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_SAVE_OPTIONS, ID_SAVE_OPTIONS, &CMainFrame::OnSaveOptions, nullptr},
     {ID_CONFIRMATIONS, ID_CONFIRMATIONS, &CMainFrame::OnNotYetAvailable, nullptr},
     {ID_GO_TO, ID_GO_TO, &CMainFrame::OnNotYetAvailable, nullptr},
     {ID_EXIF_TIPS, ID_EXIF_TIPS, &CMainFrame::OnNotYetAvailable, nullptr},
@@ -261,6 +262,8 @@ void CMainFrame::OnEmail(UINT) {
 }
 
 void CMainFrame::OnNotYetAvailable(UINT) {}
+
+void CMainFrame::OnSaveOptions(UINT) { CFSoptionsPS(Handle(), kSavePageJpeg).DoModal(); }
 
 // Commands of the thumbnail view also work while another pane has the focus.
 void CMainFrame::OnThumbnailViewCommand(UINT id) { ThumbnailPaneCommand(id); }
