@@ -10,10 +10,9 @@ class CFSoptionsPS : public PropertySheet {
  public:
   // Opens on the page given (the Save Options command opens on the JPEG page).
   CFSoptionsPS(HWND parent, int startPage);
-  // Opens on the page of a file type (see SaveFileType); a type with no page sets UnknownType.
+  // Opens on the page of a file type (see SaveFileType); a save refuses a type with no page
+  // before it gets here (see PrepareSave).
   CFSoptionsPS(HWND parent, const std::string& fileType);
-
-  bool UnknownType() const { return unknownType_; }
 
  protected:
   void OnConfirmed() override;
@@ -27,7 +26,6 @@ class CFSoptionsPS : public PropertySheet {
   CFSjpgPP jpeg_;
   CFSpngPP png_;
   CFStifPP tif_;
-  bool unknownType_ = false;
 };
 
 // Before a save writes its file: refuses a type the library cannot write, and shows the sheet on

@@ -18,9 +18,8 @@ CFSoptionsPS::CFSoptionsPS(HWND parent, int startPage)
   AddPages();
 }
 
-CFSoptionsPS::CFSoptionsPS(HWND parent, const std::string& fileType) : CFSoptionsPS(parent, SavePageOfType(fileType)) {
-  unknownType_ = StartPage() < 0;
-}
+CFSoptionsPS::CFSoptionsPS(HWND parent, const std::string& fileType)
+    : CFSoptionsPS(parent, SavePageOfType(fileType)) {}
 
 void CFSoptionsPS::AddPages() {
   AddPage(&bmp_);

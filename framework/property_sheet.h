@@ -21,8 +21,6 @@ class PropertySheet {
 
   // The page stays the caller's; it must live as long as the sheet runs.
   void AddPage(PropertyPage* page);
-  void SetStartPage(int index) { startPage_ = index; }
-  int StartPage() const { return startPage_; }
 
   // IDOK when the user confirmed the sheet (every page took its values), else IDCANCEL; -1 when
   // the sheet could not be shown.

@@ -74,7 +74,8 @@ TEST_F(SaveOptionsSheet, ShowsItsPagesAndTextsOnTheJpegPageWithOnlyOkAndCancel) 
     HWND advice = ::FindWindowExA(SheetPage(sheet, kSavePageGif), nullptr, "Static", nullptr);
     char text[256] = {};
     ::GetWindowTextA(advice, text, sizeof text);
-    if (std::string(text) != "Use dithering for photographic material\nTurn it off for flat colors,\nas with computer graphics.")
+    if (std::string(text) !=
+        "Use dithering for photographic material\nTurn it off for flat colors,\nas with computer graphics.")
       wrong.push_back(std::string("advice: ") + text);
     PressSheetButton(sheet, PSBTN_CANCEL);
   });
@@ -113,7 +114,8 @@ TEST_F(SaveOptionsSheet, EveryPageShowsItsSettingsAndOkStoresTheChoices) {
       HWND page = SheetPage(sheet, p.page);
       for (int id : p.checkedShown)
         if (::IsDlgButtonChecked(page, id) != BST_CHECKED) wrong.push_back("not shown checked: " + std::to_string(id));
-      if (::IsDlgButtonChecked(page, IDC_FS_CONFIRM) != BST_CHECKED) wrong.push_back("confirm " + std::to_string(p.page));
+      if (::IsDlgButtonChecked(page, IDC_FS_CONFIRM) != BST_CHECKED)
+        wrong.push_back("confirm " + std::to_string(p.page));
       for (int id : p.clicks) ::CheckDlgButton(page, id, Toggled(page, id));
       for (int id : p.uncheck) ::CheckDlgButton(page, id, BST_UNCHECKED);
       if (p.page == kSavePageJpeg) ::SetDlgItemTextA(page, IDC_FS_JPEG_QUALITY, " 55 ");
@@ -227,6 +229,7 @@ TEST_F(SaveOptionsSheet, ASaveShowsTheSheetOnItsTypesPageRefusesOtherTypesAndCan
       {"C:\\out\\photo.jpg", false, 1, PSBTN_OK, true, kSavePageJpeg, ""},
       {"C:\\out\\photo.jpg", false, 0, PSBTN_OK, true, -1, ""},
       {"C:\\out\\photo.png", true, 0, PSBTN_OK, true, kSavePagePng, ""},
+      {"C:\\out\\anim.GIF", true, 1, PSBTN_OK, true, kSavePageGif, ""},
       {"C:\\out\\photo.tif", false, 1, PSBTN_CANCEL, false, kSavePageTif, ""},
       {"C:\\out\\photo.jpeg", false, 1, PSBTN_OK, false, -1, refused.c_str()},
       {"C:\\out\\layers.psd", true, 1, PSBTN_OK, false, -1, refused.c_str()},

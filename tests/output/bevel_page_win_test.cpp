@@ -90,7 +90,8 @@ TEST(BevelPage, EachOwnerKeepsItsModeAndBothShareTheStrengths) {
                             [&](HWND sheet, HWND page) {
                               for (int id = IDC_BEVEL_LIGHT; id <= IDC_BEVEL_NONE; ++id)
                                 if (::IsDlgButtonChecked(page, id) == BST_CHECKED) shown = id;
-                              ::CheckRadioButton(page, IDC_BEVEL_LIGHT, IDC_BEVEL_NONE, c.batch ? IDC_BEVEL_LIGHT : IDC_BEVEL_PARTIAL);
+                              ::CheckRadioButton(page, IDC_BEVEL_LIGHT, IDC_BEVEL_NONE,
+                                                 c.batch ? IDC_BEVEL_LIGHT : IDC_BEVEL_PARTIAL);
                               ::SendDlgItemMessageA(page, IDC_BEVEL_WIDTH, TBM_SETPOS, TRUE, thickness);
                               PressSheetButton(sheet, PSBTN_OK);
                             }),
