@@ -73,18 +73,18 @@ TEST(SaveOptionsRules, ASaveAsksForOptionsWhenAskedOrConfirmingAndRefusesOtherTy
 }
 
 TEST(SaveOptionsRules, TheEditedCopyGoesBackToTheLibraryAndTheSettings) {
-  const SaveOptions edited = {1, 0, 1, 1, 0, 55, 0, 2, 0, 0};
+  StoreSaveOptions({0, 1, 0, 0, 1, 80, 1, 0, 1, 1});
+  const SaveOptions edited = {1, 0, 1, 1, 0, 55, 0, 2, 0, 0};  // every value another
   StoreSaveOptions(edited);
-  EXPECT_EQ(Cimage::S_file_colormap_bmp, 1);
-  EXPECT_EQ(Cimage::S_file_dither_bmp, 0);
-  EXPECT_EQ(Cimage::S_file_colormap_png, 1);
-  EXPECT_EQ(Cimage::S_file_dither_png, 1);
-  EXPECT_EQ(Cimage::S_file_dither_gif, 0);
-  EXPECT_EQ(Cimage::S_file_save_quality, 55);
-  EXPECT_EQ(Cimage::S_keep_exifinfo, 0);
-  EXPECT_EQ(Cimage::S_tifcompression, 2);
-  EXPECT_EQ(g_settings.fileOptions.confirm, 0);
-  EXPECT_EQ(g_settings.fileOptions.useoriginal, 0);
+  const struct {
+    const int* stored;
+    int value;
+  } places[] = {{&Cimage::S_file_colormap_bmp, 1}, {&Cimage::S_file_dither_bmp, 0},
+                {&Cimage::S_file_colormap_png, 1}, {&Cimage::S_file_dither_png, 1},
+                {&Cimage::S_file_dither_gif, 0},   {&Cimage::S_file_save_quality, 55},
+                {&Cimage::S_keep_exifinfo, 0},     {&Cimage::S_tifcompression, 2},
+                {&g_settings.fileOptions.confirm, 0}, {&g_settings.fileOptions.useoriginal, 0}};
+  for (const auto& place : places) EXPECT_EQ(*place.stored, place.value) << (&place - places);
   const SaveOptions read = CurrentSaveOptions();
   EXPECT_EQ(std::memcmp(&read, &edited, sizeof read), 0);
 }
