@@ -96,6 +96,7 @@ class CMainFrame : public FrameWindow {
   void OnPrint(UINT id);
   void OnUpdatePrint(CommandState& state);
   void OnNotYetAvailable(UINT id);
+  void OnSaveOptions(UINT id);
   void OnThumbnailViewCommand(UINT id);
   void OnUpdateThumbnailViewCommand(CommandState& state);
   void OnAbortOperation(UINT id);

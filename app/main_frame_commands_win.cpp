@@ -11,6 +11,7 @@
 #include "command_ids.h"
 #include "confirmations_dlg.h"
 #include "exif_tips_dlg.h"
+#include "fs_options_ps.h"
 #include "go_to_path_dlg.h"
 #include "main_frame.h"
 #include "panes.h"
@@ -96,7 +97,7 @@ const CommandEntry<CMainFrame> CMainFrame::kCommands[] = {
     {ID_CONTROL_PANEL, ID_CONTROL_PANEL, &CMainFrame::OnNotYetAvailable, nullptr},
     {ID_CACHE_OPTIONS, ID_CACHE_OPTIONS, &CMainFrame::OnNotYetAvailable, nullptr},
     {ID_FILE_OPTIONS, ID_FILE_OPTIONS, &CMainFrame::OnNotYetAvailable, nullptr},
-    {ID_SAVE_OPTIONS, ID_SAVE_OPTIONS, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_SAVE_OPTIONS, ID_SAVE_OPTIONS, &CMainFrame::OnSaveOptions, nullptr},
     {ID_CONFIRMATIONS, ID_CONFIRMATIONS, &CMainFrame::OnConfirmations, nullptr},
     {ID_GO_TO, ID_GO_TO, &CMainFrame::OnGoTo, nullptr},
     {ID_EXIF_TIPS, ID_EXIF_TIPS, &CMainFrame::OnExifTips, nullptr},
@@ -286,6 +287,8 @@ void CMainFrame::OnUpdatePrint(CommandState& state) {
 }
 
 void CMainFrame::OnNotYetAvailable(UINT) {}
+
+void CMainFrame::OnSaveOptions(UINT) { CFSoptionsPS(Handle(), kSavePageJpeg).DoModal(); }
 
 // Commands of the thumbnail view also work while another pane has the focus.
 void CMainFrame::OnThumbnailViewCommand(UINT id) { ThumbnailPaneCommand(id); }

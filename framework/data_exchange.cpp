@@ -1,5 +1,7 @@
 #include "data_exchange.h"
 
+#include <commctrl.h>
+
 #include <vector>
 
 #include "number_text.h"
@@ -79,4 +81,12 @@ void DataExchange::Text(int id, std::string& value, int maxLength) {
     Fail(id, "Enter no more than " + std::to_string(maxLength) + " characters.");
   else
     value = text;
+}
+
+void DataExchange::Slider(int id, int& value) {
+  if (Skip()) return;
+  if (saving_)
+    value = int(::SendDlgItemMessageA(dialog_, id, TBM_GETPOS, 0, 0));
+  else
+    ::SendDlgItemMessageA(dialog_, id, TBM_SETPOS, TRUE, value);
 }

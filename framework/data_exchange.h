@@ -18,6 +18,8 @@ class DataExchange {
   void Radio(int firstId, int& value);
   void Int(int id, int& value, int minimum, int maximum);
   void Text(int id, std::string& value, int maxLength);
+  // A trackbar's position; the control keeps it inside the range it was given.
+  void Slider(int id, int& value);
 
   bool Failed() const { return failedControl_ != 0; }
   int FailedControl() const { return failedControl_; }

@@ -39,8 +39,10 @@ class Dialog : public Window {
   // Any other message; return true when handled (then result is the message's result).
   virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
- private:
+  // The dialog procedure of every dialog; WM_INITDIALOG carries the object.
   static INT_PTR CALLBACK StaticDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+ private:
   INT_PTR DialogProc(UINT message, WPARAM wParam, LPARAM lParam);
   void CenterOverOwner();
 

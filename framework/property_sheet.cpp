@@ -1,0 +1,29 @@
+#include "property_sheet.h"
+
+#include <commctrl.h>
+
+PropertySheet::PropertySheet(const std::string& caption, HWND parent, int startPage)
+    : caption_(caption), parent_(parent), startPage_(startPage) {}
+
+void PropertySheet::AddPage(PropertyPage* page) { pages_.push_back(page); }
+
+INT_PTR PropertySheet::DoModal() {
+  std::vector<PROPSHEETPAGEA> descriptions;
+  for (PropertyPage* page : pages_) descriptions.push_back(page->Description());
+  if (descriptions.empty()) return -1;
+  PROPSHEETHEADERA header = {};
+  header.dwSize = sizeof header;
+  header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW;
+  header.hwndParent = parent_;
+  header.hInstance = ::GetModuleHandleA(nullptr);
+  header.pszCaption = caption_.c_str();
+  header.nPages = UINT(descriptions.size());
+  header.nStartPage = startPage_ >= 0 && startPage_ < int(descriptions.size()) ? UINT(startPage_) : 0;
+  header.ppsp = descriptions.data();
+  // Without an Apply button only OK saves: a positive result; Cancel or closing gives 0.
+  const INT_PTR result = ::PropertySheetA(&header);
+  if (result < 0) return -1;
+  if (result == 0) return IDCANCEL;
+  OnConfirmed();
+  return IDOK;
+}

@@ -1,0 +1,38 @@
+#pragma once
+// A modal property sheet on comctl32's PropertySheet: a caption, pages added in order, the page
+// shown first, and OK and Cancel (no Apply button, no Help button).
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "property_page.h"
+
+// commctrl.h names its function PropertySheet too; this file calls PropertySheetA by name.
+#undef PropertySheet
+
+class PropertySheet {
+ public:
+  PropertySheet(const std::string& caption, HWND parent, int startPage = 0);
+  virtual ~PropertySheet() = default;
+  PropertySheet(const PropertySheet&) = delete;
+  PropertySheet& operator=(const PropertySheet&) = delete;
+
+  // The page stays the caller's; it must live as long as the sheet runs.
+  void AddPage(PropertyPage* page);
+
+  // IDOK when the user confirmed the sheet (every page took its values), else IDCANCEL; -1 when
+  // the sheet could not be shown.
+  INT_PTR DoModal();
+
+ protected:
+  // The sheet was confirmed and every page took its values.
+  virtual void OnConfirmed() {}
+
+ private:
+  std::string caption_;
+  HWND parent_;
+  int startPage_;
+  std::vector<PropertyPage*> pages_;
+};
