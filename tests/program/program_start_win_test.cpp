@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 
 #include "command_ids.h"
@@ -75,7 +76,8 @@ class UnixPathTest : public ProgramTest {
  protected:
   void SetUp() override {
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    name_ = std::string("vireldan-unix-") + test->name();
+    // Other checkouts may run this test at the same time under the same /tmp.
+    name_ = std::string("vireldan-unix-") + test->name() + "-" + std::to_string(std::random_device{}());
     folder_ = std::filesystem::path("Z:\\tmp") / name_;
     std::error_code ignored;
     std::filesystem::remove_all(folder_, ignored);
