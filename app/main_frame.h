@@ -14,6 +14,7 @@
 #include "pane_splitters.h"
 
 class CPreviewWnd;
+class CFullScreenWnd;
 
 class CMainFrame : public FrameWindow {
  public:
@@ -111,5 +112,6 @@ class CMainFrame : public FrameWindow {
   HMENU keyMenu_ = nullptr;
   std::string statusText_;
   HMODULE mailer_ = nullptr;
+  std::unique_ptr<CFullScreenWnd> fullScreen_;
   std::unique_ptr<CPreviewWnd> preview_;
 };

@@ -12,6 +12,7 @@
 #include "confirmations_dlg.h"
 #include "exif_tips_dlg.h"
 #include "fs_options_ps.h"
+#include "full_screen_wnd.h"
 #include "go_to_path_dlg.h"
 #include "main_frame.h"
 #include "panes.h"
@@ -295,7 +296,10 @@ void CMainFrame::OnThumbnailViewCommand(UINT id) { ThumbnailPaneCommand(id); }
 
 void CMainFrame::OnUpdateThumbnailViewCommand(CommandState& state) { UpdateThumbnailPaneCommand(state); }
 
-// The full-screen window and the slideshow stop here too once they exist.
-void CMainFrame::OnAbortOperation(UINT) { ClearThumbnailOpenQueue(); }
+// The slideshow stops here too once it exists.
+void CMainFrame::OnAbortOperation(UINT) {
+  if (g_program.fullScreen) g_program.fullScreen->HideImage();
+  ClearThumbnailOpenQueue();
+}
 
 void CMainFrame::OnUpdateDisabled(CommandState& state) { state.enabled = false; }

@@ -9,6 +9,7 @@
 #include "app_settings.h"
 #include "device_change.h"
 #include "folder_drive.h"
+#include "full_screen_wnd.h"
 #include "image_load.h"
 #include "panes.h"
 #include "preview_wnd.h"
@@ -36,6 +37,7 @@ CMainFrame::CMainFrame() = default;
 
 CMainFrame::~CMainFrame() {
   g_program.preview = nullptr;
+  g_program.fullScreen = nullptr;
   if (keyMenu_ && keyMenu_ != ::GetMenu(Handle())) ::DestroyMenu(keyMenu_);
   if (mainMenu_ && mainMenu_ != ::GetMenu(Handle())) ::DestroyMenu(mainMenu_);
 }
@@ -55,7 +57,12 @@ bool CMainFrame::Create() {
 bool CMainFrame::OnCreateFrame() {
   if (g_settings.frameLayout.dirpaney < 10) g_settings.frameLayout.dirpaney = 100;
   if (!CreateBars() || !CreatePanes()) return false;
-  // The program works without a preview; the view shows none then.
+  // The program works without the full-screen window or a preview; nothing is shown in them then.
+  auto fullScreen = std::make_unique<CFullScreenWnd>();
+  if (fullScreen->Create()) {
+    fullScreen_ = std::move(fullScreen);
+    g_program.fullScreen = fullScreen_.get();
+  }
   auto preview = std::make_unique<CPreviewWnd>();
   if (preview->Create(Handle())) {
     preview_ = std::move(preview);
@@ -264,6 +271,9 @@ LRESULT CMainFrame::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
                                  [](const std::string& command) { return theApp.OnDDECommand(command); });
     case WM_DESTROY:
       ::UnregisterHotKey(Handle(), kCaptureHotkey);
+      g_program.fullScreen = nullptr;
+      if (fullScreen_) fullScreen_->Destroy();
+      fullScreen_.reset();
       g_program.preview = nullptr;
       if (preview_) preview_->Destroy();
       preview_.reset();

@@ -10,6 +10,7 @@ class CDirTreeView;
 class CVireldanView;
 class CKeyView;
 class CPreviewWnd;
+class CFullScreenWnd;
 
 struct ProgramState {
   // The command line: a folder or file to open, or "/p" and a file to print.
@@ -44,6 +45,7 @@ struct ProgramState {
   CVireldanView* thumbnailView = nullptr;
   CKeyView* keyView = nullptr;
   CPreviewWnd* preview = nullptr;
+  CFullScreenWnd* fullScreen = nullptr;
   HWND mailWindow = nullptr;
 };
 

@@ -6,6 +6,7 @@
 #include "command_ids.h"
 #include "device_context.h"
 #include "drag_threshold.h"
+#include "full_screen_wnd.h"
 #include "main_frame.h"
 #include "panes.h"
 #include "preview_wnd.h"
@@ -349,12 +350,15 @@ void CVireldanView::OnChar(UINT character) {
   }
 }
 
-// The image windows' next and previous: in an image window the item opens through the queue.
-// (The full-screen window, which shows it itself, is not there yet.)
+// Next and previous from an image window (the item opens through the queue) or from the
+// full-screen window (which shows the file itself).
 void CVireldanView::OnSelectAdjacent(bool previous, bool fullScreen) {
   CThumbItem* item = SelectAdjacent(items_, previous);
   if (!item) return;
-  if (!fullScreen) QueueItemForOpen(item, 0);
+  if (!fullScreen)
+    QueueItemForOpen(item, 0);
+  else if (g_program.fullScreen)
+    g_program.fullScreen->ShowFile(item->folder + item->name, nullptr);
   UpdateScrollAndStatus();
   Redraw();
 }

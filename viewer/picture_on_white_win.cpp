@@ -32,6 +32,14 @@ class LibraryPalette {
 }  // namespace
 
 void PaintPictureOnWhite(HWND window, Cimage* picture, PictureAlignment alignment) {
+  RECT client = {};
+  ::GetClientRect(window, &client);
+  const bool shown = picture && picture->m_pixels;
+  PaintPictureOnBackground(window, picture, shown ? Offset(client.right, picture->m_width, alignment) : 0,
+                           shown ? Offset(client.bottom, picture->m_height, alignment) : 0, RGB(255, 255, 255));
+}
+
+void PaintPictureOnBackground(HWND window, Cimage* picture, int x, int y, COLORREF background) {
   PaintDC paint(window);
   RECT client = {};
   ::GetClientRect(window, &client);
@@ -41,9 +49,8 @@ void PaintPictureOnWhite(HWND window, Cimage* picture, PictureAlignment alignmen
   SelectedObject selected(memory.get(), buffer.get());
   LibraryPalette screenPalette(paint.get());
   LibraryPalette bufferPalette(memory.get());
-  ::FillRect(memory.get(), &client, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-  if (picture && picture->m_pixels)
-    picture->DisplayImage(memory.get(), Offset(client.right, picture->m_width, alignment),
-                          Offset(client.bottom, picture->m_height, alignment));
+  GdiObject<HBRUSH> brush(::CreateSolidBrush(background));
+  ::FillRect(memory.get(), &client, brush.get());
+  if (picture && picture->m_pixels) picture->DisplayImage(memory.get(), x, y);
   ::BitBlt(paint.get(), 0, 0, client.right, client.bottom, memory.get(), 0, 0, SRCCOPY);
 }
