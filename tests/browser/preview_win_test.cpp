@@ -209,6 +209,14 @@ class PreviewAndTip : public ImageLoading {
     }));
   }
   static LPARAM Cell(int column, int row) { return MAKELPARAM(column * 50 + 25, row * 50 + 35); }
+  // Rests the pointer on the view's client point and waits for the hover tip.
+  bool RestPointerUntilTheTipShows(POINT rest) {
+    POINT screen = rest;
+    ::ClientToScreen(view_->Handle(), &screen);
+    ::SetCursorPos(screen.x, screen.y);
+    ::PostMessageA(view_->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(rest.x, rest.y));
+    return PumpUntil([&] { return view_->TipWindow() != nullptr; });
+  }
   void PostClick(LPARAM point, WPARAM keys = 0) {
     ::PostMessageA(view_->Handle(), WM_LBUTTONDOWN, MK_LBUTTON | keys, point);
     ::PostMessageA(view_->Handle(), WM_LBUTTONUP, keys, point);
@@ -349,12 +357,8 @@ TEST_F(PreviewAndTip, RestingOnACameraPictureShowsItsFileAndCameraText) {
   const CThumbItem* item = view_->Items().GetFirst();
   ASSERT_NE(item, nullptr);
 
-  POINT rest = {25, 35};
-  POINT screen = rest;
-  ::ClientToScreen(view_->Handle(), &screen);
-  ::SetCursorPos(screen.x, screen.y);
-  ::PostMessageA(view_->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(rest.x, rest.y));
-  ASSERT_TRUE(PumpUntil([&] { return view_->TipWindow() != nullptr; }));
+  const POINT rest = {25, 35};
+  ASSERT_TRUE(RestPointerUntilTheTipShows(rest));
   const std::string expected = folder_.string() + "\\camera.jpg\n" + item->GetDateText() + "\n" +
                                std::to_string(item->sizeKB) + " K, 640 x 428\n\n" +
                                "Camera make  : Panasonic\n"
@@ -382,12 +386,8 @@ TEST_F(PreviewAndTip, AnAnnotatedPictureShowsItsAnnotationInATipColouredPopUp) {
   g_settings.thumbnails.exif_tipsenable = 0;
   g_settings.thumbnails.annotations = 1;
 
-  POINT rest = {25, 35};
-  POINT screen = rest;
-  ::ClientToScreen(view_->Handle(), &screen);
-  ::SetCursorPos(screen.x, screen.y);
-  ::PostMessageA(view_->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(rest.x, rest.y));
-  ASSERT_TRUE(PumpUntil([&] { return view_->TipWindow() != nullptr; }));
+  const POINT rest = {25, 35};
+  ASSERT_TRUE(RestPointerUntilTheTipShows(rest));
   EXPECT_EQ(view_->TipText(), "Sunset at the pier <b>&amp;</b>");
   EXPECT_EQ(::GetDlgCtrlID(view_->TipWindow()), 10000);
   char name[32] = {};
