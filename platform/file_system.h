@@ -35,6 +35,11 @@ bool ReplaceFileWith(const std::string& from, const std::string& to);
 // the complete new file or left as it was. False on failure.
 bool ReplaceFileContents(const std::string& path, const void* bytes, size_t size);
 
+// Writes a file where none is, through a temporary file beside it: path is either the complete
+// file afterwards or still missing. False on failure, also when a file of that name turns up
+// meanwhile (it is left as it is).
+bool WriteNewFile(const std::string& path, const void* bytes, size_t size);
+
 bool RemoveFile(const std::string& path);
 
 bool FileExists(const std::string& path);

@@ -1,4 +1,5 @@
-// The file-system seam: temporary names beside a file, and replacing a file in one step.
+// The file-system seam: temporary names beside a file, replacing a file in one step, and writing
+// a new file that never lands on one that is there.
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -51,6 +52,16 @@ TEST_F(FileSystemSeam, ReplacingSwapsInTheNewFileOrLeavesBothAlone) {
   EXPECT_TRUE(platform::RemoveFile(target));
   EXPECT_FALSE(platform::FileExists(target));
   EXPECT_FALSE(platform::RemoveFile(target));
+}
+
+TEST_F(FileSystemSeam, ANewFileIsWrittenWholeAndNeverOverAnother) {
+  const std::string target = (folder_ / "sound.wav").string();
+  ASSERT_TRUE(platform::WriteNewFile(target, "first", 5));
+  EXPECT_EQ(Read(target), "first");
+  EXPECT_FALSE(platform::WriteNewFile(target, "second", 6));
+  EXPECT_EQ(Read(target), "first");
+  // Neither write leaves its temporary file behind.
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
 }
 
 }  // namespace

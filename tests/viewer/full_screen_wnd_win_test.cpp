@@ -2,15 +2,19 @@
 // keeps a small picture wholly on the screen and a large one covering it, a real photograph is
 // fitted to the screen on black or on its own commonest colour, a file that does not load leaves
 // only the background and a window that still answers, Space stays and every other key, a right
-// click and a double click leave. What the screen shows is read back and looked at.
+// click and a double click leave, and a photograph's sound memo becomes its ".wav" as it shows. What the screen shows is read back and looked at.
 #include <windows.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "app_settings.h"
 #include "dialog_user_win.h"
+#include "fpx_segments.h"
 #include "full_screen_wnd.h"
 #include "missing_files.h"
 #include "temp_folder.h"
@@ -242,6 +246,42 @@ TEST_F(FullScreen, SpaceStaysAndEveryOtherWayOutLeaves) {
     EXPECT_EQ(owner.closeAsked, input.closesOwner) << input.message << " " << input.wParam;
   }
   owner.Destroy();
+}
+
+TEST_F(FullScreen, APhotographsSoundMemoIsExtractedAsItShows) {
+  const std::string flower = FlowerPhotoPath();
+  if (flower.empty()) SKIP_OR_FAIL_MISSING("libjxl-testdata's flower photograph is not installed");
+  Cimage expected;
+  expected.LoadImageA(flower.c_str(), width_, height_, 4);
+  ASSERT_TRUE(expected.m_pixels);
+
+  // The camera's way: FlashPix segments right after the start marker, the memo in two pieces.
+  using namespace fpx_test;
+  std::ifstream in(flower, std::ios::binary);
+  const Bytes photo{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  Bytes stream(28, 0xEE), sound;
+  for (int i = 0; i < 4000; ++i) sound.push_back(uint8_t(i * 13 + i / 256));
+  stream.insert(stream.end(), sound.begin(), sound.end());
+  const Bytes list = ContentsList({{kStorage, 0, "Root Entry"}, {uint32_t(stream.size()), 0x80, "Data/Audio Stream"}});
+  const Bytes first = StreamData(1, 0, Bytes(stream.begin(), stream.begin() + 2000));
+  const Bytes second = StreamData(1, 2000, Bytes(stream.begin() + 2000, stream.end()));
+  Bytes file(photo.begin(), photo.begin() + 2);
+  for (const Bytes* part : {&list, &first, &second}) file.insert(file.end(), part->begin(), part->end());
+  file.insert(file.end(), photo.begin() + 2, photo.end());
+  const std::string memo = Make("memo.jpg", std::string(file.begin(), file.end()));
+  const std::filesystem::path wav = folder_ / "memo.wav";
+
+  g_settings.audio.playondisplay = 1;
+  for (int autoextract : {0, 1}) {
+    g_settings.audio.autoextract = autoextract;
+    window_.ShowFile(memo, nullptr);
+    EXPECT_EQ(LargestDifference(expected, ShownPicture(window_.Handle()), (width_ - expected.m_width) / 2, 0), 0)
+        << "the segments are no part of the picture";
+    ASSERT_EQ(std::filesystem::exists(wav), autoextract == 1);
+  }
+  std::ifstream written(wav, std::ios::binary);
+  EXPECT_EQ(Bytes(std::istreambuf_iterator<char>(written), std::istreambuf_iterator<char>()), sound);
+  window_.HideImage();
 }
 
 }  // namespace
