@@ -40,8 +40,8 @@ class CPreviewWnd : public Dialog {
   void OnTimer();
   void OnSize();
   void OnPaint();
-  void OnLButtonDown();
-  void OnMouseMove();
+  void OnLButtonDown(LPARAM lParam);
+  void OnMouseMove(LPARAM lParam);
   void OnLButtonUp();
   void BringOntoWorkArea();
 

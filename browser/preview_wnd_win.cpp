@@ -1,5 +1,7 @@
 #include "preview_wnd.h"
 
+#include <windowsx.h>
+
 #include "app_settings.h"
 #include "device_context.h"
 #include "image_load.h"
@@ -18,9 +20,11 @@ RECT WindowRect(HWND hwnd) {
   return rect;
 }
 
-POINT CursorPos() {
-  POINT point = {};
-  ::GetCursorPos(&point);
+// The pointer where the mouse message says it was, on the screen: the message's own point, not
+// the pointer's position now, which can run ahead of (or lag behind) the messages still queued.
+POINT ScreenPointOf(HWND hwnd, LPARAM lParam) {
+  POINT point = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  ::ClientToScreen(hwnd, &point);
   return point;
 }
 
@@ -133,17 +137,17 @@ void CPreviewWnd::OnPaint() {
   if (oldPalette) ::SelectPalette(dc, oldPalette, FALSE);
 }
 
-void CPreviewWnd::OnLButtonDown() {
+void CPreviewWnd::OnLButtonDown(LPARAM lParam) {
   const RECT rect = WindowRect(Handle());
-  const POINT pointer = CursorPos();
+  const POINT pointer = ScreenPointOf(Handle(), lParam);
   grabOffset_ = POINT{pointer.x - rect.left, pointer.y - rect.top};
   dragging_ = true;
   ::SetCapture(Handle());
 }
 
-void CPreviewWnd::OnMouseMove() {
+void CPreviewWnd::OnMouseMove(LPARAM lParam) {
   if (!dragging_) return;
-  const POINT pointer = CursorPos();
+  const POINT pointer = ScreenPointOf(Handle(), lParam);
   ::SetWindowPos(Handle(), nullptr, pointer.x - grabOffset_.x, pointer.y - grabOffset_.y, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -173,10 +177,10 @@ bool CPreviewWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
       result = 1;
       return true;
     case WM_LBUTTONDOWN:
-      OnLButtonDown();
+      OnLButtonDown(lParam);
       return true;
     case WM_MOUSEMOVE:
-      OnMouseMove();
+      OnMouseMove(lParam);
       return true;
     case WM_LBUTTONUP:
       OnLButtonUp();
