@@ -62,8 +62,14 @@ TEST(ProgressWindow, AHideRequestWinsOverAShowRequest) {
   CProgressWnd progress(nullptr, false);
   HWND dialog = WaitForWindow("Progress ...");
   ASSERT_TRUE(dialog);
+  // Both requests wait together: the dialog's thread is held until both are made.
+  const HANDLE dialogThread = ::OpenThread(THREAD_SUSPEND_RESUME, FALSE, ::GetWindowThreadProcessId(dialog, nullptr));
+  ASSERT_TRUE(dialogThread);
+  ASSERT_NE(::SuspendThread(dialogThread), DWORD(-1));
   progress.Show(false);
   progress.Show(true);
+  ::ResumeThread(dialogThread);
+  ::CloseHandle(dialogThread);
   EXPECT_TRUE(WaitFor([&] { return !::IsWindowVisible(dialog); }));
   progress.Close();
 }

@@ -221,8 +221,8 @@ TEST(Dialog, SetupChoosesAPrinterAndThenItPrints) {
       HWND setup = WaitForWindow("Print Setup");
       ASSERT_TRUE(setup);
       PressButton(setup, IDOK);
-      while (::IsWindow(setup)) ::Sleep(10);
-      printEnabled = ::IsWindowEnabled(::GetDlgItem(dialog, IDOK));
+      // The layout dialog takes the printer after Print Setup has returned: wait for it to.
+      printEnabled = WaitFor([&] { return ::IsWindowEnabled(::GetDlgItem(dialog, IDOK)) != FALSE; });
       printer = ItemText(dialog, IDC_LAYOUT_PRINTER);
       PressButton(dialog, IDOK);
     });
