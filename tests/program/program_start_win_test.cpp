@@ -17,7 +17,9 @@
 #include <string>
 
 #include "command_ids.h"
+#include "missing_files.h"
 #include "running_program.h"
+#include "viewer_pictures.h"
 
 namespace {
 
@@ -447,6 +449,28 @@ TEST_F(ProgramTest, TheShellsDdeCommandsAreAcceptedOrRefusedByTheirForm) {
     DdeClient stranger;
     EXPECT_FALSE(stranger.Connect("Vireldan", "Topics")) << "only the System topic answers";
   }
+  EXPECT_TRUE(program.Close());
+}
+
+// The start-up tip draws as soon as it is shown, also while the thumbnails of a folder of
+// photographs are still being made: it is visible with nothing of it left to paint.
+TEST_F(ProgramTest, TheStartUpTipDrawsWhileTheThumbnailsLoad) {
+  const std::string flower = FlowerPhotoPath();
+  if (flower.empty()) SKIP_OR_FAIL_MISSING("libjxl-testdata's flower photograph is not installed");
+  for (int i = 0; i < 40; ++i)
+    std::filesystem::copy_file(flower, folder_ / ("photo " + std::to_string(i) + ".jpg"));
+  SettingsValues settings = Quiet();
+  settings["Main Options/tipson"] = "1";
+  settings["Main Options/mainpath"] = WindowsPath(folder_) + "\\";
+  RunningProgram program(settings, "");
+  ASSERT_TRUE(program.Frame());
+  const HWND tip = program.WaitForWindow("Tip of the Day");
+  ASSERT_TRUE(tip);
+  bool drawn = false;
+  for (DWORD start = ::GetTickCount(); !drawn && ::GetTickCount() - start < 30000; ::Sleep(20))
+    drawn = ::IsWindowVisible(tip) && !::GetUpdateRect(tip, nullptr, FALSE);
+  EXPECT_TRUE(drawn);
+  Press(tip, IDOK);
   EXPECT_TRUE(program.Close());
 }
 
