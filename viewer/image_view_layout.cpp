@@ -63,3 +63,10 @@ int WheelAccumulator::Add(int delta) {
   total_ -= lines * kWheelNotch;
   return lines;
 }
+
+int BlockOrigin(int origin, int den) { return den > 1 && origin > 0 ? origin - origin % den : std::max(origin, 0); }
+
+int ShownShift(int oldOrigin, int newOrigin, int num, int den) {
+  if (den <= 0) return 0;
+  return ToInt((int64_t{BlockOrigin(oldOrigin, den)} - BlockOrigin(newOrigin, den)) / den * num);
+}

@@ -86,14 +86,7 @@ CImageWnd* CImageWnd::OpenFile(const std::string& folder, const std::string& nam
     delete window;
     return nullptr;
   }
-  const HWND handle = window->Handle();
-  window->Place();
-  window->UpdateTitle();
-  if (g_program.mainFrame) g_program.mainFrame->AddImageWindow(handle);
-  // The main frame's limit on open windows may have closed this very one.
-  if (!::IsWindow(handle)) return nullptr;
-  window->ShowOpened(mode);
-  return window;
+  return window->Present(mode);
 }
 
 bool CImageWnd::LoadFile(bool quiet, OpenMode mode, WindowSize loadBox) {
@@ -152,6 +145,17 @@ void CImageWnd::Place() {
   sizingItself_ = false;
 }
 
+CImageWnd* CImageWnd::Present(OpenMode mode) {
+  const HWND handle = Handle();
+  Place();
+  UpdateTitle();
+  if (g_program.mainFrame) g_program.mainFrame->AddImageWindow(handle);
+  // The main frame's limit on open windows may have closed this very one.
+  if (!::IsWindow(handle)) return nullptr;
+  ShowOpened(mode);
+  return this;
+}
+
 void CImageWnd::StartAnimation() {
   if (image_.m_animated) ::SetTimer(Handle(), kAnimationTimer, UINT(std::max(image_.m_frameDelay, 1)) * 10, nullptr);
 }
@@ -192,13 +196,7 @@ CImageWnd* CImageWnd::FromPicture(const Cimage* image, HGLOBAL dib) {
     delete window;
     return nullptr;
   }
-  const HWND handle = window->Handle();
-  window->Place();
-  window->UpdateTitle();
-  if (g_program.mainFrame) g_program.mainFrame->AddImageWindow(handle);
-  if (!::IsWindow(handle)) return nullptr;
-  window->ShowOpened(OpenMode::NeverFullScreen);
-  return window;
+  return window->Present(OpenMode::NeverFullScreen);
 }
 
 void CImageWnd::UpdateTitle() {

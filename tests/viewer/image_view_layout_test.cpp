@@ -76,6 +76,24 @@ TEST(ViewLayout, MapsPointsBothWays) {
   EXPECT_EQ(ClientToPicture(INT_MAX, Axis(INT_MAX, 0), 1, 8), INT_MAX);  // saturates, never wraps
 }
 
+TEST(ViewLayout, ReducedViewsMoveByWholeBlocks) {
+  const struct {
+    int oldOrigin, newOrigin, num, den, shift;
+  } cases[] = {
+      {100, 150, 1, 1, -50}, {150, 100, 1, 1, 50},  // 1:1: the picture moves as the origin
+      {100, 150, 2, 1, -100},                       // 2:1: twice as far
+      {100, 150, 1, 4, -12},                        // blocks 100 and 148: 12 blocks
+      {103, 101, 1, 4, 0},                          // within one block nothing moves
+      {0, 505, 1, 8, -63},                          // blocks 0 and 504
+      {7, 7, 1, 3, 0},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(ShownShift(c.oldOrigin, c.newOrigin, c.num, c.den), c.shift) << c.oldOrigin << " " << c.newOrigin;
+  EXPECT_EQ(BlockOrigin(505, 8), 504);
+  EXPECT_EQ(BlockOrigin(505, 1), 505);
+  EXPECT_EQ(BlockOrigin(-3, 4), 0);
+}
+
 TEST(ViewLayout, ScrollSteps) {
   const struct {
     int visible, line, page;
