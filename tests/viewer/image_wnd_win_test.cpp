@@ -124,11 +124,11 @@ TEST_F(ImageWindow, ShowsThePhotographPixelForPixelAtOneToOne) {
   EXPECT_EQ(LargestDifference(redrawn, scrolled, 0, 0), 0);
 }
 
-TEST_F(ImageWindow, AHalvedPictureZoomsInToOneToOneAndOutToOneToThree) {
+TEST_F(ImageWindow, AHalvedPictureZoomsInToOneToOneOutToOneToThreeAndAnEditKeepsHalf) {
   const struct {
     UINT command;
     const char* ratio;
-  } cases[] = {{ID_ZOOM_IN, "1:1"}, {ID_ZOOM_OUT, "1:3"}};
+  } cases[] = {{ID_ZOOM_IN, "1:1"}, {ID_ZOOM_OUT, "1:3"}, {0, "1:2"}};  // 0: as an edit leaves autosizing
   for (const auto& c : cases) {
     OPEN_OR_SKIP(window, kWideFlower, OpenMode::Settings);
     ASSERT_FALSE(window->IsPanZoom());
@@ -138,7 +138,10 @@ TEST_F(ImageWindow, AHalvedPictureZoomsInToOneToOneAndOutToOneToThree) {
     const Cimage fitted = ShownPicture(window->Handle(), false, "image_window_autosizing");
     EXPECT_EQ(LargestDifference(window->image_, fitted, 0, 0), 0);
 
-    Command(window, c.command);
+    if (c.command)
+      Command(window, c.command);
+    else
+      window->SwitchToPanZoom(true, false);  // the nearest ratio of the ladder is kept
     EXPECT_TRUE(window->IsPanZoom());
     EXPECT_TRUE(HasScrollBars(window->Handle()));
     EXPECT_EQ(window->image_.m_width, 2268);  // the file at its full size
@@ -216,6 +219,28 @@ TEST_F(ImageWindow, SettingsAndOpenModesChooseTheMode) {
   g_settings.pictureFrames.viewstyle = 0;
   OPEN_OR_SKIP(animated, kAnimation, OpenMode::Autosize);
   EXPECT_TRUE(animated->IsPanZoom());
+  // It plays: the frames follow each other as the timer ticks, and a zoom stops it.
+  const Cimage first = animated->image_;
+  EXPECT_TRUE(PumpUntil([&] { return !SamePixels(first, animated->image_); }));
+  Command(animated, ID_ZOOM_IN);
+  const Cimage stopped = animated->image_;
+  PumpUntil([] { return false; }, 500);
+  EXPECT_TRUE(SamePixels(stopped, animated->image_));
+}
+
+TEST_F(ImageWindow, DraggingAnAutosizingPictureMovesTheWindow) {
+  g_settings.pictureFrames.preferedsize = 3;
+  OPEN_OR_SKIP(window, kWideFlower, OpenMode::Autosize);
+  RECT before = {}, after = {};
+  ::GetWindowRect(window->Handle(), &before);
+  ::SendMessageA(window->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+  ::SendMessageA(window->Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(60, 30));
+  ::SendMessageA(window->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(60, 30));
+  ::GetWindowRect(window->Handle(), &after);
+  EXPECT_EQ(after.left - before.left, 50);
+  EXPECT_EQ(after.top - before.top, 20);
+  EXPECT_EQ(after.right - after.left, before.right - before.left);
+  EXPECT_FALSE(window->IsPanZoom());
 }
 
 TEST_F(ImageWindow, HoldingTheButtonStillShowsTheAnnotation) {
