@@ -113,7 +113,7 @@ bool CImageWnd::CreatePanZoomFrame(HWND parent, WindowSize box) {
   xAxis_.centre = image_.m_width / 2;
   yAxis_.centre = image_.m_height / 2;
   const WindowSize bars = {::GetSystemMetrics(SM_CXVSCROLL), ::GetSystemMetrics(SM_CYHSCROLL)};
-  window_ = PanZoomWindowSize({image_.m_width, image_.m_height}, overhead_, box, bars);
+  window_ = PanZoomWindowSize({image_.m_width, image_.m_height}, overhead_, bars, box);
   // Made larger than it will be, so that laying out the first time sees room for the whole picture.
   const RECT area = {0, 0, window_.width + 80, window_.height + 80};
   sizingItself_ = true;

@@ -141,7 +141,16 @@ TEST_F(ImageWindowProgram, TheSixthWindowClosesTheOldestWhenDismissOnMoreIsOn) {
     windows[i] = program.WaitForWindow(Caption(kNames[i], "1:1"));
     ASSERT_TRUE(windows[i]) << kNames[i];
     EXPECT_TRUE(::GetWindowLongA(windows[i], GWL_STYLE) & WS_VSCROLL) << kNames[i];
+    // The picture fits its window beside the (disabled) scroll bars: nothing to scroll.
+    RECT client = {};
+    ::GetClientRect(windows[i], &client);
+    EXPECT_EQ(client.right, 640) << kNames[i];
+    EXPECT_EQ(client.bottom, 428) << kNames[i];
   }
+  Cimage file;
+  file.LoadImageA((folder_ / "f.jpg").string().c_str(), 0, 0, 5);
+  ::SetForegroundWindow(windows[5]);
+  EXPECT_EQ(LargestDifference(file, ShownPicture(windows[5], false, "image_window_program_one_to_one"), 0, 0), 0);
   EXPECT_TRUE(Gone(windows[0]));
   for (int i = 1; i < 6; ++i) EXPECT_TRUE(::IsWindow(windows[i])) << kNames[i];
   // Closing them all brings the main frame back.
