@@ -201,6 +201,38 @@ TEST_F(ImageWindow, WheelHomeEndAndDragMoveTheView) {
   EXPECT_EQ(window->yAxis_.origin, 50);
 }
 
+TEST_F(ImageWindow, DraggingTheScrollBarsThumbShowsThePictureStraightFromItsPixels) {
+  OPEN_OR_SKIP(window, kWideFlower, OpenMode::OneToOne);
+  const HWND handle = window->Handle();
+  Key(window, VK_HOME);
+  SCROLLBARINFO bar = {};
+  bar.cbSize = sizeof bar;
+  ASSERT_TRUE(::GetScrollBarInfo(handle, OBJID_VSCROLL, &bar));
+  const POINT thumb = {(bar.rcScrollBar.left + bar.rcScrollBar.right) / 2,
+                       bar.rcScrollBar.top + (bar.xyThumbTop + bar.xyThumbBottom) / 2};
+  Cimage file;
+  file.LoadImageA(window->FilePath().c_str(), 0, 0, 5);
+  ASSERT_TRUE(file.m_pixels);
+  // The bar tracks the thumb in a loop of its own on the window's thread: the user's hand and eyes
+  // are on a second thread while this one runs that loop.
+  Cimage during;
+  int originDuring = -1;
+  UiDriver user([&] {
+    MoveMouseTo(thumb);
+    PressLeftButton(true);
+    MoveMouseTo(POINT{thumb.x, thumb.y + 120});
+    WaitFor([&] { return window->yAxis_.origin > 0; });
+    originDuring = window->yAxis_.origin;
+    during = ShownPicture(handle, false, "image_window_thumb_drag");
+    PressLeftButton(false);
+  });
+  PumpUntil([&] { return originDuring >= 0 && !(::GetAsyncKeyState(VK_LBUTTON) < 0); });
+  ASSERT_GT(originDuring, 0);
+  Cimage expected;
+  expected.ZoomImage(&file, 1, 1, window->xAxis_.origin, originDuring, during.m_width, during.m_height, 0);
+  EXPECT_EQ(LargestDifference(expected, during, 0, 0), 0);
+}
+
 TEST_F(ImageWindow, SettingsAndOpenModesChooseTheMode) {
   const struct {
     int viewstyle;
