@@ -1,7 +1,6 @@
 // What an image window shows: the picture fitted (autosizing) or the visible part of it at the
 // zoom ratio (pan/zoom), the scroll bars, the zoom ladder and the switch between the two modes.
 #include <algorithm>
-#include <cstdint>
 #include <cstdlib>
 
 #include "command_ids.h"
@@ -272,23 +271,6 @@ void CImageWnd::Paint() {
     if (oldPalette) ::SelectPalette(dc, oldPalette, FALSE);
   }
   ::EndPaint(Handle(), &paint);
-}
-
-// The picture pixels (whole blocks, with a pixel more at each side for the enlarging filters) that
-// cover part of the client, along one axis.
-struct PictureSpan {
-  int first;
-  int end;
-};
-
-static PictureSpan SpanCovering(int clientFirst, int clientEnd, const ViewAxis& axis, int size, int num, int den) {
-  const int blockOrigin = BlockOrigin(axis.origin, den);
-  const int64_t first = blockOrigin + int64_t{clientFirst - axis.offset} * den / num - 1;
-  int64_t end = blockOrigin + (int64_t{clientEnd - axis.offset} * den + num - 1) / num + 1;
-  end = (end + den - 1) / den * den;
-  PictureSpan span = {int(std::clamp<int64_t>(first, blockOrigin, size)), int(std::clamp<int64_t>(end, 0, size))};
-  span.first = BlockOrigin(span.first, den);
-  return span;
 }
 
 void CImageWnd::PaintPanZoom(HDC dc, const RECT& dirty) {

@@ -94,6 +94,30 @@ TEST(ViewLayout, ReducedViewsMoveByWholeBlocks) {
   EXPECT_EQ(BlockOrigin(-3, 4), 0);
 }
 
+TEST(ViewLayout, PartsOfTheViewDrawnApart) {
+  const struct {
+    const char* why;
+    int clientFirst, clientEnd, origin, offset, size, num, den;
+    PictureSpan expected;
+  } cases[] = {
+      {"the whole client at 1:1", 0, 400, 300, 0, 2000, 1, 1, {300, 701}},
+      {"a strip at the bottom, with a pixel each side", 360, 400, 300, 0, 2000, 1, 1, {659, 701}},
+      {"at 2:1 a strip of 40 client pixels is 20 picture pixels", 360, 400, 300, 0, 2000, 2, 1, {479, 501}},
+      {"at 1:4 whole blocks from the block holding the origin", 100, 200, 302, 0, 8000, 1, 4, {696, 1104}},
+      {"never before the first block shown", 0, 10, 302, 0, 8000, 1, 4, {300, 344}},
+      {"never past the picture", 0, 400, 1800, 0, 2000, 1, 1, {1800, 2000}},
+      {"a centred picture from its first pixel", 0, 500, 0, 200, 100, 1, 1, {0, 100}},
+  };
+  for (const auto& c : cases) {
+    ViewAxis axis;
+    axis.origin = c.origin;
+    axis.offset = c.offset;
+    const PictureSpan span = SpanCovering(c.clientFirst, c.clientEnd, axis, c.size, c.num, c.den);
+    EXPECT_EQ(span.first, c.expected.first) << c.why;
+    EXPECT_EQ(span.end, c.expected.end) << c.why;
+  }
+}
+
 TEST(ViewLayout, ScrollSteps) {
   const struct {
     int visible, line, page;
