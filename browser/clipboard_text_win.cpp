@@ -2,6 +2,20 @@
 
 #include <cstring>
 
+namespace {
+
+// Another program (a clipboard viewer, one pasting) holds the clipboard only for moments: it is
+// asked again for a short while before giving up.
+bool OpenClipboardWhenFree(HWND owner) {
+  for (int attempt = 0; attempt < 50; ++attempt) {
+    if (::OpenClipboard(owner)) return true;
+    ::Sleep(10);
+  }
+  return false;
+}
+
+}  // namespace
+
 bool PutTextOnClipboard(HWND owner, const std::string& text) {
   HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
   if (!memory) return false;
@@ -12,7 +26,7 @@ bool PutTextOnClipboard(HWND owner, const std::string& text) {
   }
   std::memcpy(bytes, text.c_str(), text.size() + 1);
   ::GlobalUnlock(memory);
-  if (!::OpenClipboard(owner)) {
+  if (!OpenClipboardWhenFree(owner)) {
     ::GlobalFree(memory);
     return false;
   }

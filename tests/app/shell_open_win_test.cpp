@@ -32,7 +32,8 @@ std::string Perform(ProgramState& program, const char* given) {
     program.frameReady = 1;
     return "nothing";
   }
-  if (given == std::string(kIdle)) return TakeCommandLineFile(program, file) ? "open " + file.folder + file.name : "nothing";
+  if (given == std::string(kIdle))
+    return TakeCommandLineFile(program, file) ? "open " + file.folder + file.name : "nothing";
   switch (TakeDdeCommand(program, given, file)) {
     case DdeAction::kAccept: return "accepted";
     case DdeAction::kRefuse: return "refused";
@@ -53,11 +54,15 @@ const Case kCases[] = {
     {"the start's own open may spell the path in another case",
      true,
      true,
-     {{kIdle, "open C:\\pics\\a.jpg"}, {"open c:\\PICS\\A.JPG", "accepted"}, {"open c:\\PICS\\A.JPG", "open c:\\PICS\\A.JPG"}}},
+     {{kIdle, "open C:\\pics\\a.jpg"},
+      {"open c:\\PICS\\A.JPG", "accepted"},
+      {"open c:\\PICS\\A.JPG", "open c:\\PICS\\A.JPG"}}},
     {"the DDE open before the first idle moment opens the file, the idle step nothing",
      true,
      true,
-     {{"open C:\\pics\\a.jpg", "open C:\\pics\\a.jpg"}, {kIdle, "nothing"}, {"open C:\\pics\\a.jpg", "open C:\\pics\\a.jpg"}}},
+     {{"open C:\\pics\\a.jpg", "open C:\\pics\\a.jpg"},
+      {kIdle, "nothing"},
+      {"open C:\\pics\\a.jpg", "open C:\\pics\\a.jpg"}}},
     {"a DDE command before the frame is ready is passed over; the idle step opens the file and the next "
      "open is carried out",
      true,
@@ -69,7 +74,9 @@ const Case kCases[] = {
     {"after a start from the command line alone, another file's open is the user's and opens",
      true,
      true,
-     {{kIdle, "open C:\\pics\\a.jpg"}, {"open C:\\pics\\b.jpg", "open C:\\pics\\b.jpg"}, {"open C:\\pics\\a.jpg", "open C:\\pics\\a.jpg"}}},
+     {{kIdle, "open C:\\pics\\a.jpg"},
+      {"open C:\\pics\\b.jpg", "open C:\\pics\\b.jpg"},
+      {"open C:\\pics\\a.jpg", "open C:\\pics\\a.jpg"}}},
     {"after a start from the command line alone, a print is carried out",
      true,
      true,
@@ -77,7 +84,9 @@ const Case kCases[] = {
     {"without a file on the command line every open is carried out",
      false,
      true,
-     {{kIdle, "nothing"}, {"open C:\\pics\\a.jpg", "open C:\\pics\\a.jpg"}, {"open C:\\pics\\a.jpg", "open C:\\pics\\a.jpg"}}},
+     {{kIdle, "nothing"},
+      {"open C:\\pics\\a.jpg", "open C:\\pics\\a.jpg"},
+      {"open C:\\pics\\a.jpg", "open C:\\pics\\a.jpg"}}},
     {"commands of the wrong form are refused, also as the first after the start",
      true,
      true,
@@ -98,7 +107,8 @@ TEST(ShellOpen, EachFileTheShellNamesIsOpenedOnce) {
       program.commandLinePath = "C:\\pics\\a.jpg";
       program.openFileFlag = 1;
     }
-    for (size_t i = 0; i < c.steps.size(); ++i) EXPECT_EQ(Perform(program, c.steps[i].given), c.steps[i].does) << "step " << i;
+    for (size_t i = 0; i < c.steps.size(); ++i)
+      EXPECT_EQ(Perform(program, c.steps[i].given), c.steps[i].does) << "step " << i;
   }
 }
 

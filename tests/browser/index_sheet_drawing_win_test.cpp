@@ -75,7 +75,8 @@ void Draw(const CAppSettings::CreateIndex& settings, int edge, const Selection& 
 // and the pixels just outside it are the background.
 void ExpectThumbnail(const Cimage& picture, size_t i, int left, int top, int right, int bottom) {
   SCOPED_TRACE("item " + std::to_string(i));
-  for (const POINT corner : {POINT{left, top}, POINT{right - 1, top}, POINT{left, bottom - 1}, POINT{right - 1, bottom - 1}})
+  const POINT corners[] = {{left, top}, {right - 1, top}, {left, bottom - 1}, {right - 1, bottom - 1}};
+  for (const POINT corner : corners)
     EXPECT_EQ(PixelAt(picture, corner.x, corner.y), ColourOf(i)) << corner.x << "," << corner.y;
   EXPECT_EQ(PixelAt(picture, left - 1, top), kWhite);
   EXPECT_EQ(PixelAt(picture, left, top - 1), kWhite);
