@@ -110,7 +110,7 @@ const CommandEntry<CMainFrame> CMainFrame::kCommands[] = {
     {ID_CACHE_SQUEEZE, ID_CACHE_SQUEEZE, &CMainFrame::OnThumbnailViewCommand,
      &CMainFrame::OnUpdateThumbnailViewCommand},
     {ID_CACHE_LOCK, ID_CACHE_LOCK, &CMainFrame::OnThumbnailViewCommand, &CMainFrame::OnUpdateThumbnailViewCommand},
-    {ID_CREATE_INDEX, ID_CREATE_INDEX, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_CREATE_INDEX, ID_CREATE_INDEX, &CMainFrame::OnThumbnailViewCommand, nullptr},
     {ID_CREATE_COLLAGE, ID_CREATE_COLLAGE, &CMainFrame::OnNotYetAvailable, nullptr},
     {ID_SUBFOLDER_CONTENTS, ID_SUBFOLDER_CONTENTS, &CMainFrame::OnThumbnailViewCommand,
      &CMainFrame::OnUpdateThumbnailViewCommand},

@@ -22,6 +22,7 @@
 #include "program_state.h"
 #include "registry_profile.h"
 #include "resource.h"
+#include "shell_open.h"
 #include "split_path.h"
 
 CVireldanApp theApp;
@@ -183,24 +184,12 @@ int CVireldanApp::ExitInstance(int exitCode) {
 }
 
 bool CVireldanApp::OnDDECommand(const std::string& command) {
-  g_program.noDdeYet = 0;
-  if (g_program.skipNextDde) {
-    g_program.skipNextDde = 0;
-    return true;
-  }
-  if (!g_program.frameReady) return true;
-  g_program.openFileFlag = 0;
-  if (command.size() < 6) return false;
-  if (command.compare(0, 5, "open ") == 0) {
-    const std::string path = command.substr(5);
-    const size_t slash = path.find_last_of('\\');
-    if (slash == std::string::npos || slash == 0) return false;
-    OpenImageWindow(path.substr(0, slash + 1), path.substr(slash + 1), 4, true);
-    return true;
-  }
-  if (command.compare(0, 6, "print ") == 0) {
-    g_program.mainFrame->QueuePrintImageFile(command.substr(6));
-    return true;
+  ShellFile file;
+  switch (TakeDdeCommand(g_program, command, file)) {
+    case DdeAction::kAccept: return true;
+    case DdeAction::kRefuse: return false;
+    case DdeAction::kOpen: OpenImageWindow(file.folder, file.name, 4, true); return true;
+    case DdeAction::kPrint: g_program.mainFrame->QueuePrintImageFile(file.folder + file.name); return true;
   }
   return false;
 }

@@ -169,6 +169,8 @@ class CVireldanView : public View {
   void OnSelectionCommand(UINT id);
   void OnMoveInSlideOrder(UINT id);
   void OnUpdateMoveInSlideOrder(CommandState& state);
+  // Create Index image: one picture of the selected thumbnails, and its HTML image map.
+  void CreateIndexImage(UINT id);
   static const CommandEntry<CVireldanView> kCommands[];
 
   CThumbList items_;

@@ -11,6 +11,7 @@
 #include "name_node.h"
 #include "pending_features.h"
 #include "program_state.h"
+#include "shell_open.h"
 #include "slide_order_file.h"
 #include "thumb_loader.h"
 #include "vireldan_view.h"
@@ -250,12 +251,8 @@ bool CVireldanView::ProcessOpenQueue() {
     openQueue_.Remove(head);
     return true;
   }
-  if (g_program.openFileFlag) {
-    g_program.openFileFlag = 0;
-    const std::string& path = g_program.commandLinePath;
-    const size_t slash = path.find_last_of('\\');
-    if (slash != std::string::npos) OpenImageWindow(path.substr(0, slash + 1), path.substr(slash + 1), 4, true);
-  }
+  ShellFile file;
+  if (TakeCommandLineFile(g_program, file)) OpenImageWindow(file.folder, file.name, 4, true);
   if (g_program.printFlag) {
     // Cleared once printed: the start-up tip, already posted, stays away while the page is laid out.
     g_program.mainFrame->PrintImageFile(g_program.commandLinePath);

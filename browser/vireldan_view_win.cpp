@@ -39,6 +39,7 @@ const CommandEntry<CVireldanView> CVireldanView::kCommands[] = {
     {ID_RESELECT, ID_RESELECT, &CVireldanView::OnSelectionCommand, nullptr},
     {ID_MOVE_IN_SLIDE_ORDER, ID_MOVE_IN_SLIDE_ORDER, &CVireldanView::OnMoveInSlideOrder,
      &CVireldanView::OnUpdateMoveInSlideOrder},
+    {ID_CREATE_INDEX, ID_CREATE_INDEX, &CVireldanView::CreateIndexImage, nullptr},
 };
 
 CVireldanView::CVireldanView() : highlight_(::GetSysColor(COLOR_HIGHLIGHT)) {}

@@ -32,6 +32,7 @@
 #include "message_pump.h"
 #include "ole_drop_target.h"
 #include "private_messages.h"
+#include "resource.h"
 #include "slide_order_bytes.h"
 #include "temp_folder.h"
 #include "thumb_loader.h"
@@ -890,6 +891,46 @@ TEST_F(ThumbnailView, KeySearchHitsReplaceTheListingOrJoinItOnceEach) {
   EXPECT_EQ(Shown(items, Folder()), (std::vector<std::string>{"x\\c.jpg", "x\\a.jpg", "y\\b.jpg"}));
   view_->ShowKeySearchResults(nullptr, false);  // a search begins with an empty view
   EXPECT_EQ(items.GetCount(), 0);
+}
+
+}  // namespace
+
+namespace {
+
+// Create Index image refuses on a palette display, and makes no empty picture of a selection
+// whose thumbnails are not loaded yet; both say why.
+TEST_F(ThumbnailView, CreateIndexImageNeedsATrueColourDisplayAndLoadedThumbnails) {
+  const int usePalette = Cimage::S_use_palette;
+  Cimage::S_use_palette = 1;
+  std::string told;
+  {
+    UiDriver user([&] { told = AnswerMessageBox(IDOK); });
+    view_->OnCommand(ID_CREATE_INDEX);
+  }
+  Cimage::S_use_palette = usePalette;
+  EXPECT_EQ(told,
+            "You cannot create index images when the display is\noperating in a palette based mode.\nSwitch to "
+            "high-color, or true-color and try again");
+
+  for (const char* name : {"a.jpg", "b.jpg"}) WritePicture((folder_ / name).string(), 30, 30, 0x123456);
+  view_->SetFolder(Folder());
+  view_->StopLoader();  // no thumbnail comes while the dialog runs
+  view_->SelectAll();
+  std::string selected;
+  {
+    UiDriver user([&] {
+      const HWND dialog = WaitForWindow("Create an index image");
+      if (!dialog) return;
+      char text[64] = {};
+      ::GetDlgItemTextA(dialog, IDC_INDEX_SELECTED, text, sizeof text);
+      selected = text;
+      PressButton(dialog, IDOK);
+      told = AnswerMessageBox(IDOK);
+    });
+    view_->OnCommand(ID_CREATE_INDEX);
+  }
+  EXPECT_EQ(selected, "2 Images selected");
+  EXPECT_EQ(told, "None of the selected images has its thumbnail yet: the index image would be empty.");
 }
 
 }  // namespace

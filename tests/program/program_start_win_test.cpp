@@ -474,4 +474,22 @@ TEST_F(ProgramTest, TheStartUpTipDrawsWhileTheThumbnailsLoad) {
   EXPECT_TRUE(program.Close());
 }
 
+// Started from the command line for a picture, the program opens it at its first idle moment and
+// takes the shell's DDE "open" of that picture as the start's own; any other command that comes
+// first is the user's: a print the shell asks for next is carried out, not passed over.
+TEST_F(ProgramTest, AStartForAPictureStillCarriesOutTheShellsNextPrint) {
+  const std::string picture = WindowsPath(folder_ / "started.bmp");
+  WriteBmp(folder_ / "started.bmp");
+  RunningProgram program(Quiet(), "\"" + picture + "\"");
+  ASSERT_TRUE(program.Frame());
+  program.Settle();
+  DdeClient client;
+  ASSERT_TRUE(client.Connect("Vireldan", "System"));
+  ::DeleteFileA(kPrinterPort);
+  EXPECT_EQ(client.Execute("print " + picture), 1);
+  EXPECT_TRUE(PrintsFromThePageLayout());
+  EXPECT_EQ(client.Execute("open " + picture), 1);
+  EXPECT_TRUE(program.Close());
+}
+
 }  // namespace
