@@ -19,6 +19,7 @@
 #include "command_ids.h"
 #include "missing_files.h"
 #include "running_program.h"
+#include "ui_driver.h"
 #include "viewer_pictures.h"
 
 namespace {
@@ -489,6 +490,50 @@ TEST_F(ProgramTest, AStartForAPictureStillCarriesOutTheShellsNextPrint) {
   EXPECT_EQ(client.Execute("print " + picture), 1);
   EXPECT_TRUE(PrintsFromThePageLayout());
   EXPECT_EQ(client.Execute("open " + picture), 1);
+  EXPECT_TRUE(program.Close());
+}
+
+struct ImageWindowSearch {
+  DWORD process;
+  std::string prefix;
+  int found;
+};
+
+BOOL CALLBACK CountImageWindow(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<ImageWindowSearch*>(data);
+  DWORD process = 0;
+  char caption[300] = {};
+  ::GetWindowThreadProcessId(window, &process);
+  ::GetWindowTextA(window, caption, sizeof caption);
+  if (process == search->process && ::IsWindowVisible(window) && std::string(caption).rfind(search->prefix, 0) == 0)
+    ++search->found;
+  return TRUE;
+}
+
+// The visible image windows of the program that show the file (their captions start with its name).
+int ImageWindowsOf(HWND frame, const std::string& name) {
+  ImageWindowSearch search = {0, name + " ", 0};
+  ::GetWindowThreadProcessId(frame, &search.process);
+  ::EnumWindows(CountImageWindow, LPARAM(&search));
+  return search.found;
+}
+
+// A shell that starts the program for a picture may send its DDE "open" as well: the picture opens
+// once; an open the user asks for later opens it again.
+TEST_F(ProgramTest, AStartForAPictureOpensItOnceAlsoWhenTheShellSendsItsOpen) {
+  const std::string picture = WindowsPath(folder_ / "started.bmp");
+  WriteBmp(folder_ / "started.bmp");
+  RunningProgram program(Quiet(), "\"" + picture + "\"");
+  ASSERT_TRUE(program.Frame());
+  program.Settle();
+  ASSERT_TRUE(WaitFor([&] { return ImageWindowsOf(program.Frame(), "started.bmp") == 1; }));
+  DdeClient client;
+  ASSERT_TRUE(client.Connect("Vireldan", "System"));
+  EXPECT_EQ(client.Execute("open " + picture), 1);
+  program.Settle();
+  EXPECT_EQ(ImageWindowsOf(program.Frame(), "started.bmp"), 1);
+  EXPECT_EQ(client.Execute("open " + picture), 1);
+  EXPECT_TRUE(WaitFor([&] { return ImageWindowsOf(program.Frame(), "started.bmp") == 2; }));
   EXPECT_TRUE(program.Close());
 }
 
