@@ -9,6 +9,7 @@
 #include "full_screen_wnd.h"
 #include "main_frame.h"
 #include "panes.h"
+#include "pending_features.h"
 #include "preview_wnd.h"
 #include "private_messages.h"
 #include "program_state.h"
@@ -225,8 +226,13 @@ void CVireldanView::OnLButtonDblClk(WPARAM flags, POINT point) {
   CancelTip();
   dragArmed_ = bandArmed_ = bandActive_ = bandDrawn_ = false;
   if (dragging_) EndDrag();
-  if (const CThumbItem* hit = HitTest(point.x, point.y, false))
-    QueueItemForOpen(hit, (flags & (MK_CONTROL | MK_SHIFT)) ? 1 : 0);
+  const CThumbItem* hit = HitTest(point.x, point.y, false);
+  if (!hit) return;
+  // Ctrl or Shift: pixel for pixel; Alt: also full screen; else as the "Picture Frames" settings say.
+  const int viewMode = (flags & (MK_CONTROL | MK_SHIFT)) ? 1 : ::GetKeyState(VK_MENU) < 0 ? 3 : 0;
+  // Copied first: a picture that fails to load says so in a modal box, while the list may change.
+  const std::string folder = hit->folder, name = hit->name;
+  OpenImageWindow(folder, name, viewMode, false);
 }
 
 void CVireldanView::OnRButtonDown(WPARAM flags, POINT point) {

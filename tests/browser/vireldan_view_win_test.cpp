@@ -368,16 +368,42 @@ TEST_F(ThumbnailViewInput, ArrowsMoveTheSelectionAndScrollAndPagesScroll) {
   EXPECT_FALSE(view_->ProcessOpenQueue());
 }
 
-TEST_F(ThumbnailViewInput, ADoubleClickQueuesTheItemForOpening) {
+struct CaptionSearch {
+  std::string prefix;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchCaption(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<CaptionSearch*>(data);
+  char caption[128] = {};
+  ::GetWindowTextA(window, caption, sizeof caption);
+  if (std::string(caption).rfind(search->prefix, 0) != 0) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+// The image window a double-click opened: this thread's window captioned with the file's name.
+HWND ImageWindowOf(const char* name) {
+  CaptionSearch search{std::string(name) + " "};
+  ::EnumThreadWindows(::GetCurrentThreadId(), MatchCaption, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// A double-click opens the item's picture at once, as the settings say; it does not wait in the
+// open queue, which is the Open command's.
+TEST_F(ThumbnailViewInput, ADoubleClickOpensTheItemInAnImageWindow) {
   List();
   Post(WM_LBUTTONDOWN, MK_LBUTTON, Cell(1, 0));
   Post(WM_LBUTTONUP, 0, Cell(1, 0));
   Post(WM_LBUTTONDBLCLK, MK_LBUTTON, Cell(1, 0));
   Post(WM_LBUTTONUP, 0, Cell(1, 0));
   EXPECT_EQ(Selected(), "b");
-  EXPECT_TRUE(view_->ProcessOpenQueue());
+  HWND window = ImageWindowOf("b.jpg");
+  ASSERT_TRUE(window);
   EXPECT_FALSE(view_->ProcessOpenQueue());
+  ::DestroyWindow(window);
   Post(WM_LBUTTONDBLCLK, MK_LBUTTON, At(2, 2));  // on no item
+  EXPECT_FALSE(ImageWindowOf("b.jpg"));
   EXPECT_FALSE(view_->ProcessOpenQueue());
 }
 
