@@ -97,6 +97,9 @@ class CMainFrame : public FrameWindow {
   void OnPrint(UINT id);
   void OnUpdatePrint(CommandState& state);
   void OnNotYetAvailable(UINT id);
+  // The image commands: the front image window's picture, or the one selected file.
+  void OnSaveWallpaper(UINT id);
+  void OnUpdateSaveWallpaper(CommandState& state);
   void OnSaveOptions(UINT id);
   void OnThumbnailViewCommand(UINT id);
   void OnUpdateThumbnailViewCommand(CommandState& state);

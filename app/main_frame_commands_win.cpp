@@ -124,7 +124,7 @@ const CommandEntry<CMainFrame> CMainFrame::kCommands[] = {
     {ID_BATCH_PRINT, ID_BATCH_PRINT, &CMainFrame::OnNotYetAvailable, nullptr},
     {ID_BATCH_PROCESS, ID_BATCH_PROCESS, &CMainFrame::OnNotYetAvailable, nullptr},
     {ID_QUICK_WEB, ID_QUICK_WEB, &CMainFrame::OnNotYetAvailable, nullptr},
-    {ID_SAVE_WALLPAPER, ID_SAVE_WALLPAPER, &CMainFrame::OnNotYetAvailable, &CMainFrame::OnUpdateDisabled},
+    {ID_SAVE_WALLPAPER, ID_SAVE_WALLPAPER, &CMainFrame::OnSaveWallpaper, &CMainFrame::OnUpdateSaveWallpaper},
     {ID_EDIT_COPY, ID_EDIT_CUT, &CMainFrame::OnNotYetAvailable, &CMainFrame::OnUpdateDisabled},
     {ID_EDIT_PASTE, ID_EDIT_PASTE, &CMainFrame::OnNotYetAvailable, &CMainFrame::OnUpdateDisabled},
     {ID_FILE_CUT, ID_FILE_PASTE, &CMainFrame::OnNotYetAvailable, &CMainFrame::OnUpdateDisabled},
