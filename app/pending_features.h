@@ -1,10 +1,19 @@
 #pragma once
-// Entry points whose work belongs to parts of the program built later: image windows and the
-// slideshow. Commands reach them today and nothing happens.
+// Entry points that open image windows, and the slideshow's step, which belongs to a part of the
+// program built later.
 #include <windows.h>
 
 #include <string>
 
+class Cimage;
+
+// Opens a file in an image window. viewMode: 0 as the settings say, 1 pixel for pixel, 2 fitted,
+// 3 as the settings say and full screen, 4 as the settings say but never full screen. `quiet`
+// keeps a load failure silent.
 void OpenImageWindow(const std::string& folder, const std::string& name, int viewMode, bool quiet);
+// A new, unsaved image window holding a copy of the picture (the index image) or a transferred
+// device-independent bitmap (a scan; the caller keeps the memory).
+void OpenImageWindowFromImage(const Cimage& image);
+void OpenImageWindowFromDib(HGLOBAL dib);
 // One slideshow step at idle; non-zero when it did something.
 int SlideshowIdleStep();

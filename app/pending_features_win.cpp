@@ -1,4 +1,15 @@
 #include "pending_features.h"
 
-void OpenImageWindow(const std::string&, const std::string&, int, bool) {}
+#include <algorithm>
+
+#include "image_wnd.h"
+
+void OpenImageWindow(const std::string& folder, const std::string& name, int viewMode, bool quiet) {
+  CImageWnd::OpenFile(folder, name, quiet, OpenMode(std::clamp(viewMode, 0, 4)));
+}
+
+void OpenImageWindowFromImage(const Cimage& image) { CImageWnd::CImageWndFromImage(image); }
+
+void OpenImageWindowFromDib(HGLOBAL dib) { CImageWnd::CImageWndFromDib(dib); }
+
 int SlideshowIdleStep() { return 0; }

@@ -16,6 +16,7 @@
 #include "dialog_user_win.h"
 #include "fpx_segments.h"
 #include "full_screen_wnd.h"
+#include "message_wait_win.h"
 #include "missing_files.h"
 #include "temp_folder.h"
 #include "ui_driver.h"
@@ -50,21 +51,6 @@ void ExpectShows(Cimage& screen, int x, int y, int pictureX, int pictureY) {
   const POINT shown = PicturePointAt(screen, x, y);
   EXPECT_EQ(shown.x, pictureX) << "at " << x << "," << y;
   EXPECT_EQ(shown.y, pictureY) << "at " << x << "," << y;
-}
-
-// Handles what is queued for this thread until done() holds or the time is up.
-bool PumpUntil(const std::function<bool()>& done, DWORD milliseconds = 10000) {
-  const DWORD start = ::GetTickCount();
-  while (!done()) {
-    if (::GetTickCount() - start > milliseconds) return false;
-    MSG message;
-    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-      ::TranslateMessage(&message);
-      ::DispatchMessageA(&message);
-    }
-    ::Sleep(10);
-  }
-  return true;
 }
 
 class FullScreen : public TempFolderTest {

@@ -1,0 +1,147 @@
+// Image windows in Vireldan.exe: a double-click on a thumbnail opens the photograph in a window
+// of its own, shown pixel for pixel; the window zooms by its commands and tells the pixel under
+// the pointer (the nearest one of the picture when the pointer is beside it); Enter closes it and
+// the main frame comes back to the front; with "dismissonmore" the sixth window closes the
+// oldest. What the windows show is read from the screen and compared with the file decoded here.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "command_ids.h"
+#include "dialog_user_win.h"
+#include "image_window_rules.h"
+#include "missing_files.h"
+#include "running_program.h"
+#include "ui_driver.h"
+#include "viewer_pictures.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A photograph that fits the screen, 640 × 428, under six names.
+constexpr char kPhoto[] = "/usr/libexec/installed-tests/gdk-pixbuf/bug143608-comment.jpg";
+const char* const kNames[] = {"a.jpg", "b.jpg", "c.jpg", "d.jpg", "e.jpg", "f.jpg"};
+// The thumbnail view's cells at "Thumbnail Size" 4.
+constexpr int kCell = 50;
+
+std::string Caption(const char* name, const char* ratio) {
+  return std::string(name) + " 640 X 428  @  " + ratio;
+}
+
+class ImageWindowProgram : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() / "vireldan-program-image-window";
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+    for (const char* name : kNames) {
+      std::error_code error;
+      fs::copy_file(std::string("Z:") + kPhoto, folder_ / name, error);
+      if (error) SKIP_OR_FAIL_MISSING(std::string(kPhoto) + " is not installed");
+    }
+  }
+  void TearDown() override {
+    std::error_code ignored;
+    fs::remove_all(folder_, ignored);
+  }
+  std::string Folder() const { return fs::path(folder_).make_preferred().string() + "\\"; }
+  SettingsValues Settings(const char* dismissOnMore) const {
+    return {{"Main Options/tipson", "0"},       {"Main Options/mainpath", Folder()},
+            {"Thumbnails/Thumbnail Size", "4"}, {"Thumbnails/sortby", "0"},
+            {"Picture Frames/position", "1"},   {"Picture Frames/viewstyle", "0"},
+            {"Picture Frames/dismissonmore", dismissOnMore},
+            {"Picture Frames/dismissonimages", "5"},
+            {"Audio/playondisplay", "0"},       {"Frame Layout/maximized", "0"}};
+  }
+  HWND Start(RunningProgram& program) {
+    if (!program.Frame() || !program.WaitForFolderShown(Folder())) return nullptr;
+    program.Settle();
+    return program.FindChild("VireldanThumbnailView");
+  }
+  static void DoubleClick(HWND view, int cell, WPARAM keys = 0) {
+    const LPARAM at = MAKELPARAM(cell * kCell + kCell / 2, kCell / 2);
+    ::PostMessageA(view, WM_LBUTTONDOWN, MK_LBUTTON | keys, at);
+    ::PostMessageA(view, WM_LBUTTONUP, keys, at);
+    ::PostMessageA(view, WM_LBUTTONDBLCLK, MK_LBUTTON | keys, at);
+    ::PostMessageA(view, WM_LBUTTONUP, keys, at);
+  }
+  static bool Gone(HWND window) {
+    return WaitFor([window] { return !::IsWindow(window); });
+  }
+
+  fs::path folder_;
+};
+
+TEST_F(ImageWindowProgram, ADoubleClickShowsThePhotographAndEnterCloses) {
+  RunningProgram program(Settings("0"), "");
+  const HWND view = Start(program);
+  ASSERT_TRUE(view);
+  DoubleClick(view, 0);
+  const HWND window = program.WaitForWindow(Caption("a.jpg", "1:1"));
+  ASSERT_TRUE(window);
+  EXPECT_FALSE(::GetWindowLongA(window, GWL_STYLE) & WS_VSCROLL) << "a picture that fits opens autosizing";
+
+  Cimage file;
+  file.LoadImageA((folder_ / "a.jpg").string().c_str(), 0, 0, 5);
+  ASSERT_TRUE(file.m_pixels);
+  ::SetForegroundWindow(window);
+  Cimage shown = ShownPicture(window, false, "image_window_program");
+  EXPECT_EQ(shown.m_width, 640);
+  EXPECT_EQ(shown.m_height, 428);
+  EXPECT_EQ(LargestDifference(file, shown, 0, 0), 0);
+  ShownPicture(window, true, "image_window_program_frame");
+
+  // Over an autosizing window the status bar names the file.
+  ::PostMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
+  EXPECT_TRUE(WaitFor([&] { return program.StatusText(1) == Folder() + "a.jpg"; })) << program.StatusText(1);
+
+  // Zoom In from 100 % gives 2:1; two steps out 1:2, where the picture sits in the middle of the
+  // window with room around it.
+  ::PostMessageA(window, WM_COMMAND, ID_ZOOM_IN, 0);
+  ASSERT_TRUE(program.WaitForWindow(Caption("a.jpg", "2:1")));
+  ::PostMessageA(window, WM_COMMAND, ID_ZOOM_OUT, 0);
+  ::PostMessageA(window, WM_COMMAND, ID_ZOOM_OUT, 0);
+  ASSERT_TRUE(program.WaitForWindow(Caption("a.jpg", "1:2")));
+  ShownPicture(window, true, "image_window_program_half");
+  const struct {
+    POINT client;
+    int x, y;
+  } readOuts[] = {{{1, 1}, 0, 0}, {{2000, 2000}, 639, 427}};  // beside the picture: its nearest pixel
+  for (const auto& r : readOuts) {
+    ::PostMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(r.client.x, r.client.y));
+    const std::string expected = PixelStatusText(r.x, r.y, file.GetRGB(r.x, r.y));
+    EXPECT_TRUE(WaitFor([&] { return program.StatusText(1) == expected; })) << program.StatusText(1);
+  }
+
+  // Enter closes the window without a question (nothing was changed), and the main frame is in
+  // front again.
+  ::PostMessageA(window, WM_KEYDOWN, VK_RETURN, 0);
+  EXPECT_TRUE(Gone(window));
+  EXPECT_TRUE(WaitFor([&] { return ::GetForegroundWindow() == program.Frame(); }));
+  EXPECT_TRUE(program.Close());
+}
+
+TEST_F(ImageWindowProgram, TheSixthWindowClosesTheOldestWhenDismissOnMoreIsOn) {
+  RunningProgram program(Settings("1"), "");
+  const HWND view = Start(program);
+  ASSERT_TRUE(view);
+  HWND windows[6] = {};
+  for (int i = 0; i < 6; ++i) {
+    DoubleClick(view, i, MK_CONTROL);  // Ctrl: pixel for pixel, in pan/zoom mode
+    windows[i] = program.WaitForWindow(Caption(kNames[i], "1:1"));
+    ASSERT_TRUE(windows[i]) << kNames[i];
+    EXPECT_TRUE(::GetWindowLongA(windows[i], GWL_STYLE) & WS_VSCROLL) << kNames[i];
+  }
+  EXPECT_TRUE(Gone(windows[0]));
+  for (int i = 1; i < 6; ++i) EXPECT_TRUE(::IsWindow(windows[i])) << kNames[i];
+  // Closing them all brings the main frame back.
+  for (int i = 1; i < 6; ++i) ::PostMessageA(windows[i], WM_CLOSE, 0, 0);
+  for (int i = 1; i < 6; ++i) EXPECT_TRUE(Gone(windows[i])) << kNames[i];
+  EXPECT_TRUE(program.Close());
+}
+
+}  // namespace

@@ -1,0 +1,347 @@
+// Image windows on a real photograph under Wine, driven by their own messages: the picture shown
+// pixel for pixel at 1:1, an autosizing window showing the photograph at half its size and its
+// first zoom in and out (1:1 and 1:3), the ladder's ends, the wheel's notch, Home and End, panning
+// by dragging, the modes the settings and open modes choose, the full-screen opening, an animated
+// picture, a refit after the user resized the window, and closing. What the windows show is read
+// back and compared with the file decoded here.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "app_settings.h"
+#include "command_ids.h"
+#include "dialog_user_win.h"
+#include "full_screen_wnd.h"
+#include "image_wnd.h"
+#include "message_wait_win.h"
+#include "missing_files.h"
+#include "program_state.h"
+#include "temp_folder.h"
+#include "viewer_pictures.h"
+
+namespace {
+
+constexpr char kLibjxl[] = "Z:/usr/share/libjxl-testdata/jxl/";
+// 2268 × 1512: fitted to the 1280 × 1024 screen it is halved exactly.
+constexpr char kWideFlower[] = "flower/flower.png.im_q85_420.jpg";
+constexpr char kAnimation[] = "traffic_light.gif";
+
+std::string Title(HWND window) { return TextOf(window); }
+
+bool HasScrollBars(HWND window) { return (::GetWindowLongA(window, GWL_STYLE) & WS_VSCROLL) != 0; }
+
+class ImageWindow : public TempFolderTest {
+ protected:
+  void SetUp() override {
+    TempFolderTest::SetUp();
+    auto& frames = g_settings.pictureFrames;
+    frames = {};
+    frames.position = 1;  // centred
+    g_settings.audio.playondisplay = 0;
+    g_program.fullScreen = nullptr;
+  }
+  void TearDown() override {
+    for (HWND window : opened_)
+      if (::IsWindow(window)) ::DestroyWindow(window);
+    g_program.fullScreen = nullptr;
+    TempFolderTest::TearDown();
+  }
+
+  static bool HasTestFile(const char* file) {
+    return ::GetFileAttributesA((std::string(kLibjxl) + file).c_str()) != INVALID_FILE_ATTRIBUTES;
+  }
+  // Opens a file of libjxl's test data in a new window, in front.
+  CImageWnd* Open(const char* file, OpenMode mode) {
+    const std::string path = std::string(kLibjxl) + file;
+    const size_t slash = path.find_last_of('/');
+    CImageWnd* window = CImageWnd::OpenFile(path.substr(0, slash + 1), path.substr(slash + 1), true, mode);
+    if (window) {
+      opened_.push_back(window->Handle());
+      ::SetForegroundWindow(window->Handle());
+      PumpUntil([] { return false; }, 50);
+    }
+    return window;
+  }
+
+  void Command(CImageWnd* window, UINT id) { ::SendMessageA(window->Handle(), WM_COMMAND, id, 0); }
+  void Key(CImageWnd* window, UINT key) { ::SendMessageA(window->Handle(), WM_KEYDOWN, key, 0); }
+
+  std::vector<HWND> opened_;
+};
+
+// A window on a file of libjxl's test data; the test skips when the package is missing and fails
+// when the file is there but no window opened.
+#define OPEN_OR_SKIP(window, file, mode)                                                   \
+  if (!HasTestFile(file)) SKIP_OR_FAIL_MISSING(std::string(file) + " is not installed");  \
+  CImageWnd* window = Open(file, mode);                                                    \
+  ASSERT_TRUE(window) << file
+
+TEST_F(ImageWindow, ShowsThePhotographPixelForPixelAtOneToOne) {
+  OPEN_OR_SKIP(window, kWideFlower, OpenMode::OneToOne);
+  EXPECT_TRUE(window->IsPanZoom());
+  EXPECT_TRUE(HasScrollBars(window->Handle()));
+  EXPECT_EQ(Title(window->Handle()), "flower.png.im_q85_420.jpg 2268 X 1512  @  1:1");
+
+  Cimage file;
+  file.LoadImageA(window->FilePath().c_str(), 0, 0, 5);
+  ASSERT_TRUE(file.m_pixels);
+  // A picture larger than the screen opens on its middle.
+  const Cimage shown = ShownPicture(window->Handle(), false, "image_window_one_to_one");
+  EXPECT_EQ(window->xAxis_.centre, 1134);
+  Cimage visible;
+  visible.ZoomImage(&file, 1, 1, window->xAxis_.origin, window->yAxis_.origin, shown.m_width, shown.m_height, 0);
+  EXPECT_EQ(LargestDifference(visible, shown, 0, 0), 0);
+
+  // At 2:1 the view around the same centre is the library's doubling of the file's visible part.
+  Command(window, ID_ZOOM_IN);
+  EXPECT_EQ(Title(window->Handle()), "flower.png.im_q85_420.jpg 2268 X 1512  @  2:1");
+  EXPECT_EQ(window->xAxis_.centre, 1134);
+  const Cimage zoomed = ShownPicture(window->Handle(), false, "image_window_two_to_one");
+  EXPECT_EQ(window->xAxis_.visible, zoomed.m_width / 2 + 1);
+  Cimage doubled;
+  doubled.ZoomImage(&file, 2, 1, window->xAxis_.origin, window->yAxis_.origin, window->xAxis_.visible,
+                    window->yAxis_.visible, 0);
+  doubled.Crop(CRect(0, 0, zoomed.m_width, zoomed.m_height));
+  EXPECT_EQ(LargestDifference(doubled, zoomed, 0, 0), 0);
+}
+
+TEST_F(ImageWindow, AHalvedPictureZoomsInToOneToOneAndOutToOneToThree) {
+  const struct {
+    UINT command;
+    const char* ratio;
+  } cases[] = {{ID_ZOOM_IN, "1:1"}, {ID_ZOOM_OUT, "1:3"}};
+  for (const auto& c : cases) {
+    OPEN_OR_SKIP(window, kWideFlower, OpenMode::Settings);
+    ASSERT_FALSE(window->IsPanZoom());
+    EXPECT_FALSE(HasScrollBars(window->Handle()));
+    EXPECT_EQ(window->image_.m_width, 1134);
+    EXPECT_EQ(Title(window->Handle()), "flower.png.im_q85_420.jpg 2268 X 1512  @  1:2");
+    const Cimage fitted = ShownPicture(window->Handle(), false, "image_window_autosizing");
+    EXPECT_EQ(LargestDifference(window->image_, fitted, 0, 0), 0);
+
+    Command(window, c.command);
+    EXPECT_TRUE(window->IsPanZoom());
+    EXPECT_TRUE(HasScrollBars(window->Handle()));
+    EXPECT_EQ(window->image_.m_width, 2268);  // the file at its full size
+    EXPECT_EQ(Title(window->Handle()), std::string("flower.png.im_q85_420.jpg 2268 X 1512  @  ") + c.ratio);
+    ::DestroyWindow(window->Handle());
+  }
+}
+
+TEST_F(ImageWindow, TheLadderStopsAtItsEnds) {
+  OPEN_OR_SKIP(window, kWideFlower, OpenMode::OneToOne);
+  const char* up[] = {"2:1", "3:1", "4:1", "6:1", "8:1", "8:1"};
+  for (const char* ratio : up) {
+    Key(window, VK_ADD);
+    EXPECT_EQ(Title(window->Handle()), std::string("flower.png.im_q85_420.jpg 2268 X 1512  @  ") + ratio);
+  }
+  const char* down[] = {"6:1", "4:1", "3:1", "2:1", "1:1", "1:2", "1:3", "1:4", "1:6", "1:8", "1:8"};
+  for (const char* ratio : down) {
+    Command(window, ID_ZOOM_OUT);
+    EXPECT_EQ(Title(window->Handle()), std::string("flower.png.im_q85_420.jpg 2268 X 1512  @  ") + ratio);
+  }
+  ShownPicture(window->Handle(), true, "image_window_one_to_eight");
+  Key(window, VK_OEM_PLUS);
+  Command(window, ID_ZOOM_ONE_TO_ONE);
+  EXPECT_EQ(Title(window->Handle()), "flower.png.im_q85_420.jpg 2268 X 1512  @  1:1");
+}
+
+TEST_F(ImageWindow, WheelHomeEndAndDragMoveTheView) {
+  OPEN_OR_SKIP(window, kWideFlower, OpenMode::OneToOne);
+  const HWND handle = window->Handle();
+  const int top = window->yAxis_.origin, line = window->yAxis_.visible / 10;
+  ASSERT_GT(top, line);
+  ::SendMessageA(handle, WM_MOUSEWHEEL, MAKEWPARAM(0, 120), 0);
+  EXPECT_EQ(window->yAxis_.origin, top) << "one notch is not yet a step";
+  ::SendMessageA(handle, WM_MOUSEWHEEL, MAKEWPARAM(0, 1), 0);
+  EXPECT_EQ(window->yAxis_.origin, top + line) << "away from the user scrolls down";
+  ::SendMessageA(handle, WM_MOUSEWHEEL, MAKEWPARAM(0, WORD(-122)), 0);
+  EXPECT_EQ(window->yAxis_.origin, top) << "towards the user scrolls up";
+
+  Key(window, VK_HOME);
+  EXPECT_EQ(window->xAxis_.origin, 0);
+  EXPECT_EQ(window->yAxis_.origin, 0);
+  Key(window, VK_END);
+  EXPECT_EQ(window->xAxis_.origin, 2268 - window->xAxis_.visible);
+  EXPECT_EQ(window->yAxis_.origin, 1512 - window->yAxis_.visible);
+  Cimage end = ShownPicture(handle, false, "image_window_end");
+  EXPECT_EQ(end.GetRGB(end.m_width - 1, end.m_height - 1) != 0, true);
+
+  Key(window, VK_HOME);
+  Key(window, VK_RIGHT);  // a line to the right
+  EXPECT_EQ(window->xAxis_.origin, window->xAxis_.visible / 10);
+  // Dragging the picture up and to the left by 50 pixels shows what was 50 pixels further on.
+  const int left = window->xAxis_.origin;
+  ::SendMessageA(handle, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(200, 200));
+  ::SendMessageA(handle, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(150, 150));
+  ::SendMessageA(handle, WM_LBUTTONUP, 0, MAKELPARAM(150, 150));
+  EXPECT_EQ(window->xAxis_.origin, left + 50);
+  EXPECT_EQ(window->yAxis_.origin, 50);
+}
+
+TEST_F(ImageWindow, SettingsAndOpenModesChooseTheMode) {
+  const struct {
+    int viewstyle;
+    OpenMode mode;
+    bool panZoom;
+  } cases[] = {{0, OpenMode::Settings, false}, {0, OpenMode::OneToOne, true},     {0, OpenMode::Autosize, false},
+               {1, OpenMode::Settings, true},  {2, OpenMode::NeverFullScreen, true}, {1, OpenMode::Autosize, false}};
+  for (const auto& c : cases) {
+    g_settings.pictureFrames.viewstyle = c.viewstyle;
+    OPEN_OR_SKIP(window, kWideFlower, c.mode);
+    EXPECT_EQ(window->IsPanZoom(), c.panZoom) << c.viewstyle << " " << int(c.mode);
+    EXPECT_EQ(HasScrollBars(window->Handle()), c.panZoom) << c.viewstyle << " " << int(c.mode);
+    ::DestroyWindow(window->Handle());
+  }
+  // An animation always plays at its full size.
+  g_settings.pictureFrames.viewstyle = 0;
+  OPEN_OR_SKIP(animated, kAnimation, OpenMode::Autosize);
+  EXPECT_TRUE(animated->IsPanZoom());
+}
+
+TEST_F(ImageWindow, OpenModeThreeShowsTheFullScreenWindow) {
+  CFullScreenWnd fullScreen;
+  ASSERT_TRUE(fullScreen.Create());
+  g_program.fullScreen = &fullScreen;
+  OPEN_OR_SKIP(window, kWideFlower, OpenMode::FullScreen);
+  EXPECT_TRUE(fullScreen.IsShowing());
+  EXPECT_TRUE(::IsWindowVisible(fullScreen.Handle()));
+  // Its paging keys go to the thumbnail view meanwhile; the window stays.
+  Key(window, VK_NEXT);
+  EXPECT_TRUE(::IsWindow(window->Handle()));
+  // Closing the window takes its picture off the screen.
+  ::SendMessageA(window->Handle(), WM_CLOSE, 0, 0);
+  EXPECT_FALSE(fullScreen.IsShowing());
+  fullScreen.Destroy();
+}
+
+TEST_F(ImageWindow, AResizedAutosizingWindowRefitsItsPicture) {
+  g_settings.pictureFrames.preferedsize = 3;  // half the screen
+  OPEN_OR_SKIP(window, kWideFlower, OpenMode::Autosize);
+  const int width = window->image_.m_width;
+  RECT frame = {};
+  ::GetWindowRect(window->Handle(), &frame);
+  // The user drags the right edge 200 pixels further: the height follows, from the file again.
+  ::SetWindowPos(window->Handle(), nullptr, 0, 0, frame.right - frame.left + 200, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER);
+  ASSERT_TRUE(PumpUntil([&] { return window->image_.m_width != width; }));
+  EXPECT_EQ(window->image_.m_width, width + 200);
+  EXPECT_EQ(window->image_.m_height, (width + 200) * 1512 / 2268);
+  RECT client = {};
+  ::GetClientRect(window->Handle(), &client);
+  EXPECT_EQ(client.right, window->image_.m_width);
+  EXPECT_EQ(client.bottom, window->image_.m_height);
+  EXPECT_EQ(Title(window->Handle()), "flower.png.im_q85_420.jpg 2268 X 1512  @  " + std::to_string(width + 200) + ":" +
+                                         std::to_string(window->image_.m_height));
+  Cimage expected;
+  expected.LoadImageA(window->FilePath().c_str(), client.right, client.bottom, 4);
+  EXPECT_EQ(LargestDifference(expected, ShownPicture(window->Handle(), false, "image_window_refit"), 0, 0), 0);
+}
+
+TEST_F(ImageWindow, EnterAndCloseEndAnUnmodifiedWindowWithoutAsking) {
+  for (UINT message : {UINT(WM_CLOSE), UINT(WM_KEYDOWN)}) {
+    OPEN_OR_SKIP(window, kWideFlower, OpenMode::OneToOne);
+    const HWND handle = window->Handle();
+    ::SendMessageA(handle, message, message == WM_KEYDOWN ? VK_RETURN : 0, 0);
+    EXPECT_FALSE(::IsWindow(handle));
+  }
+  // A file that does not load opens nothing (and, quietly, says nothing).
+  const std::string broken = Make("broken.jpg", "\xFF\xD8\xFF\xE0 not really a picture");
+  EXPECT_EQ(CImageWnd::OpenFile(folder_.string() + "\\", "broken.jpg", true, OpenMode::Settings), nullptr);
+  EXPECT_EQ(CImageWnd::OpenFile(folder_.string() + "\\", "missing.jpg", true, OpenMode::OneToOne), nullptr);
+}
+
+TEST_F(ImageWindow, ACopiedPictureIsAnUnsavedPanZoomWindow) {
+  Cimage picture;
+  picture.Blank(300, 200, RGB(10, 20, 30));
+  CImageWnd* window = CImageWnd::CImageWndFromImage(picture);
+  ASSERT_TRUE(window);
+  opened_.push_back(window->Handle());
+  EXPECT_TRUE(window->IsPanZoom());
+  EXPECT_TRUE(window->modified_);
+  EXPECT_EQ(Title(window->Handle()), "untitled.jpg 300 X 200  @  1:1");
+  EXPECT_TRUE(SamePixels(window->image_, picture));
+}
+
+TEST_F(ImageWindow, ShiftDrawsACropRectangleAndAltADeskewLine) {
+  OPEN_OR_SKIP(window, kWideFlower, OpenMode::OneToOne);
+  const HWND handle = window->Handle();
+  const POINT origin = {window->xAxis_.origin, window->yAxis_.origin};
+  // The rectangle follows the mouse until the button goes up (the moves wait in the queue).
+  ::PostMessageA(handle, WM_MOUSEMOVE, MK_LBUTTON | MK_SHIFT, MAKELPARAM(60, 40));
+  ::PostMessageA(handle, WM_MOUSEMOVE, MK_LBUTTON | MK_SHIFT, MAKELPARAM(110, 60));
+  ::PostMessageA(handle, WM_LBUTTONUP, MK_SHIFT, MAKELPARAM(110, 60));
+  ::SendMessageA(handle, WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, MAKELPARAM(10, 10));
+  ASSERT_TRUE(window->tracker_);
+  EXPECT_EQ(window->cropRect_.left, origin.x + 10);
+  EXPECT_EQ(window->cropRect_.top, origin.y + 10);
+  EXPECT_EQ(window->cropRect_.right, origin.x + 110);
+  EXPECT_EQ(window->cropRect_.bottom, origin.y + 60);
+  EXPECT_EQ(::GetCapture(), nullptr);
+  Cimage shown = ShownPicture(handle, false, "image_window_crop");
+  const Cimage& file = window->image_;
+  EXPECT_NE(shown.GetRGB(10, 30), const_cast<Cimage&>(file).GetRGB(origin.x + 10, origin.y + 30))
+      << "the rectangle's left side is drawn";
+  EXPECT_EQ(shown.GetRGB(50, 30), const_cast<Cimage&>(file).GetRGB(origin.x + 50, origin.y + 30))
+      << "inside it the picture shows";
+  // A click outside the rectangle takes it away.
+  ::SendMessageA(handle, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(400, 400));
+  ::SendMessageA(handle, WM_LBUTTONUP, 0, MAKELPARAM(400, 400));
+  EXPECT_FALSE(window->tracker_);
+
+  {
+    HeldKey alt(handle, VK_MENU);
+    ::SendMessageA(handle, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 30));
+    ::SendMessageA(handle, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(200, 60));
+    EXPECT_FALSE(window->lineComplete_);
+    ::SendMessageA(handle, WM_LBUTTONUP, 0, MAKELPARAM(200, 60));
+  }
+  EXPECT_TRUE(window->lineComplete_);
+  EXPECT_EQ(window->lineStart_.x, 20);
+  EXPECT_EQ(window->lineStart_.y, 30);
+  EXPECT_EQ(window->lineEnd_.x, 200);
+  EXPECT_EQ(window->lineEnd_.y, 60);
+  EXPECT_EQ(window->xAxis_.origin, origin.x) << "drawing a line does not pan";
+}
+
+TEST_F(ImageWindow, ContextMenusOfBothModes) {
+  HMENU menu = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(154));
+  ASSERT_TRUE(menu);
+  const auto texts = [](HMENU popup) {
+    std::vector<std::string> result;
+    for (int i = 0; i < ::GetMenuItemCount(popup); ++i) {
+      char text[80] = {};
+      ::GetMenuStringA(popup, UINT(i), text, sizeof text, MF_BYPOSITION);
+      result.push_back(text);
+    }
+    return result;
+  };
+  const std::vector<std::string> common = {"Zoom In\t+", "Zoom Out\t-", "Zoom 1:1", "Full screen", "",
+                                           "Color Adjustments", "Resize", "Crop", "DeSkew", "Rotate", "Filter",
+                                           "Bevel Edges", "Fix Red-Eye", "", "Save As", "Save Wallpaper",
+                                           "Copy to clipboard", "Print"};
+  std::vector<std::string> panZoom = common;
+  panZoom.insert(panZoom.end(), {"", "Undo"});
+  EXPECT_EQ(texts(::GetSubMenu(menu, 2)), panZoom);
+  EXPECT_EQ(texts(::GetSubMenu(menu, 3)), common);
+  EXPECT_EQ(texts(::GetSubMenu(::GetSubMenu(menu, 2), 9)),
+            (std::vector<std::string>{"Clockwise", "CounterClockwise", "Rotate 180", "", "Flip Vertical",
+                                      "Flip Horizontal"}));
+  EXPECT_EQ(texts(::GetSubMenu(::GetSubMenu(menu, 3), 10)),
+            (std::vector<std::string>{"Sharpen mildly", "Sharpen moderately", "Sharpen heavily", "", "Smooth mildly",
+                                      "Smooth moderately", "Smooth heavily"}));
+  EXPECT_EQ(::GetMenuItemID(::GetSubMenu(menu, 2), 19), UINT(ID_IMAGE_UNDO));
+
+  // The window's own commands are enabled as the menu drops down.
+  OPEN_OR_SKIP(window, kWideFlower, OpenMode::OneToOne);
+  HMENU popup = ::GetSubMenu(menu, 2);
+  ::SendMessageA(window->Handle(), WM_INITMENUPOPUP, WPARAM(popup), 0);
+  for (UINT id : {ID_ZOOM_IN, ID_ZOOM_OUT, ID_ZOOM_ONE_TO_ONE, ID_FULL_SCREEN})
+    EXPECT_FALSE(::GetMenuState(popup, id, MF_BYCOMMAND) & MF_GRAYED) << id;
+  ::DestroyMenu(menu);
+}
+
+}  // namespace
