@@ -57,7 +57,10 @@ std::vector<std::string> Types(HWND dialog) {
 
 bool AnswerSaveDialog(const std::string& path, SaveDialogView* view, DWORD milliseconds) {
   HWND dialog = WaitForWindow(kCaption, milliseconds);
-  if (!dialog) return false;
+  return dialog && AnswerSaveDialogWindow(dialog, path, view);
+}
+
+bool AnswerSaveDialogWindow(HWND dialog, const std::string& path, SaveDialogView* view) {
   // The dialog fills its controls after it shows.
   WaitFor([&] { return ::SendMessageA(::GetDlgItem(dialog, cmb1), CB_GETCOUNT, 0, 0) > 0; });
   if (view) {

@@ -13,3 +13,5 @@ struct SaveDialogView {
 
 // path empty: Cancel. False when no save dialog came.
 bool AnswerSaveDialog(const std::string& path, SaveDialogView* view = nullptr, DWORD milliseconds = 30000);
+// The same with a dialog already found (also one of another process).
+bool AnswerSaveDialogWindow(HWND dialog, const std::string& path, SaveDialogView* view = nullptr);
