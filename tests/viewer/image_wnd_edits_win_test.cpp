@@ -160,6 +160,11 @@ TEST_F(ImageEdits, TurnsFlipsAndFiltersAreTheLibrarysOwnAndUndoOnce) {
   EXPECT_EQ(wide->image_.m_width, 1512);
   EXPECT_EQ(wide->xAxis_.centre, 700);
   EXPECT_EQ(wide->yAxis_.centre, 1500);
+  // And the window shows the turned picture there.
+  const Cimage shown = ShownPicture(wide->Handle(), false, "image_window_turned");
+  Cimage visible;
+  visible.ZoomImage(&wide->image_, 1, 1, wide->xAxis_.origin, wide->yAxis_.origin, shown.m_width, shown.m_height, 0);
+  EXPECT_EQ(LargestDifference(visible, shown, 0, 0), 0);
 }
 
 // Crop, de-skew and red-eye need an area, a line and a point of the picture; without them the
