@@ -63,3 +63,18 @@ int WheelAccumulator::Add(int delta) {
   total_ -= lines * kWheelNotch;
   return lines;
 }
+
+int BlockOrigin(int origin, int den) { return den > 1 && origin > 0 ? origin - origin % den : std::max(origin, 0); }
+
+int ShownShift(int oldOrigin, int newOrigin, int num, int den) {
+  if (den <= 0) return 0;
+  return ToInt((int64_t{BlockOrigin(oldOrigin, den)} - BlockOrigin(newOrigin, den)) / den * num);
+}
+
+PictureSpan SpanCovering(int clientFirst, int clientEnd, const ViewAxis& axis, int size, int num, int den) {
+  const int blockOrigin = BlockOrigin(axis.origin, den);
+  const int64_t first = blockOrigin + int64_t{clientFirst - axis.offset} * den / num - 1;
+  int64_t end = blockOrigin + (int64_t{clientEnd - axis.offset} * den + num - 1) / num + 1;
+  end = (end + den - 1) / den * den;
+  return {BlockOrigin(int(std::clamp<int64_t>(first, blockOrigin, size)), den), int(std::clamp<int64_t>(end, 0, size))};
+}

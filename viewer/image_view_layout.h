@@ -41,3 +41,20 @@ class WheelAccumulator {
  private:
   int total_ = 0;
 };
+
+// A reduced view (1:den) is drawn in whole blocks of den × den picture pixels, counted from the
+// picture's corner, so that parts of it drawn at different times fit together: the first block
+// shown is the one holding the origin.
+int BlockOrigin(int origin, int den);
+// The client pixels the drawn picture moves by when the origin moves (positive: to the right or
+// down), so that what is already on the screen can be moved instead of drawn again.
+int ShownShift(int oldOrigin, int newOrigin, int num, int den);
+
+// The picture pixels that cover the client pixels first .. end - 1 along one axis, drawn from
+// the first block shown: whole blocks, with a pixel more at each side (for the enlarging filters,
+// which look at the neighbours), within the picture.
+struct PictureSpan {
+  int first;
+  int end;
+};
+PictureSpan SpanCovering(int clientFirst, int clientEnd, const ViewAxis& axis, int size, int num, int den);

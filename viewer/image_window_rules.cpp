@@ -43,24 +43,9 @@ bool OpensFullScreen(int viewstyle, OpenMode mode) {
   return mode == OpenMode::FullScreen || ((viewstyle == 2 || viewstyle == 3) && mode == OpenMode::Settings);
 }
 
-WindowSize PanZoomWindowSize(WindowSize picture, WindowSize overhead, WindowSize box, WindowSize scrollBars) {
-  int overheadWidth = overhead.width, overheadHeight = overhead.height;
-  int height = Between(int64_t{picture.height} + overheadHeight, 1, INT32_MAX);
-  bool verticalBar = false;
-  if (height > box.height) {
-    height = box.height;
-    overheadWidth += scrollBars.width;
-    verticalBar = true;
-  }
-  int width = Between(int64_t{picture.width} + overheadWidth, 1, INT32_MAX);
-  if (width > box.width) {
-    width = box.width;
-    if (!verticalBar) {
-      overheadHeight += scrollBars.height;
-      height = std::min(Between(int64_t{picture.height} + overheadHeight, 1, INT32_MAX), box.height);
-    }
-  }
-  return {width, height};
+WindowSize PanZoomWindowSize(WindowSize picture, WindowSize frame, WindowSize scrollBars, WindowSize box) {
+  return {Between(int64_t{picture.width} + frame.width + scrollBars.width, 1, box.width),
+          Between(int64_t{picture.height} + frame.height + scrollBars.height, 1, box.height)};
 }
 
 Placement PlaceWindow(int position, WindowSize screen, WindowSize window, int& corner, int randomX, int randomY) {

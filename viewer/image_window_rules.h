@@ -33,9 +33,9 @@ int ScaledLoadMode(int scalingmode);
 // True when the window shows its picture full screen as it opens.
 bool OpensFullScreen(int viewstyle, OpenMode mode);
 
-// A pan/zoom window's outer size for a picture: picture plus frame, capped by the box, a scroll
-// bar's room added on the other axis where a side is capped.
-WindowSize PanZoomWindowSize(WindowSize picture, WindowSize overhead, WindowSize box, WindowSize scrollBars);
+// A pan/zoom window's outer size for a picture: the picture plus the frame around the client
+// and both scroll bars (they stay, disabled, when not needed), each side capped by the box.
+WindowSize PanZoomWindowSize(WindowSize picture, WindowSize frame, WindowSize scrollBars, WindowSize box);
 
 // Where a new window goes on a screen box of `screen` ("Picture Frames" "position": 0 the next of
 // the four corners by `corner`, which it advances; 1 centred; 2 scattered by the two random

@@ -98,16 +98,20 @@ class CImageWnd : public FrameWindow {
   static CImageWnd* FromPicture(const Cimage* image, HGLOBAL dib);
   void MeasureScreen(bool smallCaption);
   void Place();
+  // Places a new window, names it, lists it with the main frame and shows it; null when the
+  // main frame's limit on open windows closed it at once.
+  CImageWnd* Present(OpenMode mode);
   void ShowOpened(OpenMode mode);
   void StartAnimation();
 
   // View.
   void Paint();
-  void PaintPanZoom(HDC dc);
+  void PaintPanZoom(HDC dc, const RECT& dirty);
   void FillMargins(HDC dc, const RECT& client, const RECT& picture);
   void DrawDeskewLine();
   void Scroll(int bar, int code);
   void MoveCentre(int dx, int dy);
+  void ShowMoved(const ViewAxis& oldX, const ViewAxis& oldY);
   void SetScrollBars();
   void ZoomIn();
   void ZoomOut();
@@ -153,5 +157,7 @@ class CImageWnd : public FrameWindow {
   bool drawingLine_ = false;
   bool panZoom_ = false;
   bool fastDraw_ = false;  // while a scroll bar's thumb is dragged
-  bool failed_ = false;
+  // What the scroll bars were last set to (cbSize 0: never).
+  SCROLLINFO verticalBar_ = {};
+  SCROLLINFO horizontalBar_ = {};
 };

@@ -1,6 +1,7 @@
 // What an image window shows: the picture fitted (autosizing) or the visible part of it at the
 // zoom ratio (pan/zoom), the scroll bars, the zoom ladder and the switch between the two modes.
 #include <algorithm>
+#include <cstdlib>
 
 #include "command_ids.h"
 #include "full_screen_wnd.h"
@@ -131,16 +132,24 @@ void CImageWnd::SetScrollBars() {
     int bar;
     const ViewAxis& axis;
     int size;
-  } bars[] = {{SB_VERT, yAxis_, image_.m_height}, {SB_HORZ, xAxis_, image_.m_width}};
+    SCROLLINFO& shown;
+  } bars[] = {{SB_VERT, yAxis_, image_.m_height, verticalBar_}, {SB_HORZ, xAxis_, image_.m_width, horizontalBar_}};
   for (const auto& b : bars) {
     SCROLLINFO info = {};
     info.cbSize = sizeof info;
-    info.fMask = SIF_ALL | SIF_DISABLENOSCROLL;
     info.nMin = 0;
     info.nMax = std::max(b.size - 1, 0);
     info.nPage = UINT(std::max(b.axis.visible, 0));
     info.nPos = b.axis.origin;
+    // Setting a bar costs a redraw of it (a slow one under some systems): only what changed is set.
+    if (b.shown.cbSize && info.nMax == b.shown.nMax && info.nPage == b.shown.nPage) {
+      if (info.nPos == b.shown.nPos) continue;
+      info.fMask = SIF_POS;
+    } else {
+      info.fMask = SIF_ALL | SIF_DISABLENOSCROLL;
+    }
     ::SetScrollInfo(Handle(), b.bar, &info, TRUE);
+    b.shown = info;
   }
 }
 
@@ -164,16 +173,31 @@ void CImageWnd::Scroll(int bar, int code) {
     }
     default: return;
   }
+  const ViewAxis oldX = xAxis_, oldY = yAxis_;
   Layout();
   // Dragging the thumb on a palette screen would realise the palette at every step.
-  if (code != SB_THUMBTRACK || !Cimage::S_use_palette) Repaint();
+  if (code != SB_THUMBTRACK || !Cimage::S_use_palette) ShowMoved(oldX, oldY);
 }
 
 void CImageWnd::MoveCentre(int dx, int dy) {
+  const ViewAxis oldX = xAxis_, oldY = yAxis_;
   xAxis_.centre += dx;
   yAxis_.centre += dy;
   Layout();
-  Repaint();
+  ShowMoved(oldX, oldY);
+}
+
+void CImageWnd::ShowMoved(const ViewAxis& oldX, const ViewAxis& oldY) {
+  // What stays in view is moved on the screen; only the strip it uncovers is drawn anew.
+  const int dx = ShownShift(oldX.origin, xAxis_.origin, zoom_.num, zoom_.den);
+  const int dy = ShownShift(oldY.origin, yAxis_.origin, zoom_.num, zoom_.den);
+  RECT client = {};
+  ::GetClientRect(Handle(), &client);
+  if (oldX.offset != xAxis_.offset || oldY.offset != yAxis_.offset || drawingLine_ || std::abs(dx) >= client.right ||
+      std::abs(dy) >= client.bottom)
+    return Repaint();
+  if (dx || dy) ::ScrollWindowEx(Handle(), dx, dy, nullptr, nullptr, nullptr, nullptr, SW_INVALIDATE);
+  ::UpdateWindow(Handle());
 }
 
 void CImageWnd::Repaint() {
@@ -233,7 +257,7 @@ void CImageWnd::Paint() {
       ::RealizePalette(dc);
     }
     if (panZoom_) {
-      PaintPanZoom(dc);
+      PaintPanZoom(dc, paint.rcPaint);
     } else {
       xAxis_.offset = std::max(int(client.right - image_.m_width) / 2, 0);
       yAxis_.offset = std::max(int(client.bottom - image_.m_height) / 2, 0);
@@ -249,7 +273,7 @@ void CImageWnd::Paint() {
   ::EndPaint(Handle(), &paint);
 }
 
-void CImageWnd::PaintPanZoom(HDC dc) {
+void CImageWnd::PaintPanZoom(HDC dc, const RECT& dirty) {
   const int num = zoom_.num, den = zoom_.den;
   if (fastDraw_ && den == 1 && image_.m_components == 3 && image_.m_pixels && !Cimage::S_use_palette) {
     // Straight from the working picture's rows: the header describes only the visible rows, so
@@ -266,8 +290,14 @@ void CImageWnd::PaintPanZoom(HDC dc) {
                     xAxis_.visible, yAxis_.visible, rows, &header, DIB_RGB_COLORS, SRCCOPY);
     return;
   }
-  zoomImage_.ZoomImage(&image_, num, den, xAxis_.origin, yAxis_.origin, xAxis_.visible, yAxis_.visible, fastDraw_);
-  zoomImage_.DisplayImage(dc, xAxis_.offset, yAxis_.offset);
+  // Only the part that needs painting is zoomed: after a scroll that is the strip uncovered.
+  const PictureSpan x = SpanCovering(dirty.left, dirty.right, xAxis_, image_.m_width, num, den);
+  const PictureSpan y = SpanCovering(dirty.top, dirty.bottom, yAxis_, image_.m_height, num, den);
+  if (x.end <= x.first || y.end <= y.first) return;
+  zoomImage_.ZoomImage(&image_, num, den, x.first, y.first, x.end - x.first, y.end - y.first, fastDraw_);
+  const int left = xAxis_.offset + (x.first - BlockOrigin(xAxis_.origin, den)) / den * num;
+  const int top = yAxis_.offset + (y.first - BlockOrigin(yAxis_.origin, den)) / den * num;
+  zoomImage_.DisplayImage(dc, left, top);
 }
 
 void CImageWnd::FillMargins(HDC dc, const RECT& client, const RECT& picture) {

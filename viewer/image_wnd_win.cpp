@@ -86,14 +86,7 @@ CImageWnd* CImageWnd::OpenFile(const std::string& folder, const std::string& nam
     delete window;
     return nullptr;
   }
-  const HWND handle = window->Handle();
-  window->Place();
-  window->UpdateTitle();
-  if (g_program.mainFrame) g_program.mainFrame->AddImageWindow(handle);
-  // The main frame's limit on open windows may have closed this very one.
-  if (!::IsWindow(handle)) return nullptr;
-  window->ShowOpened(mode);
-  return window;
+  return window->Present(mode);
 }
 
 bool CImageWnd::LoadFile(bool quiet, OpenMode mode, WindowSize loadBox) {
@@ -120,7 +113,7 @@ bool CImageWnd::CreatePanZoomFrame(HWND parent, WindowSize box) {
   xAxis_.centre = image_.m_width / 2;
   yAxis_.centre = image_.m_height / 2;
   const WindowSize bars = {::GetSystemMetrics(SM_CXVSCROLL), ::GetSystemMetrics(SM_CYHSCROLL)};
-  window_ = PanZoomWindowSize({image_.m_width, image_.m_height}, overhead_, box, bars);
+  window_ = PanZoomWindowSize({image_.m_width, image_.m_height}, overhead_, bars, box);
   // Made larger than it will be, so that laying out the first time sees room for the whole picture.
   const RECT area = {0, 0, window_.width + 80, window_.height + 80};
   sizingItself_ = true;
@@ -150,6 +143,17 @@ void CImageWnd::Place() {
   sizingItself_ = true;
   ::SetWindowPos(Handle(), nullptr, at.x, at.y, window_.width, window_.height, SWP_NOZORDER | SWP_NOACTIVATE);
   sizingItself_ = false;
+}
+
+CImageWnd* CImageWnd::Present(OpenMode mode) {
+  const HWND handle = Handle();
+  Place();
+  UpdateTitle();
+  if (g_program.mainFrame) g_program.mainFrame->AddImageWindow(handle);
+  // The main frame's limit on open windows may have closed this very one.
+  if (!::IsWindow(handle)) return nullptr;
+  ShowOpened(mode);
+  return this;
 }
 
 void CImageWnd::StartAnimation() {
@@ -192,13 +196,7 @@ CImageWnd* CImageWnd::FromPicture(const Cimage* image, HGLOBAL dib) {
     delete window;
     return nullptr;
   }
-  const HWND handle = window->Handle();
-  window->Place();
-  window->UpdateTitle();
-  if (g_program.mainFrame) g_program.mainFrame->AddImageWindow(handle);
-  if (!::IsWindow(handle)) return nullptr;
-  window->ShowOpened(OpenMode::NeverFullScreen);
-  return window;
+  return window->Present(OpenMode::NeverFullScreen);
 }
 
 void CImageWnd::UpdateTitle() {

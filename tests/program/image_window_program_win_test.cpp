@@ -1,7 +1,7 @@
 // Image windows in Vireldan.exe: a double-click on a thumbnail opens the photograph in a window
 // of its own, shown pixel for pixel; the window zooms by its commands and tells the pixel under
-// the pointer (the nearest one of the picture when the pointer is beside it); Enter closes it and
-// the main frame comes back to the front; with "dismissonmore" the sixth window closes the
+// the pointer (the nearest one of the picture when the pointer is beside it); Space closes it and
+// opens the next file; Enter closes it and the main frame comes back to the front; with "dismissonmore" the sixth window closes the
 // oldest. What the windows show is read from the screen and compared with the file decoded here.
 #include <windows.h>
 
@@ -117,10 +117,16 @@ TEST_F(ImageWindowProgram, ADoubleClickShowsThePhotographAndEnterCloses) {
     EXPECT_TRUE(WaitFor([&] { return program.StatusText(1) == expected; })) << program.StatusText(1);
   }
 
+  // Space closes the window and the thumbnail view opens the next file in a new one.
+  ::PostMessageA(window, WM_KEYDOWN, VK_SPACE, 0);
+  EXPECT_TRUE(Gone(window));
+  const HWND next = program.WaitForWindow(Caption("b.jpg", "1:1"));
+  ASSERT_TRUE(next);
+
   // Enter closes the window without a question (nothing was changed), and the main frame is in
   // front again.
-  ::PostMessageA(window, WM_KEYDOWN, VK_RETURN, 0);
-  EXPECT_TRUE(Gone(window));
+  ::PostMessageA(next, WM_KEYDOWN, VK_RETURN, 0);
+  EXPECT_TRUE(Gone(next));
   EXPECT_TRUE(WaitFor([&] { return ::GetForegroundWindow() == program.Frame(); }));
   EXPECT_TRUE(program.Close());
 }
@@ -135,7 +141,16 @@ TEST_F(ImageWindowProgram, TheSixthWindowClosesTheOldestWhenDismissOnMoreIsOn) {
     windows[i] = program.WaitForWindow(Caption(kNames[i], "1:1"));
     ASSERT_TRUE(windows[i]) << kNames[i];
     EXPECT_TRUE(::GetWindowLongA(windows[i], GWL_STYLE) & WS_VSCROLL) << kNames[i];
+    // The picture fits its window beside the (disabled) scroll bars: nothing to scroll.
+    RECT client = {};
+    ::GetClientRect(windows[i], &client);
+    EXPECT_EQ(client.right, 640) << kNames[i];
+    EXPECT_EQ(client.bottom, 428) << kNames[i];
   }
+  Cimage file;
+  file.LoadImageA((folder_ / "f.jpg").string().c_str(), 0, 0, 5);
+  ::SetForegroundWindow(windows[5]);
+  EXPECT_EQ(LargestDifference(file, ShownPicture(windows[5], false, "image_window_program_one_to_one"), 0, 0), 0);
   EXPECT_TRUE(Gone(windows[0]));
   for (int i = 1; i < 6; ++i) EXPECT_TRUE(::IsWindow(windows[i])) << kNames[i];
   // Closing them all brings the main frame back.

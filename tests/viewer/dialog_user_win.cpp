@@ -75,8 +75,9 @@ void HeldKey::Set(BYTE state) const {
   ::SetKeyboardState(keys);
 }
 
-Cimage ShownPicture(HWND window, bool wholeWindow, const char* name) {
-  ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+Cimage ShownPicture(HWND window, bool wholeWindow, const char* name, bool redraw) {
+  if (redraw)
+    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
   RECT area = {};
   if (wholeWindow) {
     ::GetWindowRect(window, &area);

@@ -35,6 +35,6 @@ class HeldKey {
 };
 
 // What the window shows now (its client area, or the whole window with its frame), after it has
-// painted. With VIRELDAN_SCREENSHOTS set to a folder, a whole-window picture is also saved
+// painted all of it anew (or, without redraw, as it is). With VIRELDAN_SCREENSHOTS set to a folder, a whole-window picture is also saved
 // there as name.png for a person to look at.
-Cimage ShownPicture(HWND window, bool wholeWindow = false, const char* name = nullptr);
+Cimage ShownPicture(HWND window, bool wholeWindow = false, const char* name = nullptr, bool redraw = true);

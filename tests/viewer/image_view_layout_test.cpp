@@ -76,6 +76,48 @@ TEST(ViewLayout, MapsPointsBothWays) {
   EXPECT_EQ(ClientToPicture(INT_MAX, Axis(INT_MAX, 0), 1, 8), INT_MAX);  // saturates, never wraps
 }
 
+TEST(ViewLayout, ReducedViewsMoveByWholeBlocks) {
+  const struct {
+    int oldOrigin, newOrigin, num, den, shift;
+  } cases[] = {
+      {100, 150, 1, 1, -50}, {150, 100, 1, 1, 50},  // 1:1: the picture moves as the origin
+      {100, 150, 2, 1, -100},                       // 2:1: twice as far
+      {100, 150, 1, 4, -12},                        // blocks 100 and 148: 12 blocks
+      {103, 101, 1, 4, 0},                          // within one block nothing moves
+      {0, 505, 1, 8, -63},                          // blocks 0 and 504
+      {7, 7, 1, 3, 0},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(ShownShift(c.oldOrigin, c.newOrigin, c.num, c.den), c.shift) << c.oldOrigin << " " << c.newOrigin;
+  EXPECT_EQ(BlockOrigin(505, 8), 504);
+  EXPECT_EQ(BlockOrigin(505, 1), 505);
+  EXPECT_EQ(BlockOrigin(-3, 4), 0);
+}
+
+TEST(ViewLayout, PartsOfTheViewDrawnApart) {
+  const struct {
+    const char* why;
+    int clientFirst, clientEnd, origin, offset, size, num, den;
+    PictureSpan expected;
+  } cases[] = {
+      {"the whole client at 1:1", 0, 400, 300, 0, 2000, 1, 1, {300, 701}},
+      {"a strip at the bottom, with a pixel each side", 360, 400, 300, 0, 2000, 1, 1, {659, 701}},
+      {"at 2:1 a strip of 40 client pixels is 20 picture pixels", 360, 400, 300, 0, 2000, 2, 1, {479, 501}},
+      {"at 1:4 whole blocks from the block holding the origin", 100, 200, 302, 0, 8000, 1, 4, {696, 1104}},
+      {"never before the first block shown", 0, 10, 302, 0, 8000, 1, 4, {300, 344}},
+      {"never past the picture", 0, 400, 1800, 0, 2000, 1, 1, {1800, 2000}},
+      {"a centred picture from its first pixel", 0, 500, 0, 200, 100, 1, 1, {0, 100}},
+  };
+  for (const auto& c : cases) {
+    ViewAxis axis;
+    axis.origin = c.origin;
+    axis.offset = c.offset;
+    const PictureSpan span = SpanCovering(c.clientFirst, c.clientEnd, axis, c.size, c.num, c.den);
+    EXPECT_EQ(span.first, c.expected.first) << c.why;
+    EXPECT_EQ(span.end, c.expected.end) << c.why;
+  }
+}
+
 TEST(ViewLayout, ScrollSteps) {
   const struct {
     int visible, line, page;

@@ -50,21 +50,20 @@ TEST(ImageWindowOpening, ScaledOrFullByViewStyleAndMode) {
   EXPECT_EQ(ScaledLoadMode(-3), 2);
 }
 
-TEST(ImageWindowOpening, PanZoomWindowSizeMakesRoomForScrollBars) {
-  const WindowSize overhead = {8, 27}, bars = {16, 16}, box = {1000, 800};
+TEST(ImageWindowOpening, PanZoomWindowSizeHasRoomForThePictureAndBothScrollBars) {
+  const WindowSize frame = {8, 27}, bars = {16, 16}, box = {1000, 800};
   const struct {
     const char* why;
     WindowSize picture, expected;
   } cases[] = {
-      {"fits", {640, 480}, {648, 507}},
-      {"exactly fits", {992, 773}, {1000, 800}},
-      {"too tall: a vertical bar widens it", {600, 2000}, {624, 800}},
-      {"too tall and then too wide", {990, 2000}, {1000, 800}},
-      {"too wide: a horizontal bar heightens it", {3000, 400}, {1000, 443}},
-      {"too wide and the bar makes it too tall", {3000, 770}, {1000, 800}},
+      {"fits: nothing to scroll", {640, 480}, {664, 523}},
+      {"exactly fits", {976, 757}, {1000, 800}},
+      {"too tall", {600, 2000}, {624, 800}},
+      {"too wide", {3000, 400}, {1000, 443}},
       {"both", {3000, 3000}, {1000, 800}},
+      {"an empty picture still makes a window", {0, 0}, {24, 43}},
   };
-  for (const auto& c : cases) EXPECT_EQ(PanZoomWindowSize(c.picture, overhead, box, bars), c.expected) << c.why;
+  for (const auto& c : cases) EXPECT_EQ(PanZoomWindowSize(c.picture, frame, bars, box), c.expected) << c.why;
 }
 
 TEST(ImageWindowOpening, Placement) {

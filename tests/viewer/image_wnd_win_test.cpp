@@ -6,6 +6,7 @@
 // back and compared with the file decoded here.
 #include <windows.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,9 @@
 #include "dialog_user_win.h"
 #include "full_screen_wnd.h"
 #include "image_wnd.h"
+#include "key_index.h"
+#include "annotation_wnd.h"
+#include "ui_driver.h"
 #include "message_wait_win.h"
 #include "missing_files.h"
 #include "program_state.h"
@@ -104,15 +108,27 @@ TEST_F(ImageWindow, ShowsThePhotographPixelForPixelAtOneToOne) {
   Cimage doubled;
   doubled.ZoomImage(&file, 2, 1, window->xAxis_.origin, window->yAxis_.origin, window->xAxis_.visible,
                     window->yAxis_.visible, 0);
-  doubled.Crop(CRect(0, 0, zoomed.m_width, zoomed.m_height));
+  // (The last pixels at the far edges may be drawn from their outer neighbours.)
+  doubled.Crop(CRect(0, 0, zoomed.m_width - 4, zoomed.m_height - 4));
   EXPECT_EQ(LargestDifference(doubled, zoomed, 0, 0), 0);
+
+  // Scrolling moves what stays in view and draws the strip it uncovers: the screen is as a fresh
+  // drawing of the new view would be.
+  const int line = window->yAxis_.visible / 10;
+  const int top = window->yAxis_.origin;
+  ::SendMessageA(window->Handle(), WM_VSCROLL, SB_LINEDOWN, 0);
+  ASSERT_EQ(window->yAxis_.origin, top + line);
+  Cimage scrolled = ShownPicture(window->Handle(), false, nullptr, false);
+  Cimage redrawn = ShownPicture(window->Handle(), false, "image_window_scrolled");
+  redrawn.Crop(CRect(0, 0, redrawn.m_width - 4, redrawn.m_height - 4));
+  EXPECT_EQ(LargestDifference(redrawn, scrolled, 0, 0), 0);
 }
 
-TEST_F(ImageWindow, AHalvedPictureZoomsInToOneToOneAndOutToOneToThree) {
+TEST_F(ImageWindow, AHalvedPictureZoomsInToOneToOneOutToOneToThreeAndAnEditKeepsHalf) {
   const struct {
     UINT command;
     const char* ratio;
-  } cases[] = {{ID_ZOOM_IN, "1:1"}, {ID_ZOOM_OUT, "1:3"}};
+  } cases[] = {{ID_ZOOM_IN, "1:1"}, {ID_ZOOM_OUT, "1:3"}, {0, "1:2"}};  // 0: as an edit leaves autosizing
   for (const auto& c : cases) {
     OPEN_OR_SKIP(window, kWideFlower, OpenMode::Settings);
     ASSERT_FALSE(window->IsPanZoom());
@@ -122,7 +138,10 @@ TEST_F(ImageWindow, AHalvedPictureZoomsInToOneToOneAndOutToOneToThree) {
     const Cimage fitted = ShownPicture(window->Handle(), false, "image_window_autosizing");
     EXPECT_EQ(LargestDifference(window->image_, fitted, 0, 0), 0);
 
-    Command(window, c.command);
+    if (c.command)
+      Command(window, c.command);
+    else
+      window->SwitchToPanZoom(true, false);  // the nearest ratio of the ladder is kept
     EXPECT_TRUE(window->IsPanZoom());
     EXPECT_TRUE(HasScrollBars(window->Handle()));
     EXPECT_EQ(window->image_.m_width, 2268);  // the file at its full size
@@ -182,6 +201,38 @@ TEST_F(ImageWindow, WheelHomeEndAndDragMoveTheView) {
   EXPECT_EQ(window->yAxis_.origin, 50);
 }
 
+TEST_F(ImageWindow, DraggingTheScrollBarsThumbShowsThePictureStraightFromItsPixels) {
+  OPEN_OR_SKIP(window, kWideFlower, OpenMode::OneToOne);
+  const HWND handle = window->Handle();
+  Key(window, VK_HOME);
+  SCROLLBARINFO bar = {};
+  bar.cbSize = sizeof bar;
+  ASSERT_TRUE(::GetScrollBarInfo(handle, OBJID_VSCROLL, &bar));
+  const POINT thumb = {(bar.rcScrollBar.left + bar.rcScrollBar.right) / 2,
+                       bar.rcScrollBar.top + (bar.xyThumbTop + bar.xyThumbBottom) / 2};
+  Cimage file;
+  file.LoadImageA(window->FilePath().c_str(), 0, 0, 5);
+  ASSERT_TRUE(file.m_pixels);
+  // The bar tracks the thumb in a loop of its own on the window's thread: the user's hand and eyes
+  // are on a second thread while this one runs that loop.
+  Cimage during;
+  int originDuring = -1;
+  UiDriver user([&] {
+    MoveMouseTo(thumb);
+    PressLeftButton(true);
+    MoveMouseTo(POINT{thumb.x, thumb.y + 120});
+    WaitFor([&] { return window->yAxis_.origin > 0; });
+    originDuring = window->yAxis_.origin;
+    during = ShownPicture(handle, false, "image_window_thumb_drag");
+    PressLeftButton(false);
+  });
+  PumpUntil([&] { return originDuring >= 0 && !(::GetAsyncKeyState(VK_LBUTTON) < 0); });
+  ASSERT_GT(originDuring, 0);
+  Cimage expected;
+  expected.ZoomImage(&file, 1, 1, window->xAxis_.origin, originDuring, during.m_width, during.m_height, 0);
+  EXPECT_EQ(LargestDifference(expected, during, 0, 0), 0);
+}
+
 TEST_F(ImageWindow, SettingsAndOpenModesChooseTheMode) {
   const struct {
     int viewstyle;
@@ -200,21 +251,82 @@ TEST_F(ImageWindow, SettingsAndOpenModesChooseTheMode) {
   g_settings.pictureFrames.viewstyle = 0;
   OPEN_OR_SKIP(animated, kAnimation, OpenMode::Autosize);
   EXPECT_TRUE(animated->IsPanZoom());
+  // It plays: the frames follow each other as the timer ticks, and a zoom stops it.
+  const Cimage first = animated->image_;
+  EXPECT_TRUE(PumpUntil([&] { return !SamePixels(first, animated->image_); }));
+  Command(animated, ID_ZOOM_IN);
+  const Cimage stopped = animated->image_;
+  PumpUntil([] { return false; }, 500);
+  EXPECT_TRUE(SamePixels(stopped, animated->image_));
 }
 
-TEST_F(ImageWindow, OpenModeThreeShowsTheFullScreenWindow) {
+TEST_F(ImageWindow, DraggingAnAutosizingPictureMovesTheWindow) {
+  g_settings.pictureFrames.preferedsize = 3;
+  OPEN_OR_SKIP(window, kWideFlower, OpenMode::Autosize);
+  RECT before = {}, after = {};
+  ::GetWindowRect(window->Handle(), &before);
+  ::SendMessageA(window->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+  ::SendMessageA(window->Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(60, 30));
+  ::SendMessageA(window->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(60, 30));
+  ::GetWindowRect(window->Handle(), &after);
+  EXPECT_EQ(after.left - before.left, 50);
+  EXPECT_EQ(after.top - before.top, 20);
+  EXPECT_EQ(after.right - after.left, before.right - before.left);
+  EXPECT_FALSE(window->IsPanZoom());
+}
+
+TEST_F(ImageWindow, HoldingTheButtonStillShowsTheAnnotation) {
+  if (!HasTestFile(kWideFlower)) SKIP_OR_FAIL_MISSING(std::string(kWideFlower) + " is not installed");
+  const std::string folder = folder_.string() + "\\";
+  ASSERT_TRUE(::CopyFileA((std::string(kLibjxl) + kWideFlower).c_str(), (folder + "flower.jpg").c_str(), FALSE));
+  g_keyIndex.SetAnnotation(folder + "flower.jpg", "Flowers at the lake");
+  CImageWnd* window = CImageWnd::OpenFile(folder, "flower.jpg", true, OpenMode::OneToOne);
+  ASSERT_TRUE(window);
+  opened_.push_back(window->Handle());
+  ::SetForegroundWindow(window->Handle());
+  POINT press = {100, 80};
+  ::ClientToScreen(window->Handle(), &press);
+  ASSERT_TRUE(MoveMouseTo(press));
+  PressLeftButton(true);
+  const auto annotation = [&] { return ::GetWindow(window->Handle(), GW_CHILD); };
+  EXPECT_TRUE(PumpUntil([&] { return annotation() != nullptr; }));
+  PressLeftButton(false);
+  PumpUntil([] { return false; }, 50);
+  ASSERT_TRUE(annotation());
+  EXPECT_EQ(static_cast<CAnnotationWnd*>(Window::FromHandle(annotation()))->Text(), "Flowers at the lake");
+  ShownPicture(window->Handle(), false, "image_window_annotation");
+  // Moving away closes it.
+  ::SendMessageA(window->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(300, 300));
+  EXPECT_FALSE(annotation());
+  ::DestroyWindow(window->Handle());
+  g_keyIndex.Clear();
+}
+
+TEST_F(ImageWindow, OpenModeThreeAndTheFullScreenCommandShowTheFullScreenWindow) {
   CFullScreenWnd fullScreen;
   ASSERT_TRUE(fullScreen.Create());
   g_program.fullScreen = &fullScreen;
   OPEN_OR_SKIP(window, kWideFlower, OpenMode::FullScreen);
   EXPECT_TRUE(fullScreen.IsShowing());
   EXPECT_TRUE(::IsWindowVisible(fullScreen.Handle()));
-  // Its paging keys go to the thumbnail view meanwhile; the window stays.
+  // Meanwhile its paging keys go to the thumbnail view and its other keys do nothing: the window
+  // stays.
   Key(window, VK_NEXT);
+  Key(window, VK_RETURN);
+  EXPECT_TRUE(fullScreen.IsShowing());
   EXPECT_TRUE(::IsWindow(window->Handle()));
   // Closing the window takes its picture off the screen.
   ::SendMessageA(window->Handle(), WM_CLOSE, 0, 0);
   EXPECT_FALSE(fullScreen.IsShowing());
+
+  OPEN_OR_SKIP(second, kWideFlower, OpenMode::Settings);
+  EXPECT_FALSE(fullScreen.IsShowing());
+  Command(second, ID_FULL_SCREEN);
+  EXPECT_TRUE(fullScreen.IsShowing());
+  // Once the full-screen window is gone, a key acts again.
+  fullScreen.HideImage();
+  Key(second, VK_RETURN);
+  EXPECT_FALSE(::IsWindow(second->Handle()));
   fullScreen.Destroy();
 }
 
@@ -241,6 +353,42 @@ TEST_F(ImageWindow, AResizedAutosizingWindowRefitsItsPicture) {
   EXPECT_EQ(LargestDifference(expected, ShownPicture(window->Handle(), false, "image_window_refit"), 0, 0), 0);
 }
 
+TEST_F(ImageWindow, DismissingByTimeClickAndTheRightButton) {
+  auto& frames = g_settings.pictureFrames;
+  frames.dismissondelay = 1;
+  frames.dismisstime = 1;  // a second
+  OPEN_OR_SKIP(untouched, kWideFlower, OpenMode::Settings);
+  OPEN_OR_SKIP(worked, kWideFlower, OpenMode::OneToOne);
+  const HWND untouchedHandle = untouched->Handle(), workedHandle = worked->Handle();
+  // A picture never saved (a copy, a scan) is not thrown away by the timer either.
+  Cimage picture;
+  picture.Blank(40, 30, RGB(1, 2, 3));
+  CImageWnd* unsaved = CImageWnd::CImageWndFromImage(picture);
+  ASSERT_TRUE(unsaved);
+  const HWND unsavedHandle = unsaved->Handle();
+  opened_.push_back(unsavedHandle);
+  // A right click marks the window as worked with and remembers where it was, in the picture.
+  ::PostMessageA(workedHandle, WM_CANCELMODE, 0, 0);  // closes the context menu it opens
+  ::SendMessageA(workedHandle, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(30, 40));
+  EXPECT_TRUE(worked->interacted_);
+  EXPECT_EQ(worked->rightClick_.x, worked->xAxis_.origin + 30);
+  EXPECT_EQ(worked->rightClick_.y, worked->yAxis_.origin + 40);
+  EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(untouchedHandle); }));
+  PumpUntil([] { return false; }, 500);  // past the other window's second too
+  ASSERT_TRUE(::IsWindow(workedHandle)) << "a window worked with stays";
+  EXPECT_TRUE(::IsWindow(unsavedHandle)) << "an unsaved picture stays";
+
+  // A double click closes a window when "dismissonclick" is on, and only then.
+  frames.dismissondelay = 0;
+  for (int dismissOnClick : {0, 1}) {
+    frames.dismissonclick = dismissOnClick;
+    ::SendMessageA(workedHandle, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(30, 40));
+    ::SendMessageA(workedHandle, WM_LBUTTONUP, 0, MAKELPARAM(30, 40));
+    PumpUntil([&] { return !::IsWindow(workedHandle); }, 300);
+    EXPECT_EQ(::IsWindow(workedHandle) == FALSE, dismissOnClick == 1);
+  }
+}
+
 TEST_F(ImageWindow, EnterAndCloseEndAnUnmodifiedWindowWithoutAsking) {
   for (UINT message : {UINT(WM_CLOSE), UINT(WM_KEYDOWN)}) {
     OPEN_OR_SKIP(window, kWideFlower, OpenMode::OneToOne);
@@ -264,6 +412,22 @@ TEST_F(ImageWindow, ACopiedPictureIsAnUnsavedPanZoomWindow) {
   EXPECT_TRUE(window->modified_);
   EXPECT_EQ(Title(window->Handle()), "untitled.jpg 300 X 200  @  1:1");
   EXPECT_TRUE(SamePixels(window->image_, picture));
+
+  // A scanner's transfer: a bottom-up 24-bit DIB of 3 × 2 pixels.
+  const BYTE rows[2][12] = {{0, 0, 255, 0, 255, 0, 255, 0, 0, 0, 0, 0}, {9, 9, 9, 8, 8, 8, 7, 7, 7, 0, 0, 0}};
+  HGLOBAL dib = ::GlobalAlloc(GMEM_MOVEABLE, sizeof(BITMAPINFOHEADER) + sizeof rows);
+  auto* header = static_cast<BITMAPINFOHEADER*>(::GlobalLock(dib));
+  *header = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), 3, 2, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+  std::memcpy(header + 1, rows, sizeof rows);
+  ::GlobalUnlock(dib);
+  CImageWnd* scanned = CImageWnd::CImageWndFromDib(dib);
+  ::GlobalFree(dib);
+  ASSERT_TRUE(scanned);
+  opened_.push_back(scanned->Handle());
+  EXPECT_TRUE(scanned->modified_);
+  EXPECT_EQ(Title(scanned->Handle()), "untitled.jpg 3 X 2  @  1:1");
+  EXPECT_EQ(scanned->image_.GetRGB(0, 0), 0x090909u);  // the top row comes last in the DIB
+  EXPECT_EQ(scanned->image_.GetRGB(0, 1), 0xFF0000u);
 }
 
 TEST_F(ImageWindow, ShiftDrawsACropRectangleAndAltADeskewLine) {
