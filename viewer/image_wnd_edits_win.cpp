@@ -23,9 +23,11 @@ namespace {
 // The full-size picture to edit.
 void PrepareEdit(CImageWnd& window) { window.SwitchToPanZoom(true, false); }
 
-// Applies an operation to the working picture, keeping the picture before it for Undo.
+// Applies an operation to the working picture, keeping the picture before it for Undo. An
+// animation stops at the frame shown: its next frame would replace the edited picture.
 template <class Operation>
 void ApplyEdit(CImageWnd& window, Operation operation, bool waitCursor) {
+  window.image_.NoAnimation();
   window.undoImage_ = window.image_;
   {
     std::unique_ptr<WaitCursor> wait(waitCursor ? new WaitCursor : nullptr);

@@ -167,6 +167,24 @@ TEST_F(ImageEdits, TurnsFlipsAndFiltersAreTheLibrarysOwnAndUndoOnce) {
   EXPECT_EQ(LargestDifference(visible, shown, 0, 0), 0);
 }
 
+// An edit of an animated picture keeps the frame it was made on: the animation stops there.
+TEST_F(ImageEdits, AnEditStopsTheAnimationAtTheEditedFrame) {
+  const std::string gif = "Z:/usr/share/libjxl-testdata/jxl/traffic_light.gif";
+  if (::GetFileAttributesA(gif.c_str()) == INVALID_FILE_ATTRIBUTES) SKIP_OR_FAIL_MISSING(gif + " is not installed");
+  const size_t slash = gif.find_last_of('/');
+  CImageWnd* window = Open(gif.substr(0, slash + 1), gif.substr(slash + 1), OpenMode::Settings);
+  ASSERT_TRUE(window);
+  ASSERT_TRUE(window->image_.m_animated);
+  PumpUntil([] { return false; }, 300);
+  Cimage expected(window->image_);
+  int box[9] = {1, 1, 1, 1, 1, 1, 1, 1, 1};
+  expected.Filter3x3(box);
+  Command(window, ID_SMOOTH_HEAVILY);
+  PumpUntil([] { return false; }, 1500);
+  EXPECT_FALSE(window->image_.m_animated);
+  EXPECT_TRUE(SamePixels(window->image_, expected));
+}
+
 // Crop, de-skew and red-eye need an area, a line and a point of the picture; without them the
 // picture, the modified flag and the undo copy stay as they were.
 TEST_F(ImageEdits, CropDeskewAndRedEyeActOnlyOnWhatThePictureHas) {
