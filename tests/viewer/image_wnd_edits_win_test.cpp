@@ -53,6 +53,12 @@ std::string AnswerQuestion(const std::string& caption, int button, const char* s
   return text;
 }
 
+void Cancel(const std::string& caption) {
+  HWND dialog = WaitForWindow(caption);
+  PressButton(dialog, IDCANCEL);
+  WaitUntilClosed(dialog);
+}
+
 class ImageEdits : public TempFolderTest {
  protected:
   void SetUp() override {
@@ -242,11 +248,7 @@ TEST_F(ImageEdits, CropDeskewAndRedEyeActOnlyOnWhatThePictureHas) {
 TEST_F(ImageEdits, TheDialogsEditsApplyWhatWasChosenAndCancelChangesNothing) {
   CImageWnd* window = OpenPhoto();
   ASSERT_TRUE(window);
-  CommandAnswered(window, ID_IMAGE_RESIZE, [] {
-    HWND dialog = WaitForWindow("Resize Image");
-    PressButton(dialog, IDCANCEL);
-    WaitUntilClosed(dialog);
-  });
+  CommandAnswered(window, ID_IMAGE_RESIZE, [] { Cancel("Resize Image"); });
   EXPECT_FALSE(window->modified_);
 
   CommandAnswered(window, ID_IMAGE_RESIZE, [] {
@@ -288,6 +290,11 @@ TEST_F(ImageEdits, TheDialogsEditsApplyWhatWasChosenAndCancelChangesNothing) {
   });
   int strengths[3] = {12, 5, 40};
   EXPECT_TRUE(SamePixels(window->image_, Expected([&](Cimage& p) { p.Effect(1, 1, strengths); })));
+
+  // A dialog cancelled after an edit leaves that edit to undo.
+  CommandAnswered(window, ID_IMAGE_RESIZE, [] { Cancel("Resize Image"); });
+  Command(window, ID_IMAGE_UNDO);
+  EXPECT_TRUE(SamePixels(window->image_, original_));
 }
 
 // The name, the folder and the cleared modified flag come only with a written file; Undo after a
