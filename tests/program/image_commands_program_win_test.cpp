@@ -28,27 +28,24 @@ constexpr char kPhoto[] = "Z:/usr/libexec/installed-tests/gdk-pixbuf/bug143608-c
 // The test printer's port: the file Wine's PostScript driver writes each printed job into.
 constexpr char kPrinterPort[] = "C:\\vireldan-test-printer.ps";
 
+// A text value of the user's registry; empty when there is none.
+std::string UserRegistryText(const char* key, const char* name) {
+  char text[MAX_PATH] = {};
+  DWORD size = sizeof text;
+  if (::RegGetValueA(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, text, &size) != ERROR_SUCCESS)
+    return std::string();
+  return text;
+}
+
 // The wallpaper another process set for the session: a process keeps the system parameters it
 // has read, so the program's change is read where Wine keeps changes not written to the
 // profile.
 std::string SessionWallpaper() {
-  char path[MAX_PATH] = {};
-  DWORD size = sizeof path;
-  if (::RegGetValueA(HKEY_CURRENT_USER, "Software\\Wine\\Temporary System Parameters\\Control Panel\\Desktop",
-                     "Wallpaper", RRF_RT_REG_SZ, nullptr, path, &size) != ERROR_SUCCESS)
-    return std::string();
-  return path;
+  return UserRegistryText("Software\\Wine\\Temporary System Parameters\\Control Panel\\Desktop", "Wallpaper");
 }
 
 // The profile's wallpaper, which the command leaves alone.
-std::string ProfileWallpaper() {
-  char path[MAX_PATH] = {};
-  DWORD size = sizeof path;
-  if (::RegGetValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "Wallpaper", RRF_RT_REG_SZ, nullptr, path, &size) !=
-      ERROR_SUCCESS)
-    return std::string();
-  return path;
-}
+std::string ProfileWallpaper() { return UserRegistryText("Control Panel\\Desktop", "Wallpaper"); }
 
 std::string WallpaperFile() {
   char windows[MAX_PATH] = {};
@@ -141,6 +138,8 @@ TEST_F(ImageCommands, SaveWallpaperFillsTheDesktopWithTheSelectedFile) {
   written.LoadImageA(WallpaperFile().c_str(), 0, 0, 5);
   EXPECT_TRUE(SamePixels(written, expected));
   EXPECT_TRUE(program.Close());
+  // The plain desktop again, for the tests that follow.
+  ::SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, const_cast<char*>(""), SPIF_SENDCHANGE);
 }
 
 TEST_F(ImageCommands, TheFrontImageWindowPrintsAndSavesItsPicture) {

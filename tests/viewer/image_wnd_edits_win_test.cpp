@@ -432,6 +432,8 @@ TEST_F(ImageEdits, TheClipboardAndTheWallpaperGetTheWorkingPicture) {
   Cimage written;
   written.LoadImageA(WallpaperPath().c_str(), 0, 0, 5);
   EXPECT_TRUE(SamePixels(written, window->image_));
+  // The plain desktop again, for the tests that follow.
+  ::SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, const_cast<char*>(""), SPIF_SENDCHANGE);
 }
 
 }  // namespace

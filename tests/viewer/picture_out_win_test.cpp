@@ -59,7 +59,7 @@ std::string DesktopWallpaper() {
 }
 
 void SetDesktopWallpaper(const char* path) {
-  ::SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, const_cast<char*>(path), 0);
+  ::SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, const_cast<char*>(path), SPIF_SENDCHANGE);
 }
 
 void MakeReadOnly(const std::string& path, bool readOnly) {
@@ -121,6 +121,7 @@ TEST_F(PictureOut, TheWallpaperIsTheWholePictureAsABitmapInTheWindowsFolder) {
   EXPECT_EQ(shown.m_height, desktop.bottom);
   EXPECT_TRUE(SamePixels(shown, filled));
   Cimage::S_file_colormap_bmp = 0;
+  SetDesktopWallpaper("");  // the plain desktop again, for the tests that follow
 }
 
 // A wallpaper file that cannot be written is no wallpaper: the user hears of it and the desktop
