@@ -95,8 +95,14 @@ class CMainFrame : public FrameWindow {
   void OnPrebuilder(UINT id);
   void OnEmail(UINT id);
   void OnPrint(UINT id);
+  void OnToolbarPrint(UINT id);
   void OnUpdatePrint(CommandState& state);
   void OnNotYetAvailable(UINT id);
+  // The image commands: the front image window's picture, or the one selected file.
+  void OnSaveWallpaper(UINT id);
+  void OnUpdateSaveWallpaper(CommandState& state);
+  void OnSaveAs(UINT id);
+  void OnUpdateSaveAs(CommandState& state);
   void OnSaveOptions(UINT id);
   void OnThumbnailViewCommand(UINT id);
   void OnUpdateThumbnailViewCommand(CommandState& state);

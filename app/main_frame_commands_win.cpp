@@ -117,14 +117,14 @@ const CommandEntry<CMainFrame> CMainFrame::kCommands[] = {
     {ID_AUTO_SORT, ID_AUTO_SORT, &CMainFrame::OnNotYetAvailable, nullptr},
     {ID_FILE_OPEN, ID_FILE_OPEN, &CMainFrame::OnNotYetAvailable, nullptr},
     {ID_FILE_OPEN_ONE_TO_ONE, ID_FILE_OPEN_ONE_TO_ONE, &CMainFrame::OnNotYetAvailable, nullptr},
-    {ID_FILE_SAVE_AS, ID_FILE_SAVE_AS, &CMainFrame::OnNotYetAvailable, &CMainFrame::OnUpdateDisabled},
+    {ID_FILE_SAVE_AS, ID_FILE_SAVE_AS, &CMainFrame::OnSaveAs, &CMainFrame::OnUpdateSaveAs},
     {ID_FILE_PRINT, ID_FILE_PRINT, &CMainFrame::OnPrint, &CMainFrame::OnUpdatePrint},
-    {ID_TOOLBAR_PRINT, ID_TOOLBAR_PRINT, &CMainFrame::OnPrint, nullptr},
+    {ID_TOOLBAR_PRINT, ID_TOOLBAR_PRINT, &CMainFrame::OnToolbarPrint, nullptr},
     {ID_PRINT_THUMBNAILS, ID_PRINT_THUMBNAILS, &CMainFrame::OnNotYetAvailable, nullptr},
     {ID_BATCH_PRINT, ID_BATCH_PRINT, &CMainFrame::OnNotYetAvailable, nullptr},
     {ID_BATCH_PROCESS, ID_BATCH_PROCESS, &CMainFrame::OnNotYetAvailable, nullptr},
     {ID_QUICK_WEB, ID_QUICK_WEB, &CMainFrame::OnNotYetAvailable, nullptr},
-    {ID_SAVE_WALLPAPER, ID_SAVE_WALLPAPER, &CMainFrame::OnNotYetAvailable, &CMainFrame::OnUpdateDisabled},
+    {ID_SAVE_WALLPAPER, ID_SAVE_WALLPAPER, &CMainFrame::OnSaveWallpaper, &CMainFrame::OnUpdateSaveWallpaper},
     {ID_EDIT_COPY, ID_EDIT_CUT, &CMainFrame::OnNotYetAvailable, &CMainFrame::OnUpdateDisabled},
     {ID_EDIT_PASTE, ID_EDIT_PASTE, &CMainFrame::OnNotYetAvailable, &CMainFrame::OnUpdateDisabled},
     {ID_FILE_CUT, ID_FILE_PASTE, &CMainFrame::OnNotYetAvailable, &CMainFrame::OnUpdateDisabled},
@@ -275,17 +275,6 @@ void CMainFrame::OnEmail(UINT) {
   }
 }
 
-// Print prints the one selected thumbnail's file; the toolbar's Print button does the same, and
-// will open the batch print sheet for any other selection once there is one.
-void CMainFrame::OnPrint(UINT) {
-  std::string path;
-  if (SingleSelectedThumbnailPath(path)) PrintImageFile(path);
-}
-
-void CMainFrame::OnUpdatePrint(CommandState& state) {
-  std::string path;
-  state.enabled = SingleSelectedThumbnailPath(path);
-}
 
 void CMainFrame::OnNotYetAvailable(UINT) {}
 

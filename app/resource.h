@@ -194,3 +194,7 @@
 #define IDC_BEVEL_PARTIAL 1402
 #define IDC_BEVEL_DARK 1403
 #define IDC_BEVEL_NONE 1404
+
+// The image window's questions before a save and before closing.
+#define IDD_SAVE_MODIFIED 262
+#define IDD_RESOLUTION_LOST 263

@@ -36,7 +36,13 @@ PathKind KindOfPath(const std::string& path) {
 }
 
 // MoveFileEx replaces the target in one step and, unlike a C rename, accepts an existing target.
+// Windows refuses to replace a read-only file this way, Wine does not: the check makes both keep
+// a file the user protected.
 bool ReplaceFileWith(const std::string& from, const std::string& to) {
+  if (IsReadOnlyFile(to)) {
+    ::SetLastError(ERROR_ACCESS_DENIED);
+    return false;
+  }
   return ::MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 

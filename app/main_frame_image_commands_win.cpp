@@ -1,0 +1,53 @@
+// The main frame's commands on one picture: the front image window's, or the one selected file's.
+#include "command_ids.h"
+#include "desktop_wallpaper.h"
+#include "image_wnd.h"
+#include "main_frame.h"
+#include "panes.h"
+
+namespace {
+
+// The image window activated last, or none.
+CImageWnd* FrontImageWindow(const std::vector<HWND>& windows) {
+  return windows.empty() ? nullptr : dynamic_cast<CImageWnd*>(Window::FromHandle(windows.front()));
+}
+
+}  // namespace
+
+void CMainFrame::OnSaveAs(UINT) {
+  if (CImageWnd* window = FrontImageWindow(imageWindows_)) window->SaveAs();
+}
+
+void CMainFrame::OnUpdateSaveAs(CommandState& state) { state.enabled = FrontImageWindow(imageWindows_) != nullptr; }
+
+// The front image window prints its picture; without one, the one selected file prints.
+void CMainFrame::OnPrint(UINT) {
+  if (CImageWnd* window = FrontImageWindow(imageWindows_)) {
+    window->OnEditCommand(ID_FILE_PRINT);
+    return;
+  }
+  std::string path;
+  if (SingleSelectedThumbnailPath(path)) PrintImageFile(path);
+}
+
+// The toolbar's button is Print for one selected file, and will open the batch print sheet for
+// any other selection once there is one.
+void CMainFrame::OnToolbarPrint(UINT) {
+  std::string path;
+  if (SingleSelectedThumbnailPath(path)) OnPrint(ID_FILE_PRINT);
+}
+
+void CMainFrame::OnUpdatePrint(CommandState& state) {
+  std::string path;
+  state.enabled = FrontImageWindow(imageWindows_) != nullptr || SingleSelectedThumbnailPath(path);
+}
+
+void CMainFrame::OnSaveWallpaper(UINT) {
+  std::string path;
+  if (SingleSelectedThumbnailPath(path)) MakeDesktopWallpaperOfFile(Handle(), path);
+}
+
+void CMainFrame::OnUpdateSaveWallpaper(CommandState& state) {
+  std::string path;
+  state.enabled = SingleSelectedThumbnailPath(path);
+}

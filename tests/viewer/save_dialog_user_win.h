@@ -1,0 +1,17 @@
+#pragma once
+// A user at the system's save dialog (opened on another thread): reads what it proposes, types a
+// name and saves, or cancels; a question whether to replace a file is answered Yes.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+struct SaveDialogView {
+  std::string proposedName;
+  std::vector<std::string> types;
+};
+
+// path empty: Cancel. False when no save dialog came.
+bool AnswerSaveDialog(const std::string& path, SaveDialogView* view = nullptr, DWORD milliseconds = 30000);
+// The same with a dialog already found (also one of another process).
+bool AnswerSaveDialogWindow(HWND dialog, const std::string& path, SaveDialogView* view = nullptr);

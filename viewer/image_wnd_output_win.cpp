@@ -1,0 +1,84 @@
+// What leaves the image window: saving under a new name (and the question before a modified
+// picture closes), the desktop wallpaper, the clipboard and printing.
+#include "app_settings.h"
+#include "clipboard_copy.h"
+#include "command_ids.h"
+#include "desktop_wallpaper.h"
+#include "dialog.h"
+#include "image_edit_rules.h"
+#include "image_wnd.h"
+#include "image_wnd_commands.h"
+#include "main_frame.h"
+#include "program_state.h"
+#include "resource.h"
+#include "save_image_as.h"
+#include "save_image_dialog_rules.h"
+#include "vireldan_view.h"
+
+namespace {
+
+// The dialogs' Yes is OK.
+bool AskYes(HWND owner, int templateId) { return Dialog(templateId).DoModal(owner) == IDOK; }
+
+void RefreshThumbnails() {
+  if (g_program.thumbnailView) g_program.thumbnailView->Refresh(true, true);
+}
+
+void SaveAs(CImageWnd& window, UINT) { window.SaveAs(); }
+
+void SaveWallpaper(CImageWnd& window, UINT) { MakeDesktopWallpaper(window.Handle(), window.image_); }
+
+void CopyToClipboard(CImageWnd& window, UINT) { CopyPictureToClipboard(window.Handle(), window.image_); }
+
+// A modified picture prints as it is now; otherwise the file prints.
+void Print(CImageWnd& window, UINT) {
+  window.interacted_ = true;
+  if (!g_program.mainFrame) return;
+  if (window.modified_)
+    g_program.mainFrame->PrintImage(&window.image_);
+  else
+    g_program.mainFrame->PrintImageFile(window.FilePath());
+}
+
+const ImageWindowCommand kOutputCommands[] = {
+    {ID_IMAGE_SAVE_AS, ID_IMAGE_SAVE_AS, SaveAs, nullptr},
+    {ID_SAVE_WALLPAPER, ID_SAVE_WALLPAPER, SaveWallpaper, nullptr},
+    {ID_COPY_TO_CLIPBOARD, ID_COPY_TO_CLIPBOARD, CopyToClipboard, nullptr},
+    {ID_FILE_PRINT, ID_FILE_PRINT, Print, nullptr},
+};
+
+}  // namespace
+
+const ImageWindowCommand* OutputCommandFor(UINT id) { return ImageWindowCommandFor(kOutputCommands, id); }
+
+// The window takes the saved file's name and folder only once the file is written: a failed
+// save leaves the window modified and showing its old name.
+int CImageWnd::SaveAs() {
+  interacted_ = true;
+  const bool optionsAsked = SaveOptionsAsked();
+  if (ShownReduced(!panZoom_, image_.m_scaleNum, image_.m_scaleDen, image_.m_origWidth) &&
+      !AskYes(Handle(), IDD_RESOLUTION_LOST))
+    return 0;
+  std::string saved;
+  const SaveAsOutcome outcome = SaveImageAs(Handle(), image_, fileName_, optionsAsked, saved);
+  if (outcome == SaveAsOutcome::kCancelled) RefreshThumbnails();
+  if (outcome != SaveAsOutcome::kSaved) return 0;
+  modified_ = false;
+  fileName_ = FileNameOfPath(saved);
+  folder_ = saved.substr(0, saved.size() - fileName_.size());
+  path_ = saved;
+  if (!panZoom_) {
+    image_.m_origWidth = image_.m_width;
+    image_.m_origHeight = image_.m_height;
+    image_.m_scaleNum = image_.m_scaleDen = 1;
+  }
+  UpdateTitle();
+  RefreshThumbnails();
+  return 1;
+}
+
+bool CImageWnd::ConfirmClose() {
+  if (!modified_ || g_settings.preferences.dontconfirm) return true;
+  if (!AskYes(Handle(), IDD_SAVE_MODIFIED)) return true;
+  return SaveAs() != 0;
+}
