@@ -102,6 +102,8 @@ class CMainFrame : public FrameWindow {
   void OnSaveWallpaper(UINT id);
   void OnUpdateSaveWallpaper(CommandState& state);
   void OnSaveAs(UINT id);
+  // Open fits the picture to the screen; Open 1:1 shows it pixel for pixel.
+  void OnFileOpen(UINT id);
   void OnUpdateSaveAs(CommandState& state);
   void OnSaveOptions(UINT id);
   void OnThumbnailViewCommand(UINT id);

@@ -1,8 +1,11 @@
-// The main frame's commands on one picture: the front image window's, or the one selected file's.
+// The main frame's commands on one picture: opening a file in an image window, and the front image
+// window's or the one selected file's Save As, Print and wallpaper.
 #include "command_ids.h"
 #include "desktop_wallpaper.h"
 #include "image_wnd.h"
 #include "main_frame.h"
+#include "open_picture_dlg.h"
+#include "pending_features.h"
 #include "panes.h"
 
 namespace {
@@ -13,6 +16,14 @@ CImageWnd* FrontImageWindow(const std::vector<HWND>& windows) {
 }
 
 }  // namespace
+
+void CMainFrame::OnFileOpen(UINT id) {
+  std::string path;
+  if (!AskPictureToOpen(Handle(), path)) return;
+  const size_t slash = path.find_last_of('\\');
+  if (slash == std::string::npos) return;
+  OpenImageWindow(path.substr(0, slash + 1), path.substr(slash + 1), id == ID_FILE_OPEN_ONE_TO_ONE ? 1 : 2, false);
+}
 
 void CMainFrame::OnSaveAs(UINT) {
   if (CImageWnd* window = FrontImageWindow(imageWindows_)) window->SaveAs();

@@ -1,7 +1,8 @@
-// The main frame's commands on one picture in Vireldan.exe: Save Wallpaper on the one selected
-// file; Print and Save As on the image window in front, which print the file while the picture is
-// as the file has it and the window's picture once it was edited. What the commands did is read
-// from the files they wrote (the test printer's PostScript among them) and the system's record.
+// The main frame's commands on one picture in Vireldan.exe: Open and Open 1:1; Save Wallpaper on
+// the one selected file; Print and Save As on the image window in front, which print the file
+// while the picture is as the file has it and the window's picture once it was edited. What the
+// commands did is read from the files they wrote (the test printer's PostScript among them) and
+// the system's record.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -168,6 +169,30 @@ TEST_F(ImageCommands, TheFrontImageWindowPrintsAndSavesItsPicture) {
   written.LoadImageA(saved.c_str(), 0, 0, 5);
   EXPECT_TRUE(SamePixels(written, expected));
   // Saved, it closes without a question.
+  EXPECT_TRUE(program.Close());
+}
+
+// File > Open fits the chosen picture to the screen in a window that has no scroll bars; Open 1:1
+// shows it pixel for pixel in one that has them.
+TEST_F(ImageCommands, OpenAndOpenOneToOneShowTheChosenFile) {
+  RunningProgram program(Settings(), "");
+  ASSERT_TRUE(program.Frame() && program.WaitForFolderShown(Folder()));
+  const struct {
+    UINT command;
+    bool scrollBars;
+  } opens[] = {{ID_FILE_OPEN, false}, {ID_FILE_OPEN_ONE_TO_ONE, true}};
+  for (const auto& open : opens) {
+    SCOPED_TRACE(open.command);
+    ::PostMessageA(program.Frame(), WM_COMMAND, open.command, 0);
+    HWND dialog = program.WaitForWindow("Open");
+    ASSERT_TRUE(dialog);
+    EXPECT_TRUE(AnswerSaveDialogWindow(dialog, Folder() + "photo.jpg"));
+    HWND window = program.WaitForWindow("photo.jpg 640 X 428  @  1:1");
+    ASSERT_TRUE(window);
+    EXPECT_EQ((::GetWindowLongA(window, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL)) != 0, open.scrollBars);
+    ::PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitFor([&] { return !::IsWindow(window); }));
+  }
   EXPECT_TRUE(program.Close());
 }
 
