@@ -60,8 +60,7 @@ std::string BatchOutputPath(const std::string& folder, const std::string& source
   return path + name;
 }
 
-std::string BatchDestinationProblem(const std::string& folder, const std::vector<std::string>& sources,
-                                    int format) {
+std::string BatchDestinationProblem(const std::string& folder, const std::vector<std::string>& sources, int format) {
   if (folder.size() == 2 && folder[1] == ':') return kBatchRootMessage;
   if (platform::KindOfPath(folder) != platform::PathKind::kDirectory || platform::IsReadOnlyFile(folder))
     return kBatchNoFolderMessage;

@@ -26,8 +26,7 @@ std::string BatchOutputPath(const std::string& folder, const std::string& source
 // Why a run cannot start, as the message that tells the user; empty when it can. The outputs are
 // checked too: a run that would write over one of its own sources (the destination is the
 // sources' folder and the name stays the same) is refused before anything is written.
-std::string BatchDestinationProblem(const std::string& folder, const std::vector<std::string>& sources,
-                                    int format);
+std::string BatchDestinationProblem(const std::string& folder, const std::vector<std::string>& sources, int format);
 
 extern const char kBatchRootMessage[];
 extern const char kBatchNoFolderMessage[];

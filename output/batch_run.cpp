@@ -16,9 +16,13 @@ bool Loaded(const Cimage& picture) { return picture.m_valid && !picture.m_loadEr
 bool MayOverwrite(const std::string& path, bool* yesToAll, BatchHost& host) {
   if (*yesToAll) return true;
   switch (host.AskOverwrite(path)) {
-    case BatchHost::Answer::kYesToAll: *yesToAll = true; return true;
-    case BatchHost::Answer::kYes: return true;
-    default: return false;
+    case BatchHost::Answer::kYesToAll:
+      *yesToAll = true;
+      return true;
+    case BatchHost::Answer::kYes:
+      return true;
+    default:
+      return false;
   }
 }
 
@@ -27,8 +31,7 @@ bool MayOverwrite(const std::string& path, bool* yesToAll, BatchHost& host) {
 BatchRecipe BatchRecipe::FromSettings(const CAppSettings& settings) {
   const CAppSettings::BatchResize& resize = settings.batchResize;
   BatchRecipe recipe;
-  recipe.originalSize =
-      !BatchTargetSize(resize.targetsize, resize.customwidth, resize.customheight, &recipe.output);
+  recipe.originalSize = !BatchTargetSize(resize.targetsize, resize.customwidth, resize.customheight, &recipe.output);
   recipe.overfill = resize.overfill;
   recipe.folder = resize.batchpath;
   recipe.format = resize.format;
@@ -57,8 +60,7 @@ BatchRecipe BatchRecipe::FromSettings(const CAppSettings& settings) {
   return recipe;
 }
 
-BatchComposer::BatchComposer(const BatchRecipe& recipe)
-    : recipe_(recipe), border_(new Cimage), overlay_(new Cimage) {
+BatchComposer::BatchComposer(const BatchRecipe& recipe) : recipe_(recipe), border_(new Cimage), overlay_(new Cimage) {
   // A border or overlay picture that cannot be read leaves its merge with nothing to merge.
   if (recipe.borderImage) {
     border_->LoadImageA(recipe.borderImagePath.c_str(), 0, 0, kFullSize);
@@ -96,8 +98,7 @@ void BatchComposer::Compose(Cimage& picture) {
     picture.Effect(1, recipe_.bevelMode, bevel);
   }
   if (recipe_.borderImage || recipe_.solidBorder) picture.BorderMerge(border_, recipe_.borderEdge);
-  if (recipe_.overlay)
-    picture.OverlayMerge(overlay_, recipe_.overlayColumn, recipe_.overlayRow, recipe_.overlayKey);
+  if (recipe_.overlay) picture.OverlayMerge(overlay_, recipe_.overlayColumn, recipe_.overlayRow, recipe_.overlayKey);
 }
 
 bool RunBatch(const BatchRecipe& recipe, const BatchWorkList& files, BatchHost& host) {
@@ -118,8 +119,7 @@ bool RunBatch(const BatchRecipe& recipe, const BatchWorkList& files, BatchHost& 
           host.ShowProgress("Saving " + output);
           picture.SaveImage(output.c_str(), recipe.quality, recipe.colormap, recipe.dither, recipe.colormap,
                             recipe.dither, recipe.dither, recipe.originalQuality);
-          if (picture.m_saveError &&
-              !host.AskContinue("Error writing image " + output + "\nDo you want to continue"))
+          if (picture.m_saveError && !host.AskContinue("Error writing image " + output + "\nDo you want to continue"))
             return false;
         }
       }

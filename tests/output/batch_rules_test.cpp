@@ -35,11 +35,10 @@ TEST(BatchRules, SolidBorderCanvasGrowsByTheBorderUnlessTheBorderIsLargerBothWay
   const struct {
     int borderWidth, borderHeight, width, height, canvasWidth, canvasHeight;
   } cases[] = {
-      {50, 50, 640, 480, 690, 530},
-      {700, 400, 640, 480, 1340, 880},  // only one way larger
-      {700, 500, 640, 480, 700, 500},   // larger both ways: the border is the canvas
-      {640, 480, 640, 480, 1280, 960},  // equal is not larger
-      {0, 0, 2268, 1512, 2268, 1512},   // an original-size picture's own size
+      {50, 50, 640, 480, 690, 530},    {700, 400, 640, 480, 1340, 880},  // only one way larger
+      {700, 500, 640, 480, 700, 500},                                    // larger both ways: the border is the canvas
+      {640, 480, 640, 480, 1280, 960},                                   // equal is not larger
+      {0, 0, 2268, 1512, 2268, 1512},                                    // an original-size picture's own size
   };
   for (const auto& c : cases) {
     const BatchSize canvas = SolidBorderCanvas(c.borderWidth, c.borderHeight, {c.width, c.height});
@@ -62,7 +61,7 @@ TEST(BatchRules, OutputPathIsTheFolderAndTheNameWithTheFormatsExtension) {
       {"out", "in/photo.jpg", 4, "photo.png"},
       {"out", "in/photo.jpg", 5, "photo.tif"},
       {"out", "in/photo.old.JPG", 4, "photo.old.png"},  // only the last extension goes
-      {"out", "in/README", 1, "README.jpg"},             // no extension: one is added
+      {"out", "in/README", 1, "README.jpg"},            // no extension: one is added
       {"out", "in/README", 0, "README"},
   };
   for (const auto& c : cases)
@@ -89,10 +88,10 @@ TEST_F(BatchDestination, RefusesTheRootMissingFoldersFilesAndOverwritingTheSourc
       {folder + kSep + "missing", sources, 1,
        "The specified destination path does not exist,\nis not a directory, or is read only"},
       {file, sources, 1, "The specified destination path does not exist,\nis not a directory, or is read only"},
-      {folder, sources, 0, kBatchOverwritesSourceMessage},   // photo.jpg would replace itself
-      {folder + kSep, sources, 1, kBatchOverwritesSourceMessage},  // JPEG keeps .jpg
+      {folder, sources, 0, kBatchOverwritesSourceMessage},                        // photo.jpg would replace itself
+      {folder + kSep, sources, 1, kBatchOverwritesSourceMessage},                 // JPEG keeps .jpg
       {folder, {folder + kSep + "PHOTO.JPG"}, 1, kBatchOverwritesSourceMessage},  // letter case aside
-      {folder, sources, 4, ""},  // PNG: new names beside the sources
+      {folder, sources, 4, ""},                                                   // PNG: new names beside the sources
       {other, {file}, 0, ""},
       {folder, {}, 0, ""},
   };

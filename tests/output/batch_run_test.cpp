@@ -18,9 +18,9 @@ namespace {
 
 // Photographs and pictures from Debian's test-image packages.
 const char kFlower[] = "/usr/share/libjxl-testdata/jxl/flower/flower.png.im_q85_420.jpg";     // 2268 x 1512
-const char kSquare[] = "/usr/share/libjxl-testdata/jxl/flower/flower_cropped.jpg";             // 1040 x 1040
+const char kSquare[] = "/usr/share/libjxl-testdata/jxl/flower/flower_cropped.jpg";            // 1040 x 1040
 const char kPortrait[] = "/usr/libexec/installed-tests/gdk-pixbuf/bug725582-testrotate.png";  // 428 x 640
-const char kBadge[] = "/usr/libexec/installed-tests/gdk-pixbuf/dpi.png";                       // 48 x 48
+const char kBadge[] = "/usr/libexec/installed-tests/gdk-pixbuf/dpi.png";                      // 48 x 48
 
 std::string Real(const char* path) {
 #ifdef _WIN32
@@ -99,7 +99,8 @@ class BatchRun : public TempFolderTest {
       const BatchSize size =
           SolidBorderCanvas(recipe_.borderWidth, recipe_.borderHeight,
                             recipe_.originalSize ? BatchSize{picture.m_width, picture.m_height} : recipe_.output);
-      canvas.Blank(size.width, size.height, recipe_.matchBorderColour ? picture.FindCommonColor() : recipe_.borderColour);
+      canvas.Blank(size.width, size.height,
+                   recipe_.matchBorderColour ? picture.FindCommonColor() : recipe_.borderColour);
       picture.BorderMerge(&canvas, recipe_.borderEdge);
     }
     if (overlay) {
@@ -121,15 +122,16 @@ TEST_F(BatchRun, AnEmptyListEndsAtOnceWithoutAWord) {
 TEST_F(BatchRun, ListedFilesAreWorkedOnLastFirst) {
   ScriptedHost host;
   EXPECT_TRUE(RunBatch(recipe_, BatchWorkList({Real(kFlower), Real(kSquare), Real(kPortrait)}), host));
-  EXPECT_EQ(host.events, (std::vector<std::string>{
-                             "Loading " + Real(kPortrait), "Saving " + Output("bug725582-testrotate.png"),
-                             "Loading " + Real(kSquare), "Saving " + Output("flower_cropped.png"),
-                             "Loading " + Real(kFlower), "Saving " + Output("flower.png.im_q85_420.png")}));
+  EXPECT_EQ(host.events,
+            (std::vector<std::string>{"Loading " + Real(kPortrait), "Saving " + Output("bug725582-testrotate.png"),
+                                      "Loading " + Real(kSquare), "Saving " + Output("flower_cropped.png"),
+                                      "Loading " + Real(kFlower), "Saving " + Output("flower.png.im_q85_420.png")}));
   // Underfill keeps the aspect inside 320 x 240.
   const struct {
     const char* name;
     int width, height;
-  } sizes[] = {{"bug725582-testrotate.png", 160, 240}, {"flower_cropped.png", 240, 240},
+  } sizes[] = {{"bug725582-testrotate.png", 160, 240},
+               {"flower_cropped.png", 240, 240},
                {"flower.png.im_q85_420.png", 320, 213}};
   for (const auto& s : sizes) {
     const Cimage written = Load(Output(s.name));
@@ -156,10 +158,10 @@ TEST_F(BatchRun, EachStepHasTheLibrarysOwnPixels) {
       {3, false, false, false, false, false, 0, 0x80FFFFFF},  // fit only: no bevel at mode 3
       {0, false, false, true, false, false, 0, 0x80FFFFFF},   // overfill, bevel modes 0 to 2
       {1, true, false, false, false, false, 1, 0x80FFFFFF},
-      {2, true, true, false, false, false, 3, 0xFFFFFF},      // overlay with white transparent
-      {3, false, true, false, false, false, 0, 0x80FFFFFF},   // overlay with nothing transparent
-      {3, true, false, false, false, true, 2, 0x80FFFFFF},    // border colour from each picture
-      {3, true, true, false, true, false, 0, 0x80FFFFFF},     // original size: a canvas per picture
+      {2, true, true, false, false, false, 3, 0xFFFFFF},     // overlay with white transparent
+      {3, false, true, false, false, false, 0, 0x80FFFFFF},  // overlay with nothing transparent
+      {3, true, false, false, false, true, 2, 0x80FFFFFF},   // border colour from each picture
+      {3, true, true, false, true, false, 0, 0x80FFFFFF},    // original size: a canvas per picture
   };
   for (const auto& c : cases) {
     recipe_.bevelMode = c.bevelMode;
@@ -257,8 +259,7 @@ TEST_F(BatchRun, UnreadableSourcesAndUnwritableOutputsAskWhetherToGoOn) {
   } cases[] = {
       {4, nullptr, true, true, {"Error loading image" + broken + "\nDo you want to continue"}},
       {4, nullptr, false, false, {"Error loading image" + broken + "\nDo you want to continue"}},
-      {0, "in.pcx", false, false,
-       {"Error writing image " + out + kSep + "in.pcx" + "\nDo you want to continue"}},
+      {0, "in.pcx", false, false, {"Error writing image " + out + kSep + "in.pcx" + "\nDo you want to continue"}},
   };
   for (const auto& c : cases) {
     std::filesystem::remove_all(out);
@@ -292,7 +293,8 @@ TEST(BatchRecipeFromSettings, TakesSizesBevelAndTheOverlaysTransparencyBit) {
     int targetsize, notrans;
     bool originalSize;
     unsigned key;
-  } cases[] = {{0, 0, false, 0x80FFFFFF}, {1, 1, false, 0x00FFFFFF}, {3, 1, false, 0x00FFFFFF}, {4, 0, true, 0x80FFFFFF}};
+  } cases[] = {
+      {0, 0, false, 0x80FFFFFF}, {1, 1, false, 0x00FFFFFF}, {3, 1, false, 0x00FFFFFF}, {4, 0, true, 0x80FFFFFF}};
   for (const auto& c : cases) {
     settings.batchResize.targetsize = c.targetsize;
     settings.batchResize.notrans = c.notrans;
