@@ -237,6 +237,30 @@ TEST_F(BatchSheet, SaveSetupStoresEveryShownPageAndTheBordersExcludeEachOther) {
   EXPECT_FALSE(frame.Heard(WM_BATCH_START));
 }
 
+TEST_F(BatchSheet, TheSheetPaintsWhileItStaysOpen) {
+  FrameStandIn frame;
+  CBatchProcessPS sheet(BatchSheetHooks{[](bool) { return std::vector<std::string>{"C:\\a.jpg"}; }, nullptr});
+  COLORREF face = 0, caption = 0;
+  UiDriver user([&] {
+    HWND window = WaitForWindow("Batch process images");
+    ASSERT_TRUE(window);
+    RECT area = {};
+    ::GetWindowRect(window, &area);
+    HDC screen = ::GetDC(nullptr);
+    // Below the list, beside the buttons of the Input page: the dialog's face colour.
+    WaitFor([&] { return ::GetPixel(screen, area.right - 8, area.bottom - 40) == ::GetSysColor(COLOR_BTNFACE); });
+    face = ::GetPixel(screen, area.right - 8, area.bottom - 40);
+    caption = ::GetPixel(screen, (area.left + area.right) / 2, area.top + 4);
+    ::ReleaseDC(nullptr, screen);
+    ::PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(WaitUntilClosed(window));
+  });
+  ASSERT_TRUE(sheet.Create(frame.hwnd));
+  frame.RunUntil(WM_BATCHSHEET_CLOSED, &sheet);
+  EXPECT_EQ(face, ::GetSysColor(COLOR_BTNFACE));
+  EXPECT_NE(caption, 0u);
+}
+
 class BatchWorker : public TempFolderTest {
  protected:
   void SetUp() override {
