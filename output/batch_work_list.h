@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+class CThumbList;
+
 class BatchWorkList {
  public:
   BatchWorkList() = default;
@@ -21,3 +23,6 @@ class BatchWorkList {
  private:
   std::vector<std::string> entries_;
 };
+
+// The list of a job on a view's selected files: each item's folder followed by its name.
+BatchWorkList BuildWorkList(CThumbList& items);

@@ -17,6 +17,7 @@
 #include "batch_process_ps.h"
 #include "batch_progress_dlg.h"
 #include "batch_threads.h"
+#include "drop_files_block.h"
 #include "missing_files.h"
 #include "private_messages.h"
 #include "property_sheet_driver.h"
@@ -235,6 +236,55 @@ TEST_F(BatchSheet, SaveSetupStoresEveryShownPageAndTheBordersExcludeEachOther) {
   EXPECT_EQ(g_settings.batchResize.bordsizx, 70);
   EXPECT_EQ(g_settings.effects.batchmode, 2) << "the bevel page in front when the sheet closed";
   EXPECT_FALSE(frame.Heard(WM_BATCH_START));
+}
+
+// Posts the paths to the window as the shell drops them.
+void DropFiles(HWND window, const std::vector<std::string>& paths) {
+  const std::string block = DropFilesBlock(paths);
+  HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, block.size());
+  block.copy(static_cast<char*>(::GlobalLock(memory)), block.size());
+  ::GlobalUnlock(memory);
+  ::PostMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+}
+
+TEST_F(BatchSheet, DroppedFilesGoWhereThePageInFrontTakesThem) {
+  FrameStandIn frame;
+  CBatchProcessPS sheet(BatchSheetHooks{[](bool) { return std::vector<std::string>{"C:\\a.jpg"}; }, nullptr});
+  std::vector<std::string> rows;
+  std::string overlay, border;
+  UiDriver user([&] {
+    HWND window = WaitForWindow("Batch process images");
+    ASSERT_TRUE(window);
+    HWND input = SheetPage(window, CBatchProcessPS::kInput);
+    DropFiles(window, {"C:\\x.jpg", "C:\\y.jpg"});
+    WaitFor([&] { return ListRows(input).size() == 3; });
+    rows = ListRows(input);
+    const struct {
+      int page, edit;
+      std::string* text;
+    } pages[] = {{CBatchProcessPS::kOverlay, IDC_BATCH_OVERLAY_FILE, &overlay},
+                 {CBatchProcessPS::kBorder, IDC_BATCH_BORDER_FILE, &border}};
+    for (const auto& p : pages) {
+      ASSERT_TRUE(ShowSheetPage(window, p.page));
+      const HWND page = SheetPage(window, p.page);
+      DropFiles(window, {"C:\\first.png", "C:\\second.png"});
+      WaitFor([&] { return ControlText(page, p.edit) == "C:\\first.png"; });
+      *p.text = ControlText(page, p.edit);
+    }
+    // Taken, if at all, before the press that follows it in the queue.
+    ASSERT_TRUE(ShowSheetPage(window, CBatchProcessPS::kOutput));
+    DropFiles(window, {"C:\\first.png"});
+    PressButton(window, IDC_BATCH_SAVE_SETUP);
+    EXPECT_TRUE(WaitUntilClosed(window));
+  });
+  ASSERT_TRUE(sheet.Create(frame.hwnd));
+  frame.RunUntil(WM_BATCHSHEET_CLOSED, &sheet);
+  EXPECT_EQ(rows, (std::vector<std::string>{"C:\\a.jpg", "C:\\x.jpg", "C:\\y.jpg"}));
+  EXPECT_EQ(overlay, "C:\\first.png");
+  EXPECT_EQ(border, "C:\\first.png");
+  EXPECT_EQ(g_settings.batchResize.batchpath, "c:\\pics\\thumbs") << "the Output page takes no drop";
+  EXPECT_EQ(g_settings.batchResize.overimg, "C:\\first.png");
+  EXPECT_EQ(g_settings.batchResize.borderimg, "C:\\first.png");
 }
 
 TEST_F(BatchSheet, TheSheetPaintsWhileItStaysOpen) {

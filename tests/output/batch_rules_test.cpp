@@ -10,6 +10,7 @@
 #include "batch_work_list.h"
 #include "file_system.h"
 #include "temp_folder.h"
+#include "thumb_list.h"
 
 namespace {
 
@@ -114,6 +115,24 @@ TEST(BatchWorkListOrder, FilesAreWorkedOnInTheReverseOfTheirListing) {
   list.Prepend("B");
   EXPECT_EQ(list.Entries(), (std::vector<std::string>{"B", "A"}));
   EXPECT_EQ(list.Count(), 2);
+}
+
+TEST(BatchWorkListOrder, ATransformsListHoldsTheViewsSelectedFilesLastFirst) {
+  CThumbList items;
+  const struct {
+    const char* folder;
+    const char* name;
+    bool selected;
+  } files[] = {{"C:\\a\\", "1.jpg", true}, {"C:\\a\\", "2.jpg", false}, {"C:\\b\\", "3.jpg", true}};
+  for (const auto& f : files) {
+    CThumbItem* item = items.AddTail();
+    item->folder = f.folder;
+    item->name = f.name;
+    item->selected = f.selected;
+  }
+  EXPECT_EQ(BuildWorkList(items).Entries(), (std::vector<std::string>{"C:\\b\\3.jpg", "C:\\a\\1.jpg"}));
+  items.RemoveAll();
+  EXPECT_EQ(BuildWorkList(items).Count(), 0);
 }
 
 }  // namespace
