@@ -10,6 +10,7 @@
 #include "batch_rules.h"
 #include "choose_dir_dlg.h"
 #include "file_system.h"
+#include "key_view_support.h"
 #include "private_messages.h"
 #include "resource.h"
 
@@ -19,12 +20,6 @@ namespace {
 
 constexpr int kPathLength = 259;
 
-std::string CurrentFolder() {
-  char folder[MAX_PATH] = {};
-  const DWORD length = ::GetCurrentDirectoryA(MAX_PATH, folder);
-  return length > 0 && length < MAX_PATH ? std::string(folder, length) : std::string();
-}
-
 // The open-file dialog of the Choose buttons; empty when the user cancels.
 std::string ChooseImageFile(HWND owner, const std::string& initial) {
   static const char kFilter[] =
@@ -33,7 +28,7 @@ std::string ChooseImageFile(HWND owner, const std::string& initial) {
       "Photoshop Files (*.psd)\0*.psd\0PCX Files (*.pcx)\0*.pcx\0";
   char file[MAX_PATH] = {};
   initial.copy(file, std::min<size_t>(initial.size(), MAX_PATH - 1));
-  const std::string folder = CurrentFolder();
+  const std::string folder = CurrentDirectory();
   OPENFILENAMEA dialog = {};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = owner;
@@ -155,10 +150,10 @@ bool CBatchOutputPP::OnCommand(int id, int code) {
       return true;
     }
     case IDC_BATCH_CURRENT_FOLDER:
-      SetItemText(IDC_BATCH_PATH, CurrentFolder());
+      SetItemText(IDC_BATCH_PATH, CurrentDirectory());
       return true;
     case IDC_BATCH_NEW_FOLDER: {
-      const std::string folder = CurrentFolder() + "\\Batch";
+      const std::string folder = CurrentDirectory() + "\\Batch";
       if (!platform::MakeFolder(folder) && platform::KindOfPath(folder) != platform::PathKind::kDirectory) {
         ::MessageBoxA(Handle(), ("The folder " + folder + " could not be made").c_str(), nullptr, MB_OK | MB_ICONERROR);
         return true;
