@@ -15,6 +15,8 @@
 
 class CPreviewWnd;
 class CFullScreenWnd;
+class CBatchProcessPS;
+class CBatchProgressDlg;
 
 class CMainFrame : public FrameWindow {
  public:
@@ -111,6 +113,16 @@ class CMainFrame : public FrameWindow {
   void OnAbortOperation(UINT id);
   void OnUpdateDisabled(CommandState& state);
   static const CommandEntry<CMainFrame> kCommands[];
+
+  // Batch processing: the sheet, the checks before a run, its progress and its end.
+  void OnBatchProcess(UINT id);
+  void OnBatchStart();
+  void OnBatchProgress(char* text);
+  void OnBatchDone();
+  void OnBatchSheetClosed();
+  bool LetBatchWorkersEnd();
+  std::unique_ptr<CBatchProcessPS> batchSheet_;
+  std::unique_ptr<CBatchProgressDlg> batchProgress_;
 
   COuterSplitWnd outer_;
   CInnerSplitWnd inner_;

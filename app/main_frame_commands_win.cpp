@@ -122,7 +122,7 @@ const CommandEntry<CMainFrame> CMainFrame::kCommands[] = {
     {ID_TOOLBAR_PRINT, ID_TOOLBAR_PRINT, &CMainFrame::OnToolbarPrint, nullptr},
     {ID_PRINT_THUMBNAILS, ID_PRINT_THUMBNAILS, &CMainFrame::OnNotYetAvailable, nullptr},
     {ID_BATCH_PRINT, ID_BATCH_PRINT, &CMainFrame::OnNotYetAvailable, nullptr},
-    {ID_BATCH_PROCESS, ID_BATCH_PROCESS, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_BATCH_PROCESS, ID_BATCH_PROCESS, &CMainFrame::OnBatchProcess, nullptr},
     {ID_QUICK_WEB, ID_QUICK_WEB, &CMainFrame::OnNotYetAvailable, nullptr},
     {ID_SAVE_WALLPAPER, ID_SAVE_WALLPAPER, &CMainFrame::OnSaveWallpaper, &CMainFrame::OnUpdateSaveWallpaper},
     {ID_EDIT_COPY, ID_EDIT_CUT, &CMainFrame::OnNotYetAvailable, &CMainFrame::OnUpdateDisabled},

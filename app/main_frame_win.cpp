@@ -7,6 +7,8 @@
 #include <algorithm>
 
 #include "app_settings.h"
+#include "batch_process_ps.h"
+#include "batch_progress_dlg.h"
 #include "device_change.h"
 #include "folder_drive.h"
 #include "full_screen_wnd.h"
@@ -215,6 +217,7 @@ void CMainFrame::SaveLayout() {
 }
 
 void CMainFrame::OnClose() {
+  LetBatchWorkersEnd();
   StopThumbnailLoader();
   SaveLayout();
   if (preview_) preview_->SavePlacement();
@@ -250,6 +253,18 @@ LRESULT CMainFrame::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_PRINT_QUEUED:
       PrintQueuedFile();
+      return 0;
+    case WM_BATCH_START:
+      OnBatchStart();
+      return 0;
+    case WM_BATCH_PROGRESS:
+      OnBatchProgress(reinterpret_cast<char*>(wParam));
+      return 0;
+    case WM_BATCH_DONE:
+      OnBatchDone();
+      return 0;
+    case WM_BATCHSHEET_CLOSED:
+      OnBatchSheetClosed();
       return 0;
     case WM_SHOW_STARTUP_TIP:
       if (g_settings.mainOptions.tipson && !g_program.openFileFlag && !g_program.printFlag) OnShowTips(0);

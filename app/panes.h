@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "command_routing.h"
 #include "key_index.h"
@@ -52,6 +53,8 @@ void ClearThumbnailOpenQueue();
 bool ProcessThumbnailOpenQueue();
 // The thumbnail view's commands, whichever pane has the focus.
 bool ThumbnailPaneCommand(UINT id);
+// The paths of the view's files in its order: all of them, or the selected ones.
+std::vector<std::string> ThumbnailPanePaths(bool selectedOnly);
 // The path of the one selected file; false unless exactly one is selected.
 bool SingleSelectedThumbnailPath(std::string& path);
 bool UpdateThumbnailPaneCommand(CommandState& state);

@@ -112,6 +112,15 @@ bool ProcessThumbnailOpenQueue() { return g_thumbnailView.ProcessOpenQueue(); }
 
 bool ThumbnailPaneCommand(UINT id) { return g_thumbnailView.OnCommand(id); }
 
+std::vector<std::string> ThumbnailPanePaths(bool selectedOnly) {
+  std::vector<std::string> paths;
+  CThumbList& items = g_thumbnailView.Items();
+  for (CThumbItem* item = selectedOnly ? items.GetFirstSelected() : items.GetFirst(); item;
+       item = selectedOnly ? items.GetNextSelected() : items.GetNext())
+    paths.push_back(item->folder + item->name);
+  return paths;
+}
+
 bool SingleSelectedThumbnailPath(std::string& path) {
   CThumbList& items = g_thumbnailView.Items();
   if (items.CountSelected() != 1) return false;

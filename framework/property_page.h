@@ -16,6 +16,10 @@ class PropertyPage : public Dialog {
   // The description the sheet is built from; valid while this object lives.
   PROPSHEETPAGEA Description();
 
+  // The sheet does the keyboard navigation of its pages: a page on its own would take Escape
+  // for itself and end.
+  bool PreTranslateMessage(MSG&) override { return false; }
+
  protected:
   // The sheet was confirmed (every page that was ever shown hears it); false keeps it open.
   virtual bool OnApply() { return true; }

@@ -19,6 +19,7 @@ class WorkerThread {
 
   bool Running() const;
   DWORD Id() const { return id_; }
+  HANDLE Handle() const { return handle_; }
   bool Post(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
 
  private:

@@ -22,7 +22,7 @@ packages=(
   # the native tree: Debian's codec libraries, GoogleTest, clang's libFuzzer
   g++ libjpeg62-turbo-dev libpng-dev libtiff-dev googletest libgtest-dev clang libclang-rt-14-dev
   # real files nobody here made, and the peer tools the benchmarks measure against
-  gdk-pixbuf-tests libjxl-testdata libjpeg-turbo-progs
+  gdk-pixbuf-tests libjxl-testdata libjpeg-turbo-progs graphicsmagick
   # rendering what the Windows printer driver writes
   ghostscript
 )
