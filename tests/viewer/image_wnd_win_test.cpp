@@ -2,11 +2,13 @@
 // pixel for pixel at 1:1, an autosizing window showing the photograph at half its size and its
 // first zoom in and out (1:1 and 1:3), the ladder's ends, the wheel's notch, Home and End, panning
 // by dragging, the modes the settings and open modes choose, the full-screen opening, an animated
-// picture, a refit after the user resized the window, and closing. What the windows show is read
-// back and compared with the file decoded here.
+// picture, a refit after the user resized the window, a sound memo extracted on opening, and
+// closing. What the windows show is read back and compared with the file decoded here.
 #include <windows.h>
 
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -15,6 +17,7 @@
 #include "app_settings.h"
 #include "command_ids.h"
 #include "dialog_user_win.h"
+#include "fpx_segments.h"
 #include "full_screen_wnd.h"
 #include "image_wnd.h"
 #include "key_index.h"
@@ -506,6 +509,33 @@ TEST_F(ImageWindow, ContextMenusOfBothModes) {
   for (UINT id : {ID_ZOOM_IN, ID_ZOOM_OUT, ID_ZOOM_ONE_TO_ONE, ID_FULL_SCREEN})
     EXPECT_FALSE(::GetMenuState(popup, id, MF_BYCOMMAND) & MF_GRAYED) << id;
   ::DestroyMenu(menu);
+}
+
+// With "playondisplay" and "autoextract" on, opening a photograph that carries a camera's sound
+// memo writes the memo beside it as the picture's companion sound (which then plays); the picture
+// itself opens as without it.
+TEST_F(ImageWindow, OpeningAPhotographWithASoundMemoExtractsItsSound) {
+  if (!HasTestFile(kWideFlower)) SKIP_OR_FAIL_MISSING(std::string(kWideFlower) + " is not installed");
+  std::ifstream in(std::string(kLibjxl) + kWideFlower, std::ios::binary);
+  const std::string photo((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  fpx_test::Bytes sound(300);
+  for (size_t i = 0; i < sound.size(); ++i) sound[i] = uint8_t(i * 7);
+  fpx_test::Bytes stream(28, 0xAB);  // the stream's own header, which the sound file does not carry
+  stream.insert(stream.end(), sound.begin(), sound.end());
+  fpx_test::Bytes memo = fpx_test::ContentsList({{uint32_t(stream.size()), 0, "Audio Stream"}});
+  const fpx_test::Bytes data = fpx_test::StreamData(0, 0, stream);
+  memo.insert(memo.end(), data.begin(), data.end());
+  // The memo's segments right after the start-of-image marker, where cameras put them.
+  Make("memo.jpg", photo.substr(0, 2) + std::string(memo.begin(), memo.end()) + photo.substr(2));
+
+  g_settings.audio.playondisplay = 1;
+  g_settings.audio.autoextract = 1;
+  CImageWnd* window = CImageWnd::OpenFile(folder_.string() + "\\", "memo.jpg", true, OpenMode::OneToOne);
+  ASSERT_TRUE(window);
+  opened_.push_back(window->Handle());
+  EXPECT_EQ(Title(window->Handle()), "memo.jpg 2268 X 1512  @  1:1");
+  std::ifstream written(folder_ / "memo.wav", std::ios::binary);
+  EXPECT_EQ(fpx_test::Bytes((std::istreambuf_iterator<char>(written)), std::istreambuf_iterator<char>()), sound);
 }
 
 }  // namespace
