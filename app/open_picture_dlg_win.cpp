@@ -1,8 +1,6 @@
 #include "open_picture_dlg.h"
 
-#include <commdlg.h>
-
-#include "save_image_dialog_rules.h"
+#include "picture_file_dialog.h"
 
 namespace {
 
@@ -14,21 +12,6 @@ const char kOpenPictureFilter[] =
 }  // namespace
 
 bool AskPictureToOpen(HWND owner, std::string& path) {
-  char folder[MAX_PATH] = {};
-  ::GetCurrentDirectoryA(MAX_PATH, folder);
-  char chosen[MAX_PATH] = {};
-  const std::string filter = DialogFilter(kOpenPictureFilter);
-  OPENFILENAMEA dialog = {};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = owner;
-  dialog.lpstrFilter = filter.c_str();
-  dialog.lpstrFile = chosen;
-  dialog.nMaxFile = MAX_PATH;
-  dialog.lpstrInitialDir = folder;
-  dialog.lpstrDefExt = kSaveImageDefaultExtension;
-  dialog.Flags = OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_LONGNAMES | OFN_NOCHANGEDIR | OFN_HIDEREADONLY |
-                 OFN_EXPLORER;
-  if (!::GetOpenFileNameA(&dialog)) return false;
-  path = chosen;
-  return true;
+  return AskPictureFile(owner, false, kOpenPictureFilter, std::string(),
+                        OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_LONGNAMES, path);
 }
