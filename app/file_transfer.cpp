@@ -125,45 +125,36 @@ void FileTransfer::RunBatch(const Kind& kind, const std::vector<std::string>& so
 
 void FileTransfer::MoveFiles(const std::vector<std::string>& sources, const std::string& destination,
                              TransferProgress* progress) {
-  host_.ClearCancelRequest();
-  const auto failed = [](const std::string& fileName, const std::string&) {
-    return "Error moving file\n" + fileName + "\nContinue attempting move?";
-  };
-  const Kind kind = {"Moving...",
-                     ProgressStyle::kEvery16th,
-                     Same,
-                     PlaceMove,
-                     ReplaceMove,
-                     [this](const std::string& source, const std::string& target) {
-                       host_.FileMoved(source, target);
-                       return true;
-                     },
-                     [](const std::string& fileName, const std::string&) {
-                       return "Unable to suitably suffix file\n" + fileName + "\nContinue move?";
-                     },
-                     failed,
-                     failed,
-                     false};
-  RunBatch(kind, sources, destination, progress);
+  TransferDroppedFiles(true, sources, destination, progress);
 }
 
 void FileTransfer::CopyFiles(const std::vector<std::string>& sources, const std::string& destination,
                              TransferProgress* progress) {
+  TransferDroppedFiles(false, sources, destination, progress);
+}
+
+void FileTransfer::TransferDroppedFiles(bool move, const std::vector<std::string>& sources,
+                                        const std::string& destination, TransferProgress* progress) {
   host_.ClearCancelRequest();
-  const auto failed = [](const std::string& fileName, const std::string&) {
-    return "Error copying file\n" + fileName + "\nContinue attempting copy?";
+  const std::string verb = move ? "move" : "copy";
+  const std::string error = move ? "Error moving file\n" : "Error copying file\n";
+  const auto failed = [error, verb](const std::string& fileName, const std::string&) {
+    return error + fileName + "\nContinue attempting " + verb + "?";
   };
-  const Kind kind = {"Copying...",
-                     ProgressStyle::kEveryFile,
+  const Kind kind = {move ? "Moving..." : "Copying...",
+                     move ? ProgressStyle::kEvery16th : ProgressStyle::kEveryFile,
                      Same,
-                     PlaceCopy,
-                     ReplaceCopy,
-                     [this](const std::string& source, const std::string& target) {
-                       host_.FileCopied(source, target);
+                     move ? PlaceMove : PlaceCopy,
+                     move ? ReplaceMove : ReplaceCopy,
+                     [this, move](const std::string& source, const std::string& target) {
+                       if (move)
+                         host_.FileMoved(source, target);
+                       else
+                         host_.FileCopied(source, target);
                        return true;
                      },
-                     [](const std::string& fileName, const std::string&) {
-                       return "Unable to suitably suffix file\n" + fileName + "\nContinue copy?";
+                     [verb](const std::string& fileName, const std::string&) {
+                       return "Unable to suitably suffix file\n" + fileName + "\nContinue " + verb + "?";
                      },
                      failed,
                      failed,

@@ -35,6 +35,9 @@ class FileTransfer {
   struct Kind;
   void RunBatch(const Kind& kind, const std::vector<std::string>& sources, const std::string& destination,
                 TransferProgress* progress);
+  // MoveFiles (move) or CopyFiles.
+  void TransferDroppedFiles(bool move, const std::vector<std::string>& sources, const std::string& destination,
+                            TransferProgress* progress);
   bool RefusedIntoItself(const std::string& source, const std::string& destination);
 
   TransferHost& host_;
