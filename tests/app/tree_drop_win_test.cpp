@@ -1,6 +1,6 @@
 // Files and folders dropped on the folder tree under Wine, through real OLE drags: what each key
 // does, folders dragged inside the tree, the File collision dialog with both pictures, and the
-// Recycle Bin item, which only ever takes the dropped names.
+// Recycle Bin item, which only ever takes the dropped names; keys go with the files that arrived.
 #include <windows.h>
 #include <commctrl.h>
 #include <ole2.h>
@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <iterator>
 #include <fstream>
 #include <set>
 #include <string>
@@ -23,6 +24,8 @@
 #include "dir_tree_view.h"
 #include "drop_files_block.h"
 #include "file_inventory.h"
+#include "key_index.h"
+#include "key_tree.h"
 #include "ole_drag_driver.h"
 #include "resource.h"
 #include "shell_shortcuts.h"
@@ -250,6 +253,50 @@ TEST_F(TreeDrop, FoldersDraggedInsideTheTree) {
   }
   EXPECT_EQ(message, "Nothing was copied: a folder or file of that name is already there:\n" + Path("top/dst/src"));
   EXPECT_EQ(ReadLayout(Root()), before);
+}
+
+// The names of a folder's index that carry a key.
+std::set<std::string> KeyedNames(const fs::path& folder) {
+  std::ifstream in(folder / kKeyIndexFileName, std::ios::binary);
+  const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  KeyIndexContents contents;
+  ParseKeyIndex(bytes.data(), bytes.size(), false, &contents);
+  std::set<std::string> names;
+  for (const CKeyFileEntry& entry : contents.entries)
+    if (!entry.refs.empty()) names.insert(entry.name);
+  return names;
+}
+
+// Keys go with the files that arrived, and only with those: a file skipped at its collision keeps
+// its keys where it stayed.
+TEST_F(TreeDrop, KeysFollowTheFilesThatArrived) {
+  struct Case {
+    const char* what;
+    DragKeys held;
+    std::set<std::string> sourceKeyed, destinationKeyed;
+  };
+  const Case cases[] = {
+      {"move", {false, false}, {"b.jpg"}, {"a.jpg"}},
+      {"copy", {true, false}, {"a.jpg", "b.jpg"}, {"a.jpg"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Reset({{"src/a.jpg", "A"}, {"src/b.jpg", "B"}, {"dst/b.jpg", "old"}});
+    CKeyNode* key = FindOrInsertPath(g_keyIndex.MasterTree(), "K");
+    key->treeItem = key;
+    g_keyIndex.SetFileKey(key, Path("src/a.jpg"), true);
+    g_keyIndex.SetFileKey(key, Path("src/b.jpg"), true);
+    ASSERT_TRUE(g_keyIndex.SaveFolder());
+    {
+      UiDriver user([&] {
+        if (HWND dialog = WaitForWindow("File collision")) PressButton(dialog, IDC_COLLISION_SKIP);
+      });
+      DropFiles({"src/a.jpg", "src/b.jpg"}, Item("dst"), c.held);
+    }
+    g_keyIndex.Clear();
+    EXPECT_EQ(KeyedNames(folder_ / "src"), c.sourceKeyed);
+    EXPECT_EQ(KeyedNames(folder_ / "dst"), c.destinationKeyed);
+  }
 }
 
 void SavePicture(const std::string& path, unsigned colour) {
