@@ -343,6 +343,8 @@ TEST_F(TreeDrop, TheCollisionDialogShowsBothPicturesAndTakesTheAnswer) {
         name = ItemText(dialog, IDC_COLLISION_NAME);
         sizes = ItemText(dialog, IDC_COLLISION_SOURCE_SIZE) + "|" + ItemText(dialog, IDC_COLLISION_TARGET_SIZE);
         comparison = ItemText(dialog, IDC_COLLISION_COMPARISON);
+        // What is still to be painted after the dialog grew, before the screen is taken.
+        ::RedrawWindow(dialog, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         SaveScreenshot(c.button == IDC_COLLISION_SUFFIX ? "collision-different" : "collision-identical");
         PressButton(dialog, c.button);
       });
