@@ -1,12 +1,18 @@
 #pragma once
 // The folder tree pane as a place to drag to and from: while something is dragged over it, the
 // folder under the mouse is highlighted, opens when the mouse rests on it, and the tree scrolls
-// near its top and bottom edges; a folder can be dragged out of the tree as a file drop. What a
-// drop onto the tree does is the file-transfer work's; until it exists the pane accepts nothing.
+// near its top and bottom edges; a folder can be dragged out of the tree as a file drop. Files
+// and folders dropped on a folder are moved, copied or linked into it by the keys held; dropped
+// on the Recycle Bin they are sent there.
 #include <string>
+#include <vector>
 
+#include "drop_decisions.h"
+#include "file_drop_target.h"
 #include "name_space_tree_view.h"
-#include "ole_drop_target.h"
+
+class FileTransfer;
+class WindowTransferHost;
 
 class CDragDropDirView : public CNameSpaceTreeView, protected DropTargetEvents {
  public:
@@ -33,8 +39,19 @@ class CDragDropDirView : public CNameSpaceTreeView, protected DropTargetEvents {
  private:
   void ScrollWhileDragging(POINT point);
   void EndDragFeedback();
+  // The transfers a drop on a folder item starts; each returns the effect that happened.
+  DWORD DropFolder(HTREEITEM target, const std::string& destination, DropKeys keys, WindowTransferHost& host,
+                   FileTransfer& transfer);
+  DWORD DropFiles(const std::vector<std::string>& names, const std::string& destination, DropKeys keys,
+                  bool onScreenSaverItem, WindowTransferHost& host, FileTransfer& transfer);
+  DWORD DropOnRecycleBin(const std::vector<std::string>& names);
+  // Lets go of what the program holds open below folder (the thumbnail view's folder, the index)
+  // before the folder moves away.
+  void ReleaseFolder(const std::string& folder);
+  std::vector<std::string> TakeDroppedNames();
+  void Warn(const char* text);
 
-  OleDropTarget dropTarget_;
+  CFileDropTarget dropTarget_;
   bool folderDrag_ = false;
   std::string draggedFolder_;
   POINT hoverPoint_ = {-100, -100};

@@ -40,15 +40,16 @@ DWORD CDragDropDirView::OnDragEnter(IDataObject*, DWORD, POINT) {
   return DROPEFFECT_NONE;
 }
 
-DWORD CDragDropDirView::OnDragOver(DWORD, POINT point) {
+DWORD CDragDropDirView::OnDragOver(DWORD keys, POINT point) {
   if (!WithinDragThreshold(point, hoverPoint_)) {
     ::SetTimer(Handle(), kHoverTimer, g_settings.preferences.slowdirs ? 3500 : 900, nullptr);
     hoverPoint_ = point;
   }
   ScrollWhileDragging(point);
-  Tree().SelectDropTarget(Tree().HitTest(point));
-  // Drops are not taken yet: the file transfers they start are built later.
-  return DROPEFFECT_NONE;
+  const HTREEITEM item = Tree().HitTest(point);
+  Tree().SelectDropTarget(item);
+  if (!item) return DROPEFFECT_NONE;
+  return DragOverEffect({(keys & MK_CONTROL) != 0, (keys & MK_SHIFT) != 0}, IsScreenSaverItem(item));
 }
 
 void CDragDropDirView::ScrollWhileDragging(POINT point) {
@@ -84,11 +85,6 @@ void CDragDropDirView::EndDragFeedback() {
 }
 
 void CDragDropDirView::OnDragLeave() { EndDragFeedback(); }
-
-DWORD CDragDropDirView::OnDrop(IDataObject*, DWORD, POINT) {
-  EndDragFeedback();
-  return DROPEFFECT_NONE;
-}
 
 void CDragDropDirView::OnBeginDrag(HTREEITEM item) {
   const std::string path = GetItemPath(item);

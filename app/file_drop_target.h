@@ -16,10 +16,13 @@ class CFileDropTarget : public OleDropTarget {
   // Takes the next name off the list; valid until the next call; none when the list is empty.
   const char* GetNextFile();
   int NameCount() const;
+  // One of the names of the last drop was a folder when it was dropped.
+  bool ContainsFolder() const { return containsFolder_; }
 
  private:
   void FreeNames();
 
   CNameNode* names_ = nullptr;
+  bool containsFolder_ = false;
   char current_[260] = {};
 };

@@ -1,10 +1,39 @@
 #include "file_drop_target.h"
 
 #include <cstring>
+#include <string>
 
 #include "drop_files_names.h"
+#include "file_system.h"
 #include "global_memory.h"
 #include "name_node.h"
+
+namespace {
+
+// The ANSI form of a wide name from another program. Where the code page has no character for
+// one of its letters, the short form of the path stands in: it names the same file in ANSI
+// letters only.
+std::string AnsiName(const std::u16string& name) {
+  const std::wstring wide(name.begin(), name.end());
+  const auto toAnsi = [](const wchar_t* text, std::string& ansi) {
+    char buffer[2 * MAX_PATH];
+    BOOL lost = FALSE;
+    // No best fit: "\u03a9" as "O" would name another file, or none.
+    const int length =
+        ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text, -1, buffer, sizeof buffer, nullptr, &lost);
+    ansi = length > 0 ? buffer : "";
+    return length > 0 && !lost;
+  };
+  std::string ansi;
+  if (toAnsi(wide.c_str(), ansi)) return ansi;
+  wchar_t shortPath[MAX_PATH];
+  const DWORD length = ::GetShortPathNameW(wide.c_str(), shortPath, MAX_PATH);
+  std::string shortAnsi;
+  if (length > 0 && length < MAX_PATH && toAnsi(shortPath, shortAnsi)) return shortAnsi;
+  return ansi;
+}
+
+}  // namespace
 
 CFileDropTarget::~CFileDropTarget() { FreeNames(); }
 
@@ -12,6 +41,7 @@ void CFileDropTarget::FreeNames() {
   CNameNode::FreeList(names_);
   delete names_;
   names_ = nullptr;
+  containsFolder_ = false;
 }
 
 HRESULT STDMETHODCALLTYPE CFileDropTarget::Drop(IDataObject* data, DWORD keys, POINTL point, DWORD* effect) {
@@ -21,8 +51,10 @@ HRESULT STDMETHODCALLTYPE CFileDropTarget::Drop(IDataObject* data, DWORD keys, P
     FreeNames();
     if (medium.tymed == TYMED_HGLOBAL) {
       const GlobalLockScope block(medium.hGlobal);
-      names_ = NameListFromDropFiles(static_cast<const unsigned char*>(block.data()), block.size());
+      names_ = NameListFromDropFiles(static_cast<const unsigned char*>(block.data()), block.size(), AnsiName);
     }
+    for (const CNameNode* node = names_; node && !containsFolder_; node = node->next)
+      containsFolder_ = platform::KindOfPath(node->name) == platform::PathKind::kDirectory;
     ::ReleaseStgMedium(&medium);
   }
   return OleDropTarget::Drop(data, keys, point, effect);

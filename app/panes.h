@@ -48,6 +48,8 @@ void ClearThumbnailPane();
 void FilterThumbnailPaneByKey(CKeyIndex::TreeItem key, bool exclude);
 void ThumbnailReadyInPane();
 void StopThumbnailLoader();
+// Returns once the loader has let go of the files of the folder shown, before they are moved.
+void WaitForThumbnailLoaderIdle();
 void ClearThumbnailOpenQueue();
 // Opens the next queued file at idle; true when it opened one.
 bool ProcessThumbnailOpenQueue();

@@ -106,6 +106,8 @@ void ThumbnailReadyInPane() { g_thumbnailView.OnThumbnailReady(); }
 
 void StopThumbnailLoader() { g_thumbnailView.StopLoader(); }
 
+void WaitForThumbnailLoaderIdle() { g_thumbnailView.WaitForLoaderIdle(); }
+
 void ClearThumbnailOpenQueue() { g_thumbnailView.ClearOpenQueue(); }
 
 bool ProcessThumbnailOpenQueue() { return g_thumbnailView.ProcessOpenQueue(); }

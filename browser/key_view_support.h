@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "disabled_window.h"
 #include "key_walk_observer.h"
 
 // The folder shown ("Main Options" "mainpath") and the process's current directory, both without
@@ -18,18 +19,6 @@ class KeyWalkEscape : public KeyWalkObserver {
  public:
   KeyWalkEscape();
   bool CancelRequested() override;
-};
-
-// The main window takes no input for the scope.
-class DisabledWindow {
- public:
-  explicit DisabledWindow(HWND window) : window_(window) { ::EnableWindow(window_, FALSE); }
-  ~DisabledWindow() { ::EnableWindow(window_, TRUE); }
-  DisabledWindow(const DisabledWindow&) = delete;
-  DisabledWindow& operator=(const DisabledWindow&) = delete;
-
- private:
-  HWND window_;
 };
 
 constexpr char kDuplicateKeyNameMessage[] = "Duplicate key name";

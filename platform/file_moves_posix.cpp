@@ -1,4 +1,5 @@
-// POSIX stand-ins for the temporary folder, moves across volumes, the recycle bin and file times.
+// POSIX stand-ins for the temporary folder, copies and moves across volumes, long names, the
+// recycle bin and file times.
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -10,21 +11,6 @@
 
 namespace platform {
 namespace {
-
-bool CopyBytes(const std::string& from, const std::string& to) {
-  FILE* in = std::fopen(from.c_str(), "rb");
-  if (!in) return false;
-  FILE* out = std::fopen(to.c_str(), "wb");
-  bool copied = out != nullptr;
-  char buffer[1 << 16];
-  size_t n;
-  while (copied && (n = std::fread(buffer, 1, sizeof buffer, in)) > 0) copied = std::fwrite(buffer, 1, n, out) == n;
-  copied = copied && !std::ferror(in);
-  if (out) copied = std::fclose(out) == 0 && copied;
-  std::fclose(in);
-  if (!copied && out) ::unlink(to.c_str());
-  return copied;
-}
 
 uint64_t Nanoseconds(const timespec& t) { return uint64_t(t.tv_sec) * 1000000000u + uint64_t(t.tv_nsec); }
 
@@ -44,10 +30,27 @@ std::string TemporaryFolder() {
   return folder.size() < kMaxPath ? folder : std::string();
 }
 
+bool CopyFileBytes(const std::string& from, const std::string& to) {
+  FILE* in = std::fopen(from.c_str(), "rb");
+  if (!in) return false;
+  FILE* out = std::fopen(to.c_str(), "wbx");  // never onto a file that is there
+  bool copied = out != nullptr;
+  char buffer[1 << 16];
+  size_t n;
+  while (copied && (n = std::fread(buffer, 1, sizeof buffer, in)) > 0) copied = std::fwrite(buffer, 1, n, out) == n;
+  copied = copied && !std::ferror(in);
+  if (out) copied = std::fclose(out) == 0 && copied;
+  std::fclose(in);
+  if (!copied && out) ::unlink(to.c_str());
+  return copied;
+}
+
+std::string LongPathName(const std::string& path) { return path; }
+
 bool MoveFileTo(const std::string& from, const std::string& to) {
   if (FileExists(to)) return false;
   if (std::rename(from.c_str(), to.c_str()) == 0) return true;
-  if (errno != EXDEV || !CopyBytes(from, to)) return false;
+  if (errno != EXDEV || !CopyFileBytes(from, to)) return false;
   return ::unlink(from.c_str()) == 0;
 }
 

@@ -1,4 +1,5 @@
-// The Win32 temporary folder, moves across volumes, the recycle bin and file times.
+// The Win32 temporary folder, copies and moves across volumes, long names, the recycle bin and
+// file times.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -22,6 +23,20 @@ std::string TemporaryFolder() {
   char folder[kMaxPath];
   const DWORD length = ::GetTempPathA(kMaxPath, folder);
   return length > 0 && length < kMaxPath ? std::string(folder, length) : std::string();
+}
+
+bool CopyFileBytes(const std::string& from, const std::string& to) {
+  if (::CopyFileA(from.c_str(), to.c_str(), TRUE)) return true;
+  // A copy cut short (a full disk, a source that could not be read to its end) leaves a partial
+  // file, unless the failure was that to was there already.
+  if (::GetLastError() != ERROR_FILE_EXISTS && ::GetLastError() != ERROR_ALREADY_EXISTS) ::DeleteFileA(to.c_str());
+  return false;
+}
+
+std::string LongPathName(const std::string& path) {
+  char full[kMaxPath];
+  const DWORD length = ::GetLongPathNameA(path.c_str(), full, kMaxPath);
+  return length > 0 && length < kMaxPath ? std::string(full, length) : path;
 }
 
 bool MoveFileTo(const std::string& from, const std::string& to) {

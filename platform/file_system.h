@@ -49,8 +49,8 @@ bool FileExists(const std::string& path);
 bool SetHiddenAttribute(const std::string& path, bool hidden);
 
 // The file is marked read-only: the user asked that it be neither changed, replaced nor deleted,
-// which a replace by rename would not otherwise honour. The POSIX stand-in counts a file that
-// may not be written.
+// which a replace by rename would not otherwise honour. The POSIX stand-in counts a file whose
+// owner may not write it.
 bool IsReadOnlyFile(const std::string& path);
 
 // The name of a file without its folder.
@@ -63,6 +63,29 @@ std::string TemporaryFolder();
 // Moves a file to a path where no file is, copying across volumes if need be. False on failure,
 // with from left where it was.
 bool MoveFileTo(const std::string& from, const std::string& to);
+
+// Copies a file to a path where no file is, through a temporary file beside it: to is either the
+// complete copy afterwards or still missing. False on failure, also when a file of that name
+// turns up meanwhile (it is left as it is).
+bool CopyFileTo(const std::string& from, const std::string& to);
+
+// Copies a file onto to, replacing it if it exists, through a temporary file beside it: to is
+// either the complete copy afterwards or untouched. A read-only to is not replaced.
+bool CopyFileOnto(const std::string& from, const std::string& to);
+
+// Moves a file onto to, replacing it if it exists, across volumes too: to is either the moved file
+// afterwards or untouched, and from is only removed once its bytes are at to. A read-only to is
+// not replaced. False on failure; from may then still exist beside a replaced to only when it
+// could not be removed after the copy, so that nothing is ever lost.
+bool MoveFileOnto(const std::string& from, const std::string& to);
+
+// The bytes of from copied into a new file to, which must not exist; on failure no partial file
+// stays behind. The low step under CopyFileTo and CopyFileOnto.
+bool CopyFileBytes(const std::string& from, const std::string& to);
+
+// The path with every short (8.3) component written in full, as the system lists it; the path
+// unchanged where it cannot be looked up. The POSIX stand-in has no short names.
+std::string LongPathName(const std::string& path);
 
 // Sends a file to the recycle bin, from which the user can restore it; false when it stays where
 // it was. POSIX stand-in: moves it into the folder that the environment variable VIRELDAN_TRASH

@@ -14,7 +14,12 @@ bool FileExists(const std::string& path) {
 
 bool SetHiddenAttribute(const std::string&, bool) { return true; }
 
-bool IsReadOnlyFile(const std::string& path) { return FileExists(path) && ::access(path.c_str(), W_OK) != 0; }
+// The owner's write permission stands for the attribute: unlike asking access(), it holds for the
+// superuser too, as the attribute does for an administrator.
+bool IsReadOnlyFile(const std::string& path) {
+  struct stat info;
+  return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && (info.st_mode & S_IWUSR) == 0;
+}
 
 PathKind KindOfPath(const std::string& path) {
   struct stat info;

@@ -19,6 +19,7 @@
 #include "app_settings.h"
 #include "canonical_path.h"
 #include "command_ids.h"
+#include "dialog_driver.h"
 #include "dir_tree_view.h"
 #include "key_index.h"
 #include "panes.h"
@@ -26,6 +27,7 @@
 #include "program_state.h"
 #include "resource.h"
 #include "temp_folder.h"
+#include "tree_pane_setup_win.h"
 #include "ui_driver.h"
 
 namespace {
@@ -87,34 +89,16 @@ std::vector<std::string> ItemTexts(HWND dialog, std::initializer_list<int> ids) 
   return texts;
 }
 
-// Waits for the program's message box, notes its text and closes it.
-std::string AnswerMessageBox(int button = IDOK) {
-  const char* caption = MessageCaption();
-  HWND box = WaitForWindow(caption ? caption : "Error");
-  if (!box) return "(no message)";
-  char text[1024] = {};
-  ::GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-  PressButton(box, button);
-  return text;
-}
-
 class DirTreePane : public TempFolderTest {
  protected:
   void SetUp() override {
     TempFolderTest::SetUp();
     ::OleInitialize(nullptr);
-    g_program.desktopFolder = folder_.string();
-    g_program.screenSaverBase = "C:\\Program Files\\Vireldan\\vnsaver";
-    g_program.screenSaverFile = "C:\\Program Files\\Vireldan\\vnsaver.scr";
-    g_program.openFolderFlag = 0;
-    g_settings.fileOptions.usehomedir = 0;
+    SetTreePaneGlobals(folder_.string());
     g_settings.confirmations.nonnest = 0;
     g_settings.confirmations.nested = 0;
     g_settings.confirmations.allsize = 1000;
-    ASSERT_TRUE(host_.Create(0, "Folder tree pane", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 420, 640, nullptr,
-                             nullptr));
-    ASSERT_TRUE(pane_.Create(host_.Handle(), 0xE900));
-    ::MoveWindow(pane_.Handle(), 0, 0, 400, 600, TRUE);
+    ASSERT_TRUE(CreateTreePaneWindow(host_, pane_));
     fs::create_directories(folder_ / "photos" / "a");
     fs::create_directories(folder_ / "photos" / "b");
   }

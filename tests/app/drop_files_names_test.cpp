@@ -58,4 +58,25 @@ TEST(DropFilesNames, ListsComeOutLastNameFirst) {
   for (const Case& c : cases) EXPECT_EQ(Names(c.block), c.expected) << c.what;
 }
 
+// Wide names go through the program's converter, which sees every character whole; without one
+// each character gives its low byte.
+TEST(DropFilesNames, WideNamesGoThroughTheConverter) {
+  const std::string block = Header(20, true) + std::string("C\0:\0\\\0\xe9\0\xa9\x03\0\0\0\0", 14);
+  EXPECT_EQ(Names(block), std::vector<std::string>{"C:\\\xe9\xa9"});
+  const WideNameConverter spelled = [](const std::u16string& name) {
+    std::string text;
+    for (const char16_t c : name) text += "<" + std::to_string(int(c)) + ">";
+    return text;
+  };
+  CNameNode* head = NameListFromDropFiles(reinterpret_cast<const unsigned char*>(block.data()), block.size(), spelled);
+  ASSERT_NE(head, nullptr);
+  EXPECT_STREQ(head->name, "<67><58><92><233><937>");
+  EXPECT_EQ(head->next, nullptr);
+  CNameNode::FreeList(head);
+  delete head;
+  // A converter that finds no name for one leaves it out.
+  const WideNameConverter none = [](const std::u16string&) { return std::string(); };
+  EXPECT_EQ(NameListFromDropFiles(reinterpret_cast<const unsigned char*>(block.data()), block.size(), none), nullptr);
+}
+
 }  // namespace

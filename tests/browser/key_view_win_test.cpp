@@ -18,7 +18,8 @@
 
 #include "app.h"
 #include "app_settings.h"
-#include "drop_files_source.h"
+#include "drop_files_block.h"
+#include "ole_drag_driver.h"
 #include "hover_tip_hooks.h"
 #include "key_index.h"
 #include "key_test_data.h"
@@ -101,34 +102,6 @@ class HeldKey {
   void Set(BYTE state) { Set(key_, state); }
   int key_;
 };
-
-// While a drag runs, the button is let go once this says so (or after a long while).
-std::function<bool()> g_releaseWhen;
-DWORD g_dragStart = 0;
-
-void CALLBACK ReleaseButtonWhenDone(HWND, UINT, UINT_PTR timer, DWORD) {
-  INPUT input = {};
-  input.type = INPUT_MOUSE;
-  if (!g_releaseWhen() && ::GetTickCount() - g_dragStart < 10000) {
-    // A hand never holds quite still: the drag loop hears of the pointer where it now is.
-    static LONG step = 1;
-    input.mi.dx = step = -step;
-    input.mi.dwFlags = MOUSEEVENTF_MOVE;
-    ::SendInput(1, &input, sizeof input);
-    return;
-  }
-  ::KillTimer(nullptr, timer);
-  input.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  ::SendInput(1, &input, sizeof input);
-}
-
-// A CF_HDROP block of the paths, as the shell's drag source offers it.
-std::string DropBlock(const std::vector<std::string>& paths) {
-  std::string block(20, '\0');
-  block[0] = 20;
-  for (const std::string& path : paths) block += path + '\0';
-  return block + '\0';
-}
 
 class KeyView : public TempFolderTest {
  protected:
@@ -222,29 +195,8 @@ class KeyView : public TempFolderTest {
   // (with Ctrl held when asked). The button stays down for some rounds of the drag loop, as a
   // user's hand would.
   DWORD DropAt(const std::vector<std::string>& paths, POINT at, bool ctrl, std::function<bool()> done) {
-    ::ClientToScreen(Tree().Handle(), &at);
-    // As a hand moves it: through the input queue, in the screen's 0..65535 coordinates.
-    INPUT move = {};
-    move.type = INPUT_MOUSE;
-    move.mi.dx = LONG(at.x * 65535 / (::GetSystemMetrics(SM_CXSCREEN) - 1));
-    move.mi.dy = LONG(at.y * 65535 / (::GetSystemMetrics(SM_CYSCREEN) - 1));
-    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    ::SendInput(1, &move, sizeof move);
-    PumpUntil([&] {
-      POINT now = {};
-      ::GetCursorPos(&now);
-      return now.x == at.x && now.y == at.y;
-    });
-    HeldKey::Set(VK_LBUTTON, 0x80);
-    if (ctrl) HeldKey::Set(VK_CONTROL, 0x80);
-    int rounds = 0;
-    g_releaseWhen = [&] { return ++rounds > 4 && done(); };
-    g_dragStart = ::GetTickCount();
-    ::SetTimer(nullptr, 0, 100, ReleaseButtonWhenDone);
-    const DWORD effect = DragDropFiles(DropBlock(paths), DROPEFFECT_COPY | DROPEFFECT_LINK);
-    HeldKey::Set(VK_LBUTTON, 0);
-    HeldKey::Set(VK_CONTROL, 0);
-    return effect;
+    return DragFilesOnto(Tree().Handle(), at, DropFilesBlock(paths), DROPEFFECT_COPY | DROPEFFECT_LINK,
+                         DragKeys{ctrl, false}, done);
   }
   DWORD Drop(const std::vector<std::string>& paths, HTREEITEM item, bool ctrl) {
     return DropAt(paths, ItemCentre(item), ctrl, [] { return true; });

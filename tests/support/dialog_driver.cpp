@@ -17,13 +17,13 @@ INT_PTR RunModal(Dialog& dialog, const std::string& caption, const std::function
   return dialog.DoModal(nullptr);
 }
 
-std::string AnswerMessageBox() {
+std::string AnswerMessageBox(int button) {
   const char* caption = MessageCaption();
   HWND box = WaitForWindow(caption ? caption : "Error");
   if (!box) return "(no message box)";
   char text[512] = {};
   ::GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-  PressButton(box, IDOK);
+  PressButton(box, button);
   while (::IsWindow(box)) ::Sleep(10);
   return text;
 }
