@@ -1147,6 +1147,24 @@ TEST_F(ThumbnailView, LosslessRotationTurnsTheSelectionAsJpegtranDoesAndKeepsThe
   EXPECT_EQ(FileText(folder_ / "b.jpg"), original);  // not selected
 }
 
+// A worker rewrote the file in place, keeping its times but not its size: the item's thumbnail is
+// made again from the new picture.
+TEST_F(ThumbnailView, AFileRewrittenByAWorkerGetsItsThumbnailMadeAgain) {
+  WritePicture((folder_ / "a.jpg").string(), 60, 30, 0x336699);
+  view_->SetFolder(Folder());
+  CThumbList& items = view_->Items();
+  ASSERT_TRUE(PumpUntil([&] { return Loaded(items) == 1; }));
+  const FILETIME written = LastWrite(folder_ / "a.jpg");
+  WritePicture((folder_ / "a.jpg").string(), 900, 1200, 0x993366);
+  SetLastWrite(folder_ / "a.jpg", written);
+  const std::string path = Folder() + "a.jpg";
+  ::SendMessageA(view_->Handle(), WM_FILE_CHANGED, reinterpret_cast<WPARAM>(path.c_str()), 0);
+  EXPECT_EQ(items.GetFirst()->thumbnail, nullptr);
+  EXPECT_EQ(items.GetFirst()->sizeKB, int32_t(fs::file_size(folder_ / "a.jpg") >> 10));
+  ASSERT_TRUE(PumpUntil([&] { return Loaded(items) == 1; }));
+  EXPECT_EQ(items.GetFirst()->thumbnail->m_origWidth, 900);
+}
+
 TEST_F(ThumbnailView, SelectLikeFilenamesSelectsTheSeriesAndCopiesItsPrefix) {
   for (const char* name : {"IMG_0001.jpg", "IMG_0002.jpg", "DSC0001.jpg", "IMG_0003.jpg"})
     WritePicture((folder_ / name).string(), 30, 30, 0x446688);
