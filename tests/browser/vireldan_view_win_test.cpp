@@ -1178,7 +1178,7 @@ TEST_F(ThumbnailView, SelectLikeFilenamesSelectsTheSeriesAndCopiesItsPrefix) {
   EXPECT_EQ(ClipboardText(host_.Handle()), "IMG_");
 }
 
-TEST_F(ThumbnailView, AutoSortMovesEachSeriesIntoItsSubfolderWithItsKeys) {
+TEST_F(ThumbnailView, AutoSortMovesEachSeriesIntoItsSubfolderWithItsKeysOverwritingNothing) {
   std::vector<std::string> series, others = {"DSC1.jpg", "DSC2.jpg", "x.jpg"};
   for (int i = 1; i <= 7; ++i) series.push_back("IMG_000" + std::to_string(i) + ".jpg");
   for (const auto& name : series) WritePicture((folder_ / name).string(), 30, 30, 0x446688);
@@ -1189,15 +1189,29 @@ TEST_F(ThumbnailView, AutoSortMovesEachSeriesIntoItsSubfolderWithItsKeys) {
   view_->SetKeyOnSelected(anna, true);
   view_->DeselectAll();
 
-  view_->AutoSort();
-  EXPECT_EQ(Names(view_->Items()), (std::vector<std::string>{"DSC1.jpg", "DSC2.jpg", "x.jpg"}));
+  SelectOnly(view_->Items(), {"IMG_0007.jpg"});
+  view_->SetKeyOnSelected(anna, true);
+  view_->DeselectAll();
+  // A file of the same name in the subfolder already is never overwritten: that one stays.
+  fs::create_directory(folder_ / "IMG_");
+  Make("IMG_\\IMG_0007.jpg", "an older picture");
+
+  std::string message;
+  {
+    UiDriver answer([&] { message = AnswerMessageBox(IDOK); });
+    view_->AutoSort();
+  }
+  EXPECT_EQ(message, "These could not be moved:\nIMG_0007.jpg");
+  EXPECT_EQ(Names(view_->Items()), (std::vector<std::string>{"DSC1.jpg", "DSC2.jpg", "IMG_0007.jpg", "x.jpg"}));
   for (const auto& name : series) {
     EXPECT_TRUE(fs::exists(folder_ / "IMG_" / name)) << name;
-    EXPECT_FALSE(fs::exists(folder_ / name)) << name;
+    EXPECT_EQ(fs::exists(folder_ / name), name == "IMG_0007.jpg") << name;
   }
+  EXPECT_EQ(FileText(folder_ / "IMG_" / "IMG_0007.jpg"), "an older picture");
   EXPECT_EQ(Describe(ReadIndex(folder_ / "IMG_").entries),
             (std::vector<std::string>{"IMG_0002.jpg::People\\Anna", "IMG_0005.jpg::People\\Anna"}));
-  EXPECT_EQ(Describe(ReadIndex(folder_).entries), std::vector<std::string>{"DSC1.jpg::People\\Anna"});
+  EXPECT_EQ(Describe(ReadIndex(folder_).entries),
+            (std::vector<std::string>{"DSC1.jpg::People\\Anna", "IMG_0007.jpg::People\\Anna"}));
 }
 
 }  // namespace
