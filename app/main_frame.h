@@ -116,6 +116,8 @@ class CMainFrame : public FrameWindow {
 
   // Batch processing: the sheet, the checks before a run, its progress and its end.
   void OnBatchProcess(UINT id);
+  // Asks first, then sorts the thumbnail view's folder into subfolders and shows the new tree.
+  void OnAutoSort(UINT id);
   void OnBatchStart();
   void OnBatchProgress(char* text);
   void OnBatchDone();

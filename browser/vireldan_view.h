@@ -90,6 +90,16 @@ class CVireldanView : public View {
   bool OnCommand(UINT id) override;
   bool OnUpdateCommand(CommandState& state) override;
 
+  // Tools on the selected files.
+  // Moves each series of 6 to 200 like-named files of a plain folder into a subfolder named
+  // after the series; their keys go with them.
+  void AutoSort();
+  // Turns or flips the selected files losslessly on a worker (code 1 clockwise, 2 counter-
+  // clockwise, 3 half turn, 4 flip vertical, 5 flip horizontal).
+  void LosslessTransformSelected(int code);
+  // A worker rewrote the file: its thumbnail is made again.
+  void OnFileChanged(const std::string& path);
+
  protected:
   LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -172,6 +182,22 @@ class CVireldanView : public View {
   // Create Index image: one picture of the selected thumbnails, and its HTML image map.
   void CreateIndexImage(UINT id);
   static const CommandEntry<CVireldanView> kCommands[];
+
+  // Tools on the selected files.
+  // Keeps the loader off the selected files while a command changes them, and resumes it.
+  void PauseLoaderForSelection();
+  void ResumeLoader();
+  void OnCopyFilenameHtml(UINT id);
+  void OnEditAnnotation(UINT id);
+  void OnSyncDateToExif(UINT id);
+  void OnExtractAudio(UINT id);
+  void OnLosslessTransform(UINT id);
+  void OnSelectLikeFilenames(UINT id);
+  void OnAutoSortCommand(UINT id);
+  void OnUpdateExactlyOneSelected(CommandState& state);
+  void OnUpdateAnySelected(CommandState& state);
+  // Selects every item whose name holds the prefix of name (nothing is deselected); the count.
+  int SelectLikeNamed(const std::string& name);
 
   CThumbList items_;
   CThumbList openQueue_;

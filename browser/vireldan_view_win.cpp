@@ -40,6 +40,20 @@ const CommandEntry<CVireldanView> CVireldanView::kCommands[] = {
     {ID_MOVE_IN_SLIDE_ORDER, ID_MOVE_IN_SLIDE_ORDER, &CVireldanView::OnMoveInSlideOrder,
      &CVireldanView::OnUpdateMoveInSlideOrder},
     {ID_CREATE_INDEX, ID_CREATE_INDEX, &CVireldanView::CreateIndexImage, nullptr},
+    // Tools on the selected files.
+    {ID_COPY_FILENAME_HTML, ID_COPY_FILENAME_HTML, &CVireldanView::OnCopyFilenameHtml,
+     &CVireldanView::OnUpdateExactlyOneSelected},
+    {ID_EDIT_ANNOTATION, ID_EDIT_ANNOTATION, &CVireldanView::OnEditAnnotation,
+     &CVireldanView::OnUpdateExactlyOneSelected},
+    {ID_SYNC_DATE_TO_EXIF, ID_SYNC_DATE_TO_EXIF, &CVireldanView::OnSyncDateToExif, &CVireldanView::OnUpdateAnySelected},
+    {ID_EXTRACT_AUDIO, ID_EXTRACT_AUDIO, &CVireldanView::OnExtractAudio, nullptr},
+    {ID_LOSSLESS_CLOCKWISE, ID_LOSSLESS_COUNTERCLOCKWISE, &CVireldanView::OnLosslessTransform,
+     &CVireldanView::OnUpdateAnySelected},
+    {ID_LOSSLESS_180, ID_LOSSLESS_FLIP_HORIZONTAL, &CVireldanView::OnLosslessTransform,
+     &CVireldanView::OnUpdateAnySelected},
+    {ID_SELECT_LIKE_FILENAMES, ID_SELECT_LIKE_FILENAMES, &CVireldanView::OnSelectLikeFilenames,
+     &CVireldanView::OnUpdateExactlyOneSelected},
+    {ID_AUTO_SORT, ID_AUTO_SORT, &CVireldanView::OnAutoSortCommand, nullptr},
 };
 
 CVireldanView::CVireldanView() : highlight_(::GetSysColor(COLOR_HIGHLIGHT)) {}
@@ -257,6 +271,9 @@ LRESULT CVireldanView::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CHAR:
       OnChar(UINT(wParam));
       break;
+    case WM_FILE_CHANGED:
+      OnFileChanged(reinterpret_cast<const char*>(wParam));
+      return 0;
     case WM_SELECT_ADJACENT:
       OnSelectAdjacent(wParam == 1, lParam != 0);
       return 0;

@@ -6,11 +6,13 @@
 // drop; a size change by a splitter lays out and paints the whole view anew; the Purge command
 // keeps locked caches; on a 16-bit display only the cells on screen keep dithered display copies;
 // Cache Info shows the loader's state and figures; the selection is keyed, the listing filtered by
-// keys, and key search hits shown.
+// keys, and key search hits shown; and the tools on the selected files change the files, keys and
+// clipboard as they should.
 #include <windows.h>
 #include <shellapi.h>
 
 #include <algorithm>
+#include <cstring>
 #include <atomic>
 #include <filesystem>
 #include <fstream>
@@ -23,13 +25,18 @@
 #include "Cimage.h"
 #include "app.h"
 #include "app_settings.h"
+#include "camera_date_segment.h"
+#include "batch_threads.h"
 #include "command_ids.h"
 #include "pane_splitters.h"
 #include "folder_change_watch.h"
+#include "fpx_segments.h"
+#include "jpegtran_runner.h"
 #include "image_listing.h"
 #include "key_test_support.h"
 #include "name_node.h"
 #include "message_pump.h"
+#include "missing_files.h"
 #include "ole_drop_target.h"
 #include "private_messages.h"
 #include "resource.h"
@@ -957,6 +964,254 @@ TEST_F(ThumbnailView, CreateIndexImageNeedsATrueColourDisplayAndLoadedThumbnails
   }
   EXPECT_EQ(selected, "2 Images selected");
   EXPECT_EQ(told, "None of the selected images has its thumbnail yet: the index image would be empty.");
+}
+
+// Tools on the selected files: names as HTML on the clipboard for each key held, the annotation
+// dialog, file times from a camera's EXIF date, the sound memo written beside its picture, the
+// lossless turn on its worker against jpegtran, selecting like names and Auto Sort with the keys
+// following the files.
+
+const char kSquarePhoto[] = "Z:/usr/share/libjxl-testdata/jxl/flower/flower_cropped.jpg";          // 1040 x 1040
+
+std::string ClipboardText(HWND owner) {
+  std::string text;
+  if (!::OpenClipboard(owner)) return "(clipboard busy)";
+  if (const HANDLE data = ::GetClipboardData(CF_TEXT)) {
+    if (const char* chars = static_cast<const char*>(::GlobalLock(data))) {
+      text = chars;
+      ::GlobalUnlock(data);
+    }
+  }
+  ::CloseClipboard();
+  return text;
+}
+
+// Holds the key (or none) in this thread's key state, as GetKeyState reads it.
+void HoldOnly(int key) {
+  BYTE keys[256] = {};
+  if (key) keys[key] = 0x80;
+  ::SetKeyboardState(keys);
+}
+
+std::string FileText(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+FILETIME LastWrite(const fs::path& path) {
+  FILETIME written = {};
+  const HANDLE file = ::CreateFileA(path.string().c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                    nullptr, OPEN_EXISTING, 0, nullptr);
+  ::GetFileTime(file, nullptr, nullptr, &written);
+  ::CloseHandle(file);
+  return written;
+}
+
+void SetLastWrite(const fs::path& path, FILETIME time) {
+  const HANDLE file = ::CreateFileA(path.string().c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                    nullptr, OPEN_EXISTING, 0, nullptr);
+  ::SetFileTime(file, &time, nullptr, &time);
+  ::CloseHandle(file);
+}
+
+uint64_t Ticks(FILETIME time) { return platform::FileTimeTicks(time); }
+
+TEST_F(ThumbnailView, CopyFilenameHtmlPutsEachKeysTextOnTheClipboard) {
+  WritePicture((folder_ / "my photo.jpg").string(), 60, 30, 0x336699);
+  view_->SetFolder(Folder());
+  CThumbList& items = view_->Items();
+  ASSERT_TRUE(PumpUntil([&] { return Loaded(items) == 1; }));
+  items.GetFirst()->selected = 1;
+  const struct {
+    int key;
+    std::string text;
+  } cases[] = {
+      {0, Folder() + "my photo.jpg"},
+      {VK_MENU, "my photo.jpg"},
+      {VK_CONTROL, "<IMG SRC =\"my%20photo.jpg\" WIDTH=60  HEIGHT=30>"},
+      {VK_SHIFT, "<A HREF=\"my%20photo.jpg\"><IMG SRC =\"thumbnails/my%20photo.jpg\"></A>"},
+  };
+  for (const auto& c : cases) {
+    HoldOnly(c.key);
+    EXPECT_TRUE(view_->OnCommand(ID_COPY_FILENAME_HTML));
+    EXPECT_EQ(ClipboardText(host_.Handle()), c.text) << c.key;
+  }
+  HoldOnly(0);
+  CommandState state;
+  state.id = ID_COPY_FILENAME_HTML;
+  items.GetFirst()->selected = 0;
+  ASSERT_TRUE(view_->OnUpdateCommand(state));
+  EXPECT_FALSE(state.enabled);  // only with exactly one selected
+}
+
+TEST_F(ThumbnailView, EditAnnotationStoresTheTextInTheFoldersIndex) {
+  WritePicture((folder_ / "a.jpg").string(), 30, 30, 0x446688);
+  view_->SetFolder(Folder());
+  view_->Items().GetFirst()->selected = 1;
+  {
+    UiDriver type([] {
+      const HWND dialog = WaitForWindow("Edit Annotation");
+      if (!dialog) return;
+      ::SetDlgItemTextA(dialog, 1091, "Sunset at the pier");
+      PressButton(dialog, 1251);
+    });
+    view_->OnCommand(ID_EDIT_ANNOTATION);
+  }
+  g_keyIndex.Clear();  // read back from the folder's file, not from memory
+  std::string annotation;
+  EXPECT_TRUE(g_keyIndex.GetAnnotation(Folder() + "a.jpg", &annotation));
+  EXPECT_EQ(annotation, "Sunset at the pier");
+  EXPECT_TRUE(fs::exists(folder_ / "vireldan.iif"));
+}
+
+TEST_F(ThumbnailView, SynchDateSetsTheFileTimesFromTheExifDateAndKeepsTheBytes) {
+  if (!fs::exists(kSquarePhoto)) SKIP_OR_FAIL_MISSING(std::string(kSquarePhoto) + " is not installed");
+  Make("camera.jpg", camera_date::WithDateTaken(FileText(kSquarePhoto), "2021:10:27 18:59:15"));
+  WritePicture((folder_ / "plain.jpg").string(), 30, 30, 0x446688);
+  const std::string bytes = FileText(folder_ / "camera.jpg");
+  const uint64_t plainBefore = Ticks(LastWrite(folder_ / "plain.jpg"));
+  view_->SetFolder(Folder());
+  view_->SelectAll();
+  std::string message;
+  {
+    UiDriver answer([&] { message = AnswerMessageBox(IDOK); });
+    view_->OnCommand(ID_SYNC_DATE_TO_EXIF);
+  }
+  EXPECT_EQ(message, "No EXIF date could be given to:\nplain.jpg");
+  const SYSTEMTIME taken = {2021, 10, 0, 27, 18, 59, 15, 0};
+  SYSTEMTIME utc = {};
+  FILETIME expected = {};
+  ASSERT_TRUE(::TzSpecificLocalTimeToSystemTime(nullptr, &taken, &utc) && ::SystemTimeToFileTime(&utc, &expected));
+  EXPECT_EQ(Ticks(LastWrite(folder_ / "camera.jpg")), Ticks(expected));
+  EXPECT_EQ(Ticks(view_->Items().GetFirst()->lastWrite), Ticks(expected));  // the caption follows
+  EXPECT_EQ(FileText(folder_ / "camera.jpg"), bytes);
+  EXPECT_EQ(Ticks(LastWrite(folder_ / "plain.jpg")), plainBefore);
+}
+
+TEST_F(ThumbnailView, ExtractAudioWritesTheMemoBesideItsPictureAndNeverOverwrites) {
+  if (!fs::exists(kSquarePhoto)) SKIP_OR_FAIL_MISSING(std::string(kSquarePhoto) + " is not installed");
+  const std::string photo = FileText(kSquarePhoto);
+  const fpx_test::Bytes sound = fpx_test::TestSound(300);
+  Make("memo.jpg", fpx_test::WithSoundMemo(photo, sound));
+  fs::copy_file(kSquarePhoto, folder_ / "quiet.jpg");
+  view_->SetFolder(Folder());
+  view_->SelectAll();
+  view_->OnCommand(ID_EXTRACT_AUDIO);
+  EXPECT_EQ(FileText(folder_ / "memo.wav"), std::string(sound.begin(), sound.end()));
+  EXPECT_FALSE(fs::exists(folder_ / "quiet.wav"));
+
+  Make("memo.wav", "the user's own recording");
+  std::string message;
+  {
+    UiDriver answer([&] { message = AnswerMessageBox(IDOK); });
+    view_->OnCommand(ID_EXTRACT_AUDIO);
+  }
+  EXPECT_EQ(message, "These sound files exist already and were kept:\nmemo.wav");
+  EXPECT_EQ(FileText(folder_ / "memo.wav"), "the user's own recording");
+}
+
+TEST_F(ThumbnailView, LosslessRotationTurnsTheSelectionAsJpegtranDoesAndKeepsTheFileTimes) {
+  if (!fs::exists(kSquarePhoto)) SKIP_OR_FAIL_MISSING(std::string(kSquarePhoto) + " is not installed");
+  const FILETIME old = platform::FileTimeFromTicks(125000000000000000ull);  // 1997
+  for (const char* name : {"a.jpg", "b.jpg", "c.jpg"}) {
+    fs::copy_file(kSquarePhoto, folder_ / name);
+    SetLastWrite(folder_ / name, old);
+  }
+  std::string why;
+  const std::string expected = (folder_.parent_path() / "jpegtran-clockwise.jpg").string();
+  if (!RunJpegtran(JpegtranOptions(5), kSquarePhoto, expected, &why)) SKIP_OR_FAIL_MISSING(why);
+  view_->SetFolder(Folder());
+  SelectOnly(view_->Items(), {"a.jpg", "c.jpg"});
+  const std::string original = FileText(folder_ / "a.jpg");
+  {
+    UiDriver confirm([] {
+      if (const HWND question = WaitForWindow("File exists")) PressButton(question, IDC_YES_TO_ALL);
+    });
+    view_->OnCommand(ID_LOSSLESS_CLOCKWISE);
+    EXPECT_EQ(view_->Items().CountSelected(), 0);
+    ASSERT_TRUE(PumpUntil([&] {
+      return FileText(folder_ / "a.jpg") != original && FileText(folder_ / "c.jpg") != original;
+    }));
+  }
+  ASSERT_TRUE(StopBatchThreads(30000));
+  Cimage ours, theirs;
+  for (const char* name : {"a.jpg", "c.jpg"}) {
+    ours.LoadImageA((folder_ / name).string().c_str(), 0, 0, 5);
+    theirs.LoadImageA(expected.c_str(), 0, 0, 5);
+    ASSERT_TRUE(ours.m_valid && theirs.m_valid) << name;
+    ASSERT_EQ(ours.m_width, theirs.m_width);
+    ASSERT_EQ(ours.m_height, theirs.m_height);
+    EXPECT_EQ(std::memcmp(ours.m_pixels, theirs.m_pixels, size_t(ours.m_stride) * ours.m_height), 0) << name;
+    EXPECT_EQ(Ticks(LastWrite(folder_ / name)), Ticks(old)) << name;
+  }
+  EXPECT_EQ(FileText(folder_ / "b.jpg"), original);  // not selected
+}
+
+// A worker rewrote the file in place, keeping its times but not its size: the item's thumbnail is
+// made again from the new picture.
+TEST_F(ThumbnailView, AFileRewrittenByAWorkerGetsItsThumbnailMadeAgain) {
+  WritePicture((folder_ / "a.jpg").string(), 60, 30, 0x336699);
+  view_->SetFolder(Folder());
+  CThumbList& items = view_->Items();
+  ASSERT_TRUE(PumpUntil([&] { return Loaded(items) == 1; }));
+  const FILETIME written = LastWrite(folder_ / "a.jpg");
+  WritePicture((folder_ / "a.jpg").string(), 900, 1200, 0x993366);
+  SetLastWrite(folder_ / "a.jpg", written);
+  const std::string path = Folder() + "a.jpg";
+  ::SendMessageA(view_->Handle(), WM_FILE_CHANGED, reinterpret_cast<WPARAM>(path.c_str()), 0);
+  EXPECT_EQ(items.GetFirst()->thumbnail, nullptr);
+  EXPECT_EQ(items.GetFirst()->sizeKB, int32_t(fs::file_size(folder_ / "a.jpg") >> 10));
+  ASSERT_TRUE(PumpUntil([&] { return Loaded(items) == 1; }));
+  EXPECT_EQ(items.GetFirst()->thumbnail->m_origWidth, 900);
+}
+
+TEST_F(ThumbnailView, SelectLikeFilenamesSelectsTheSeriesAndCopiesItsPrefix) {
+  for (const char* name : {"IMG_0001.jpg", "IMG_0002.jpg", "DSC0001.jpg", "IMG_0003.jpg"})
+    WritePicture((folder_ / name).string(), 30, 30, 0x446688);
+  view_->SetFolder(Folder());
+  SelectOnly(view_->Items(), {"IMG_0002.jpg"});
+  view_->OnCommand(ID_SELECT_LIKE_FILENAMES);
+  std::vector<std::string> selected;
+  for (CThumbItem* item = view_->Items().GetFirstSelected(); item; item = view_->Items().GetNextSelected())
+    selected.push_back(item->name);
+  EXPECT_EQ(selected, (std::vector<std::string>{"IMG_0001.jpg", "IMG_0002.jpg", "IMG_0003.jpg"}));
+  EXPECT_EQ(ClipboardText(host_.Handle()), "IMG_");
+}
+
+TEST_F(ThumbnailView, AutoSortMovesEachSeriesIntoItsSubfolderWithItsKeysOverwritingNothing) {
+  std::vector<std::string> series, others = {"DSC1.jpg", "DSC2.jpg", "x.jpg"};
+  for (int i = 1; i <= 7; ++i) series.push_back("IMG_000" + std::to_string(i) + ".jpg");
+  for (const auto& name : series) WritePicture((folder_ / name).string(), 30, 30, 0x446688);
+  for (const auto& name : others) WritePicture((folder_ / name).string(), 30, 30, 0x446688);
+  view_->SetFolder(Folder());
+  const CKeyIndex::TreeItem anna = ProgramKey("People\\Anna");
+  SelectOnly(view_->Items(), {"IMG_0002.jpg", "IMG_0005.jpg", "DSC1.jpg"});
+  view_->SetKeyOnSelected(anna, true);
+  view_->DeselectAll();
+
+  SelectOnly(view_->Items(), {"IMG_0007.jpg"});
+  view_->SetKeyOnSelected(anna, true);
+  view_->DeselectAll();
+  // A file of the same name in the subfolder already is never overwritten: that one stays.
+  fs::create_directory(folder_ / "IMG_");
+  Make("IMG_\\IMG_0007.jpg", "an older picture");
+
+  std::string message;
+  {
+    UiDriver answer([&] { message = AnswerMessageBox(IDOK); });
+    view_->AutoSort();
+  }
+  EXPECT_EQ(message, "These could not be moved:\nIMG_0007.jpg");
+  EXPECT_EQ(Names(view_->Items()), (std::vector<std::string>{"DSC1.jpg", "DSC2.jpg", "IMG_0007.jpg", "x.jpg"}));
+  for (const auto& name : series) {
+    EXPECT_TRUE(fs::exists(folder_ / "IMG_" / name)) << name;
+    EXPECT_EQ(fs::exists(folder_ / name), name == "IMG_0007.jpg") << name;
+  }
+  EXPECT_EQ(FileText(folder_ / "IMG_" / "IMG_0007.jpg"), "an older picture");
+  EXPECT_EQ(Describe(ReadIndex(folder_ / "IMG_").entries),
+            (std::vector<std::string>{"IMG_0002.jpg::People\\Anna", "IMG_0005.jpg::People\\Anna"}));
+  EXPECT_EQ(Describe(ReadIndex(folder_).entries),
+            (std::vector<std::string>{"DSC1.jpg::People\\Anna", "IMG_0007.jpg::People\\Anna"}));
 }
 
 }  // namespace

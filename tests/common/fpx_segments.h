@@ -57,4 +57,23 @@ inline Bytes StreamData(uint32_t index, uint32_t offset, const Bytes& data) {
   return Segment(StreamBody(index, offset, data));
 }
 
+// A JPEG's bytes with a sound memo of these bytes: the contents list naming an "Audio Stream" and
+// one piece of the stream (its own 28-byte header, which the sound file does not carry, then the
+// sound), right after the start-of-image marker, where cameras put them.
+inline std::string WithSoundMemo(const std::string& jpeg, const Bytes& sound) {
+  Bytes stream(28, 0xAB);
+  stream.insert(stream.end(), sound.begin(), sound.end());
+  Bytes memo = ContentsList({{uint32_t(stream.size()), 0, "Audio Stream"}});
+  const Bytes data = StreamData(0, 0, stream);
+  memo.insert(memo.end(), data.begin(), data.end());
+  return jpeg.substr(0, 2) + std::string(memo.begin(), memo.end()) + jpeg.substr(2);
+}
+
+// A sound's bytes that no stretch of fill could pass for.
+inline Bytes TestSound(size_t size) {
+  Bytes sound(size);
+  for (size_t i = 0; i < size; ++i) sound[i] = uint8_t(i * 7);
+  return sound;
+}
+
 }  // namespace fpx_test

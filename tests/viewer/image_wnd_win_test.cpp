@@ -518,15 +518,8 @@ TEST_F(ImageWindow, OpeningAPhotographWithASoundMemoExtractsItsSound) {
   if (!HasTestFile(kWideFlower)) SKIP_OR_FAIL_MISSING(std::string(kWideFlower) + " is not installed");
   std::ifstream in(std::string(kLibjxl) + kWideFlower, std::ios::binary);
   const std::string photo((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  fpx_test::Bytes sound(300);
-  for (size_t i = 0; i < sound.size(); ++i) sound[i] = uint8_t(i * 7);
-  fpx_test::Bytes stream(28, 0xAB);  // the stream's own header, which the sound file does not carry
-  stream.insert(stream.end(), sound.begin(), sound.end());
-  fpx_test::Bytes memo = fpx_test::ContentsList({{uint32_t(stream.size()), 0, "Audio Stream"}});
-  const fpx_test::Bytes data = fpx_test::StreamData(0, 0, stream);
-  memo.insert(memo.end(), data.begin(), data.end());
-  // The memo's segments right after the start-of-image marker, where cameras put them.
-  Make("memo.jpg", photo.substr(0, 2) + std::string(memo.begin(), memo.end()) + photo.substr(2));
+  const fpx_test::Bytes sound = fpx_test::TestSound(300);
+  Make("memo.jpg", fpx_test::WithSoundMemo(photo, sound));
 
   g_settings.audio.playondisplay = 1;
   g_settings.audio.autoextract = 1;
