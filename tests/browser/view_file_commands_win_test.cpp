@@ -142,6 +142,34 @@ TEST_F(ViewFileCommands, TheContextMenuListsTheFileCommandsInOrder) {
                        "33011 VN Control Panel\tF4", "32920 Explore\tCtrl-Alt-X"}));
 }
 
+TEST_F(ViewFileCommands, ARightClickSelectsTheItemAndShowsTheMenu) {
+  view_->SetFolder(Pictures("pics", {"a.jpg", "b.jpg"}));
+  CThumbList& items = view_->Items();
+  SelectOnly(items, {"a.jpg"});
+  int shownItems = 0;
+  {
+    UiDriver user([&] {
+      HWND menu = nullptr;
+      WaitFor([&] { return (menu = ::FindWindowA("#32768", nullptr)) != nullptr; });
+      if (!menu) return;
+      shownItems = ::GetMenuItemCount(reinterpret_cast<HMENU>(::SendMessageA(menu, MN_GETHMENU, 0, 0)));
+      ::PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+    });
+    // The second cell: b.jpg, on which the click falls.
+    const CThumbItem* b = nullptr;
+    for (CThumbItem* item = items.GetFirst(); item; item = items.GetNext())
+      if (item->name == "b.jpg") b = item;
+    POINT point = {0, 0};
+    for (point.x = 0; point.x < 280 && view_->HitTest(point.x, 20, false) != b; ++point.x) {}
+    point.y = 20;
+    ::SendMessageA(view_->Handle(), WM_RBUTTONDOWN, 0, MAKELPARAM(point.x, point.y));
+  }
+  EXPECT_EQ(shownItems, 31);
+  // Without Ctrl the click on an unselected item replaces the selection.
+  EXPECT_FALSE(items.GetFirst()->selected);
+  EXPECT_EQ(items.CountSelected(), 1);
+}
+
 TEST_F(ViewFileCommands, DeleteAsksAsConfiguredAndKeysGoOnlyWithTheFiles) {
   const std::string here = Pictures("pics", {"a.jpg", "b.jpg", "c.jpg", "d.jpg"});
   view_->SetFolder(here);
