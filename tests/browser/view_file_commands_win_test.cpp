@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -254,6 +255,34 @@ TEST_F(ViewFileCommands, PatternRenamingStopsBeforeAnExistingFileAndKeysFollow) 
   }
   EXPECT_TRUE(fs::exists(folder_ / "pics" / "sunset.jpg"));
   EXPECT_EQ(Keyed("pics"), (std::vector<std::string>{"p3.jpg::Trip", "sunset.jpg::Trip", "x02.jpg::Trip"}));
+}
+
+// More than 50 files: the progress window runs beside the renaming.
+TEST_F(ViewFileCommands, AWordAndANumberRenameAHundredAndTwentyFilesWithThreeDigits) {
+  std::vector<std::string> names;
+  for (int i = 0; i < 120; ++i) names.push_back("img" + std::to_string(1000 + i) + ".JPG");
+  view_->SetFolder(Pictures("many", names));
+  view_->SelectAll();
+  {
+    UiDriver user([&] {
+      PressButton(WaitForWindow("Rename multiple files"), IDC_AUTO_RENAME);
+      const HWND pattern = WaitForWindow("Auto Rename");
+      ::SetDlgItemTextA(pattern, IDC_RENAME_FORMAT, "word#");
+      PressButton(pattern, IDOK);
+    });
+    view_->OnCommand(ID_RENAME_SELECTED);
+  }
+  std::vector<std::string> expected, onDisk;
+  for (int i = 1; i <= 120; ++i) {
+    char name[16];
+    std::snprintf(name, sizeof name, "word%03i.jpg", i);
+    expected.push_back(name);
+  }
+  for (const auto& entry : fs::directory_iterator(folder_ / "many"))
+    if (entry.path().extension() == ".jpg") onDisk.push_back(entry.path().filename().string());
+  std::sort(onDisk.begin(), onDisk.end());
+  EXPECT_EQ(onDisk, expected);
+  EXPECT_EQ(NamesOf(view_->Items()), expected);  // the list kept its order
 }
 
 TEST_F(ViewFileCommands, CutCopyAndPasteBetweenFoldersLoseNoFileAndCarryKeys) {
