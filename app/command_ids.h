@@ -175,14 +175,17 @@
 #define ID_COPY_TO_CLIPBOARD 32931
 #define ID_IMAGE_UNDO 33010
 
-// Thumbnail view: tools on the selected files
+// The thumbnail view's context menu and its tools on the selected files, and the placeholder the
+// Send To shortcuts replace.
+#define ID_RENAME_SELECTED 32826
 #define ID_COPY_FILENAME_HTML 33002
 #define ID_EDIT_ANNOTATION 33003
-#define ID_SYNC_DATE_TO_EXIF 33096
-#define ID_EXTRACT_AUDIO 33125
+#define ID_SELECT_LIKE_FILENAMES 33015
 #define ID_LOSSLESS_CLOCKWISE 33024
 #define ID_LOSSLESS_COUNTERCLOCKWISE 33025
+#define ID_SEND_TO_PLACEHOLDER 33082
+#define ID_SYNC_DATE_TO_EXIF 33096
 #define ID_LOSSLESS_180 33122
 #define ID_LOSSLESS_FLIP_VERTICAL 33123
 #define ID_LOSSLESS_FLIP_HORIZONTAL 33124
-#define ID_SELECT_LIKE_FILENAMES 33015
+#define ID_EXTRACT_AUDIO 33125

@@ -87,6 +87,16 @@ class CVireldanView : public View {
   // Takes the tip down and forgets the hovered item.
   void CancelTip();
 
+  // File commands on the selection. Keys of the keyword index follow only the files that really
+  // went, moved or arrived.
+  void ShowContextMenu(POINT clientPoint);
+  void DeleteSelected();
+  void RenameSelected();
+  void CopyFiles();
+  void CutFiles();
+  void PasteFiles();
+  bool HasFileClipboard() const { return !fileClipboard_.empty(); }
+
   bool OnCommand(UINT id) override;
   bool OnUpdateCommand(CommandState& state) override;
 
@@ -181,6 +191,17 @@ class CVireldanView : public View {
   void OnUpdateMoveInSlideOrder(CommandState& state);
   // Create Index image: one picture of the selected thumbnails, and its HTML image map.
   void CreateIndexImage(UINT id);
+  // File commands: the loader reads none of the selected files while they change.
+  void BeginFileCommand();
+  void EndFileCommand();
+  void OnFileCommand(UINT id);
+  void OnUpdateFileCommand(CommandState& state);
+  // Renames one item's file within its folder; false (after telling the user) stops the command.
+  bool RenameItem(CThumbItem* item, const std::string& newName, bool patterned);
+  // Moves or copies the clipboard's files into the shown folder through the shell.
+  void TransferClipboardHere(bool move);
+  void PasteInSlideOrder();
+  void SaveKeyIndex();
   static const CommandEntry<CVireldanView> kCommands[];
 
   // Tools on the selected files.
@@ -243,6 +264,11 @@ class CVireldanView : public View {
   bool bandDrawn_ = false;  // a focus rectangle is on screen
   BandRect bandRect_;
   POINT movePoint_ = {};  // where the last right click or Alt+click chose a slide-order target
+
+  // The program's file clipboard: the paths after Copy or Cut, and whether pasting moves them.
+  std::string fileClipboard_;  // double-NUL list; empty when nothing is held
+  bool fileClipboardMove_ = false;
+  bool cutHere_ = false;  // the last Cut came from this view
 
   // The hover tip.
   static constexpr UINT_PTR kHoverTimer = 3;

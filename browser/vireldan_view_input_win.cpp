@@ -253,6 +253,7 @@ void CVireldanView::OnRButtonDown(WPARAM flags, POINT point) {
   movePoint_ = point;
   UpdateScrollAndStatus();
   Redraw();
+  ShowContextMenu(point);
 }
 
 void CVireldanView::MovePointerToItem(const CThumbItem* item) {

@@ -54,6 +54,14 @@ const CommandEntry<CVireldanView> CVireldanView::kCommands[] = {
     {ID_SELECT_LIKE_FILENAMES, ID_SELECT_LIKE_FILENAMES, &CVireldanView::OnSelectLikeFilenames,
      &CVireldanView::OnUpdateExactlyOneSelected},
     {ID_AUTO_SORT, ID_AUTO_SORT, &CVireldanView::OnAutoSortCommand, nullptr},
+    // File commands on the selection.
+    {ID_DELETE_FILES, ID_DELETE_FILES, &CVireldanView::OnFileCommand, nullptr},
+    {ID_DELETE_KEY, ID_DELETE_KEY, &CVireldanView::OnFileCommand, nullptr},
+    {ID_RENAME_SELECTED, ID_RENAME_SELECTED, &CVireldanView::OnFileCommand, &CVireldanView::OnUpdateFileCommand},
+    {ID_RENAME_F2, ID_RENAME_F2, &CVireldanView::OnFileCommand, &CVireldanView::OnUpdateFileCommand},
+    {ID_EDIT_COPY, ID_EDIT_CUT, &CVireldanView::OnFileCommand, nullptr},
+    {ID_EDIT_PASTE, ID_EDIT_PASTE, &CVireldanView::OnFileCommand, nullptr},
+    {ID_FILE_CUT, ID_FILE_PASTE, &CVireldanView::OnFileCommand, nullptr},
 };
 
 CVireldanView::CVireldanView() : highlight_(::GetSysColor(COLOR_HIGHLIGHT)) {}

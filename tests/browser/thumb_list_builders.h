@@ -1,5 +1,6 @@
 #pragma once
 // Lists made for tests, and what they hold, read back in list order.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -28,4 +29,10 @@ inline std::vector<int> IdsOf(CThumbList& list) {
   std::vector<int> ids;
   for (CThumbItem* item = list.GetFirst(); item; item = list.GetNext()) ids.push_back(item->id);
   return ids;
+}
+
+// Selects the items of those names and no other.
+inline void SelectOnly(CThumbList& items, const std::vector<std::string>& names) {
+  for (CThumbItem* item = items.GetFirst(); item; item = items.GetNext())
+    item->selected = std::find(names.begin(), names.end(), item->name) != names.end();
 }

@@ -45,26 +45,15 @@
 #include "thumb_loader.h"
 #include "tnc_test_support.h"
 #include "ui_driver.h"
+#include "thumb_list_builders.h"
+#include "view_test_host.h"
 #include "vireldan_view.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-// The main window's part: results of the loader go back to the view.
-class Host : public Window {
- public:
-  CVireldanView* view = nullptr;
-
- protected:
-  LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-    if (message == WM_THUMB_READY && view) {
-      view->OnThumbnailReady();
-      return 0;
-    }
-    return Window::WndProc(message, wParam, lParam);
-  }
-};
+using Host = ViewTestHost;
 
 void WritePicture(const std::string& path, int width, int height, unsigned colour) {
   Cimage picture;
@@ -827,11 +816,6 @@ TEST_F(ThumbnailView, OnAHighColourDisplayOnlyTheCellsOnScreenKeepDisplayCopies)
 
 // The program's key of path, bound to an item as the Key view binds it.
 CKeyIndex::TreeItem ProgramKey(const std::string& path) { return KeyItem(g_keyIndex, path); }
-
-void SelectOnly(CThumbList& items, const std::vector<std::string>& names) {
-  for (CThumbItem* item = items.GetFirst(); item; item = items.GetNext())
-    item->selected = std::find(names.begin(), names.end(), item->name) != names.end();
-}
 
 TEST_F(ThumbnailView, TheSelectionIsKeyedAndTheListingFilteredByKeysKeepingTheTopCell) {
   std::vector<std::string> all;
