@@ -86,12 +86,10 @@ class ImageCommands : public ::testing::Test {
   }
   std::string Folder() const { return fs::path(folder_).make_preferred().string() + "\\"; }
   SettingsValues Settings() const {
-    return {{"Main Options/tipson", "0"},       {"Main Options/mainpath", Folder()},
-            {"Thumbnails/Thumbnail Size", "4"}, {"Thumbnails/showfilename", "0"},
-            {"Thumbnails/showfiledate", "0"},   {"Thumbnails/showsizeinfo", "0"},
-            {"Picture Frames/position", "1"},   {"Picture Frames/viewstyle", "0"},
-            {"Audio/playondisplay", "0"},       {"Frame Layout/maximized", "0"},
-            {"File Options/confirm", "0"}};
+    SettingsValues settings = FolderInSmallThumbnails(Folder());
+    settings.insert({{"Picture Frames/position", "1"}, {"Picture Frames/viewstyle", "0"},
+                     {"Audio/playondisplay", "0"}, {"Frame Layout/maximized", "0"}, {"File Options/confirm", "0"}});
+    return settings;
   }
   // The program showing the folder, the photograph's cell clicked (posted: no real input), and
   // with a double-click opened in a window.

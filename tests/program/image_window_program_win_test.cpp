@@ -1,8 +1,9 @@
 // Image windows in Vireldan.exe: a double-click on a thumbnail opens the photograph in a window
 // of its own, shown pixel for pixel; the window zooms by its commands and tells the pixel under
 // the pointer (the nearest one of the picture when the pointer is beside it); Space closes it and
-// opens the next file; Enter closes it and the main frame comes back to the front; with "dismissonmore" the sixth window closes the
-// oldest. What the windows show is read from the screen and compared with the file decoded here.
+// opens the next file; Enter closes it and the main frame comes back to the front; with
+// "dismissonmore" the sixth window closes the oldest. What the windows show is read from the
+// screen and compared with the file decoded here.
 #include <windows.h>
 
 #include <gtest/gtest.h>

@@ -71,16 +71,13 @@ class IndexImageCommand : public ::testing::Test {
   }
   std::string Folder() const { return fs::path(folder_).make_preferred().string() + "\\"; }
   SettingsValues Settings() const {
-    return {{"Main Options/tipson", "0"},        {"Main Options/mainpath", Folder()},
-            {"Thumbnails/Thumbnail Size", "4"},  {"Thumbnails/showfilename", "0"},
-            {"Thumbnails/showfiledate", "0"},    {"Thumbnails/showsizeinfo", "0"},
-            {"Thumbnails/sortby", "0"},          {"Frame Layout/left", "0"},
-            {"Frame Layout/top", "0"},           {"Frame Layout/right", "800"},
-            {"Frame Layout/bottom", "600"},      {"Frame Layout/maximized", "0"},
-            {"CreateIndex/width", "6"},          {"CreateIndex/height", "3"},
-            {"CreateIndex/title", "1"},          {"CreateIndex/name", "0"},
-            {"CreateIndex/date", "0"},           {"CreateIndex/size", "0"},
-            {"CreateIndex/autospace", "1"},      {"CreateIndex/spacing", "10"}};
+    SettingsValues settings = FolderInSmallThumbnails(Folder());
+    settings.insert({{"Thumbnails/sortby", "0"}, {"Frame Layout/left", "0"}, {"Frame Layout/top", "0"},
+                     {"Frame Layout/right", "800"}, {"Frame Layout/bottom", "600"}, {"Frame Layout/maximized", "0"},
+                     {"CreateIndex/width", "6"}, {"CreateIndex/height", "3"}, {"CreateIndex/title", "1"},
+                     {"CreateIndex/name", "0"}, {"CreateIndex/date", "0"}, {"CreateIndex/size", "0"},
+                     {"CreateIndex/autospace", "1"}, {"CreateIndex/spacing", "10"}});
+    return settings;
   }
   // Every thumbnail is on the screen in its picture's colour.
   bool ThumbnailsShown(HWND view) const {

@@ -12,6 +12,10 @@ std::string ProgramSettingsPath();
 // Settings by "section/name", written as the program's settings file before it starts.
 using SettingsValues = std::map<std::string, std::string>;
 
+// A start that shows the folder (ending in its backslash) in 40-pixel thumbnails without captions,
+// with no tip of the day; a test adds what else it needs.
+SettingsValues FolderInSmallThumbnails(const std::string& folder);
+
 // The value the program stored, read from its settings file after it ended.
 std::string StoredSetting(const std::string& section, const std::string& name);
 

@@ -52,6 +52,12 @@ std::string ProgramSettingsPath() {
   return std::string(windows) + "\\Vireldan.ini";
 }
 
+SettingsValues FolderInSmallThumbnails(const std::string& folder) {
+  return {{"Main Options/tipson", "0"},       {"Main Options/mainpath", folder},
+          {"Thumbnails/Thumbnail Size", "4"}, {"Thumbnails/showfilename", "0"},
+          {"Thumbnails/showfiledate", "0"},   {"Thumbnails/showsizeinfo", "0"}};
+}
+
 std::string StoredSetting(const std::string& section, const std::string& name) {
   char value[1024] = {};
   ::GetPrivateProfileStringA(section.c_str(), name.c_str(), "<missing>", value, sizeof value,

@@ -48,12 +48,10 @@ class ThumbnailCommands : public ::testing::Test {
     fs::remove_all(folder_, ignored);
   }
   SettingsValues Settings() const {
-    return {{"Main Options/tipson", "0"},           {"Main Options/mainpath", Folder()},
-            {"Thumbnails/Thumbnail Size", "4"},     {"Thumbnails/showfilename", "0"},
-            {"Thumbnails/showfiledate", "0"},       {"Thumbnails/showsizeinfo", "0"},
-            {"Thumbnails/sortby", "4"},             {"Frame Layout/left", "100"},
-            {"Frame Layout/top", "100"},            {"Frame Layout/right", "800"},
-            {"Frame Layout/bottom", "600"},         {"Frame Layout/maximized", "0"}};
+    SettingsValues settings = FolderInSmallThumbnails(Folder());
+    settings.insert({{"Thumbnails/sortby", "4"}, {"Frame Layout/left", "100"}, {"Frame Layout/top", "100"},
+                     {"Frame Layout/right", "800"}, {"Frame Layout/bottom", "600"}, {"Frame Layout/maximized", "0"}});
+    return settings;
   }
   std::string Folder() const { return fs::path(folder_).make_preferred().string() + "\\"; }
   // The program in front, on top of everything else on the display, its view found.
