@@ -17,6 +17,7 @@ bool CreateThumbnailPane(HWND parent, UINT id, HWND notify);
 // The folder tree.
 void ApplyFolderTreeOptions(bool showHidden, bool showLinks);
 std::string FolderTreeSelectedPath();
+bool FolderTreeOnScreenSaverItem();
 void SelectFolderInTree(const std::string& path);
 void RefreshFolderTree();
 // A drive's medium came or went: the tree forgets the folders of the drive of the mask's lowest

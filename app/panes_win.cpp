@@ -62,6 +62,8 @@ void ApplyFolderTreeOptions(bool showHidden, bool showLinks) {
 
 std::string FolderTreeSelectedPath() { return g_folderTreePane.GetSelectedPath(); }
 
+bool FolderTreeOnScreenSaverItem() { return g_folderTreePane.Handle() && g_folderTreePane.IsScreenSaverItem(); }
+
 void SelectFolderInTree(const std::string& path) { g_folderTreePane.SelectPath(path); }
 
 void RefreshFolderTree() { g_folderTreePane.RefreshAll(); }

@@ -5,6 +5,7 @@
 // for one thumbnail at a time (visible cells first) and paints through a back buffer. Files
 // queued for opening go to image windows one per idle cycle.
 #include <windows.h>
+#include <shellapi.h>
 
 #include <memory>
 #include <string>
@@ -95,6 +96,8 @@ class CVireldanView : public View {
   void CopyFiles();
   void CutFiles();
   void PasteFiles();
+  // "X:" or "X:\" (a letter A-Z) or an existing folder: where Send To copies rather than runs.
+  static bool IsFolderOrDriveRoot(const std::string& path);
   bool HasFileClipboard() const { return !fileClipboard_.empty(); }
 
   bool OnCommand(UINT id) override;
@@ -198,8 +201,18 @@ class CVireldanView : public View {
   void OnUpdateFileCommand(CommandState& state);
   // Renames one item's file within its folder; false (after telling the user) stops the command.
   bool RenameItem(CThumbItem* item, const std::string& newName, bool patterned);
-  // Moves or copies the clipboard's files into the shown folder through the shell.
+  // Moves (after Cut, unless the folder tree stands on the screen-saver item) or copies the
+  // clipboard's files into the shown folder.
   void TransferClipboardHere(bool move);
+  // Moves or copies the files into the shown folder as a drop on the folder tree would: a taken
+  // name brings up the File collision dialog, and the keys follow each file that arrived.
+  void TransferHere(const std::vector<std::string>& sources, bool move);
+  // The transfer itself, with the main window disabled and the keys saved afterwards.
+  void TransferInto(const std::vector<std::string>& sources, const std::string& destination, bool move);
+  // Fills the context menu's Send To popup from the program's "sendto" folder.
+  void FillSendToMenu(HMENU contextMenu);
+  void OnSendTo(UINT id);
+  void OnDropFiles(HDROP drop);
   void PasteInSlideOrder();
   void SaveKeyIndex();
   static const CommandEntry<CVireldanView> kCommands[];
@@ -269,6 +282,8 @@ class CVireldanView : public View {
   std::string fileClipboard_;  // double-NUL list; empty when nothing is held
   bool fileClipboardMove_ = false;
   bool cutHere_ = false;  // the last Cut came from this view
+  // The full paths of the Send To shortcuts in menu order, as the context menu last listed them.
+  std::vector<std::string> sendToList_;
 
   // The hover tip.
   static constexpr UINT_PTR kHoverTimer = 3;

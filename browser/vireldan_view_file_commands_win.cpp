@@ -1,7 +1,7 @@
 // The thumbnail view's file commands on the selection: its context menu, deleting to the Recycle
 // Bin, renaming one by one or by a pattern, and the program's own file clipboard (Copy, Cut,
-// Paste). The keyword index follows each file only once the file system says it has really gone,
-// moved or arrived: a cancelled or failed operation keeps every key.
+// Paste). The keyword index follows each file only once the file system says it has really gone:
+// a cancelled or failed operation keeps every key.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -74,6 +74,7 @@ void CVireldanView::ShowContextMenu(POINT clientPoint) {
   if (!menus) return;
   POINT screen = clientPoint;
   ::ClientToScreen(Handle(), &screen);
+  FillSendToMenu(::GetSubMenu(menus, kViewContextMenu));
   ::TrackPopupMenu(::GetSubMenu(menus, kViewContextMenu), TPM_RIGHTBUTTON, screen.x, screen.y, 0,
                    ::GetAncestor(Handle(), GA_ROOT), nullptr);
   ::DestroyMenu(menus);
@@ -283,43 +284,4 @@ void CVireldanView::PasteInSlideOrder() {
   fileClipboard_.clear();
   items_.MarkSelected(false);
   Redraw();
-}
-
-// File by file, so that each key follows exactly the file that arrived, and no file in the
-// folder is ever replaced: one of the same name stays, and the user is told which were left.
-void CVireldanView::TransferClipboardHere(bool move) {
-  const HWND mainWindow = ::GetAncestor(Handle(), GA_ROOT);
-  BeginFileCommand();
-  ::EnableWindow(mainWindow, FALSE);
-  watchSuspended_ = true;
-  std::string leftBehind;
-  bool keysChanged = false;
-  for (const std::string& source : PathsOfDoubleNulList(fileClipboard_)) {
-    const std::string arrived = folder_ + NameOf(source);
-    if (::lstrcmpiA(arrived.c_str(), source.c_str()) == 0) continue;  // already here
-    const bool done = move ? ::MoveFileExA(source.c_str(), arrived.c_str(), MOVEFILE_COPY_ALLOWED) != 0
-                           : ::CopyFileA(source.c_str(), arrived.c_str(), TRUE) != 0;
-    if (!done) {
-      leftBehind += "\n" + source;
-      continue;
-    }
-    if (move)
-      g_keyIndex.MoveFileKeys(source, arrived);
-    else
-      g_keyIndex.CopyFileKeys(source, arrived);
-    keysChanged = true;
-  }
-  watchSuspended_ = false;
-  ::EnableWindow(mainWindow, TRUE);
-  if (keysChanged) SaveKeyIndex();
-  // Moved files are no longer where the clipboard says.
-  if (move) {
-    fileClipboard_.clear();
-    items_.MarkSelected(false);
-  }
-  Refresh(true, true);
-  EndFileCommand();
-  if (!leftBehind.empty())
-    Tell(mainWindow, std::string(move ? "Unable to move:" : "Unable to copy:") + leftBehind +
-                         "\n(a file of the same name may be in the way)");
 }

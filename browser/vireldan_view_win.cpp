@@ -54,6 +54,7 @@ const CommandEntry<CVireldanView> CVireldanView::kCommands[] = {
     {ID_SELECT_LIKE_FILENAMES, ID_SELECT_LIKE_FILENAMES, &CVireldanView::OnSelectLikeFilenames,
      &CVireldanView::OnUpdateExactlyOneSelected},
     {ID_AUTO_SORT, ID_AUTO_SORT, &CVireldanView::OnAutoSortCommand, nullptr},
+    {ID_SEND_TO_FIRST, ID_SEND_TO_LAST, &CVireldanView::OnSendTo, nullptr},
     // File commands on the selection.
     {ID_DELETE_FILES, ID_DELETE_FILES, &CVireldanView::OnFileCommand, nullptr},
     {ID_DELETE_KEY, ID_DELETE_KEY, &CVireldanView::OnFileCommand, nullptr},
@@ -84,6 +85,7 @@ bool CVireldanView::Create(HWND parent, UINT id, HWND notify) {
   if (!Window::Create(WS_EX_CLIENTEDGE, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 0, 0, parent,
                       reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), ViewClass()))
     return false;
+  ::DragAcceptFiles(Handle(), TRUE);
   OnInitialUpdate();
   return true;
 }
@@ -279,6 +281,9 @@ LRESULT CVireldanView::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CHAR:
       OnChar(UINT(wParam));
       break;
+    case WM_DROPFILES:
+      OnDropFiles(reinterpret_cast<HDROP>(wParam));
+      return 0;
     case WM_FILE_CHANGED:
       OnFileChanged(reinterpret_cast<const char*>(wParam));
       return 0;

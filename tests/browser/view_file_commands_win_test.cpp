@@ -1,8 +1,9 @@
 // The thumbnail view's file commands under Wine, on real files: the context menu as the resources
 // hold it; Delete asking as the "Confirmations" settings say, and the keyword index losing only
 // the keys of files that are really gone; rename one by one and by pattern, never over an
-// existing file; Cut, Copy and Paste between two folders with every original accounted for and nothing replaced, and
-// Cut and Paste within a slide order moving only thumbnails.
+// existing file; Cut, Copy and Paste between two folders with every original accounted for and nothing replaced
+// without the File collision dialog's answer; Cut and Paste within a slide order moving only thumbnails; files
+// dragged in from outside copied in with Ctrl or Shift, through the same collision dialog.
 #include <windows.h>
 
 #include <algorithm>
@@ -22,7 +23,10 @@
 #include "command_ids.h"
 #include "key_test_support.h"
 #include "message_pump.h"
+#include "drop_files_block.h"
+#include "program_state.h"
 #include "resource.h"
+#include "shell_shortcuts.h"
 #include "slide_order_file.h"
 #include "temp_folder.h"
 #include "tnc_test_support.h"
@@ -61,6 +65,55 @@ std::string RunAnswering(CVireldanView& view, UINT command, int button) {
     done = true;
   }
   return told;
+}
+
+// Runs the action while a second thread answers the File collision dialog, if one comes, with the
+// button; the file name the dialog showed, or "" when none came.
+std::string AnsweringCollision(const std::function<void()>& action, int button) {
+  std::atomic<bool> done{false};
+  std::string shown;
+  {
+    UiDriver user([&] {
+      HWND dialog = nullptr;
+      WaitFor([&] { return done || (dialog = ::FindWindowA("#32770", "File collision")) != nullptr; }, 60000);
+      if (!dialog) return;
+      // The dialog fills its texts once it is up.
+      WaitFor([&] {
+        char text[512] = {};
+        ::GetDlgItemTextA(dialog, IDC_COLLISION_NAME, text, sizeof text);
+        shown = text;
+        return !shown.empty();
+      });
+      PressButton(dialog, button);
+    });
+    action();
+    done = true;
+  }
+  return shown;
+}
+
+// The key counts as held for this thread's messages while the object lives.
+class HeldKey {
+ public:
+  explicit HeldKey(int key) : key_(key) { Set(0x80); }
+  ~HeldKey() { Set(0); }
+
+ private:
+  void Set(BYTE state) {
+    BYTE keys[256] = {};
+    ::GetKeyboardState(keys);
+    keys[key_] = state;
+    ::SetKeyboardState(keys);
+  }
+  int key_;
+};
+
+// The block as the system hands it to WM_DROPFILES; the receiver frees it.
+HDROP DropHandle(const std::string& block) {
+  const HGLOBAL memory = ::GlobalAlloc(GHND, block.size());
+  std::copy(block.begin(), block.end(), static_cast<char*>(::GlobalLock(memory)));
+  ::GlobalUnlock(memory);
+  return static_cast<HDROP>(memory);
 }
 
 class ViewFileCommands : public TempFolderTest {
@@ -299,8 +352,10 @@ TEST_F(ViewFileCommands, CutCopyAndPasteBetweenFoldersLoseNoFileAndCarryKeys) {
   view_->OnCommand(ID_EDIT_CUT);
   EXPECT_EQ(items.GetFirst()->marked, 1);
   view_->SetFolder(two);
-  // The "c.jpg" already there is not replaced: the cut one stays where it was, with its key.
-  EXPECT_EQ(RunAnswering(*view_, ID_EDIT_PASTE, IDOK), "Unable to move:\n" + one + "c.jpg\n(a file of the same name may be in the way)");
+  // The "c.jpg" already there is not replaced when the user skips it: the cut one stays where it
+  // was, with its key.
+  EXPECT_NE(AnsweringCollision([&] { view_->OnCommand(ID_EDIT_PASTE); }, IDC_COLLISION_SKIP).find("c.jpg"),
+            std::string::npos);
   EXPECT_EQ(NamesOf(view_->Items()), (std::vector<std::string>{"a.jpg", "b.jpg", "c.jpg", "z.jpg"}));
   EXPECT_EQ(FileBytes((folder_ / "two" / "c.jpg").string()), inTheWay);
   EXPECT_FALSE(view_->HasFileClipboard());
@@ -353,3 +408,90 @@ TEST_F(ViewFileCommands, CutAndPasteInSlideOrderMovesOnlyThumbnails) {
 }
 
 }  // namespace
+
+TEST_F(ViewFileCommands, FilesDroppedWithCtrlOrShiftAreCopiedAndAskBeforeReplacing) {
+  struct Case {
+    const char* what;
+    int held;
+  };
+  const Case cases[] = {{"ctrl", VK_CONTROL}, {"shift", VK_SHIFT}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::string from = Pictures(std::string("from-") + c.what, {"a.jpg", "b.jpg"});
+    const std::string into = Pictures(std::string("into-") + c.what, {"b.jpg", "y.jpg"});
+    const std::vector<uint8_t> inTheWay = FileBytes(into + "b.jpg");
+    view_->SetFolder(from);
+    Key({"a.jpg", "b.jpg"});
+    view_->SetFolder(into);
+    const std::string block = DropFilesBlock(std::vector<std::string>{from + "a.jpg", from + "b.jpg"});
+    const std::string shown = AnsweringCollision(
+        [&] {
+          HeldKey held(c.held);
+          ::SendMessageA(view_->Handle(), WM_DROPFILES, WPARAM(DropHandle(block)), 0);
+        },
+        IDC_COLLISION_SKIP);
+    EXPECT_NE(shown.find("b.jpg"), std::string::npos);
+    EXPECT_EQ(NamesOf(view_->Items()), (std::vector<std::string>{"a.jpg", "b.jpg", "y.jpg"}));
+    EXPECT_EQ(FileBytes(into + "b.jpg"), inTheWay);
+    EXPECT_TRUE(fs::exists(from + "a.jpg"));
+    EXPECT_TRUE(fs::exists(from + "b.jpg"));
+    EXPECT_EQ(Keyed(std::string("into-") + c.what), (std::vector<std::string>{"a.jpg::Trip"}));
+  }
+}
+
+TEST_F(ViewFileCommands, FilesDroppedWithoutKeysAreQueuedForOpeningNotCopied) {
+  const std::string from = Pictures("from", {"a.jpg"});
+  const std::string into = Pictures("into", {"y.jpg"});
+  view_->SetFolder(into);
+  ::SendMessageA(view_->Handle(), WM_DROPFILES, WPARAM(DropHandle(DropFilesBlock(from + "a.jpg"))), 0);
+  EXPECT_FALSE(fs::exists(into + "a.jpg"));
+  EXPECT_EQ(NamesOf(view_->Items()), (std::vector<std::string>{"y.jpg"}));
+}
+
+TEST_F(ViewFileCommands, SendToListsTheShortcutsAndCopiesIntoTheFolderChosen) {
+  ASSERT_TRUE(SUCCEEDED(::CoInitialize(nullptr)));
+  const std::string savedProgramFolder = g_program.programFolder;
+  g_program.programFolder = (folder_ / "program").string();
+  const fs::path sendTo = folder_ / "program" / "sendto";
+  fs::create_directories(sendTo / "A folder.lnk");  // a folder, not a shortcut
+  const std::string out = Pictures("out", {});
+  const std::string gone = Pictures("gone", {});
+  ASSERT_TRUE(SUCCEEDED(CreateShortcut(out, (sendTo / "Pictures out.lnk").string(), "")));
+  ASSERT_TRUE(SUCCEEDED(CreateShortcut(gone, (sendTo / "gone.lnk").string(), "")));
+  ASSERT_TRUE(SUCCEEDED(CreateShortcut(out, (sendTo / "Hidden.lnk").string(), "")));
+  ::SetFileAttributesA((sendTo / "Hidden.lnk").string().c_str(), FILE_ATTRIBUTE_HIDDEN);
+  fs::remove(gone);
+
+  view_->SetFolder(Pictures("pics", {"a.jpg", "b.jpg"}));
+  Key({"a.jpg"});
+  std::vector<std::string> listed;
+  {
+    UiDriver user([&] {
+      HWND menu = nullptr;
+      WaitFor([&] { return (menu = ::FindWindowA("#32768", nullptr)) != nullptr; });
+      if (!menu) return;
+      const HMENU shown = reinterpret_cast<HMENU>(::SendMessageA(menu, MN_GETHMENU, 0, 0));
+      const HMENU popup = ::GetSubMenu(shown, 15);
+      for (int i = 0; popup && i < ::GetMenuItemCount(popup); ++i) {
+        char text[128] = {};
+        ::GetMenuStringA(popup, UINT(i), text, sizeof text, MF_BYPOSITION);
+        listed.push_back(std::to_string(::GetMenuItemID(popup, i)) + " " + text);
+      }
+      ::PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+    });
+    ::SendMessageA(view_->Handle(), WM_RBUTTONDOWN, 0, MAKELPARAM(20, 20));
+  }
+  EXPECT_EQ(listed, (std::vector<std::string>{"39000 gone", "39001 Pictures out"}));
+
+  SelectOnly(view_->Items(), {"a.jpg", "b.jpg"});
+  EXPECT_EQ(RunAnswering(*view_, 39001, IDOK), "");
+  EXPECT_TRUE(fs::exists(out + "a.jpg"));
+  EXPECT_TRUE(fs::exists(out + "b.jpg"));
+  EXPECT_EQ(Keyed("out"), (std::vector<std::string>{"a.jpg::Trip"}));
+  EXPECT_EQ(RunAnswering(*view_, 39000, IDOK), "Sendto link target not found");
+  EXPECT_EQ(CVireldanView::IsFolderOrDriveRoot("Q:"), true);
+  EXPECT_EQ(CVireldanView::IsFolderOrDriveRoot("Q:\\"), true);
+  EXPECT_EQ(CVireldanView::IsFolderOrDriveRoot(out + "a.jpg"), false);
+  g_program.programFolder = savedProgramFolder;
+  ::CoUninitialize();
+}
