@@ -215,11 +215,15 @@ TEST_F(BatchSheet, SaveSetupStoresEveryShownPageAndTheBordersExcludeEachOther) {
     ASSERT_TRUE(window);
     ASSERT_TRUE(ShowSheetPage(window, CBatchProcessPS::kBorder));
     HWND border = SheetPage(window, CBatchProcessPS::kBorder);
-    PressButton(border, IDC_BATCH_SOLID_BORDER);  // the button's own click checks it; ours too
-    ::SendDlgItemMessageA(border, IDC_BATCH_SOLID_BORDER, BM_SETCHECK, BST_CHECKED, 0);
+    // Each click handled before the next step: a click still queued would undo the checks after it.
+    const auto click = [&](int id) {
+      HWND button = ::GetDlgItem(border, id);
+      ::SendMessageA(border, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+    };
+    ::SendDlgItemMessageA(border, IDC_BATCH_SOLID_BORDER, BM_SETCHECK, BST_CHECKED, 0);  // as its own click does
+    click(IDC_BATCH_SOLID_BORDER);
     ::SendDlgItemMessageA(border, IDC_BATCH_USE_BORDER_IMAGE, BM_SETCHECK, BST_CHECKED, 0);
-    PressButton(border, IDC_BATCH_USE_BORDER_IMAGE);
-    WaitFor([&] { return ::IsDlgButtonChecked(border, IDC_BATCH_SOLID_BORDER) == BST_UNCHECKED; });
+    click(IDC_BATCH_USE_BORDER_IMAGE);
     solidAfterImage = ::IsDlgButtonChecked(border, IDC_BATCH_SOLID_BORDER) == BST_CHECKED;
     ::SetDlgItemTextA(border, IDC_BATCH_BORDER_WIDTH, "70");
     ASSERT_TRUE(ShowSheetPage(window, CBatchProcessPS::kBevel));
