@@ -31,13 +31,16 @@ PY
 . tools/session.sh
 start_display
 start_wine $win/wineprefix
-report() {  # <label> <program's line>
-  field() { sed -E "s/.* $1 ([0-9.]+).*/\\1/" <<<" $2"; }
+report() {  # <label> <program's output>
+  local line=${2%%$'\n'*} keyless=${2#*$'\n'}
+  field() { sed -E "s/.* $1 ([0-9.]+).*/\\1/" <<<" $line"; }
   printf '%s, %s files of %s KB, best of %s:\n' "$1" "$files" "$size_kb" "$runs"
-  printf '  copy: ours %s s, SHFileOperation %s s, ours / shell = %s (target <= 1.1)\n' \
-    "$(field 'copy ours' "$2")" "$(field 'copy ours [0-9.]+ shell' "$2")" "$(sed -E 's/.*copy ours [0-9.]+ shell [0-9.]+ ratio ([0-9.]+).*/\1/' <<<"$2")"
-  printf '  move: ours %s s, SHFileOperation %s s, ours / shell = %s (target <= 1.1)\n' \
-    "$(field 'move ours' "$2")" "$(field 'move ours [0-9.]+ shell' "$2")" "$(sed -E 's/.*move ours [0-9.]+ shell [0-9.]+ ratio ([0-9.]+).*/\1/' <<<"$2")"
+  for operation in copy move; do
+    printf '  %s: ours %s s, SHFileOperation %s s, ours / shell = %s (target <= 1.1)\n' "$operation" \
+      "$(field "$operation ours" "$line")" "$(field "$operation ours [0-9.]+ shell" "$line")" \
+      "$(field "$operation ours [0-9.]+ shell [0-9.]+ ratio" "$line")"
+  done
+  printf '  ours %s\n' "$keyless"
 }
 report "one drive (C: to C:)" "$(tools/wine-run.sh $win/wineprefix "$program" 'C:\transfer-bench' 'C:\transfer-bench' "$runs")"
 report "across drives (C: to Z:)" \

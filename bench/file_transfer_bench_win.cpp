@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -62,8 +63,21 @@ bool Shell(UINT operation, const std::vector<std::string>& files, const std::str
   return result == 0 && !op.fAnyOperationsAborted;
 }
 
-void Ours(bool move, const std::vector<std::string>& files, const std::string& destination) {
-  WindowTransferHost host(nullptr, int(files.size()));
+// The same transfer with the index left out, to tell the file work from the keys' share.
+class KeylessHost : public WindowTransferHost {
+ public:
+  using WindowTransferHost::WindowTransferHost;
+  void FileMoved(const std::string&, const std::string&) override {}
+  void FileCopied(const std::string&, const std::string&) override {}
+};
+
+enum class Way { kOurs, kOursWithoutKeys, kShell };
+
+void Ours(Way way, bool move, const std::vector<std::string>& files, const std::string& destination) {
+  std::unique_ptr<WindowTransferHost> keyed;
+  std::unique_ptr<KeylessHost> keyless;
+  WindowTransferHost& host = way == Way::kOurs ? *(keyed = std::make_unique<WindowTransferHost>(nullptr, int(files.size())))
+                                               : *(keyless = std::make_unique<KeylessHost>(nullptr, int(files.size())));
   FileTransfer transfer(host);
   if (move)
     transfer.MoveFiles(files, destination, host.BatchProgress());
@@ -89,7 +103,8 @@ struct Best {
 };
 
 // Copies source into HERE-or-THERE\<name>-copy, then moves those copies on to <name>-moved.
-bool Round(const std::string& source, const std::string& there, const char* name, bool ours, Best& best) {
+bool Round(const std::string& source, const std::string& there, const char* name, Way way, Best& best) {
+  const bool ours = way != Way::kShell;
   const std::string copied = there + "\\" + name + "-copy", moved = there + "\\" + name + "-moved";
   RemoveFolder(copied);
   RemoveFolder(moved);
@@ -98,14 +113,14 @@ bool Round(const std::string& source, const std::string& there, const char* name
   const std::vector<std::string> files = FilesIn(source);
   double start = Now();
   if (ours)
-    Ours(false, files, copied);
+    Ours(way, false, files, copied);
   else if (!Shell(FO_COPY, files, copied))
     return Failed("SHFileOperation did not copy", copied);
   best.copy = std::min(best.copy, Now() - start);
   const std::vector<std::string> copies = FilesIn(copied);
   start = Now();
   if (ours)
-    Ours(true, copies, moved);
+    Ours(way, true, copies, moved);
   else if (!Shell(FO_MOVE, copies, moved))
     return Failed("SHFileOperation did not move", moved);
   best.move = std::min(best.move, Now() - start);
@@ -136,11 +151,15 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "no keyed files in %s\n", source.c_str());
     return 1;
   }
-  Best ours, shell;
+  Best ours, keyless, shell;
   for (int run = 0; run < runs; ++run)
-    if (!Round(source, there, "ours", true, ours) || !Round(source, there, "shell", false, shell)) return 1;
+    if (!Round(source, there, "ours", Way::kOurs, ours) || !Round(source, there, "keyless", Way::kOursWithoutKeys, keyless) ||
+        !Round(source, there, "shell", Way::kShell, shell))
+      return 1;
   std::printf("files %u copy ours %.3f shell %.3f ratio %.3f move ours %.3f shell %.3f ratio %.3f\n",
               unsigned(count), ours.copy, shell.copy, ours.copy / shell.copy, ours.move, shell.move,
               ours.move / shell.move);
+  std::printf("without keys: copy %.3f ratio %.3f move %.3f ratio %.3f\n", keyless.copy, keyless.copy / shell.copy,
+              keyless.move, keyless.move / shell.move);
   return 0;
 }
