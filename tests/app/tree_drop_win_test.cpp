@@ -6,6 +6,7 @@
 #include <ole2.h>
 
 #include <atomic>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -27,6 +28,7 @@
 #include "key_index.h"
 #include "key_tree.h"
 #include "ole_drag_driver.h"
+#include "program_state.h"
 #include "resource.h"
 #include "shell_shortcuts.h"
 #include "temp_folder.h"
@@ -72,6 +74,7 @@ class TreeDrop : public TempFolderTest {
     TempFolderTest::SetUp();
     ::OleInitialize(nullptr);
     SetTreePaneGlobals(folder_.string());
+    g_program.screenSaverBase = Path("saver");
     ASSERT_TRUE(CreateTreePaneWindow(host_, pane_));
   }
   void TearDown() override {
@@ -114,6 +117,14 @@ class TreeDrop : public TempFolderTest {
     fs::remove_all(folder_);
     WriteLayout(Root(), layout);
     pane_.RefreshAll();  // which makes new items: those of before are gone
+  }
+  // The item of the root's child that the test names.
+  HTREEITEM RootChild(bool (CDirTreeView::*is)(HTREEITEM) const) {
+    const HTREEITEM root = pane_.Tree().GetRootItem();
+    pane_.Tree().Expand(root, TVE_EXPAND);
+    for (HTREEITEM child = pane_.Tree().GetChildItem(root); child; child = pane_.Tree().GetNextSiblingItem(child))
+      if ((pane_.*is)(child)) return child;
+    return nullptr;
   }
 
   Window host_;
@@ -368,11 +379,7 @@ TEST_F(TreeDrop, TheCollisionDialogShowsBothPicturesAndTakesTheAnswer) {
 TEST_F(TreeDrop, TheRecycleBinItemAsksAboutExactlyTheDroppedNames) {
   Reset({{"photos/a.jpg", "A"}, {"photos/b.jpg", "B"}});
   const FileLayout before = ReadLayout(Root());
-  const HTREEITEM root = pane_.Tree().GetRootItem();
-  pane_.Tree().Expand(root, TVE_EXPAND);
-  HTREEITEM bin = nullptr;
-  for (HTREEITEM child = pane_.Tree().GetChildItem(root); child; child = pane_.Tree().GetNextSiblingItem(child))
-    if (pane_.IsRecycleBin(child)) bin = child;
+  const HTREEITEM bin = RootChild(&CDirTreeView::IsRecycleBin);
   ASSERT_TRUE(bin);
   std::string question;
   {
@@ -381,6 +388,64 @@ TEST_F(TreeDrop, TheRecycleBinItemAsksAboutExactlyTheDroppedNames) {
   }
   EXPECT_EQ(question, "Send \"" + Path("photos/b.jpg") + "\" to the Recycle Bin?");
   EXPECT_EQ(ReadLayout(Root()), before);
+}
+
+// The screen-saver item stands for its folder, and what is dropped there is always copied: the
+// pictures shown by the screen saver stay where they were.
+TEST_F(TreeDrop, FilesDroppedOnTheScreenSaverItemAreCopiedWhateverTheKeys) {
+  const DragKeys held[] = {{false, false}, {true, false}, {false, true}, {true, true}};
+  for (const DragKeys& keys : held) {
+    SCOPED_TRACE(std::to_string(keys.control) + std::to_string(keys.shift));
+    Reset({{"src/a.jpg", "A"}, {"src/b.jpg", "B"}, {"saver/old.jpg", "O"}});
+    const FileLayout before = ReadLayout(Root());
+    const HTREEITEM saver = RootChild(&CDirTreeView::IsScreenSaverItem);
+    ASSERT_TRUE(saver);
+    EXPECT_EQ(DropFiles({"src/a.jpg", "src/b.jpg"}, saver, keys), DWORD(DROPEFFECT_COPY));
+    EXPECT_EQ(ReadLayout(Root()), (FileLayout{{"src/", ""}, {"src/a.jpg", "A"}, {"src/b.jpg", "B"}, {"saver/", ""},
+                                              {"saver/a.jpg", "A"}, {"saver/b.jpg", "B"}, {"saver/old.jpg", "O"}}));
+    ExpectInventoryKept({before}, {ReadLayout(Root())}, TransferKind::kCopy);
+  }
+}
+
+// A large batch shows the progress window while it runs; up to a hundred names show none. The
+// last file's collision holds the batch at its dialog, where the test looks for the window.
+TEST_F(TreeDrop, MoreThanAHundredDroppedFilesShowTheProgressWindow) {
+  for (const int count : {100, 101}) {
+    SCOPED_TRACE(count);
+    FileLayout layout = {{"dst/f000.jpg", "old"}};
+    std::vector<std::string> names;
+    for (int i = 0; i < count; ++i) {
+      char name[16];
+      std::snprintf(name, sizeof name, "f%03d.jpg", i);
+      layout[std::string("src/") + name] = name;
+      names.push_back(std::string("src/") + name);
+    }
+    Reset(layout);
+    const FileLayout before = ReadLayout(Root());
+    bool asked = false, progressShown = false;
+    {
+      UiDriver user([&] {
+        HWND dialog = WaitForWindow("File collision");
+        if (!dialog) return;
+        asked = true;
+        // Hidden while the question is up, but there, with the batch's first line.
+        if (count > 100)
+          progressShown = WaitFor([] {
+            HWND progress = ::FindWindowA("#32770", "Progress ...");
+            return progress && ItemText(progress, IDC_PROGRESS_LINE1) == "Copying...";
+          });
+        else
+          progressShown = ::FindWindowA("#32770", "Progress ...") != nullptr;
+        PressButton(dialog, IDC_COLLISION_SKIP);
+      });
+      EXPECT_EQ(DropFiles(names, Item("dst"), {true, false}), DWORD(DROPEFFECT_COPY));
+    }
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(progressShown, count > 100);
+    EXPECT_EQ(::FindWindowA("#32770", "Progress ..."), nullptr);  // closed with the batch
+    EXPECT_EQ(ReadLayout(Path("dst")).size(), size_t(count));
+    ExpectInventoryKept({before}, {ReadLayout(Root())}, TransferKind::kCopy);
+  }
 }
 
 }  // namespace
