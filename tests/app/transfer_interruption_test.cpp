@@ -88,8 +88,9 @@ TEST_F(TransferInterruption, AKillBetweenAnyTwoFilesKeepsEveryOriginalAndLeavesN
       }
       const FileLayout after = ReadLayout(root);
       ExpectInventoryKept({before}, {after}, folderCopy ? TransferKind::kCopy : TransferKind::kMove);
-      if (folderCopy)
+      if (folderCopy) {
         for (const auto& [relative, bytes] : before) EXPECT_EQ(after.at(relative), bytes) << relative;
+      }
     }
   }
 }
