@@ -12,6 +12,7 @@
 #include "Cimage.h"
 #include "frame_window.h"
 #include "pane_splitters.h"
+#include "slide_show.h"
 
 class CPreviewWnd;
 class CFullScreenWnd;
@@ -55,6 +56,8 @@ class CMainFrame : public FrameWindow {
   // The outer size of a captioned, resizable window made 200 × 200, measured once at start-up.
   static int s_frameOverheadWidth;
   static int s_frameOverheadHeight;
+
+  CSlideShow& SlideShow() { return slideShow_; }
 
   bool OnCommand(UINT id) override;
   bool OnUpdateCommand(CommandState& state) override;
@@ -112,6 +115,9 @@ class CMainFrame : public FrameWindow {
   void OnUpdateThumbnailViewCommand(CommandState& state);
   void OnAbortOperation(UINT id);
   void OnUpdateDisabled(CommandState& state);
+  // Play, Pause and Next of the slideshow; Create Collage Image on the selected files.
+  void OnSlideShowCommand(UINT id);
+  void OnCreateCollage(UINT id);
   static const CommandEntry<CMainFrame> kCommands[];
 
   // Batch processing: the sheet, the checks before a run, its progress and its end.
@@ -136,4 +142,5 @@ class CMainFrame : public FrameWindow {
   HMODULE mailer_ = nullptr;
   std::unique_ptr<CFullScreenWnd> fullScreen_;
   std::unique_ptr<CPreviewWnd> preview_;
+  CSlideShow slideShow_;
 };

@@ -90,9 +90,9 @@ const CommandEntry<CMainFrame> CMainFrame::kCommands[] = {
      &CMainFrame::OnUpdateThumbnailViewCommand},
     {ID_ABORT_OPERATION, ID_ABORT_OPERATION, &CMainFrame::OnAbortOperation, nullptr},
     // Commands whose targets are built by later work.
-    {ID_SLIDESHOW_PLAY, ID_SLIDESHOW_PLAY, &CMainFrame::OnNotYetAvailable, nullptr},
-    {ID_SLIDESHOW_PAUSE, ID_SLIDESHOW_PAUSE, &CMainFrame::OnNotYetAvailable, nullptr},
-    {ID_SLIDESHOW_NEXT, ID_SLIDESHOW_NEXT, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_SLIDESHOW_PLAY, ID_SLIDESHOW_PLAY, &CMainFrame::OnSlideShowCommand, nullptr},
+    {ID_SLIDESHOW_PAUSE, ID_SLIDESHOW_PAUSE, &CMainFrame::OnSlideShowCommand, nullptr},
+    {ID_SLIDESHOW_NEXT, ID_SLIDESHOW_NEXT, &CMainFrame::OnSlideShowCommand, nullptr},
     {ID_SLIDESHOW_SETUP, ID_SLIDESHOW_SETUP, &CMainFrame::OnNotYetAvailable, nullptr},
     {ID_TRANSITIONS, ID_TRANSITIONS, &CMainFrame::OnNotYetAvailable, nullptr},
     {ID_CONTROL_PANEL, ID_CONTROL_PANEL, &CMainFrame::OnNotYetAvailable, nullptr},
@@ -117,7 +117,7 @@ const CommandEntry<CMainFrame> CMainFrame::kCommands[] = {
      &CMainFrame::OnUpdateThumbnailViewCommand},
     {ID_CACHE_LOCK, ID_CACHE_LOCK, &CMainFrame::OnThumbnailViewCommand, &CMainFrame::OnUpdateThumbnailViewCommand},
     {ID_CREATE_INDEX, ID_CREATE_INDEX, &CMainFrame::OnThumbnailViewCommand, nullptr},
-    {ID_CREATE_COLLAGE, ID_CREATE_COLLAGE, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_CREATE_COLLAGE, ID_CREATE_COLLAGE, &CMainFrame::OnCreateCollage, nullptr},
     {ID_SUBFOLDER_CONTENTS, ID_SUBFOLDER_CONTENTS, &CMainFrame::OnThumbnailViewCommand,
      &CMainFrame::OnUpdateThumbnailViewCommand},
     {ID_AUTO_SORT, ID_AUTO_SORT, &CMainFrame::OnAutoSort, nullptr},
@@ -307,6 +307,7 @@ void CMainFrame::OnUpdateThumbnailViewCommand(CommandState& state) { UpdateThumb
 void CMainFrame::OnAbortOperation(UINT) {
   if (g_program.fullScreen) g_program.fullScreen->HideImage();
   ClearThumbnailOpenQueue();
+  slideShow_.Stop();
 }
 
 void CMainFrame::OnUpdateDisabled(CommandState& state) { state.enabled = false; }

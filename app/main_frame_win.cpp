@@ -217,6 +217,7 @@ void CMainFrame::SaveLayout() {
 }
 
 void CMainFrame::OnClose() {
+  slideShow_.Stop();
   LetBatchWorkersEnd();
   StopThumbnailLoader();
   SaveLayout();

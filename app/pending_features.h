@@ -1,6 +1,5 @@
 #pragma once
-// Entry points that open image windows, and the slideshow's step, which belongs to a part of the
-// program built later.
+// Entry points that open image windows, and the slideshow's step at idle.
 #include <windows.h>
 
 #include <string>
@@ -15,5 +14,7 @@ void OpenImageWindow(const std::string& folder, const std::string& name, int vie
 // device-independent bitmap (a scan; the caller keeps the memory).
 void OpenImageWindowFromImage(const Cimage& image);
 void OpenImageWindowFromDib(HGLOBAL dib);
-// One slideshow step at idle; non-zero when it did something.
+// One slideshow step at idle; non-zero while a show runs.
 int SlideshowIdleStep();
+// The running show has a step waiting for the next idle pass.
+bool SlideshowWorkDue();

@@ -154,7 +154,8 @@ bool CVireldanApp::OnIdle(long) {
   }
   if (started && SlideshowIdleStep() == 0) ProcessThumbnailOpenQueue();
   if (frame_) frame_->UpdateControlBars();
-  return false;
+  // A running show loads ahead and steps in idle passes of their own, not only after messages.
+  return started && SlideshowWorkDue();
 }
 
 bool CVireldanApp::PreTranslateMessage(MSG& message) {

@@ -48,6 +48,8 @@ class CVireldanView : public View {
   void ClearView();
   void Refresh(bool waitCursor, bool forceSort);
   const std::string& Folder() const { return folder_; }
+  // The listing of one folder (not its subfolders' contents, not search results).
+  bool ShowsPlainFolder() const { return plainFolder_; }
   CThumbList& Items() { return items_; }
 
   // The open queue; mode 0 opens normally, 1 at full size.

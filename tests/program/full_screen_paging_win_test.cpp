@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "command_ids.h"
@@ -24,10 +23,7 @@ namespace fs = std::filesystem;
 
 // Real pictures nobody on the team made, and one that does not load, in the order the view sorts
 // them by name.
-const struct {
-  const char* name;
-  const char* source;  // none: a file that is not a picture
-} kPages[] = {
+const FolderFile kPages[] = {
     {"a.jpg", "/usr/libexec/installed-tests/gdk-pixbuf/bug143608-comment.jpg"},
     {"b.jpg", "/usr/share/libjxl-testdata/jxl/flower/flower_cropped.jpg"},
     {"bz.jpg", nullptr},
@@ -47,17 +43,8 @@ class FullScreenPaging : public ::testing::Test {
  protected:
   void SetUp() override {
     folder_ = fs::temp_directory_path() / "vireldan-program-full-screen";
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-    for (const auto& page : kPages) {
-      if (!page.source) {
-        std::ofstream(folder_ / page.name, std::ios::binary) << "\xFF\xD8\xFF\xE0 not really a picture";
-        continue;
-      }
-      std::error_code error;
-      fs::copy_file(std::string("Z:") + page.source, folder_ / page.name, error);
-      if (error) SKIP_OR_FAIL_MISSING(std::string(page.source) + " is not installed");
-    }
+    const std::string missing = MakePictureFolder(folder_.string(), kPages);
+    if (!missing.empty()) SKIP_OR_FAIL_MISSING(missing + " is not installed");
   }
   void TearDown() override {
     std::error_code ignored;

@@ -19,6 +19,20 @@ SettingsValues FolderInSmallThumbnails(const std::string& folder);
 // The value the program stored, read from its settings file after it ended.
 std::string StoredSetting(const std::string& section, const std::string& name);
 
+// A file a test's folder holds: a copy of a real picture, or (with no source) a file that only
+// starts like a JPEG.
+struct FolderFile {
+  const char* name;
+  const char* source;  // a Unix path, reached through Wine's Z: drive
+};
+
+// Fills the folder (made anew) with the files; the first source that is missing, or empty.
+template <size_t N>
+std::string MakePictureFolder(const std::string& folder, const FolderFile (&files)[N]) {
+  return MakePictureFolder(folder, files, N);
+}
+std::string MakePictureFolder(const std::string& folder, const FolderFile* files, size_t count);
+
 class RunningProgram {
  public:
   // Writes the settings (the file is replaced; the original comes back when this object goes),

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -56,6 +57,23 @@ SettingsValues FolderInSmallThumbnails(const std::string& folder) {
   return {{"Main Options/tipson", "0"},       {"Main Options/mainpath", folder},
           {"Thumbnails/Thumbnail Size", "4"}, {"Thumbnails/showfilename", "0"},
           {"Thumbnails/showfiledate", "0"},   {"Thumbnails/showsizeinfo", "0"}};
+}
+
+std::string MakePictureFolder(const std::string& folder, const FolderFile* files, size_t count) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  fs::remove_all(folder, error);
+  fs::create_directories(folder);
+  for (size_t i = 0; i < count; ++i) {
+    const fs::path target = fs::path(folder) / files[i].name;
+    if (!files[i].source) {
+      std::ofstream(target, std::ios::binary) << "\xFF\xD8\xFF\xE0 not really a picture";
+      continue;
+    }
+    fs::copy_file(std::string("Z:") + files[i].source, target, error);
+    if (error) return files[i].source;
+  }
+  return "";
 }
 
 std::string StoredSetting(const std::string& section, const std::string& name) {

@@ -98,18 +98,6 @@ class ImageEdits : public TempFolderTest {
     state.id = id;
     return window->OnUpdateEditCommand(state) && state.enabled;
   }
-  // A message sent to the window while a user answers what it opens. This thread keeps handling
-  // its windows' messages until the user is done: looking for a window by its caption asks
-  // every window of the process for its text.
-  static void SendAnswered(HWND window, UINT message, WPARAM wParam, const std::function<void()>& user) {
-    std::atomic<bool> done(false);
-    UiDriver driver([&] {
-      user();
-      done = true;
-    });
-    ::SendMessageA(window, message, wParam, 0);
-    PumpUntil([&] { return done.load(); }, 120000);
-  }
   static void CommandAnswered(CImageWnd* window, UINT id, const std::function<void()>& user) {
     SendAnswered(window->Handle(), WM_COMMAND, id, user);
   }

@@ -1,5 +1,9 @@
 #include "message_wait_win.h"
 
+#include <atomic>
+
+#include "ui_driver.h"
+
 bool PumpUntil(const std::function<bool()>& done, DWORD milliseconds) {
   const DWORD start = ::GetTickCount();
   while (!done()) {
@@ -12,4 +16,14 @@ bool PumpUntil(const std::function<bool()>& done, DWORD milliseconds) {
     ::Sleep(10);
   }
   return true;
+}
+
+void SendAnswered(HWND window, UINT message, WPARAM wParam, const std::function<void()>& user) {
+  std::atomic<bool> done(false);
+  UiDriver driver([&] {
+    user();
+    done = true;
+  });
+  ::SendMessageA(window, message, wParam, 0);
+  PumpUntil([&] { return done.load(); }, 120000);
 }
