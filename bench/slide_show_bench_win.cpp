@@ -1,7 +1,7 @@
 // The slideshow's drawing and loading on the real screen, for bench/slide_show.sh:
 //   slide_show_bench transitions   every effect at the screen's size: its length against the
-//                                  length its steps and rests call for, and its slowest step's
-//                                  own drawing;
+//                                  length its steps and rests call for, and its steps' own
+//                                  drawing (median and slowest);
 //   slide_show_bench show FILE N   N steps of a show with a 1 s timer: each step's transition
 //                                  (the effects in turn), then the next slide loaded ahead as the
 //                                  idle step does; the worst margin left before the next tick.
@@ -12,8 +12,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "Cimage.h"
+#include "app_settings.h"
 #include "device_context.h"
 #include "slide_playlist.h"
 #include "slide_transition.h"
@@ -52,18 +54,26 @@ int Transitions() {
   picture.DisplayImage(screen.memory.get(), 0, 0);
   std::printf("screen %d x %d\n", screen.W, screen.H);
   for (int type = 1; type <= kTransitionCount; ++type) {
-    double slowest = 0;
+    std::vector<double> drawings;
     const double start = Milliseconds();
     DrawTransitionEffect(screen.dc.get(), screen.memory.get(), screen.W, screen.H, type,
-                         [&](int, double drawing) { slowest = std::max(slowest, drawing); });
+                         [&](int, double drawing) { drawings.push_back(drawing); });
     const double took = Milliseconds() - start, called = CalledFor(type, screen.W, screen.H);
-    std::printf("effect %2d: %7.1f ms, called for %6.0f ms (%+5.1f %%), slowest step's drawing %5.2f ms\n", type,
-                took, called, called > 0 ? 100.0 * (took - called) / called : 0.0, slowest);
+    std::sort(drawings.begin(), drawings.end());
+    std::printf("effect %2d: %7.1f ms, called for %6.0f ms (%+5.1f %%); a step's drawing: median %5.2f ms, "
+                "slowest %5.2f ms\n",
+                type, took, called, called > 0 ? 100.0 * (took - called) / called : 0.0,
+                drawings[drawings.size() / 2], drawings.back());
   }
   return 0;
 }
 
 int Show(const char* path, int steps) {
+  auto& t = g_settings.transitions;
+  for (int* on : {&t.enable, &t.slidev, &t.slideh, &t.fingersv, &t.fingersh, &t.tfingersv, &t.tfingersh, &t.weave,
+                  &t.zoomi, &t.zoomo, &t.shutterv, &t.shutterh, &t.wiperv, &t.wiperh, &t.gridl, &t.grids,
+                  &t.speckle, &t.blocksl, &t.blockss})
+    *on = 1;  // as a new installation has them
   Screen screen;
   const SlidePoint box = SlideLoadBox(0, screen.W, screen.H);
   constexpr double kInterval = 1000;

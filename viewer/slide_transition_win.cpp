@@ -22,10 +22,10 @@ double Milliseconds() {
   return double(now.QuadPart) / ticksPerMs;
 }
 
-// Waits until the frame that began at `start` has lasted its time: sleeping while more than a
-// couple of milliseconds remain, then watching the clock for the rest.
-void FinishFrame(double start) {
-  for (double left; (left = start + kTransitionFrameMs - Milliseconds()) > 0;) ::Sleep(left > 2 ? 1 : 0);
+// Waits until the clock reaches `until`: sleeping while more than a couple of milliseconds
+// remain, then watching the clock for the rest.
+void WaitUntil(double until) {
+  for (double left; (left = until - Milliseconds()) > 0;) ::Sleep(left > 2 ? 1 : 0);
 }
 
 }  // namespace
@@ -40,6 +40,9 @@ void DrawTransition(HDC screen, HDC slide, int width, int height) {
 void DrawTransitionEffect(HDC screen, HDC slide, int width, int height, int type,
                           const std::function<void(int, double)>& afterStep) {
   int number = 0;
+  // The block effects' rests count from the effect's start, so that a sleep that overran (the
+  // system's sleeps are coarse) is made up by the next ones rather than added up.
+  double restsEnd = Milliseconds();
   PlanTransition(type, width, height, RandomNumber, [&](const TransitionStep& step) {
     const double start = Milliseconds();
     for (const SlideCopy& c : step.copies)
@@ -51,9 +54,13 @@ void DrawTransitionEffect(HDC screen, HDC slide, int width, int height, int type
     ++number;
     if (step.paced) {
       ::GdiFlush();
-      FinishFrame(start);
+      WaitUntil(start + kTransitionFrameMs);
     }
-    if (step.pauseMs) ::Sleep(DWORD(step.pauseMs));
+    if (step.pauseMs) {
+      ::GdiFlush();
+      restsEnd += step.pauseMs;
+      WaitUntil(restsEnd);
+    }
   });
   ::GdiFlush();
 }
