@@ -1,12 +1,14 @@
 // Slide shows in Vireldan.exe over a folder of real photographs and one file that is not a
 // picture: Play starts the show at the first file, the real keyboard pages forward and back, the
 // broken file is passed over with its name in the status bar, Escape ends the show; a second show
-// runs by its timer with transitions and captions and ends by itself after the last slide. What
-// the screen shows is compared with the files decoded here; pictures of it are kept for a person.
+// runs by its timer with transitions and captions and ends by itself after the last slide; with
+// "overlap" the slides pile up in the corners. What the screen shows is compared with the files
+// decoded here; pictures of it are kept for a person.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
@@ -55,11 +57,20 @@ class SlideShowProgram : public ::testing::Test {
     return WaitFor(ShowRunning);
   }
 
-  SettingsValues Settings(bool timed) const {
+  // The file as the show loads it: reduced to fit the screen.
+  Cimage Slide(int slide) const {
+    Cimage picture;
+    picture.LoadImageA((folder_ / kSlides[slide].name).string().c_str(), ::GetSystemMetrics(SM_CXSCREEN),
+                       ::GetSystemMetrics(SM_CYSCREEN), 2);
+    return picture;
+  }
+
+  SettingsValues Settings(bool timed, bool overlap = false) const {
     SettingsValues settings = FolderInSmallThumbnails(Folder());
     settings.insert({{"Slide Show/size", "0"},
                      {"Slide Show/fitmode", "0"},
-                     {"Slide Show/position", "1"},
+                     {"Slide Show/position", overlap ? "0" : "1"},
+                     {"Slide Show/overlap", overlap ? "1" : "0"},
                      {"Slide Show/usedelay", timed ? "1" : "0"},
                      {"Slide Show/interval", "2"},
                      {"Slide Show/tenths", "1"},
@@ -73,13 +84,15 @@ class SlideShowProgram : public ::testing::Test {
     return settings;
   }
 
-  // Waits until the screen shows the slide's file reduced to fit the screen, centred on black.
-  ::testing::AssertionResult Shows(int slide, const char* screenshot) {
-    Cimage expected;
-    const int width = ::GetSystemMetrics(SM_CXSCREEN), height = ::GetSystemMetrics(SM_CYSCREEN);
-    expected.LoadImageA((folder_ / kSlides[slide].name).string().c_str(), width, height, 2);
+  // Waits until the screen shows the slide's file reduced to fit the screen, centred on black
+  // (or with its top left corner at x, y).
+  ::testing::AssertionResult Shows(int slide, const char* screenshot, int x = -1, int y = -1) {
+    const Cimage expected = Slide(slide);
     if (!expected.m_pixels) return ::testing::AssertionFailure() << kSlides[slide].name << " did not load";
-    const int x = (width - expected.m_width) / 2, y = (height - expected.m_height) / 2;
+    if (x < 0) {
+      x = (::GetSystemMetrics(SM_CXSCREEN) - expected.m_width) / 2;
+      y = (::GetSystemMetrics(SM_CYSCREEN) - expected.m_height) / 2;
+    }
     int difference = 256;
     WaitFor([&] {
       difference = LargestDifference(expected, ShownPicture(::GetDesktopWindow(), false, nullptr, false), x, y);
@@ -124,6 +137,23 @@ TEST_F(SlideShowProgram, TimerAdvancesWithTransitionsAndTheShowEndsAfterTheLastS
   });
   EXPECT_TRUE(captioned);
   EXPECT_TRUE(WaitFor([] { return !ShowRunning(); }, 60000));
+  EXPECT_TRUE(program.Close());
+}
+
+TEST_F(SlideShowProgram, OverlappingSlidesPileUpInTheCorners) {
+  RunningProgram program(Settings(false, true), "");
+  ASSERT_TRUE(StartShow(program));
+  const int width = ::GetSystemMetrics(SM_CXSCREEN);
+  EXPECT_TRUE(Shows(0, "slide_show_overlap_first", 0, 0));
+  TypeKey(VK_SPACE);
+  // The second slide in the top right corner, and what it leaves of the first in the top left.
+  const int secondLeft = width - Slide(1).m_width;
+  EXPECT_TRUE(Shows(1, "slide_show_overlap_second", secondLeft, 0));
+  Cimage firstLeft = Slide(0);
+  firstLeft.Crop(CRect(0, 0, std::min(secondLeft, firstLeft.m_width), firstLeft.m_height));
+  EXPECT_EQ(LargestDifference(firstLeft, ShownPicture(::GetDesktopWindow(), false, nullptr, false), 0, 0), 0);
+  TypeKey(VK_ESCAPE);
+  EXPECT_TRUE(WaitFor([] { return !ShowRunning(); }));
   EXPECT_TRUE(program.Close());
 }
 
