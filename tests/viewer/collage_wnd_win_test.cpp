@@ -1,8 +1,8 @@
-// The collage window on real photographs under Wine, driven by its own messages: a picture dragged
-// and brought to the front, zoom 2.0, then Save Collage through the system's save dialog, which
-// saves at zoom 1.0; the file read back is the canvas the window shows, pixel for pixel. Set Size
-// through its dialog centres the smaller canvas in the window; a file dropped on it lands by the
-// drop point; closing frees the window.
+// The collage window on real photographs under Wine, driven by its own messages: a picture
+// dragged, brought to the front and resized by its tracker's handle, zoom 2.0, then Save Collage
+// through the system's save dialog, which saves at zoom 1.0; the file read back is the canvas the
+// window shows, pixel for pixel. Set Size through its dialog centres the smaller canvas in the
+// window; a file dropped on it lands by the drop point; closing frees the window.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -62,6 +62,18 @@ TEST_F(CollageWindow, ArrangedZoomedSavedAndReadBack) {
   EXPECT_EQ(flower->y, 175);
   ::SendMessageA(handle, WM_COMMAND, ID_COLLAGE_FRONT, 0);
   EXPECT_EQ(layout.Items().back().get(), flower);
+
+  // Its bottom right handle dragged to half its size: refitted from the file, proportions kept.
+  const int width = flower->Width(), height = flower->Height();
+  const POINT corner = {225 + width + 3, 175 + height + 3};
+  ::PostMessageA(handle, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(corner.x - width / 2, corner.y - height / 2));
+  ::PostMessageA(handle, WM_LBUTTONUP, 0, MAKELPARAM(corner.x - width / 2, corner.y - height / 2));
+  Mouse(handle, WM_LBUTTONDOWN, corner.x, corner.y);  // the tracker follows the queued moves
+  EXPECT_EQ(flower->x, 225);
+  EXPECT_EQ(flower->y, 175);
+  EXPECT_LE(flower->Width(), width - width / 2);
+  EXPECT_LE(flower->Height(), height - height / 2);
+  EXPECT_NEAR(double(flower->Width()) / flower->Height(), double(width) / height, 0.02);
 
   ::SendMessageA(handle, WM_COMMAND, ID_COLLAGE_ZOOM_2, 0);
   EXPECT_TRUE(Checked(*window, ID_COLLAGE_ZOOM_2));
