@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "Cimage.h"
+#include "frame_link.h"
 #include "frame_window.h"
 #include "pane_splitters.h"
 #include "slide_show.h"
@@ -19,7 +20,7 @@ class CFullScreenWnd;
 class CBatchProcessPS;
 class CBatchProgressDlg;
 
-class CMainFrame : public FrameWindow {
+class CMainFrame : public FrameWindow, public CFrameLink {
  public:
   CMainFrame();
   ~CMainFrame() override;
@@ -29,26 +30,25 @@ class CMainFrame : public FrameWindow {
   // Shows the window as the settings and the command line ask (minimised, maximised, normal).
   void ActivateFrame(int showCommand);
 
-  void SetStatusText(const std::string& text);
-  void AppendStatusText(const std::string& text);
-  void SetStatusPane2(const std::string& text);
+  HWND Handle() const override { return FrameWindow::Handle(); }
 
-  // Image windows, newest first.
-  void AddImageWindow(HWND window);
-  void BringImageWindowFirst(HWND window);
-  void RemoveImageWindow(HWND window);
+  void SetStatusText(const std::string& text) override;
+  void AppendStatusText(const std::string& text) override;
+  void SetStatusPane2(const std::string& text) override;
+
+  void AddImageWindow(HWND window) override;
+  void BringImageWindowFirst(HWND window) override;
+  void RemoveImageWindow(HWND window) override;
   const std::vector<HWND>& ImageWindows() const { return imageWindows_; }
 
   void RegisterCaptureHotkey();
   void ToggleLeftPane();
   void ToggleKeyView();
   bool KeyViewShown() const { return !inner_.hidden; }
-  void GoHome();
+  void GoHome() override;
 
-  // Printing one picture on one page, laid out by the user: a file by its path, or a picture in
-  // memory (printed from a copy, so the caller's stays as it is).
-  void PrintImageFile(std::string path);
-  void PrintImage(Cimage* image);
+  void PrintImageFile(std::string path) override;
+  void PrintImage(Cimage* image) override;
   // Prints the file once the current message is answered: the shell's DDE conversation gets its
   // acknowledgement at once instead of waiting while the user lays out the page.
   void QueuePrintImageFile(const std::string& path);

@@ -5,7 +5,7 @@
 
 #include <string>
 
-class CMainFrame;
+class CFrameLink;
 class CDirTreeView;
 class CVireldanView;
 class CKeyView;
@@ -40,7 +40,7 @@ struct ProgramState {
   UINT driveType = DRIVE_UNKNOWN;
   std::string volumeName;
 
-  CMainFrame* mainFrame = nullptr;
+  CFrameLink* mainFrame = nullptr;
   CDirTreeView* dirTree = nullptr;
   CVireldanView* thumbnailView = nullptr;
   CKeyView* keyView = nullptr;

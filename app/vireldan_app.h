@@ -37,7 +37,6 @@ class CVireldanApp : public App {
  private:
   void ParseCommandLine();
   void FindFolders();
-  void ChooseProfile();
   bool CheckDisplay();
   void OnAbout(UINT id);
   void OnPrintSetup(UINT id);

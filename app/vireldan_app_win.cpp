@@ -13,14 +13,13 @@
 #include "ascii_text.h"
 #include "command_line_path.h"
 #include "file_tests.h"
-#include "ini_profile.h"
 #include "key_index.h"
 #include "low_color_dlg.h"
 #include "panes.h"
 #include "pending_features.h"
 #include "private_messages.h"
+#include "program_profile.h"
 #include "program_state.h"
-#include "registry_profile.h"
 #include "resource.h"
 #include "shell_open.h"
 #include "split_path.h"
@@ -32,7 +31,6 @@ namespace {
 // The master key tree between sessions, beside the program.
 std::string StartupKeyFilePath() { return g_program.programFolder + "\\" + kStartupKeyFileName; }
 
-constexpr char kCompany[] = "Ashgrove Software";
 constexpr char kProgram[] = "Vireldan";
 
 std::string ModuleFolder() {
@@ -87,21 +85,6 @@ void CVireldanApp::FindFolders() {
   g_program.favoritesFile = g_program.programFolder + "\\favorites.txt";
 }
 
-// Windows 95, 98 and Me keep the settings under the program's registry key; NT-family systems in
-// the program's INI file in the Windows folder.
-void CVireldanApp::ChooseProfile() {
-  OSVERSIONINFOA version = {};
-  version.dwOSVersionInfoSize = sizeof version;
-  ::GetVersionExA(&version);
-  if (version.dwPlatformId != VER_PLATFORM_WIN32_NT) {
-    SetProfile(std::unique_ptr<Profile>(new RegistryProfile(kCompany, kProgram)));
-    return;
-  }
-  char windows[MAX_PATH] = {};
-  ::GetWindowsDirectoryA(windows, MAX_PATH);
-  SetProfile(std::unique_ptr<Profile>(new IniProfile(std::string(windows) + "\\" + kProgram + ".ini")));
-}
-
 // False when the user chose to leave rather than run on a 256-colour display.
 bool CVireldanApp::CheckDisplay() {
   if (!Initialize_Palette())
@@ -122,7 +105,7 @@ bool CVireldanApp::InitInstance() {
   ::InitCommonControlsEx(&controls);
   cursors[0] = ::LoadCursorA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_CURSOR_DRAG));
   cursors[1] = ::LoadCursorA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_CURSOR_ZOOM));
-  ChooseProfile();
+  SetProfile(OpenProgramProfile());
   g_settings.Load(GetProfile(), SettingsEnvironment{::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN),
                                                     g_program.programFolder});
   started = 1;
@@ -190,7 +173,7 @@ bool CVireldanApp::OnDDECommand(const std::string& command) {
     case DdeAction::kAccept: return true;
     case DdeAction::kRefuse: return false;
     case DdeAction::kOpen: OpenImageWindow(file.folder, file.name, 4, true); return true;
-    case DdeAction::kPrint: g_program.mainFrame->QueuePrintImageFile(file.folder + file.name); return true;
+    case DdeAction::kPrint: frame_->QueuePrintImageFile(file.folder + file.name); return true;
   }
   return false;
 }

@@ -6,7 +6,7 @@
 #include "app_settings.h"
 #include "caption_line.h"
 #include "device_context.h"
-#include "main_frame.h"
+#include "frame_link.h"
 #include "program_state.h"
 #include "thumb_captions.h"
 #include "thumb_loader.h"

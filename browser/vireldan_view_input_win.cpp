@@ -7,7 +7,7 @@
 #include "device_context.h"
 #include "drag_threshold.h"
 #include "full_screen_wnd.h"
-#include "main_frame.h"
+#include "frame_link.h"
 #include "panes.h"
 #include "pending_features.h"
 #include "preview_wnd.h"

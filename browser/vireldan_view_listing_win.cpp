@@ -7,7 +7,7 @@
 
 #include "app.h"
 #include "app_settings.h"
-#include "main_frame.h"
+#include "frame_link.h"
 #include "name_node.h"
 #include "pending_features.h"
 #include "program_state.h"

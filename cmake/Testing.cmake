@@ -35,7 +35,34 @@ function(vireldan_add_program_tests)
   endif()
   foreach(source ${programs})
     get_filename_component(name ${source} NAME_WE)
-    vireldan_add_gtest(${name} SOURCES ${source} ${support} ${resources}
+    vireldan_add_gtest(${name} SOURCES ${source} ${support} ${RECORDS_TEST_SUPPORT} ${resources}
                        LIBRARIES vireldan_app $<$<BOOL:${WIN32}>:ui_test_support>)
+    target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests/records)
   endforeach()
+endfunction()
+
+# The shared records' tests link the records library alone, which proves it stands without the
+# programs. Their cache fixtures serve the program tests too.
+set(RECORDS_TEST_SUPPORT ${CMAKE_SOURCE_DIR}/tests/records/tnc_test_support.cpp)
+function(vireldan_add_records_tests)
+  file(GLOB programs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_test.cpp)
+  file(GLOB support CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  list(REMOVE_ITEM support ${programs})
+  if(NOT WIN32)
+    list(FILTER programs EXCLUDE REGEX "_win_test\\.cpp$")
+    list(FILTER support EXCLUDE REGEX "_win\\.cpp$")
+  endif()
+  foreach(source ${programs})
+    get_filename_component(name ${source} NAME_WE)
+    vireldan_add_gtest(${name} SOURCES ${source} ${support} LIBRARIES vireldan_records)
+  endforeach()
+endfunction()
+
+# Tests that run a second process of themselves and kill it in the middle of a write.
+function(vireldan_use_killed_child target)
+  if(WIN32)
+    target_sources(${target} PRIVATE ${CMAKE_SOURCE_DIR}/tests/records/killed_child_win.cpp)
+  else()
+    target_sources(${target} PRIVATE ${CMAKE_SOURCE_DIR}/tests/records/killed_child_posix.cpp)
+  endif()
 endfunction()

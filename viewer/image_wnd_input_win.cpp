@@ -9,7 +9,7 @@
 #include "full_screen_wnd.h"
 #include "image_wnd.h"
 #include "key_index.h"
-#include "main_frame.h"
+#include "frame_link.h"
 #include "private_messages.h"
 #include "program_state.h"
 #include "resource.h"

@@ -8,7 +8,7 @@
 #include "image_edit_rules.h"
 #include "image_wnd.h"
 #include "image_wnd_commands.h"
-#include "main_frame.h"
+#include "frame_link.h"
 #include "program_state.h"
 #include "resource.h"
 #include "save_image_as.h"

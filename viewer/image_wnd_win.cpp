@@ -10,7 +10,7 @@
 #include "full_screen_wnd.h"
 #include "image_sound.h"
 #include "image_wnd.h"
-#include "main_frame.h"
+#include "frame_link.h"
 #include "program_state.h"
 #include "wait_cursor.h"
 

@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "../../browser/key_entries.cpp"
-#include "../../browser/key_index_format.cpp"
-#include "../../browser/key_index_reader.cpp"
-#include "../../browser/key_index_writer.cpp"
-#include "../../browser/key_tree.cpp"
+#include "../../records/key_entries.cpp"
+#include "../../records/key_index_format.cpp"
+#include "../../records/key_index_reader.cpp"
+#include "../../records/key_index_writer.cpp"
+#include "../../records/key_tree.cpp"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "../../browser/slide_order_records.cpp"
+#include "../../records/slide_order_records.cpp"
 
 namespace {
 

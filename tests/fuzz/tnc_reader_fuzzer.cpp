@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "../../browser/tnc_chain.cpp"
-#include "../../browser/tnc_format.cpp"
-#include "../../browser/tnc_matching.cpp"
+#include "../../records/tnc_chain.cpp"
+#include "../../records/tnc_format.cpp"
+#include "../../records/tnc_matching.cpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   TncBytes source(data, size);
