@@ -4,7 +4,7 @@
 
 #include "image_wnd.h"
 #include "main_frame.h"
-#include "program_state.h"
+#include "vireldan_app.h"
 
 void OpenImageWindow(const std::string& folder, const std::string& name, int viewMode, bool quiet) {
   CImageWnd::OpenFile(folder, name, quiet, OpenMode(std::clamp(viewMode, 0, 4)));
@@ -14,6 +14,6 @@ void OpenImageWindowFromImage(const Cimage& image) { CImageWnd::CImageWndFromIma
 
 void OpenImageWindowFromDib(HGLOBAL dib) { CImageWnd::CImageWndFromDib(dib); }
 
-int SlideshowIdleStep() { return g_program.mainFrame ? g_program.mainFrame->SlideShow().OnIdle() : 0; }
+int SlideshowIdleStep() { return theApp.Frame() ? theApp.Frame()->SlideShow().OnIdle() : 0; }
 
-bool SlideshowWorkDue() { return g_program.mainFrame && g_program.mainFrame->SlideShow().WorkDue(); }
+bool SlideshowWorkDue() { return theApp.Frame() && theApp.Frame()->SlideShow().WorkDue(); }

@@ -19,6 +19,8 @@ class CVireldanApp : public App {
   const DdeServer& Dde() const { return dde_; }
 
   PrinterDefaults& Printer() { return printer_; }
+  // The main frame itself, for the program shell; views reach it through g_program.mainFrame.
+  CMainFrame* Frame() const { return frame_.get(); }
   // Print Setup, after which printing stays in colour; false when the user cancelled.
   bool PrintSetupColour();
   int started = 0;

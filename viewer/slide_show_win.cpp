@@ -3,12 +3,13 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "Cimage.h"
 #include "app.h"
 #include "app_settings.h"
 #include "command_ids.h"
 #include "device_context.h"
+#include "frame_link.h"
 #include "image_sound.h"
-#include "main_frame.h"
 #include "program_state.h"
 #include "slide_playlist.h"
 #include "slide_transition.h"
