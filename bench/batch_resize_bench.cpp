@@ -9,22 +9,7 @@
 
 #include "Cimage.h"
 #include "batch_run.h"
-
-namespace {
-
-// Answers nothing and never stops: the bench overwrites what an earlier run left.
-class QuietHost : public BatchHost {
- public:
-  bool AbortRequested() override { return false; }
-  void ShowProgress(const std::string&) override {}
-  Answer AskOverwrite(const std::string&) override { return Answer::kYesToAll; }
-  bool AskContinue(const std::string& message) override {
-    std::fprintf(stderr, "%s\n", message.c_str());
-    return false;
-  }
-};
-
-}  // namespace
+#include "quiet_batch_host.h"
 
 int main(int argc, char** argv) {
   if (argc != 3) {
