@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # A batch resize of 100 camera-sized JPEGs (12 to 24 megapixels, made here from libjxl's flower)
-# to fit inside 1024 × 1024, saved as JPEG quality 85, on one thread: our batch loop natively
+# to fit inside 1024 × 1024 (decoded at a quarter or a half on the way), saved as JPEG quality 85,
+# on one thread: our batch loop natively
 # (release build) and under Wine, against vipsthumbnail -s 1024 and gm mogrify -resize 1024x1024
 # natively, each limited to one thread. Prints our cost over each peer's; the target is at most
 # 1.0 times the faster peer natively. A peer that is not installed is left out.
@@ -13,21 +14,10 @@ runs=${RUNS:-3}
 build_bench_program batch_resize_bench
 files=$top/build/bench-files/batch
 photos=$files/photos tiny=$files/tiny out=$files/out
-mkdir -p "$photos" "$tiny" "$out"
+mkdir -p "$out"
 
-# Sizes of common cameras, baseline 4:2:0 at quality 92; made once and kept.
-flower=/usr/share/libjxl-testdata/jxl/flower/flower.png
-sizes=(4000x3000 4608x3456 5184x3456 6000x4000)
-if [ "$(ls "$photos" | wc -l)" -ne 100 ]; then
-  for size in "${sizes[@]}"; do
-    convert "$flower" -resize "${size}!" ppm:- | cjpeg -quality 92 > "$files/master-$size.jpg"
-  done
-  for i in $(seq -w 0 99); do
-    cp "$files/master-${sizes[$((10#$i % 4))]}.jpg" "$photos/photo$i.jpg"
-  done
-  rm -f "$files"/master-*.jpg
-fi
-[ -f "$tiny/tiny.jpg" ] || convert -size 8x8 xc:gray ppm:- | cjpeg > "$tiny/tiny.jpg"
+. bench/camera_photos.sh
+make_camera_photos "$photos" "$tiny"
 
 . tools/session.sh
 start_wine $win/wineprefix
@@ -42,7 +32,7 @@ else
 fi
 if command -v gm >/dev/null; then
   [ -n "$peers" ] && peers+=", "
-  peers+="\"gm mogrify -resize 1024x1024\": [\"sh\", \"-c\", \"OMP_NUM_THREADS=1 gm mogrify -limit threads 1 -output-directory '$out' -resize 1024x1024 -quality 85 {file}/*.jpg\"]"
+  peers+="\"gm mogrify -resize 1024x1024\": [\"sh\", \"-c\", \"OMP_NUM_THREADS=1 gm mogrify -limit threads 1 -create-directories -output-directory '$out' -resize 1024x1024 -quality 85 {file}/*.jpg\"]"
 else
   echo "gm is not installed (graphicsmagick): left out"
 fi

@@ -1,30 +1,10 @@
 // One batch run as the program makes it: every .jpg of a folder fitted inside 1024 x 1024 and
 // saved as JPEG quality 85 into another folder, on one thread (the worker's own loop).
 // Usage: batch_resize_bench INPUT_FOLDER OUTPUT_FOLDER
-#include <algorithm>
 #include <cstdio>
-#include <filesystem>
-#include <string>
-#include <vector>
 
 #include "Cimage.h"
-#include "batch_run.h"
-
-namespace {
-
-// Answers nothing and never stops: the bench overwrites what an earlier run left.
-class QuietHost : public BatchHost {
- public:
-  bool AbortRequested() override { return false; }
-  void ShowProgress(const std::string&) override {}
-  Answer AskOverwrite(const std::string&) override { return Answer::kYesToAll; }
-  bool AskContinue(const std::string& message) override {
-    std::fprintf(stderr, "%s\n", message.c_str());
-    return false;
-  }
-};
-
-}  // namespace
+#include "batch_bench.h"
 
 int main(int argc, char** argv) {
   if (argc != 3) {
@@ -32,10 +12,6 @@ int main(int argc, char** argv) {
     return 2;
   }
   Cimage::S_Initialize();
-  std::vector<std::string> sources;
-  for (const auto& entry : std::filesystem::directory_iterator(argv[1]))
-    if (entry.path().extension() == ".jpg") sources.push_back(entry.path().string());
-  std::sort(sources.begin(), sources.end());
   BatchRecipe recipe;
   recipe.originalSize = false;
   recipe.output = {1024, 1024};
@@ -44,5 +20,5 @@ int main(int argc, char** argv) {
   recipe.quality = 85;
   recipe.originalQuality = 0;
   QuietHost host;
-  return RunBatch(recipe, BatchWorkList(sources), host) ? 0 : 1;
+  return RunBatch(recipe, JpegsIn(argv[1]), host) ? 0 : 1;
 }

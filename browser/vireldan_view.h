@@ -225,6 +225,7 @@ class CVireldanView : public View {
   void ResumeLoader();
   void OnCopyFilenameHtml(UINT id);
   void OnEditAnnotation(UINT id);
+  void OnGoToImageDir(UINT id);
   void OnSyncDateToExif(UINT id);
   void OnExtractAudio(UINT id);
   void OnLosslessTransform(UINT id);

@@ -13,6 +13,7 @@
 #include "failure_list_text.h"
 #include "file_system.h"
 #include "filename_html.h"
+#include "panes.h"
 #include "text_entry_dlg.h"
 #include "thumb_loader.h"
 #include "thumb_schedule.h"
@@ -105,6 +106,13 @@ void CVireldanView::OnEditAnnotation(UINT) {
   g_keyIndex.SaveFolder();
   if (g_keyIndex.WriteErrorOccurred())
     ::MessageBoxA(::GetAncestor(Handle(), GA_ROOT), kKeyIndexWriteErrorMessage, MessageCaption(), MB_OK | MB_ICONEXCLAMATION);
+}
+
+void CVireldanView::OnGoToImageDir(UINT) {
+  if (items_.CountSelected() != 1) return;
+  // A file of search results or of a subfolder listing: the tree shows its own folder, which the
+  // view then lists.
+  SelectFolderInTree(items_.GetFirstSelected()->folder);
 }
 
 void CVireldanView::OnSyncDateToExif(UINT) {

@@ -45,6 +45,8 @@ const CommandEntry<CVireldanView> CVireldanView::kCommands[] = {
      &CVireldanView::OnUpdateExactlyOneSelected},
     {ID_EDIT_ANNOTATION, ID_EDIT_ANNOTATION, &CVireldanView::OnEditAnnotation,
      &CVireldanView::OnUpdateExactlyOneSelected},
+    {ID_GO_TO_IMAGE_DIR, ID_GO_TO_IMAGE_DIR, &CVireldanView::OnGoToImageDir,
+     &CVireldanView::OnUpdateExactlyOneSelected},
     {ID_SYNC_DATE_TO_EXIF, ID_SYNC_DATE_TO_EXIF, &CVireldanView::OnSyncDateToExif, &CVireldanView::OnUpdateAnySelected},
     {ID_EXTRACT_AUDIO, ID_EXTRACT_AUDIO, &CVireldanView::OnExtractAudio, nullptr},
     {ID_LOSSLESS_CLOCKWISE, ID_LOSSLESS_COUNTERCLOCKWISE, &CVireldanView::OnLosslessTransform,

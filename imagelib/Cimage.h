@@ -84,6 +84,10 @@ class RAVELIGHT_API Cimage {
   void CopyArea(Cimage* source, CRect r, int background);
   void PadToFill(unsigned colour, int width, int height);
   void FrameFill(int width, int height, int fill);
+  // LoadImageA at full size followed by FrameFill, except that a JPEG at least twice its fit (or
+  // cover) of the frame decodes at 1/2, 1/4 or 1/8 of its size, the largest reduction that keeps
+  // it at least that fit; it ends at the same size as the whole picture would.
+  void LoadFrameFilled(const char* path, int width, int height, int fill);
   void BorderMerge(Cimage* border, int mode);
   void OverlayMerge(Cimage* overlay, int hpos, int vpos, unsigned key);
   void TextOverlayMerge(Cimage* caption, int hpos, int vpos);
@@ -220,6 +224,12 @@ class RAVELIGHT_API Cimage {
   void SaveTIF(const char* path, const char* documentName);
 
   void Arbitrary_Resample(int width, int height);
+  void ResampleExactly(int halvings, int width, int height);
+  void FinishResample(const uint8_t* before);
+  // The fit of this picture into the box, or, when it is a reduced decode of a sourceWidth ×
+  // sourceHeight picture, the size the fit of that picture would have.
+  void FitFrom(int sourceWidth, int sourceHeight, int boxWidth, int boxHeight);
+  void FillFrameFrom(int sourceWidth, int sourceHeight, int width, int height, int fill);
   void Block_Resample_12();
   void Block_Resample_23();
   void Block_Resample_34();

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "fit_plan.h"
+#include "load_size_modes.h"
 #include "pixel_view.h"
 #include "picture_limits.h"
 
@@ -72,18 +74,18 @@ void Cimage::PadToFill(unsigned colour, int width, int height) {
   MakeBMIstruct();
 }
 
-void Cimage::FrameFill(int width, int height, int fill) {
+void Cimage::FrameFill(int width, int height, int fill) { FillFrameFrom(m_width, m_height, width, height, fill); }
+
+void Cimage::FillFrameFrom(int sourceWidth, int sourceHeight, int width, int height, int fill) {
   if (!ravelight::IsUsable(*this) || width <= 0 || height <= 0) return;
   if (!fill) {
-    ReSample(width, height, 2);
+    FitFrom(sourceWidth, sourceHeight, width, height);
     return;
   }
   // Cover the frame keeping the aspect, then cut what sticks out equally from both sides.
-  const int64_t pw = m_width, ph = m_height;
-  const bool tall = double(ph) / height >= double(pw) / width;
-  const int64_t coverWidth = tall ? width : height * pw / ph;
-  const int64_t coverHeight = tall ? width * ph / pw : height;
-  ReSample(int(std::min<int64_t>(coverWidth, INT32_MAX)), int(std::min<int64_t>(coverHeight, INT32_MAX)), 2);
+  int coverWidth = 0, coverHeight = 0;
+  ravelight::CoverBox(sourceWidth, sourceHeight, width, height, &coverWidth, &coverHeight);
+  FitFrom(sourceWidth, sourceHeight, coverWidth, coverHeight);
   if (!ravelight::IsUsable(*this)) return;
   const int mw = m_width, mh = m_height;
   if (double(mw) / width > double(mh) / height) {
@@ -95,4 +97,24 @@ void Cimage::FrameFill(int width, int height, int fill) {
     const int top = (mh - band) / 2;
     Crop(CRect(0, top, mw, top + band));
   }
+}
+
+void Cimage::LoadFrameFilled(const char* path, int width, int height, int fill) {
+  LoadImageA(path, width, height, fill ? ravelight::kCoverFrameDecode : ravelight::kFitFrameDecode);
+  const int reduction = m_scaleDen;
+  if (reduction <= 1 || !ravelight::IsUsable(*this)) {
+    FrameFill(width, height, fill);
+    return;
+  }
+  // A JPEG decoded at a reduced scale is fitted as the whole file would be. Its last column or
+  // row may stand for fewer file pixels than the others; it goes, as the halvings of the whole
+  // picture drop an odd one, so that both fits sample the same part of the picture.
+  const int fileWidth = m_origWidth, fileHeight = m_origHeight;
+  const int wholeColumns = std::max(fileWidth / reduction, 1), wholeRows = std::max(fileHeight / reduction, 1);
+  if (wholeColumns < m_width || wholeRows < m_height) {
+    Crop(CRect(0, 0, wholeColumns, wholeRows));
+    m_origWidth = fileWidth;
+    m_origHeight = fileHeight;
+  }
+  FillFrameFrom(fileWidth, fileHeight, width, height, fill);
 }

@@ -5,7 +5,9 @@
 #include <cstring>
 
 #include "Cimage.h"
+#include "fit_plan.h"
 #include "jpeg_errors.h"
+#include "load_size_modes.h"
 #include "picture_buffer.h"
 
 #include <jerror.h>
@@ -162,7 +164,11 @@ void DecodePicture(DecodeJob* job, FILE* stream, int width, int height, int mode
   picture.m_origWidth = int(cinfo.image_width);
 
   const bool thumbnailScale = mode == 1 || mode == 2;
-  const int d = thumbnailScale ? DctScaleDenominator(picture.m_origWidth, picture.m_origHeight, width, height) : 1;
+  const bool frameScale = mode == ravelight::kFitFrameDecode || mode == ravelight::kCoverFrameDecode;
+  const int d = thumbnailScale ? DctScaleDenominator(picture.m_origWidth, picture.m_origHeight, width, height)
+                : frameScale   ? ravelight::FrameDecodeDenominator(picture.m_origWidth, picture.m_origHeight, width,
+                                                                   height, mode == ravelight::kCoverFrameDecode)
+                               : 1;
   picture.m_scaleDen = d;
   cinfo.scale_num = 1;
   cinfo.scale_denom = unsigned(d);

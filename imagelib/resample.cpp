@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "bilinear_fit.h"
+#include "fit_plan.h"
 #include "picture_buffer.h"
 #include "picture_limits.h"
 #include "scale_fraction.h"
@@ -21,6 +22,10 @@ void Cimage::ReSample(int width, int height, int mode) {
     case 6: Block_Resample_21(); break;
     default: return;
   }
+  FinishResample(before);
+}
+
+void Cimage::FinishResample(const uint8_t* before) {
   if (!m_pixels || m_width <= 0 || m_height <= 0) {
     DeleteImage();
     m_valid = 0;
@@ -33,6 +38,22 @@ void Cimage::ReSample(int width, int height, int mode) {
   ravelight::DropDisplayCopy(*this);
 }
 
+void Cimage::FitFrom(int sourceWidth, int sourceHeight, int boxWidth, int boxHeight) {
+  if (sourceWidth == m_width && sourceHeight == m_height) {
+    ReSample(boxWidth, boxHeight, 2);
+    return;
+  }
+  NoAnimation();
+  if (!ravelight::IsUsable(*this)) return;
+  // This picture is the source decoded at a reduced scale: it ends at the source's own fit,
+  // halved only as far as the reduction left to do.
+  const ravelight::FitPlan whole = ravelight::PlanFit(sourceWidth, sourceHeight, boxWidth, boxHeight);
+  const ravelight::FitPlan rest = ravelight::PlanFit(m_width, m_height, whole.width, whole.height);
+  const uint8_t* before = m_pixels;
+  ResampleExactly(rest.halvings, whole.width, whole.height);
+  FinishResample(before);
+}
+
 void Cimage::Arbitrary_Resample(int width, int height) {
   if (!ravelight::IsUsable(*this)) return;
   if (m_width <= 0 || m_height <= 0) {
@@ -43,24 +64,13 @@ void Cimage::Arbitrary_Resample(int width, int height) {
   }
   // Halving first keeps the bilinear pass from ever shrinking by more than two, where it would
   // skip source pixels.
-  const int boxWidth = std::max(width, 1), boxHeight = std::max(height, 1);
-  int halvings = 0, halvedWidth = m_width, halvedHeight = m_height;
-  while ((2 * int64_t{boxHeight} < halvedHeight || 2 * int64_t{boxWidth} < halvedWidth) && halvedHeight > 4 &&
-         halvedWidth > 4) {
-    halvedWidth /= 2;
-    halvedHeight /= 2;
-    ++halvings;
-  }
-  int64_t targetWidth = boxWidth, targetHeight = targetWidth * halvedHeight / halvedWidth;
-  if (targetHeight > boxHeight) {
-    targetHeight = boxHeight;
-    targetWidth = targetHeight * halvedWidth / halvedHeight;
-  }
-  targetWidth = std::max<int64_t>(targetWidth, 1);
-  targetHeight = std::max<int64_t>(targetHeight, 1);
-  if (halvings == 0 && targetWidth == m_width && targetHeight == m_height) return;
-  if (!ravelight::IsSanePictureSize(targetWidth, targetHeight) ||
-      !ravelight::HalveAndFit(*this, halvings, int(targetWidth), int(targetHeight)))
+  const ravelight::FitPlan plan = ravelight::PlanFit(m_width, m_height, width, height);
+  if (plan.halvings == 0 && plan.width == m_width && plan.height == m_height) return;
+  ResampleExactly(plan.halvings, plan.width, plan.height);
+}
+
+void Cimage::ResampleExactly(int halvings, int width, int height) {
+  if (!ravelight::IsSanePictureSize(width, height) || !ravelight::HalveAndFit(*this, halvings, width, height))
     return;
   for (int i = 0; i < halvings; ++i) ravelight::MultiplyScale(m_scaleDen, m_scaleNum, 2);
 }

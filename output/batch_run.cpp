@@ -78,8 +78,11 @@ BatchComposer::~BatchComposer() {
 }
 
 bool BatchComposer::LoadFitted(const std::string& source, Cimage& picture) const {
-  picture.LoadImageA(source.c_str(), 0, 0, kFullSize);
-  if (!recipe_.originalSize) picture.FrameFill(recipe_.output.width, recipe_.output.height, recipe_.overfill);
+  // A camera's photograph fitted to a web size need not be decoded whole.
+  if (recipe_.originalSize)
+    picture.LoadImageA(source.c_str(), 0, 0, kFullSize);
+  else
+    picture.LoadFrameFilled(source.c_str(), recipe_.output.width, recipe_.output.height, recipe_.overfill);
   return Loaded(picture);
 }
 

@@ -57,7 +57,8 @@ class BatchComposer {
   BatchComposer(const BatchComposer&) = delete;
   BatchComposer& operator=(const BatchComposer&) = delete;
 
-  // Loads the source at full size and fits it to the output size; false when it cannot be read.
+  // Loads the source fitted to the output size (a large JPEG decoded reduced on the way); false
+  // when it cannot be read.
   bool LoadFitted(const std::string& source, Cimage& picture) const;
   void Compose(Cimage& picture);
 

@@ -10,6 +10,7 @@
 #include <atomic>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
@@ -448,7 +449,7 @@ TEST_F(ViewFileCommands, FilesDroppedWithoutKeysAreQueuedForOpeningNotCopied) {
   EXPECT_EQ(NamesOf(view_->Items()), (std::vector<std::string>{"y.jpg"}));
 }
 
-TEST_F(ViewFileCommands, SendToListsTheShortcutsAndCopiesIntoTheFolderChosen) {
+TEST_F(ViewFileCommands, SendToListsTheShortcutsCopiesIntoTheFolderChosenAndRunsAProgram) {
   ASSERT_TRUE(SUCCEEDED(::CoInitialize(nullptr)));
   const std::string savedProgramFolder = g_program.programFolder;
   g_program.programFolder = (folder_ / "program").string();
@@ -461,6 +462,11 @@ TEST_F(ViewFileCommands, SendToListsTheShortcutsAndCopiesIntoTheFolderChosen) {
   ASSERT_TRUE(SUCCEEDED(CreateShortcut(out, (sendTo / "Hidden.lnk").string(), "")));
   ::SetFileAttributesA((sendTo / "Hidden.lnk").string().c_str(), FILE_ATTRIBUTE_HIDDEN);
   fs::remove(gone);
+  // A program: it is run with the first selected file's path and copies that file into "ran".
+  const std::string ran = Pictures("ran", {});
+  const std::string copier = (folder_ / "program" / "copier.bat").make_preferred().string();
+  std::ofstream(copier) << "@copy %1 \"" << ran << "\"\r\n";
+  ASSERT_TRUE(SUCCEEDED(CreateShortcut(copier, (sendTo / "Run copier.lnk").string(), "")));
 
   view_->SetFolder(Pictures("pics", {"a.jpg", "b.jpg"}));
   Key({"a.jpg"});
@@ -481,7 +487,7 @@ TEST_F(ViewFileCommands, SendToListsTheShortcutsAndCopiesIntoTheFolderChosen) {
     });
     ::SendMessageA(view_->Handle(), WM_RBUTTONDOWN, 0, MAKELPARAM(20, 20));
   }
-  EXPECT_EQ(listed, (std::vector<std::string>{"39000 gone", "39001 Pictures out"}));
+  EXPECT_EQ(listed, (std::vector<std::string>{"39000 gone", "39001 Pictures out", "39002 Run copier"}));
 
   SelectOnly(view_->Items(), {"a.jpg", "b.jpg"});
   EXPECT_EQ(RunAnswering(*view_, 39001, IDOK), "");
@@ -489,6 +495,9 @@ TEST_F(ViewFileCommands, SendToListsTheShortcutsAndCopiesIntoTheFolderChosen) {
   EXPECT_TRUE(fs::exists(out + "b.jpg"));
   EXPECT_EQ(Keyed("out"), (std::vector<std::string>{"a.jpg::Trip"}));
   EXPECT_EQ(RunAnswering(*view_, 39000, IDOK), "Sendto link target not found");
+  EXPECT_EQ(RunAnswering(*view_, 39002, IDOK), "");
+  EXPECT_TRUE(WaitFor([&] { return fs::exists(ran + "a.jpg"); }, 30000));
+  EXPECT_FALSE(fs::exists(ran + "b.jpg"));
   EXPECT_EQ(CVireldanView::IsFolderOrDriveRoot("Q:"), true);
   EXPECT_EQ(CVireldanView::IsFolderOrDriveRoot("Q:\\"), true);
   EXPECT_EQ(CVireldanView::IsFolderOrDriveRoot(out + "a.jpg"), false);

@@ -375,8 +375,7 @@ TEST_F(BatchWorker, ARunWritesEveryPictureAndReportsItsStepsByPostedMessages) {
                                                       "Loading " + sources[0], "Saving " + out_ + "\\photo0.png"}));
   EXPECT_EQ(CompletePictures(), 2);
   Cimage expected, written;
-  expected.LoadImageA(kFlower, 0, 0, 5);
-  expected.FrameFill(640, 480, 0);
+  expected.LoadFrameFilled(kFlower, 640, 480, 0);
   int bevel[3] = {15, 10, 25};
   expected.Effect(1, 0, bevel);
   written.LoadImageA((out_ + "\\photo0.png").c_str(), 0, 0, 5);

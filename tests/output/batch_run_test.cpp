@@ -88,8 +88,11 @@ class BatchRun : public TempFolderTest {
 
   // The source through the image library's own steps, as the recipe asks for them.
   Cimage Expected(const char* source, int bevelMode, bool border, bool overlay) const {
-    Cimage picture = Load(Real(source));
-    if (!recipe_.originalSize) picture.FrameFill(recipe_.output.width, recipe_.output.height, recipe_.overfill);
+    Cimage picture;
+    if (recipe_.originalSize)
+      picture = Load(Real(source));
+    else
+      picture.LoadFrameFilled(Real(source).c_str(), recipe_.output.width, recipe_.output.height, recipe_.overfill);
     if (bevelMode < 3) {
       int bevel[3] = {recipe_.bevel[0], recipe_.bevel[1], recipe_.bevel[2]};
       picture.Effect(1, bevelMode, bevel);

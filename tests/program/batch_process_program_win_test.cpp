@@ -1,6 +1,7 @@
 // Batch Process in Vireldan.exe: Alt-B opens the sheet on the thumbnail view's selection,
 // Process Now writes every selected photograph, fitted, into the destination folder with the
-// image library's own pixels, and a destination that would replace the photographs is refused.
+// image library's own pixels, a destination that would replace the photographs is refused, and
+// Abort stops a run.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -51,32 +52,35 @@ class BatchProcessProgram : public ::testing::Test {
     fs::remove_all(folder_, ignored);
   }
   std::string Folder() const { return fs::path(folder_).make_preferred().string(); }
+  // The folder's files into its "out" folder as PNG, fitted inside 640 x 480, without a bevel.
+  SettingsValues Settings() const {
+    return {{"Main Options/tipson", "0"},           {"Main Options/mainpath", Folder() + "\\"},
+            {"Batch Resize/batchpath", Folder() + "\\out"}, {"Batch Resize/format", "4"},
+            {"Batch Resize/colormap", "0"},         {"Batch Resize/targetsize", "0"},
+            {"Effects/batchmode", "3"}};
+  }
+  // Starts the program on the folder and processes every file of it; the sheet has closed.
+  bool ProcessAll(RunningProgram& program, const std::string& count) const {
+    if (!program.Frame() || !program.WaitForFolderShown(Folder() + "\\")) return false;
+    program.Settle();
+    ::SetWindowPos(program.Frame(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    ::SetForegroundWindow(program.Frame());
+    TypeKey('A', {VK_CONTROL});
+    EXPECT_TRUE(WaitFor([&] { return program.StatusText(2).find(count + " Selected") == 0; })) << program.StatusText(2);
+    TypeKey('B', {VK_MENU});
+    HWND sheet = WaitForAnyWindow("Batch process images");
+    if (!sheet) return false;
+    EXPECT_EQ(ListCount(SheetPage(sheet, 0)), std::stoi(count));
+    PressButton(sheet, IDC_BATCH_PROCESS_NOW);
+    return WaitUntilClosed(sheet);
+  }
 
   fs::path folder_;
 };
 
 TEST_F(BatchProcessProgram, AltBProcessesTheSelectionAndARunThatWouldReplaceThePhotographsIsRefused) {
-  RunningProgram program({{"Main Options/tipson", "0"},
-                          {"Main Options/mainpath", Folder() + "\\"},
-                          {"Batch Resize/batchpath", Folder() + "\\out"},
-                          {"Batch Resize/format", "4"},
-                          {"Batch Resize/colormap", "0"},
-                          {"Batch Resize/targetsize", "0"},
-                          {"Effects/batchmode", "3"}},
-                         "");
-  ASSERT_TRUE(program.Frame());
-  ASSERT_TRUE(program.WaitForFolderShown(Folder() + "\\"));
-  program.Settle();
-  ::SetWindowPos(program.Frame(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-  ::SetForegroundWindow(program.Frame());
-  TypeKey('A', {VK_CONTROL});
-  ASSERT_TRUE(WaitFor([&] { return program.StatusText(2).find("3 Selected") == 0; })) << program.StatusText(2);
-  TypeKey('B', {VK_MENU});
-  HWND sheet = WaitForAnyWindow("Batch process images");
-  ASSERT_TRUE(sheet);
-  EXPECT_EQ(ListCount(SheetPage(sheet, 0)), 3);
-  PressButton(sheet, IDC_BATCH_PROCESS_NOW);
-  ASSERT_TRUE(WaitUntilClosed(sheet));
+  RunningProgram program(Settings(), "");
+  ASSERT_TRUE(ProcessAll(program, "3"));
   ASSERT_TRUE(WaitFor(
       [&] {
         return fs::exists(folder_ / "out" / "one.png") && fs::exists(folder_ / "out" / "two.png") &&
@@ -84,14 +88,13 @@ TEST_F(BatchProcessProgram, AltBProcessesTheSelectionAndARunThatWouldReplaceTheP
       },
       60000));
   Cimage expected, written;
-  expected.LoadImageA(kSquare, 0, 0, 5);
-  expected.FrameFill(640, 480, 0);
+  expected.LoadFrameFilled(kSquare, 640, 480, 0);
   written.LoadImageA((folder_ / "out" / "two.png").string().c_str(), 0, 0, 5);
   EXPECT_TRUE(SamePixels(written, expected));
 
   // Into the photographs' own folder in their own format: refused before anything is written.
   TypeKey('B', {VK_MENU});
-  sheet = WaitForAnyWindow("Batch process images");
+  HWND sheet = WaitForAnyWindow("Batch process images");
   ASSERT_TRUE(sheet);
   ASSERT_TRUE(ShowSheetPage(sheet, 1));
   HWND output = SheetPage(sheet, 1);
@@ -113,6 +116,34 @@ TEST_F(BatchProcessProgram, AltBProcessesTheSelectionAndARunThatWouldReplaceTheP
   ASSERT_TRUE(program.Close());
   EXPECT_EQ(StoredSetting("Batch Resize", "batchpath"), Folder()) << "the page in front stored its edit";
   EXPECT_EQ(StoredSetting("Batch Resize", "format"), "0");
+}
+
+// Abort in the progress window: the step in hand ends, no further file is loaded, the program
+// says so, and only complete pictures stand in the destination.
+TEST_F(BatchProcessProgram, AbortStopsTheRunAndLeavesOnlyCompletePictures) {
+  for (int i = 0; i < 40; ++i) fs::copy_file(kSquare, folder_ / ("photo" + std::to_string(i) + ".jpg"));
+  RunningProgram program(Settings(), "");
+  ASSERT_TRUE(ProcessAll(program, "43"));
+  HWND progress = WaitForAnyWindow("Batch Operation - Progress");
+  ASSERT_TRUE(progress);
+  PressButton(progress, IDC_BATCH_ABORT);
+  HWND told = nullptr;
+  WaitFor([&] { return (told = ::FindWindowA("#32770", "Vireldan")) != nullptr; }, 30000);
+  ASSERT_TRUE(told);
+  EXPECT_EQ(Text(told, 0xFFFF), "Batch process aborted.");
+  PressButton(told, IDOK);
+  ASSERT_TRUE(WaitFor([] { return !::FindWindowA(nullptr, "Batch Operation - Progress"); }));
+  int written = 0;
+  for (const auto& entry : fs::directory_iterator(folder_ / "out")) {
+    Cimage picture;
+    picture.LoadImageA(entry.path().string().c_str(), 0, 0, 5);
+    EXPECT_EQ(entry.path().extension(), ".png") << "no temporary left beside the pictures";
+    EXPECT_FALSE(picture.m_loadError) << entry.path();
+    EXPECT_EQ(picture.m_width, 480) << entry.path();
+    ++written;
+  }
+  EXPECT_LT(written, 43);
+  ASSERT_TRUE(program.Close());
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
-// The main frame's commands on one picture in Vireldan.exe: Open and Open 1:1; Save Wallpaper on
-// the one selected file; Print and Save As on the image window in front, which print the file
-// while the picture is as the file has it and the window's picture once it was edited. What the
-// commands did is read from the files they wrote (the test printer's PostScript among them) and
-// the system's record.
+// The main frame's commands on one picture in Vireldan.exe: Open and Open 1:1; Save Wallpaper and
+// Go to the picture's folder on the one selected file; Print and Save As on the image window in
+// front, which print the file while the picture is as the file has it and the window's picture
+// once it was edited. What the commands did is read from the files they wrote (the test printer's
+// PostScript among them) and the system's record.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -139,6 +139,25 @@ TEST_F(ImageCommands, SaveWallpaperFillsTheDesktopWithTheSelectedFile) {
   EXPECT_TRUE(program.Close());
   // The plain desktop again, for the tests that follow.
   ::SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, const_cast<char*>(""), SPIF_SENDCHANGE);
+}
+
+// In a listing of the subfolders' files, Go to the picture's folder makes the one selected file's
+// own folder the one shown.
+TEST_F(ImageCommands, GoToThePicturesFolderShowsTheFolderOfTheFileSelected) {
+  fs::create_directory(folder_ / "album");
+  fs::rename(folder_ / "photo.jpg", folder_ / "album" / "photo.jpg");
+  RunningProgram program(Settings(), "");
+  ASSERT_TRUE(program.Frame());
+  ASSERT_TRUE(program.WaitForFolderShown(Folder()));
+  program.Settle();
+  ::PostMessageA(program.Frame(), WM_COMMAND, ID_SUBFOLDER_CONTENTS, 0);
+  HWND view = program.FindChild("VireldanThumbnailView");
+  ::PostMessageA(view, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(25, 25));
+  ::PostMessageA(view, WM_LBUTTONUP, 0, MAKELPARAM(25, 25));
+  ASSERT_TRUE(WaitFor([&] { return program.StatusText(2).rfind("1 Selected", 0) == 0; })) << program.StatusText(2);
+  ::PostMessageA(program.Frame(), WM_COMMAND, ID_GO_TO_IMAGE_DIR, 0);
+  EXPECT_TRUE(program.WaitForFolderShown(Folder() + "album\\"));
+  EXPECT_TRUE(program.Close());
 }
 
 TEST_F(ImageCommands, TheFrontImageWindowPrintsAndSavesItsPicture) {

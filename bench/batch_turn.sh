@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# The thumbnail view's lossless turn of 100 camera-sized JPEGs (12 to 24 megapixels, the batch
+# resize's photographs): the transform job's own loop (batch_turn_bench, which turns each file in
+# place as the view's worker does: a temporary file beside it, the old one to the recycle bin, the
+# times set back), natively and under Wine, against a shell loop of jpegtran -rotate 90 -trim
+# -copy all writing each turned file into another folder, natively. Target: at most 1.1 times the
+# loop.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+cd "$top"
+runs=${RUNS:-3}
+
+. bench/bench_trees.sh
+build_bench_program batch_turn_bench
+files=$top/build/bench-files/batch
+photos=$files/photos tiny=$files/tiny turn=$files/turn out=$files/turned
+. bench/camera_photos.sh
+make_camera_photos "$photos" "$tiny"
+# Our runs turn their files in place; the photographs stay as they are for the batch resize.
+rm -rf "$turn" "$out"
+mkdir -p "$turn" "$out"
+cp "$photos"/*.jpg "$turn"/
+
+. tools/session.sh
+start_wine $win/wineprefix
+wine=$(printf '"%s", "%s", ' "$top/tools/wine-run.sh" "$top/$win/wineprefix")
+ours=$top/build/bench/bin/batch_turn_bench
+ours_win=$top/$win/bin/batch_turn_bench.exe
+loop="for f in {file}/*.jpg; do jpegtran -rotate 90 -trim -copy all -outfile '$out'/\${f##*/} \$f; done"
+cases=$files/turn-cases.json
+cat > "$cases" <<JSON
+[
+ {"label": "native, 100 photographs turned", "ours": ["$ours", "{file}"],
+  "peers": {"jpegtran -rotate 90 loop": ["sh", "-c", "$loop"]}},
+ {"label": "$win_label, 100 photographs turned", "ours": [$wine"$ours_win", "Z:{file}"],
+  "peers": {"jpegtran -rotate 90 loop": ["sh", "-c", "$loop"]}}
+]
+JSON
+python3 bench/compare.py "$runs" "$turn" "$tiny" "$cases"
+# Under Wine the old copies went to the freedesktop trash.
+rm -rf "$turn" "$out"
+rm -f ~/.local/share/Trash/files/photo[0-9][0-9].jpg* ~/.local/share/Trash/info/photo[0-9][0-9].jpg*.trashinfo
