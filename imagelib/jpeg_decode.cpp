@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "Cimage.h"
+#include "data_bound.h"
 #include "jpeg_errors.h"
 #include "jpeg_scan_filter.h"
 #include "picture_buffer.h"
@@ -132,6 +133,13 @@ void RestartOnEighthScaleScans(DecodeJob* job, FILE* stream) {
   cinfo.do_block_smoothing = FALSE;
 }
 
+// Arithmetic coding has no such floor: a file of it is taken at its word.
+bool FileCanHold(const jpeg_decompress_struct& cinfo, FILE* stream) {
+  const int64_t fileBytes = platform::StreamSizeInPlace(stream);
+  const uint64_t pixels = uint64_t{cinfo.image_width} * cinfo.image_height;
+  return cinfo.arith_code || (fileBytes >= 0 && ravelight::DataCanHold(pixels, uint64_t(fileBytes), ravelight::kJpegPixelsPerByte));
+}
+
 // The largest reduction (1, 2, 4 or 8) that still leaves the picture more than 1.5 times the
 // box; the width decides first, then the height may reduce further.
 int DctScaleDenominator(int fileWidth, int fileHeight, int boxWidth, int boxHeight) {
@@ -210,6 +218,10 @@ void DecodePicture(DecodeJob* job, FILE* stream, int width, int height, int mode
   ReadHeader(job, stream);
   picture.m_origHeight = int(cinfo.image_height);
   picture.m_origWidth = int(cinfo.image_width);
+  if (!FileCanHold(cinfo, stream)) {
+    picture.m_loadError = 1;
+    return;
+  }
 
   const bool thumbnailScale = mode == 1 || mode == 2;
   const int d = thumbnailScale ? DctScaleDenominator(picture.m_origWidth, picture.m_origHeight, width, height) : 1;

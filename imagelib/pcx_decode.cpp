@@ -5,6 +5,7 @@
 
 #include "Cimage.h"
 #include "byte_order.h"
+#include "data_bound.h"
 #include "file_reader.h"
 #include "load_state.h"
 #include "picture_buffer.h"
@@ -140,6 +141,9 @@ bool Decode(ravelight::FileReader& file, Cimage& picture) {
     if (!ReadTrailingPalette(file, palette256)) return false;
     dataEnd -= kPaletteBlockSize;
   }
+  const uint64_t rawBytes = uint64_t(h.height) * uint64_t(h.planes) * uint64_t(h.bytesPerLine);
+  if (file.Position() > dataEnd || !ravelight::DataCanHold(rawBytes, dataEnd - file.Position(), ravelight::kPcxRunRatio))
+    return false;
   if (!ravelight::AttachNewPixels(picture, h.width, h.height)) return false;
   picture.m_origWidth = h.width;
   picture.m_origHeight = h.height;

@@ -8,10 +8,12 @@
 #include <png.h>
 
 #include "Cimage.h"
+#include "data_bound.h"
 #include "load_state.h"
 #include "picture_buffer.h"
 #include "picture_limits.h"
 #include "png_errors.h"
+#include "stream_size.h"
 
 namespace {
 
@@ -92,6 +94,10 @@ bool DecodePicture(DecodeJob* job, Cimage& picture, FILE* stream) {
   const png_uint_32 width = png_get_image_width(png, info);
   const png_uint_32 height = png_get_image_height(png, info);
   if (!ravelight::IsSanePictureSize(width, height)) return false;
+  const uint64_t bitsPerPixel = uint64_t(png_get_channels(png, info)) * png_get_bit_depth(png, info);
+  const uint64_t rawBytes = uint64_t(width) * height * bitsPerPixel / 8;
+  const int64_t fileBytes = platform::StreamSizeInPlace(stream);
+  if (fileBytes < 0 || !ravelight::DataCanHold(rawBytes, uint64_t(fileBytes), ravelight::kDeflateRatio)) return false;
   picture.m_origWidth = int(width);
   picture.m_origHeight = int(height);
 

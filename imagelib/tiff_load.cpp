@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "Cimage.h"
+#include "data_bound.h"
 #include "load_state.h"
 #include "picture_buffer.h"
 #include "picture_limits.h"
@@ -76,11 +77,38 @@ bool WantsHalfSize(const Cimage& picture, const Raster& raster, int boxWidth, in
          2 * int64_t{boxHeight} * picture.m_scaleDen < raster.height;
 }
 
+// Whether the file's size can hold the picture its header claims, at its compression's best.
+// Bilevel fax codes spend at least a bit on each row; schemes without a known best case pass.
+bool FileCanHold(TIFF* tif, uint32_t width, uint32_t height) {
+  uint16_t compression = COMPRESSION_NONE, samples = 1, bits = 1;
+  TIFFGetFieldDefaulted(tif, TIFFTAG_COMPRESSION, &compression);
+  TIFFGetFieldDefaulted(tif, TIFFTAG_SAMPLESPERPIXEL, &samples);
+  TIFFGetFieldDefaulted(tif, TIFFTAG_BITSPERSAMPLE, &bits);
+  const uint64_t fileBytes = TIFFGetSizeProc(tif)(TIFFClientdata(tif));
+  const uint64_t pixels = uint64_t{width} * height;
+  const uint64_t rawBytes = pixels * samples * bits / 8;
+  switch (compression) {
+    case COMPRESSION_NONE: return ravelight::DataCanHold(rawBytes, fileBytes, ravelight::kStoredRatio);
+    case COMPRESSION_PACKBITS: return ravelight::DataCanHold(rawBytes, fileBytes, ravelight::kPackBitsRatio);
+    case COMPRESSION_LZW: return ravelight::DataCanHold(rawBytes, fileBytes, ravelight::kLzwRatio);
+    case COMPRESSION_ADOBE_DEFLATE:
+    case COMPRESSION_DEFLATE: return ravelight::DataCanHold(rawBytes, fileBytes, ravelight::kDeflateRatio);
+    case COMPRESSION_OJPEG:
+    case COMPRESSION_JPEG: return ravelight::DataCanHold(pixels, fileBytes, ravelight::kJpegPixelsPerByte);
+    case COMPRESSION_CCITTRLE:
+    case COMPRESSION_CCITTRLEW:
+    case COMPRESSION_CCITTFAX3:
+    case COMPRESSION_CCITTFAX4: return ravelight::DataCanHold(height, fileBytes, 8);
+    default: return true;
+  }
+}
+
 bool DecodeTiff(TIFF* tif, Cimage& picture, Raster& raster, int boxWidth, int boxHeight, int mode) {
   if (!TIFFGetField(tif, TIFFTAG_IMAGEWIDTH, &raster.width) ||
       !TIFFGetField(tif, TIFFTAG_IMAGELENGTH, &raster.height))
     return false;
-  if (!ravelight::IsSanePictureSize(raster.width, raster.height)) return false;
+  if (!ravelight::IsSanePictureSize(raster.width, raster.height) || !FileCanHold(tif, raster.width, raster.height))
+    return false;
   picture.m_origWidth = int(raster.width);
   picture.m_origHeight = int(raster.height);
   if (!ReadRaster(tif, raster)) return false;
