@@ -1,5 +1,5 @@
-// Reading TIFF files through libtiff's whole-image RGBA reader, at half size when a thumbnail or
-// window load asks for a box much smaller than the picture.
+// Reading TIFF files through libtiff's RGBA reader a band at a time, straight into the picture,
+// at half size when a thumbnail or window load asks for a box much smaller than the picture.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -9,30 +9,10 @@
 #include "load_state.h"
 #include "picture_buffer.h"
 #include "picture_limits.h"
-#include "tiff_cmyk.h"
+#include "tiff_bands.h"
 #include "tiff_library.h"
 
 namespace {
-
-struct Raster {
-  uint32_t* pixels;  // packed as TIFFGetR/G/B read them, top row first
-  uint32_t width;
-  uint32_t height;
-};
-
-// Reads the file's first image whole. False when libtiff cannot convert it or memory ran out.
-bool ReadRaster(TIFF* tif, Raster& raster) {
-  char message[1024];
-  TIFFRGBAImage image;
-  if (!TIFFRGBAImageBegin(&image, tif, 1, message)) return false;
-  ravelight::UseOwnCmykConversion(&image);
-  image.req_orientation = ORIENTATION_TOPLEFT;
-  const uint64_t bytes = uint64_t{raster.width} * raster.height * sizeof(uint32_t);
-  if (bytes <= SIZE_MAX) raster.pixels = static_cast<uint32_t*>(std::malloc(size_t(bytes)));
-  const bool read = raster.pixels && TIFFRGBAImageGet(&image, raster.pixels, raster.width, raster.height);
-  TIFFRGBAImageEnd(&image);
-  return read;
-}
 
 void StoreBgr(uint32_t packed, uint8_t* out) {
   out[0] = uint8_t(TIFFGetB(packed));
@@ -40,24 +20,30 @@ void StoreBgr(uint32_t packed, uint8_t* out) {
   out[2] = uint8_t(TIFFGetR(packed));
 }
 
-void CopyFullSize(const Raster& raster, Cimage& picture) {
+bool CopyFullSize(ravelight::TiffBands& bands, Cimage& picture) {
   for (int y = 0; y < picture.m_height; ++y) {
-    const uint32_t* in = raster.pixels + size_t(y) * raster.width;
+    const uint32_t* in = bands.Row(uint32_t(y));
+    if (!in) return false;
     uint8_t* out = picture.m_pixels + size_t(y) * picture.m_stride;
     for (int x = 0; x < picture.m_width; ++x) StoreBgr(in[x], out + 3 * x);
   }
+  return true;
 }
 
 // Each pixel is the truncated mean of a 2 × 2 block; an odd last row or column is paired with
-// itself.
-void CopyHalfSize(const Raster& raster, Cimage& picture) {
-  for (int y = 0; y < picture.m_height; ++y) {
-    const uint32_t* top = raster.pixels + size_t(2 * y) * raster.width;
-    const uint32_t* bottom = raster.pixels + size_t(std::min<uint32_t>(2 * y + 1, raster.height - 1)) * raster.width;
+// itself. The upper row of each pair is kept aside, since the lower one may start a new band.
+bool CopyHalfSize(ravelight::TiffBands& bands, uint32_t width, uint32_t height, Cimage& picture) {
+  uint32_t* upper = static_cast<uint32_t*>(std::malloc(size_t(width) * sizeof(uint32_t)));
+  bool read = upper != nullptr;
+  for (int y = 0; read && y < picture.m_height; ++y) {
+    const uint32_t* top = bands.Row(2 * uint32_t(y));
+    if (top) std::copy(top, top + width, upper);
+    const uint32_t* bottom = top ? bands.Row(std::min<uint32_t>(2 * y + 1, height - 1)) : nullptr;
+    read = bottom != nullptr;
     uint8_t* out = picture.m_pixels + size_t(y) * picture.m_stride;
-    for (int x = 0; x < picture.m_width; ++x, out += 3) {
-      const uint32_t left = 2 * x, right = std::min<uint32_t>(2 * x + 1, raster.width - 1);
-      const uint32_t block[4] = {top[left], top[right], bottom[left], bottom[right]};
+    for (int x = 0; read && x < picture.m_width; ++x, out += 3) {
+      const uint32_t left = 2 * x, right = std::min<uint32_t>(2 * x + 1, width - 1);
+      const uint32_t block[4] = {upper[left], upper[right], bottom[left], bottom[right]};
       unsigned blue = 0, green = 0, red = 0;
       for (uint32_t packed : block) {
         blue += TIFFGetB(packed);
@@ -69,12 +55,13 @@ void CopyHalfSize(const Raster& raster, Cimage& picture) {
       out[2] = uint8_t(red / 4);
     }
   }
+  std::free(upper);
+  return read;
 }
 
-bool WantsHalfSize(const Cimage& picture, const Raster& raster, int boxWidth, int boxHeight, int mode) {
+bool WantsHalfSize(const Cimage& picture, uint32_t width, uint32_t height, int boxWidth, int boxHeight, int mode) {
   if (mode < 1 || mode > 4) return false;
-  return 2 * int64_t{boxWidth} * picture.m_scaleDen < raster.width ||
-         2 * int64_t{boxHeight} * picture.m_scaleDen < raster.height;
+  return 2 * int64_t{boxWidth} * picture.m_scaleDen < width || 2 * int64_t{boxHeight} * picture.m_scaleDen < height;
 }
 
 // Whether the file's size can hold the picture its header claims, at its compression's best.
@@ -103,27 +90,21 @@ bool FileCanHold(TIFF* tif, uint32_t width, uint32_t height) {
   }
 }
 
-bool DecodeTiff(TIFF* tif, Cimage& picture, Raster& raster, int boxWidth, int boxHeight, int mode) {
-  if (!TIFFGetField(tif, TIFFTAG_IMAGEWIDTH, &raster.width) ||
-      !TIFFGetField(tif, TIFFTAG_IMAGELENGTH, &raster.height))
-    return false;
-  if (!ravelight::IsSanePictureSize(raster.width, raster.height) || !FileCanHold(tif, raster.width, raster.height))
-    return false;
-  picture.m_origWidth = int(raster.width);
-  picture.m_origHeight = int(raster.height);
-  if (!ReadRaster(tif, raster)) return false;
+bool DecodeTiff(TIFF* tif, Cimage& picture, int boxWidth, int boxHeight, int mode) {
+  uint32_t width = 0, height = 0;
+  if (!TIFFGetField(tif, TIFFTAG_IMAGEWIDTH, &width) || !TIFFGetField(tif, TIFFTAG_IMAGELENGTH, &height)) return false;
+  if (!ravelight::IsSanePictureSize(width, height) || !FileCanHold(tif, width, height)) return false;
+  picture.m_origWidth = int(width);
+  picture.m_origHeight = int(height);
+  ravelight::TiffBands bands;
+  if (!bands.Begin(tif, width, height)) return false;
 
-  const bool half = WantsHalfSize(picture, raster, boxWidth, boxHeight, mode);
-  const int width = int(half ? (raster.width + 1) / 2 : raster.width);
-  const int height = int(half ? (raster.height + 1) / 2 : raster.height);
-  if (!ravelight::AttachNewPixels(picture, width, height)) return false;
-  if (half) {
-    picture.m_scaleDen = 2;
-    CopyHalfSize(raster, picture);
-  } else {
-    CopyFullSize(raster, picture);
-  }
-  return true;
+  const bool half = WantsHalfSize(picture, width, height, boxWidth, boxHeight, mode);
+  if (!ravelight::AttachNewPixels(picture, int(half ? (width + 1) / 2 : width), int(half ? (height + 1) / 2 : height)))
+    return false;
+  if (!half) return CopyFullSize(bands, picture);
+  picture.m_scaleDen = 2;
+  return CopyHalfSize(bands, width, height, picture);
 }
 
 }  // namespace
@@ -132,11 +113,9 @@ bool DecodeTiff(TIFF* tif, Cimage& picture, Raster& raster, int boxWidth, int bo
 // taken as the loader left it rather than started afresh.
 void Cimage::LoadTIF(const char* path, int width, int height, int mode) {
   TIFF* tif = ravelight::OpenTiffToRead(path);
-  Raster raster{};
-  if (tif && DecodeTiff(tif, *this, raster, width, height, mode))
+  if (tif && DecodeTiff(tif, *this, width, height, mode))
     MakeBMIstruct();
   else
     ravelight::FailLoad(*this);
-  std::free(raster.pixels);
   if (tif) TIFFClose(tif);
 }
