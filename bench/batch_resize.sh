@@ -4,6 +4,7 @@
 # (release build) and under Wine, against vipsthumbnail -s 1024 and gm mogrify -resize 1024x1024
 # natively, each limited to one thread. Prints our cost over each peer's; the target is at most
 # 1.0 times the faster peer natively. A peer that is not installed is left out.
+#   bench/batch_resize.sh [FOLDER]   (its JPEG files; by default 100 photographs made here)
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
@@ -13,12 +14,13 @@ runs=${RUNS:-3}
 build_bench_program batch_resize_bench
 files=$top/build/bench-files/batch
 photos=$files/photos tiny=$files/tiny out=$files/out
+[ $# -ge 1 ] && photos=$(cd "$1" && pwd)
 mkdir -p "$photos" "$tiny" "$out"
 
 # Sizes of common cameras, baseline 4:2:0 at quality 92; made once and kept.
 flower=/usr/share/libjxl-testdata/jxl/flower/flower.png
 sizes=(4000x3000 4608x3456 5184x3456 6000x4000)
-if [ "$(ls "$photos" | wc -l)" -ne 100 ]; then
+if [ $# -eq 0 ] && [ "$(ls "$photos" | wc -l)" -ne 100 ]; then
   for size in "${sizes[@]}"; do
     convert "$flower" -resize "${size}!" ppm:- | cjpeg -quality 92 > "$files/master-$size.jpg"
   done
@@ -29,8 +31,6 @@ if [ "$(ls "$photos" | wc -l)" -ne 100 ]; then
 fi
 [ -f "$tiny/tiny.jpg" ] || convert -size 8x8 xc:gray ppm:- | cjpeg > "$tiny/tiny.jpg"
 
-. tools/session.sh
-start_wine $win/wineprefix
 wine=$(printf '"%s", "%s", ' "$top/tools/wine-run.sh" "$top/$win/wineprefix")
 ours=$top/build/bench/bin/batch_resize_bench
 ours_win=$top/$win/bin/batch_resize_bench.exe
@@ -46,11 +46,14 @@ if command -v gm >/dev/null; then
 else
   echo "gm is not installed (graphicsmagick): left out"
 fi
+wine_case=""
+if bench_wine; then
+  wine_case=", {\"label\": \"$win_label\", \"ours\": [$wine\"$ours_win\", \"Z:{file}\", \"Z:$out\"], \"peers\": {$peers}}"
+fi
 cases=$files/cases.json
 cat > "$cases" <<JSON
 [
- {"label": "native, 100 photographs", "ours": ["$ours", "{file}", "$out"], "peers": {$peers}},
- {"label": "$win_label, 100 photographs", "ours": [$wine"$ours_win", "Z:{file}", "Z:$out"], "peers": {$peers}}
+ {"label": "native", "ours": ["$ours", "{file}", "$out"], "peers": {$peers}}$wine_case
 ]
 JSON
 python3 bench/compare.py "$runs" "$photos" "$tiny" "$cases"

@@ -12,6 +12,7 @@ files=${FILES:-2000}
 size_kb=${SIZE_KB:-3072}
 
 . bench/bench_trees.sh
+require_bench_wine
 build_windows_bench_program file_transfer_bench
 program=$win/bin/file_transfer_bench.exe
 

@@ -14,6 +14,7 @@ out=build/bench-files
 mkdir -p "$out"
 
 . bench/bench_trees.sh
+require_bench_wine
 build_windows_bench_program image_window_bench
 
 photo=$out/photo24mp.jpg tiny=$out/tiny.jpg

@@ -12,6 +12,7 @@ runs=${RUNS:-3}
 out=$top/build/bench-files/keys
 
 . bench/bench_trees.sh
+require_bench_wine
 build_windows_bench_program key_search_bench
 program=$win/bin/key_search_bench.exe
 

@@ -18,6 +18,7 @@ warm=$out/warm
 mkdir -p "$out"
 
 . bench/bench_trees.sh
+require_bench_wine
 build_windows_bench_program thumb_loader_bench
 program=$win/bin/thumb_loader_bench.exe
 

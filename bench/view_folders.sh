@@ -27,6 +27,7 @@ run_view_bench() {  # <program> <warm-up folder> <folder> [argument]: the progra
 field() { sed -E "s/.* $1 ([0-9.]+).*/\\1/" <<<" $2"; }
 
 prepare_view_bench() {  # <target>: sets program, and warmup, small and large (100, 1,000 and 10,000 files)
+  require_bench_wine
   build_windows_bench_program "$1"
   program=$win/bin/$1.exe
   warmup=$(make_view_folder 100)
