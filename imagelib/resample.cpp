@@ -41,26 +41,10 @@ void Cimage::Arbitrary_Resample(int width, int height) {
     m_loadError = 1;
     return;
   }
-  // Halving first keeps the bilinear pass from ever shrinking by more than two, where it would
-  // skip source pixels.
-  const int boxWidth = std::max(width, 1), boxHeight = std::max(height, 1);
-  int halvings = 0, halvedWidth = m_width, halvedHeight = m_height;
-  while ((2 * int64_t{boxHeight} < halvedHeight || 2 * int64_t{boxWidth} < halvedWidth) && halvedHeight > 4 &&
-         halvedWidth > 4) {
-    halvedWidth /= 2;
-    halvedHeight /= 2;
-    ++halvings;
-  }
-  int64_t targetWidth = boxWidth, targetHeight = targetWidth * halvedHeight / halvedWidth;
-  if (targetHeight > boxHeight) {
-    targetHeight = boxHeight;
-    targetWidth = targetHeight * halvedWidth / halvedHeight;
-  }
-  targetWidth = std::max<int64_t>(targetWidth, 1);
-  targetHeight = std::max<int64_t>(targetHeight, 1);
-  if (halvings == 0 && targetWidth == m_width && targetHeight == m_height) return;
-  if (!ravelight::IsSanePictureSize(targetWidth, targetHeight) ||
-      !ravelight::HalveAndFit(*this, halvings, int(targetWidth), int(targetHeight)))
+  const ravelight::FitPlan plan = ravelight::PlanFit(m_width, m_height, width, height);
+  if (plan.halvings == 0 && plan.width == m_width && plan.height == m_height) return;
+  if (!ravelight::IsSanePictureSize(plan.width, plan.height) ||
+      !ravelight::HalveAndFit(*this, plan.halvings, int(plan.width), int(plan.height)))
     return;
-  for (int i = 0; i < halvings; ++i) ravelight::MultiplyScale(m_scaleDen, m_scaleNum, 2);
+  for (int i = 0; i < plan.halvings; ++i) ravelight::MultiplyScale(m_scaleDen, m_scaleNum, 2);
 }

@@ -5,10 +5,12 @@
 #include <cstdlib>
 
 #include "Cimage.h"
+#include "bilinear_fit.h"
 #include "data_bound.h"
 #include "load_state.h"
 #include "picture_buffer.h"
 #include "picture_limits.h"
+#include "scale_fraction.h"
 #include "tiff_bands.h"
 #include "tiff_library.h"
 
@@ -31,32 +33,71 @@ bool CopyFullSize(ravelight::TiffBands& bands, Cimage& picture) {
 }
 
 // Each pixel is the truncated mean of a 2 × 2 block; an odd last row or column is paired with
-// itself. The upper row of each pair is kept aside, since the lower one may start a new band.
-bool CopyHalfSize(ravelight::TiffBands& bands, uint32_t width, uint32_t height, Cimage& picture) {
-  uint32_t* upper = static_cast<uint32_t*>(std::malloc(size_t(width) * sizeof(uint32_t)));
-  bool read = upper != nullptr;
-  for (int y = 0; read && y < picture.m_height; ++y) {
-    const uint32_t* top = bands.Row(2 * uint32_t(y));
-    if (top) std::copy(top, top + width, upper);
-    const uint32_t* bottom = top ? bands.Row(std::min<uint32_t>(2 * y + 1, height - 1)) : nullptr;
-    read = bottom != nullptr;
-    uint8_t* out = picture.m_pixels + size_t(y) * picture.m_stride;
-    for (int x = 0; read && x < picture.m_width; ++x, out += 3) {
-      const uint32_t left = 2 * x, right = std::min<uint32_t>(2 * x + 1, width - 1);
-      const uint32_t block[4] = {upper[left], upper[right], bottom[left], bottom[right]};
+// itself. Rows of the half-size picture, made as they are asked for; the upper row of each pair is
+// kept aside, since the lower one may start a new band.
+class HalfRows : public ravelight::RowSource {
+ public:
+  HalfRows(ravelight::TiffBands& bands, uint32_t width, uint32_t height)
+      : bands_(bands), width_(width), height_(height),
+        upper_(static_cast<uint32_t*>(std::malloc(size_t(width) * sizeof(uint32_t)))),
+        out_(static_cast<uint8_t*>(std::malloc(2 * 3 * size_t(Width())))) {}
+  ~HalfRows() override {
+    std::free(upper_);
+    std::free(out_);
+  }
+  HalfRows(const HalfRows&) = delete;
+  HalfRows& operator=(const HalfRows&) = delete;
+
+  explicit operator bool() const { return upper_ && out_; }
+  int Width() const override { return int((width_ + 1) / 2); }
+  int Height() const override { return int((height_ + 1) / 2); }
+
+  // Made into one of two buffers, so the row before stays valid.
+  const uint8_t* Row(int y) override { return MakeRow(y, out_ + size_t(y & 1) * 3 * size_t(Width())); }
+
+  const uint8_t* MakeRow(int y, uint8_t* out) {
+    const uint32_t* top = bands_.Row(2 * uint32_t(y));
+    if (!top) return nullptr;
+    std::copy(top, top + width_, upper_);
+    const uint32_t* bottom = bands_.Row(std::min<uint32_t>(2 * y + 1, height_ - 1));
+    if (!bottom) return nullptr;
+    for (int x = 0; x < Width(); ++x) {
+      const uint32_t left = 2 * x, right = std::min<uint32_t>(2 * x + 1, width_ - 1);
+      const uint32_t block[4] = {upper_[left], upper_[right], bottom[left], bottom[right]};
       unsigned blue = 0, green = 0, red = 0;
       for (uint32_t packed : block) {
         blue += TIFFGetB(packed);
         green += TIFFGetG(packed);
         red += TIFFGetR(packed);
       }
-      out[0] = uint8_t(blue / 4);
-      out[1] = uint8_t(green / 4);
-      out[2] = uint8_t(red / 4);
+      out[3 * x] = uint8_t(blue / 4);
+      out[3 * x + 1] = uint8_t(green / 4);
+      out[3 * x + 2] = uint8_t(red / 4);
     }
+    return out;
   }
-  std::free(upper);
-  return read;
+
+ private:
+  ravelight::TiffBands& bands_;
+  uint32_t width_, height_;
+  uint32_t* upper_;
+  uint8_t* out_;
+};
+
+bool CopyHalfSize(HalfRows& rows, Cimage& picture) {
+  for (int y = 0; y < picture.m_height; ++y)
+    if (!rows.MakeRow(y, picture.m_pixels + size_t(y) * picture.m_stride)) return false;
+  return true;
+}
+
+// A thumbnail fit of the half-size picture, made while reading: exactly the fit the whole
+// half-size picture would get, without it ever being held.
+bool FitWhileReading(HalfRows& rows, Cimage& picture, const ravelight::FitPlan& plan) {
+  if (!ravelight::IsSanePictureSize(plan.width, plan.height) ||
+      !ravelight::HalveAndFitRows(picture, rows, plan.halvings, int(plan.width), int(plan.height)))
+    return false;
+  for (int i = 0; i < plan.halvings; ++i) ravelight::MultiplyScale(picture.m_scaleDen, picture.m_scaleNum, 2);
+  return true;
 }
 
 bool WantsHalfSize(const Cimage& picture, uint32_t width, uint32_t height, int boxWidth, int boxHeight, int mode) {
@@ -100,11 +141,14 @@ bool DecodeTiff(TIFF* tif, Cimage& picture, int boxWidth, int boxHeight, int mod
   if (!bands.Begin(tif, width, height)) return false;
 
   const bool half = WantsHalfSize(picture, width, height, boxWidth, boxHeight, mode);
-  if (!ravelight::AttachNewPixels(picture, int(half ? (width + 1) / 2 : width), int(half ? (height + 1) / 2 : height)))
-    return false;
-  if (!half) return CopyFullSize(bands, picture);
+  if (!half) return ravelight::AttachNewPixels(picture, int(width), int(height)) && CopyFullSize(bands, picture);
+  HalfRows rows(bands, width, height);
+  if (!rows) return false;
   picture.m_scaleDen = 2;
-  return CopyHalfSize(bands, width, height, picture);
+  const ravelight::FitPlan plan = ravelight::PlanFit(rows.Width(), rows.Height(), boxWidth, boxHeight);
+  if (mode == 1 && (plan.halvings > 0 || plan.width != rows.Width() || plan.height != rows.Height()))
+    return FitWhileReading(rows, picture, plan);
+  return ravelight::AttachNewPixels(picture, rows.Width(), rows.Height()) && CopyHalfSize(rows, picture);
 }
 
 }  // namespace

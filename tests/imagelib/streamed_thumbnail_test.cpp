@@ -1,0 +1,110 @@
+// Thumbnail loads of PNG and TIFF files fit the picture into the box while reading it, so the
+// full-size picture is never held. The result must be exactly the fit of the picture loaded as
+// before: the whole PNG, or the TIFF codec's half-size picture, resampled into the box.
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "Cimage.h"
+#include "cimage_test_access.h"
+#include "pixel_test_pictures.h"
+#include "png_test_files.h"
+#include "test_files.h"
+#include "tiff_test_files.h"
+
+namespace {
+
+constexpr int kWidth = 1999, kHeight = 1333;
+
+uint8_t Sample(int x, int y, int c) { return uint8_t(c == 0 ? x * 5 + y : c == 1 ? x ^ y : (x * y) >> 4); }
+
+std::vector<uint8_t> Png(int channels) {
+  std::vector<uint8_t> samples;
+  for (int y = 0; y < kHeight; ++y)
+    for (int x = 0; x < kWidth; ++x)
+      for (int c = 0; c < channels; ++c) samples.push_back(Sample(x, y, c));
+  return EncodeReferencePng(kWidth, kHeight, channels, samples);
+}
+
+std::vector<uint8_t> Png16GreyAlpha() {
+  std::vector<uint16_t> samples;
+  for (int y = 0; y < kHeight; ++y)
+    for (int x = 0; x < kWidth; ++x) samples.insert(samples.end(), {uint16_t(x * 33 + y * 7), 0xFFFF});
+  return EncodeReferencePng16(kWidth, kHeight, 2, samples);
+}
+
+std::vector<uint8_t> LzwTiff() {
+  Cimage picture;
+  MakeMarkedPicture(picture, kWidth, kHeight, [](int x, int y) { return RgbOf(Sample(x, y, 0), Sample(x, y, 1), Sample(x, y, 2)); });
+  const std::string path = TempPath("source.tif");
+  const int setting = Cimage::S_tifcompression;
+  Cimage::S_tifcompression = 1;
+  CimageTestAccess::SaveTIF(picture, path.c_str());
+  Cimage::S_tifcompression = setting;
+  return ReadBytes(path);
+}
+
+struct Source {
+  const char* name;
+  const char* extension;
+  std::vector<uint8_t> (*make)();
+};
+
+const Source kSources[] = {
+    {"pngColour", ".png", [] { return Png(3); }},
+    {"pngGrey", ".png", [] { return Png(1); }},
+    {"pngColourAlpha", ".png", [] { return Png(4); }},
+    {"png16GreyAlpha", ".png", Png16GreyAlpha},
+    {"tiffLzw", ".tif", LzwTiff},
+};
+
+class StreamedThumbnail : public testing::TestWithParam<Source> {};
+
+TEST_P(StreamedThumbnail, IsTheFitOfThePictureLoadedWhole) {
+  const std::string path = TempPath(std::string(GetParam().name) + GetParam().extension);
+  WriteBytes(path, GetParam().make());
+  const bool tiff = std::string(GetParam().extension) == ".tif";
+  for (const auto& box : {std::pair<int, int>{180, 180}, {200, 100}, {1000, 1000}}) {
+    SCOPED_TRACE(::testing::Message() << box.first << "x" << box.second);
+    Cimage expected;
+    if (tiff) {
+      LoadTiffFile(expected, path, box.first, box.second, 2);  // the codec's half size
+    } else {
+      expected.LoadImageA(path.c_str(), 0, 0, 5);
+    }
+    ASSERT_FALSE(expected.m_loadError);
+    expected.ReSample(box.first, box.second, 2);
+
+    Cimage streamed;
+    streamed.LoadImageA(path.c_str(), box.first, box.second, 1);
+    ASSERT_FALSE(streamed.m_loadError);
+    ASSERT_EQ(streamed.m_width, expected.m_width);
+    ASSERT_EQ(streamed.m_height, expected.m_height);
+    EXPECT_EQ(streamed.m_origWidth, kWidth);
+    EXPECT_DOUBLE_EQ(double(streamed.m_scaleNum) / streamed.m_scaleDen, double(expected.m_scaleNum) / expected.m_scaleDen);
+    for (int y = 0; y < expected.m_height; ++y)
+      ASSERT_EQ(0, std::memcmp(streamed.m_pixels + size_t(y) * streamed.m_stride,
+                               expected.m_pixels + size_t(y) * expected.m_stride, 3 * size_t(expected.m_width)))
+          << "row " << y;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, StreamedThumbnail, testing::ValuesIn(kSources),
+                         [](const testing::TestParamInfo<Source>& info) { return std::string(info.param.name); });
+
+// A file that ends early fails as a thumbnail too, rather than showing half a picture.
+TEST(StreamedThumbnail, TruncatedFilesFail) {
+  for (const Source& source : {kSources[0], kSources[4]}) {
+    std::vector<uint8_t> file = source.make();
+    file.resize(file.size() / 2);
+    const std::string path = TempPath(std::string("truncated") + source.extension);
+    WriteBytes(path, file);
+    Cimage picture;
+    picture.LoadImageA(path.c_str(), 180, 180, 1);
+    EXPECT_EQ(picture.m_loadError, 1) << source.name;
+  }
+}
+
+}  // namespace
