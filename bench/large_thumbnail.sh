@@ -36,7 +36,7 @@ peak() {
   local report
   report=$(mktemp)
   /usr/bin/time -f "%M %e" -o "$report" "$@" >/dev/null 2>&1 || echo "(failed: $*)" >&2
-  awk '{printf "%7.0f MB %7.2f s", $1 / 1024, $2}' "$report"
+  tail -1 "$report" | awk '{printf "%7.0f MB %7.2f s", $1 / 1024, $2}'
   rm -f "$report"
 }
 

@@ -143,7 +143,11 @@ bool DecodePicture(DecodeJob* job, Cimage& picture, FILE* stream, int boxWidth, 
   png_read_info(png, info);
   const png_uint_32 width = png_get_image_width(png, info);
   const png_uint_32 height = png_get_image_height(png, info);
-  if (!ravelight::IsSanePictureSize(width, height)) return false;
+  if (!ravelight::IsSaneStreamedSize(width, height)) return false;
+  const ravelight::FitPlan plan = ravelight::PlanFit(int(width), int(height), boxWidth, boxHeight);
+  const bool reduces = plan.halvings > 0 || plan.width != int64_t{width} || plan.height != int64_t{height};
+  const bool fitWhileReading = mode == 1 && reduces && png_get_interlace_type(png, info) == PNG_INTERLACE_NONE;
+  if (!fitWhileReading && !ravelight::IsSanePictureSize(width, height)) return false;
   const uint64_t bitsPerPixel = uint64_t(png_get_channels(png, info)) * png_get_bit_depth(png, info);
   const uint64_t rawBytes = uint64_t(width) * height * bitsPerPixel / 8;
   const int64_t fileBytes = platform::StreamSizeInPlace(stream);
@@ -152,14 +156,12 @@ bool DecodePicture(DecodeJob* job, Cimage& picture, FILE* stream, int boxWidth, 
   picture.m_origHeight = int(height);
 
   ChooseTransforms(png, info);
-  const int passes = png_set_interlace_handling(png);
+  const int passes = png_set_interlace_handling(png);  // 1 whenever the fit is made while reading
   png_read_update_info(png, info);
   const size_t rowBytes = png_get_rowbytes(png, info);
   const size_t bytesPerPixel = rowBytes / width;
   if (rowBytes % width != 0 || bytesPerPixel < 1 || bytesPerPixel > 4) return false;
-  const ravelight::FitPlan plan = ravelight::PlanFit(int(width), int(height), boxWidth, boxHeight);
-  const bool reduces = plan.halvings > 0 || plan.width != int64_t{width} || plan.height != int64_t{height};
-  if (mode == 1 && passes == 1 && reduces) return FitWhileReading(job, picture, plan, rowBytes, int(bytesPerPixel));
+  if (fitWhileReading) return FitWhileReading(job, picture, plan, rowBytes, int(bytesPerPixel));
   if (!ravelight::AttachNewPixels(picture, int(width), int(height))) return false;
   return ReadRows(job, picture, rowBytes, int(bytesPerPixel), passes);
 }

@@ -134,21 +134,24 @@ bool FileCanHold(TIFF* tif, uint32_t width, uint32_t height) {
 bool DecodeTiff(TIFF* tif, Cimage& picture, int boxWidth, int boxHeight, int mode) {
   uint32_t width = 0, height = 0;
   if (!TIFFGetField(tif, TIFFTAG_IMAGEWIDTH, &width) || !TIFFGetField(tif, TIFFTAG_IMAGELENGTH, &height)) return false;
-  if (!ravelight::IsSanePictureSize(width, height) || !FileCanHold(tif, width, height)) return false;
+  if (!ravelight::IsSaneStreamedSize(width, height) || !FileCanHold(tif, width, height)) return false;
+  const bool half = WantsHalfSize(picture, width, height, boxWidth, boxHeight, mode);
+  const int halfWidth = int((width + 1) / 2), halfHeight = int((height + 1) / 2);
+  const ravelight::FitPlan plan = ravelight::PlanFit(halfWidth, halfHeight, boxWidth, boxHeight);
+  const bool fitWhileReading =
+      half && mode == 1 && (plan.halvings > 0 || plan.width != halfWidth || plan.height != halfHeight);
+  if (!fitWhileReading && !ravelight::IsSanePictureSize(width, height)) return false;
   picture.m_origWidth = int(width);
   picture.m_origHeight = int(height);
   ravelight::TiffBands bands;
   if (!bands.Begin(tif, width, height)) return false;
 
-  const bool half = WantsHalfSize(picture, width, height, boxWidth, boxHeight, mode);
   if (!half) return ravelight::AttachNewPixels(picture, int(width), int(height)) && CopyFullSize(bands, picture);
   HalfRows rows(bands, width, height);
   if (!rows) return false;
   picture.m_scaleDen = 2;
-  const ravelight::FitPlan plan = ravelight::PlanFit(rows.Width(), rows.Height(), boxWidth, boxHeight);
-  if (mode == 1 && (plan.halvings > 0 || plan.width != rows.Width() || plan.height != rows.Height()))
-    return FitWhileReading(rows, picture, plan);
-  return ravelight::AttachNewPixels(picture, rows.Width(), rows.Height()) && CopyHalfSize(rows, picture);
+  if (fitWhileReading) return FitWhileReading(rows, picture, plan);
+  return ravelight::AttachNewPixels(picture, halfWidth, halfHeight) && CopyHalfSize(rows, picture);
 }
 
 }  // namespace

@@ -1,11 +1,13 @@
 // Thumbnail loads of PNG and TIFF files fit the picture into the box while reading it, so the
 // full-size picture is never held. The result must be exactly the fit of the picture loaded as
 // before: the whole PNG, or the TIFF codec's half-size picture, resampled into the box.
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
+#include <zlib.h>
 
 #include "Cimage.h"
 #include "cimage_test_access.h"
@@ -93,6 +95,65 @@ TEST_P(StreamedThumbnail, IsTheFitOfThePictureLoadedWhole) {
 
 INSTANTIATE_TEST_SUITE_P(Formats, StreamedThumbnail, testing::ValuesIn(kSources),
                          [](const testing::TestParamInfo<Source>& info) { return std::string(info.param.name); });
+
+// Pictures beyond the size a picture may have in memory (2^28 pixels) still make thumbnails,
+// since they are never held whole; loaded at full size they are refused as before. Bilevel, so
+// that the files stay small: a PNG of zero rows, and a TIFF of PackBits runs.
+constexpr int kHugeWidth = 17000, kHugeHeight = 16000;
+
+std::vector<uint8_t> HugeBilevelPng() {
+  std::vector<uint8_t> header = {0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0};
+  for (int i = 0; i < 4; ++i) {
+    header[3 - i] = uint8_t(kHugeWidth >> (8 * i));
+    header[7 - i] = uint8_t(kHugeHeight >> (8 * i));
+  }
+  const size_t rowBytes = 1 + (kHugeWidth + 7) / 8;
+  std::vector<uint8_t> raw(rowBytes * kHugeHeight, 0);
+  std::vector<uint8_t> packed(compressBound(uLong(raw.size())));
+  uLongf packedSize = uLongf(packed.size());
+  compress2(packed.data(), &packedSize, raw.data(), uLong(raw.size()), 9);
+  packed.resize(packedSize);
+  return AssemblePng({{"IHDR", header}, {"IDAT", packed}, {"IEND", {}}});
+}
+
+// In strips of 64 rows, as writers make them.
+std::vector<uint8_t> HugeBilevelTiff() {
+  constexpr uint32_t kRowsPerStrip = 64;
+  std::vector<uint8_t> runs;
+  std::vector<uint32_t> offsets, counts;
+  for (int y = 0; y < kHugeHeight; ++y) {
+    if (y % kRowsPerStrip == 0) {
+      offsets.push_back(uint32_t(kTiffDataOffset + runs.size()));
+      if (y) counts.push_back(offsets.back() - offsets[offsets.size() - 2]);
+    }
+    for (int left = (kHugeWidth + 7) / 8; left > 0; left -= 128) {
+      const int n = std::min(left, 128);
+      runs.insert(runs.end(), {uint8_t(n == 1 ? 0 : 257 - n), 0});
+    }
+  }
+  counts.push_back(uint32_t(kTiffDataOffset + runs.size()) - offsets.back());
+  return BuildTiff({{256, kTiffLong, {kHugeWidth}, ""}, {257, kTiffLong, {kHugeHeight}, ""},
+                    {259, kTiffShort, {32773}, ""}, {262, kTiffShort, {1}, ""}, {273, kTiffLong, offsets, ""},
+                    {278, kTiffLong, {kRowsPerStrip}, ""}, {279, kTiffLong, counts, ""}},
+                   runs);
+}
+
+TEST(StreamedThumbnail, PicturesTooLargeToHoldStillMakeThumbnails) {
+  for (const Source& source : {Source{"hugePng", ".png", HugeBilevelPng}, Source{"hugeTiff", ".tif", HugeBilevelTiff}}) {
+    SCOPED_TRACE(source.name);
+    const std::string path = TempPath(std::string(source.name) + source.extension);
+    WriteBytes(path, source.make());
+    Cimage thumbnail;
+    thumbnail.LoadImageA(path.c_str(), 180, 180, 1);
+    ASSERT_FALSE(thumbnail.m_loadError);
+    EXPECT_EQ(thumbnail.m_width, 180);
+    EXPECT_EQ(thumbnail.m_origWidth, kHugeWidth);
+    EXPECT_EQ(thumbnail.m_pixels[0], 0);  // black
+    Cimage whole;
+    whole.LoadImageA(path.c_str(), 0, 0, 5);
+    EXPECT_EQ(whole.m_loadError, 1);
+  }
+}
 
 // A file that ends early fails as a thumbnail too, rather than showing half a picture.
 TEST(StreamedThumbnail, TruncatedFilesFail) {
