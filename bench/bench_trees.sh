@@ -3,8 +3,8 @@
 # tree, or the 64-bit test tree on a machine that runs no 32-bit code (or with VIRELDAN_WIN64=1).
 # Sets win (the Windows tree), win_deps (its cross-built libraries and tools) and win_label.
 #
-# Native lines never wait for Wine: a script measures them first, then asks bench_wine whether
-# the Windows lines can run here (BENCH_WINE=0 leaves them out on purpose).
+# Native lines never depend on Wine: a script asks bench_wine whether the Windows lines can run
+# here, and leaves them out when they cannot (BENCH_WINE=0 leaves them out on purpose).
 . tools/windows-tree.sh
 choose_run_tree
 windows_tree_toolchain "$run_tree"
