@@ -1,6 +1,6 @@
-// Thumbnail loads of PNG and TIFF files fit the picture into the box while reading it, so the
+// Thumbnail loads of PNG, TIFF and PCX files fit the picture into the box while reading it, so the
 // full-size picture is never held. The result must be exactly the fit of the picture loaded as
-// before: the whole PNG, or the TIFF codec's half-size picture, resampled into the box.
+// before: the whole PNG or PCX, or the TIFF codec's half-size picture, resampled into the box.
 #include <algorithm>
 #include <cstring>
 #include <string>
@@ -48,6 +48,28 @@ std::vector<uint8_t> LzwTiff() {
   return ReadBytes(path);
 }
 
+// Three planes of 8-bit colour, each row's planes in runs of equal bytes (at most 63).
+std::vector<uint8_t> TrueColourPcx() {
+  std::vector<uint8_t> file(128, 0);
+  const uint8_t fields[] = {10, 5, 1, 8, 0, 0, 0, 0, uint8_t((kWidth - 1) & 0xFF), uint8_t((kWidth - 1) >> 8),
+                            uint8_t((kHeight - 1) & 0xFF), uint8_t((kHeight - 1) >> 8)};
+  std::copy(std::begin(fields), std::end(fields), file.begin());
+  file[65] = 3;
+  file[66] = uint8_t(kWidth & 0xFF);
+  file[67] = uint8_t(kWidth >> 8);
+  for (int y = 0; y < kHeight; ++y)
+    for (int c = 0; c < 3; ++c)
+      for (int x = 0; x < kWidth;) {
+        const uint8_t value = Sample(x / 3, y, c);  // runs of three, so that both codes occur
+        int n = 1;
+        while (x + n < kWidth && n < 63 && Sample((x + n) / 3, y, c) == value) ++n;
+        if (n > 1 || value >= 0xC0) file.push_back(uint8_t(0xC0 | n));
+        file.push_back(value);
+        x += n;
+      }
+  return file;
+}
+
 struct Source {
   const char* name;
   const char* extension;
@@ -60,6 +82,7 @@ const Source kSources[] = {
     {"pngColourAlpha", ".png", [] { return Png(4); }},
     {"png16GreyAlpha", ".png", Png16GreyAlpha},
     {"tiffLzw", ".tif", LzwTiff},
+    {"pcxTrueColour", ".pcx", TrueColourPcx},
 };
 
 class StreamedThumbnail : public testing::TestWithParam<Source> {};
@@ -157,7 +180,7 @@ TEST(StreamedThumbnail, PicturesTooLargeToHoldStillMakeThumbnails) {
 
 // A file that ends early fails as a thumbnail too, rather than showing half a picture.
 TEST(StreamedThumbnail, TruncatedFilesFail) {
-  for (const Source& source : {kSources[0], kSources[4]}) {
+  for (const Source& source : {kSources[0], kSources[4], kSources[5]}) {
     std::vector<uint8_t> file = source.make();
     file.resize(file.size() / 2);
     const std::string path = TempPath(std::string("truncated") + source.extension);
