@@ -32,8 +32,6 @@ PY
   touch "$out/made"
 fi
 
-. tools/session.sh
-start_wine $win/wineprefix
 start=$(date +%s.%N)
 line=$(tools/wine-run.sh $win/wineprefix "$program" "Z:$out" "$runs")
 end=$(date +%s.%N)

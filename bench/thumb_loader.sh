@@ -47,8 +47,6 @@ if [ ! -f "$warm/done" ]; then
   touch "$warm/done"
 fi
 
-. tools/session.sh
-start_wine $win/wineprefix
 ours() {  # <folder>: one run; prints the program's line and the wall time
   local start end line
   start=$(date +%s.%N)

@@ -34,6 +34,5 @@ prepare_view_bench() {  # <target>: sets program, and warmup, small and large (1
   small=$(make_view_folder 1000)
   large=$(make_view_folder 10000)
   . tools/session.sh
-  start_display
-  start_wine "$win/wineprefix"
+  start_display  # Wine runs already (require_bench_wine)
 }
