@@ -5,6 +5,7 @@
 # (release build) and under Wine, against vipsthumbnail -s 1024 and gm mogrify -resize 1024x1024
 # natively, each limited to one thread. Prints our cost over each peer's; the target is at most
 # 1.0 times the faster peer natively. A peer that is not installed is left out.
+#   bench/batch_resize.sh [FOLDER]   (its JPEG files; by default 100 photographs made here)
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
@@ -17,10 +18,13 @@ photos=$files/photos tiny=$files/tiny out=$files/out
 mkdir -p "$out"
 
 . bench/camera_photos.sh
-make_camera_photos "$photos" "$tiny"
+if [ $# -ge 1 ]; then
+  photos=$(cd "$1" && pwd)
+  make_tiny_photo "$tiny"
+else
+  make_camera_photos "$photos" "$tiny"
+fi
 
-. tools/session.sh
-start_wine $win/wineprefix
 wine=$(printf '"%s", "%s", ' "$top/tools/wine-run.sh" "$top/$win/wineprefix")
 ours=$top/build/bench/bin/batch_resize_bench
 ours_win=$top/$win/bin/batch_resize_bench.exe
@@ -36,11 +40,14 @@ if command -v gm >/dev/null; then
 else
   echo "gm is not installed (graphicsmagick): left out"
 fi
+wine_case=""
+if bench_wine; then
+  wine_case=", {\"label\": \"$win_label\", \"ours\": [$wine\"$ours_win\", \"Z:{file}\", \"Z:$out\"], \"peers\": {$peers}}"
+fi
 cases=$files/cases.json
 cat > "$cases" <<JSON
 [
- {"label": "native, 100 photographs", "ours": ["$ours", "{file}", "$out"], "peers": {$peers}},
- {"label": "$win_label, 100 photographs", "ours": [$wine"$ours_win", "Z:{file}", "Z:$out"], "peers": {$peers}}
+ {"label": "native", "ours": ["$ours", "{file}", "$out"], "peers": {$peers}}$wine_case
 ]
 JSON
 python3 bench/compare.py "$runs" "$photos" "$tiny" "$cases"

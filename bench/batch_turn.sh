@@ -21,19 +21,19 @@ rm -rf "$turn" "$out"
 mkdir -p "$turn" "$out"
 cp "$photos"/*.jpg "$turn"/
 
-. tools/session.sh
-start_wine $win/wineprefix
 wine=$(printf '"%s", "%s", ' "$top/tools/wine-run.sh" "$top/$win/wineprefix")
 ours=$top/build/bench/bin/batch_turn_bench
 ours_win=$top/$win/bin/batch_turn_bench.exe
-loop="for f in {file}/*.jpg; do jpegtran -rotate 90 -trim -copy all -outfile '$out'/\${f##*/} \$f; done"
+# One jpegtran a file, as a script would run it: each start-up is charged to the loop.
+peer="{\"jpegtran -rotate 90 loop\": {\"each\": [\"sh\", \"-c\", \"jpegtran -rotate 90 -trim -copy all -outfile '$out'/\\\"\${1##*/}\\\" \\\"\$1\\\"\", \"sh\", \"{file}\"]}}"
+wine_case=""
+if bench_wine; then
+  wine_case=", {\"label\": \"$win_label, 100 photographs turned\", \"ours\": [$wine\"$ours_win\", \"Z:{file}\"], \"peers\": $peer}"
+fi
 cases=$files/turn-cases.json
 cat > "$cases" <<JSON
 [
- {"label": "native, 100 photographs turned", "ours": ["$ours", "{file}"],
-  "peers": {"jpegtran -rotate 90 loop": ["sh", "-c", "$loop"]}},
- {"label": "$win_label, 100 photographs turned", "ours": [$wine"$ours_win", "Z:{file}"],
-  "peers": {"jpegtran -rotate 90 loop": ["sh", "-c", "$loop"]}}
+ {"label": "native, 100 photographs turned", "ours": ["$ours", "{file}"], "peers": $peer}$wine_case
 ]
 JSON
 python3 bench/compare.py "$runs" "$turn" "$tiny" "$cases"

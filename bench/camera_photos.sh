@@ -16,5 +16,10 @@ make_camera_photos() {  # <photos folder> <tiny folder>
     done
     rm -f "$photos"/master-*.jpg
   fi
-  [ -f "$tiny/tiny.jpg" ] || convert -size 8x8 xc:gray ppm:- | cjpeg > "$tiny/tiny.jpg"
+  make_tiny_photo "$tiny"
+}
+
+make_tiny_photo() {  # <tiny folder>
+  mkdir -p "$1"
+  [ -f "$1/tiny.jpg" ] || convert -size 8x8 xc:gray ppm:- | cjpeg > "$1/tiny.jpg"
 }

@@ -2,33 +2,79 @@
 """Times our command and peer commands the same way, in the same run, and prints our cost over
 each peer's.
 
-Every command names its input as {file}. It is timed on the real input and on a tiny one, and the
-tiny run's time is taken off, so process start-up (large under Wine) does not blur the work. Runs
-of all commands alternate; the fastest run of each counts.
+A command names its input as {file}: a picture, or a folder of pictures. In a folder's command
+{files} stands for the folder's files (sorted), given to one process. A command written as
+{"each": [...]} runs once per file of the folder, {file} naming each file, as a script would.
+
+Every command is also timed on a tiny input (one tiny picture, or a folder holding one), which
+costs one start-up of the command and next to no work. Each command is charged exactly its own
+start-ups: one for a plain command, one per file for an "each" command; so a peer that starts a
+process per file carries neither more nor fewer start-ups than it really has. Runs of all commands
+alternate; the fastest tiny run gives the start-up, and the real runs, less their start-ups, give
+the work: the minimum and the median are printed, with our ratio to each peer for both.
 
 Usage: compare.py RUNS FILE TINY_FILE CASES.json
-CASES.json: [{"label": ..., "ours": [...], "peers": {"name": [...], ...}}]
+CASES.json: [{"label": ..., "ours": COMMAND, "peers": {"name": COMMAND, ...}}]
+COMMAND: [...] or {"each": [...]}
 """
 import json
+import os
+import statistics
 import subprocess
 import sys
 import time
 
 
+def files_of(path):
+    if not os.path.isdir(path):
+        return [path]
+    return sorted(os.path.join(path, name) for name in os.listdir(path)
+                  if os.path.isfile(os.path.join(path, name)))
+
+
+def expand(command, path):
+    out = []
+    for part in command:
+        if part == "{files}":
+            out.extend(files_of(path))
+        else:
+            out.append(part.replace("{file}", path))
+    return out
+
+
+def invocations(command, path):
+    """The processes one run of the command starts, as argument lists."""
+    if isinstance(command, dict):
+        return [expand(command["each"], f) for f in files_of(path)]
+    return [expand(command, path)]
+
+
 def run_once(command, path):
-    command = [part.replace("{file}", path) for part in command]
+    runs = invocations(command, path)
     start = time.perf_counter()
-    subprocess.run(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
+    for argv in runs:
+        subprocess.run(argv, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
     return time.perf_counter() - start
 
 
 def work_times(commands, path, tiny, runs):
-    best = {(name, p): float("inf") for name in commands for p in (path, tiny)}
+    """Each command's work (start-ups taken off) in every run, in seconds."""
+    real = {name: [] for name in commands}
+    startup = {name: float("inf") for name in commands}
     for _ in range(runs):
         for name, command in commands.items():
-            for p in (path, tiny):
-                best[name, p] = min(best[name, p], run_once(command, p))
-    return {name: best[name, path] - best[name, tiny] for name in commands}
+            real[name].append(run_once(command, path))
+            startup[name] = min(startup[name], run_once(command, tiny))
+    return {name: [t - len(invocations(commands[name], path)) * startup[name] for t in real[name]]
+            for name in commands}
+
+
+def best(times):
+    return min(times)
+
+
+def middle(times):
+    return statistics.median(times)
 
 
 def main():
@@ -38,9 +84,12 @@ def main():
     for case in cases:
         commands = {"ours": case["ours"], **case["peers"]}
         times = work_times(commands, path, tiny, runs)
-        print(f"{case['label']}: ours {times['ours'] * 1000:.1f} ms")
+        ours = times["ours"]
+        print(f"{case['label']}: ours min {best(ours) * 1000:.1f} ms, median {middle(ours) * 1000:.1f} ms")
         for name in case["peers"]:
-            print(f"    {name:<34} {times[name] * 1000:7.1f} ms   ours/peer {times['ours'] / times[name]:.3f}")
+            peer = times[name]
+            print(f"    {name:<40} min {best(peer) * 1000:8.1f} ms  median {middle(peer) * 1000:8.1f} ms"
+                  f"   ours/peer min {best(ours) / best(peer):.3f}  median {middle(ours) / middle(peer):.3f}")
 
 
 if __name__ == "__main__":

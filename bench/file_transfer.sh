@@ -12,6 +12,7 @@ files=${FILES:-2000}
 size_kb=${SIZE_KB:-3072}
 
 . bench/bench_trees.sh
+require_bench_wine
 build_windows_bench_program file_transfer_bench
 program=$win/bin/file_transfer_bench.exe
 
@@ -29,8 +30,7 @@ for number in range(count):
 PY
 
 . tools/session.sh
-start_display
-start_wine $win/wineprefix
+start_display  # Wine runs already (require_bench_wine)
 report() {  # <label> <program's output>
   local line=${2%%$'\n'*} keyless=${2#*$'\n'}
   field() { sed -E "s/.* $1 ([0-9.]+).*/\\1/" <<<" $line"; }

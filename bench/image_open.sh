@@ -14,6 +14,7 @@ out=build/bench-files
 mkdir -p "$out"
 
 . bench/bench_trees.sh
+require_bench_wine
 build_windows_bench_program image_window_bench
 
 photo=$out/photo24mp.jpg tiny=$out/tiny.jpg
@@ -22,8 +23,7 @@ flower=/usr/share/libjxl-testdata/jxl/flower/flower.png
 [ -f "$tiny" ] || convert -size 8x8 xc:gray ppm:- | cjpeg > "$tiny"
 
 . tools/session.sh
-start_display
-start_wine $win/wineprefix
+start_display  # Wine runs already (require_bench_wine)
 wine=$(printf '"%s", "%s", ' "$top/tools/wine-run.sh" "$top/$win/wineprefix")
 ours_win=$top/$win/bin/image_window_bench.exe
 djpeg_win=$top/$win_deps/bin/djpeg.exe

@@ -12,6 +12,7 @@ runs=${RUNS:-3}
 out=$top/build/bench-files/keys
 
 . bench/bench_trees.sh
+require_bench_wine
 build_windows_bench_program key_search_bench
 program=$win/bin/key_search_bench.exe
 
@@ -31,8 +32,6 @@ PY
   touch "$out/made"
 fi
 
-. tools/session.sh
-start_wine $win/wineprefix
 start=$(date +%s.%N)
 line=$(tools/wine-run.sh $win/wineprefix "$program" "Z:$out" "$runs")
 end=$(date +%s.%N)

@@ -34,9 +34,8 @@ printf '3 3 1 0\n0 -1 0\n-1 5 -1\n0 -1 0\n' > "$out/sharpen.mat"
 shm=/dev/shm/vireldan-pixel-ops
 mkdir -p "$shm"
 
-. tools/session.sh
-start_wine $win/wineprefix
 ours=$top/build/bench/bin/pixel_ops_bench
+trees=native; if bench_wine; then trees="native wine"; fi
 ours_win=$top/$win/bin/pixel_ops_bench.exe
 wine=$(printf '"%s", "%s", ' "$top/tools/wine-run.sh" "$top/$win/wineprefix")
 
@@ -68,7 +67,7 @@ cases=$out/pixel-ops-cases.json
   echo "["
   sep=""
   for op in sharpen adjust; do
-    for where in native wine; do
+    for where in $trees; do
       if [ "$where" = native ]; then
         work="[\"$ours\", \"{file}.jpg\", \"$op\"]" io="[\"$ours\", \"{file}.jpg\", \"none\"]"
       else

@@ -28,9 +28,8 @@ vips copy "$out/photo12.ppm" "$out/photo12.v"
 vips extract_area "$out/photo12.v" "$out/middle.v" 1744 1308 512 384
 vips copy "$out/middle.v" "$out/middle.ppm"
 
-. tools/session.sh
-start_wine $win/wineprefix
 export VIPS_CONCURRENCY=1 MAGICK_THREAD_LIMIT=1
+trees=native; if bench_wine; then trees="native wine"; fi
 runs=${RUNS:-15}
 ours=("$top/build/bench/bin/resample_bench")
 ours_win=("$top/tools/wine-run.sh" "$top/$win/wineprefix" "$top/$win/bin/resample_bench.exe")
@@ -55,7 +54,7 @@ json_cases=$out/resample-cases.json
   echo "["
   sep=""
   while IFS='|' read -r label op vin scale size cin geometry; do
-    for tree in native wine; do
+    for tree in $trees; do
       if [ $tree = native ]; then run=("${ours[@]}"); else run=("${ours_win[@]}"); fi
       # shellcheck disable=SC2086 # the operation and the size are lists of words
       printf '%s {"label": "%s, %s", "ours": [%s],\n' "$sep" "$label" "$tree" "$(json "${run[@]}" "$top/$photo" "{file}" $op)"
@@ -74,7 +73,7 @@ rm -f "$shm"
 # by more than a short operation takes.
 echo "ours, timed inside the process (fastest of $runs runs):"
 while IFS='|' read -r label op _; do
-  for tree in native wine; do
+  for tree in $trees; do
     if [ $tree = native ]; then run=("${ours[@]}"); else run=("${ours_win[@]}"); fi
     # shellcheck disable=SC2086
     best=$(for _ in $(seq "$runs"); do "${run[@]}" "$top/$photo" time $op; done | tr -d "\r" | sort -g | head -1)

@@ -18,6 +18,7 @@ warm=$out/warm
 mkdir -p "$out"
 
 . bench/bench_trees.sh
+require_bench_wine
 build_windows_bench_program thumb_loader_bench
 program=$win/bin/thumb_loader_bench.exe
 
@@ -46,8 +47,6 @@ if [ ! -f "$warm/done" ]; then
   touch "$warm/done"
 fi
 
-. tools/session.sh
-start_wine $win/wineprefix
 ours() {  # <folder>: one run; prints the program's line and the wall time
   local start end line
   start=$(date +%s.%N)

@@ -27,12 +27,12 @@ run_view_bench() {  # <program> <warm-up folder> <folder> [argument]: the progra
 field() { sed -E "s/.* $1 ([0-9.]+).*/\\1/" <<<" $2"; }
 
 prepare_view_bench() {  # <target>: sets program, and warmup, small and large (100, 1,000 and 10,000 files)
+  require_bench_wine
   build_windows_bench_program "$1"
   program=$win/bin/$1.exe
   warmup=$(make_view_folder 100)
   small=$(make_view_folder 1000)
   large=$(make_view_folder 10000)
   . tools/session.sh
-  start_display
-  start_wine "$win/wineprefix"
+  start_display  # Wine runs already (require_bench_wine)
 }

@@ -214,9 +214,9 @@ class RAVELIGHT_API Cimage {
   void SaveGIF(FILE* stream, int dither);
   void LoadBMP(FILE* stream);
   void SaveBMP(FILE* stream, int colormap, int dither);
-  void LoadPCX(FILE* stream);
+  void LoadPCX(FILE* stream, int width = 0, int height = 0, int mode = 0);
   void LoadPSD(FILE* stream);
-  void LoadPNG(FILE* stream);
+  void LoadPNG(FILE* stream, int width = 0, int height = 0, int mode = 0);
   void SavePNG(FILE* stream, int colormap, int dither);
   void LoadTIF(const char* path, int width, int height, int mode);
   void SaveTIF(const char* path);

@@ -9,6 +9,7 @@
 namespace {
 
 using ravelight::PixelView;
+using ravelight::RowSource;
 using ravelight::Scratch;
 using ravelight::Tap;
 
@@ -19,10 +20,10 @@ constexpr int kMaxHalvings = 16;
 // two rows of the level before, level 0 being the picture itself. Each level keeps two rows.
 class HalvedRows {
  public:
-  HalvedRows(const PixelView& picture, int levels)
-      : picture_(picture), levels_(std::clamp(levels, 0, kMaxHalvings)), rows_(RowBytes(picture, levels_)) {
-    width_[0] = picture.width;
-    height_[0] = picture.height;
+  HalvedRows(RowSource& picture, int levels)
+      : picture_(picture), levels_(std::clamp(levels, 0, kMaxHalvings)), rows_(RowBytes(picture.Width(), levels_)) {
+    width_[0] = picture.Width();
+    height_[0] = picture.Height();
     size_t offset = 0;
     for (int level = 1; level <= levels_; ++level) {
       width_[level] = ravelight::HalfSide(width_[level - 1]);
@@ -37,13 +38,13 @@ class HalvedRows {
   explicit operator bool() const { return bool(rows_); }
   int Width() const { return width_[levels_]; }
   int Height() const { return height_[levels_]; }
-  // Valid until the next call.
+  // Valid until the next call; null when the source ran out.
   const uint8_t* Row(int y) { return RowOf(levels_, y, 0); }
 
  private:
-  static size_t RowBytes(const PixelView& picture, int levels) {
+  static size_t RowBytes(int width, int levels) {
     size_t bytes = 0;
-    for (int level = 1, width = picture.width; level <= levels; ++level) {
+    for (int level = 1; level <= levels; ++level) {
       width = ravelight::HalfSide(width);
       bytes += 2 * 3 * size_t(width);
     }
@@ -53,12 +54,13 @@ class HalvedRows {
   const uint8_t* RowOf(int level, int y, int slot) {
     if (level == 0) return picture_.Row(y);
     const uint8_t* upper = RowOf(level - 1, 2 * y, 0);
-    const uint8_t* lower = RowOf(level - 1, std::min(2 * y + 1, height_[level - 1] - 1), 1);
+    const uint8_t* lower = upper ? RowOf(level - 1, std::min(2 * y + 1, height_[level - 1] - 1), 1) : nullptr;
+    if (!lower) return nullptr;
     ravelight::HalveRows(upper, lower, width_[level - 1], buffers_[level][slot]);
     return buffers_[level][slot];
   }
 
-  PixelView picture_;
+  RowSource& picture_;
   int levels_;
   Scratch<uint8_t> rows_;
   int width_[kMaxHalvings + 1] = {};
@@ -95,12 +97,13 @@ class StretchedRows {
 
   explicit operator bool() const { return bool(rows_); }
 
-  // Row y, without giving up the row keep.
+  // Row y, without giving up the row keep; null when the source ran out.
   const uint8_t* Row(int y, int keep) {
     for (int slot = 0; slot < 2; ++slot)
       if (held_[slot] == y) return Slot(slot);
     const int slot = held_[0] == keep ? 1 : 0;
     const uint8_t* in = source_.Row(y);
+    if (!in) return nullptr;
     uint8_t* out = Slot(slot);
     for (int x = 0; x < width_; ++x, out += 3) {
       const Tap t = columns_[x];
@@ -126,23 +129,47 @@ class StretchedRows {
 
 namespace ravelight {
 
-bool HalveAndFit(Cimage& picture, int halvings, int width, int height) {
-  HalvedRows halved(ViewOf(picture), halvings);
+namespace {
+
+// A picture in memory as a row source.
+class PictureRows : public RowSource {
+ public:
+  explicit PictureRows(const PixelView& view) : view_(view) {}
+  int Width() const override { return view_.width; }
+  int Height() const override { return view_.height; }
+  const uint8_t* Row(int y) override { return view_.Row(y); }
+
+ private:
+  PixelView view_;
+};
+
+}  // namespace
+
+bool HalveAndFitRows(Cimage& picture, RowSource& source, int halvings, int width, int height) {
+  HalvedRows halved(source, halvings);
   Scratch<Tap> columns{size_t(width)}, rows{size_t(height)};
   if (!halved || !FillBilinearTaps(columns, width, halved.Width()) ||
       !FillBilinearTaps(rows, height, halved.Height()))
     return false;
   StretchedRows stretched(halved, columns.get(), width);
   if (!stretched) return false;
-  return ReplacePixels(picture, width, height, [&](Cimage& to) {
-    for (int y = 0; y < height; ++y) {
+  bool complete = true;
+  const bool replaced = ReplacePixels(picture, width, height, [&](Cimage& to) {
+    for (int y = 0; complete && y < height; ++y) {
       const Tap t = rows[y];
       const uint8_t* upper = stretched.Row(t.first, t.second);
-      const uint8_t* lower = stretched.Row(t.second, t.first);
+      const uint8_t* lower = upper ? stretched.Row(t.second, t.first) : nullptr;
+      complete = lower != nullptr;
       uint8_t* out = to.m_pixels + size_t(y) * to.m_stride;
-      for (int k = 0; k < 3 * width; ++k) out[k] = Blend(upper[k], lower[k], t);
+      for (int k = 0; complete && k < 3 * width; ++k) out[k] = Blend(upper[k], lower[k], t);
     }
   });
+  return replaced && complete;
+}
+
+bool HalveAndFit(Cimage& picture, int halvings, int width, int height) {
+  PictureRows rows(ViewOf(picture));
+  return HalveAndFitRows(picture, rows, halvings, width, height);
 }
 
 }  // namespace ravelight

@@ -7,6 +7,7 @@
 
 #include "Cimage.h"
 #include "byte_order.h"
+#include "data_bound.h"
 #include "dib_layout.h"
 #include "file_reader.h"
 #include "load_state.h"
@@ -93,6 +94,8 @@ bool ReadPackedDib(ravelight::FileReader& file, PackedDib& dib) {
   // The header's own image size is never trusted.
   const uint64_t bitsSize = layout.IsRunLength() ? file.Remaining() : layout.UncompressedBitsSize();
   if (bitsSize > file.Remaining()) return false;
+  const uint64_t pixels = uint64_t(layout.width) * uint64_t(layout.height);
+  if (layout.IsRunLength() && !ravelight::DataCanHold(pixels, bitsSize, ravelight::kBmpRunPixelsPerByte)) return false;
   const uint64_t tableBytes = 4 * uint64_t(layout.colours);
   dib.size = size_t(layout.BitsOffset() + bitsSize);
   dib.bytes = static_cast<uint8_t*>(std::malloc(dib.size));

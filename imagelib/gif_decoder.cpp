@@ -7,6 +7,7 @@
 #include <new>
 
 #include "byte_order.h"
+#include "data_bound.h"
 #include "gif_frame.h"
 #include "gif_sub_blocks.h"
 #include "picture_limits.h"
@@ -17,6 +18,10 @@ namespace {
 // stops at either bound and keeps the frames before it.
 constexpr int kMaxFrames = 10000;
 constexpr int64_t kMaxFramePixels = ravelight::kMaxPicturePixels;
+
+// The screen is painted with the background where no frame covers it, so it may outgrow what the
+// frames' data describes; up to this size that costs little, beyond it the data must justify it.
+constexpr uint64_t kScreenAlwaysAllowed = uint64_t{1} << 22;
 
 constexpr uint8_t kExtensionIntroducer = '!';
 constexpr uint8_t kImageSeparator = ',';
@@ -59,7 +64,11 @@ bool CGifDecoder::Read(FILE* stream) {
   if ((packed & 0x80) && !ReadColourTable(stream, packed, globalTable)) return false;
   // Every block consumes at least one byte, so the file's end ends the loop.
   while (!ended_ && !failed_) ReadBlock(stream);
-  return !failed_ && first && ravelight::IsSanePictureSize(screenWidth, screenHeight);
+  const uint64_t screen = uint64_t(screenWidth) * uint64_t(screenHeight);
+  const long fileBytes = std::ftell(stream);
+  return !failed_ && first && ravelight::IsSanePictureSize(screenWidth, screenHeight) &&
+         (screen <= kScreenAlwaysAllowed ||
+          (fileBytes > 0 && ravelight::DataCanHold(screen, uint64_t(fileBytes), ravelight::kLzwRatio)));
 }
 
 void CGifDecoder::ReadBlock(FILE* stream) {

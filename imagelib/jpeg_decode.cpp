@@ -1,14 +1,18 @@
-// Decoding JPEG files into a picture: DCT-domain downscaling for fast thumbnails, and capture of
-// the EXIF segment and the quantisation tables on the way.
+// Decoding JPEG files into a picture: DCT-domain downscaling for fast thumbnails (progressive
+// files without the scans a thumbnail never reads), and capture of the EXIF segment and the
+// quantisation tables on the way.
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
 #include "Cimage.h"
+#include "data_bound.h"
 #include "fit_plan.h"
 #include "jpeg_errors.h"
+#include "jpeg_scan_filter.h"
 #include "load_size_modes.h"
 #include "picture_buffer.h"
+#include "stream_size.h"
 
 #include <jerror.h>
 
@@ -20,6 +24,7 @@ struct DecodeJob {
   Cimage* picture;
   uint8_t* segment;  // an APP1 segment being read, until the picture adopts it
   uint8_t* rowBuffer;
+  uint8_t* eighthScaleStream;  // the file without the scans a 1/8 decode never reads
 };
 
 constexpr uint8_t kExifId[6] = {'E', 'x', 'i', 'f', 0, 0};
@@ -75,13 +80,66 @@ boolean CaptureApp1(j_decompress_ptr cinfo) {
 // coefficients), so a hostile header fails instead of exhausting a 32-bit process.
 constexpr long kCodecMemoryLimit = 256L << 20;
 
-void ReadHeader(DecodeJob* job, FILE* stream) {
+void CreateDecoder(DecodeJob* job) {
   jpeg_create_decompress(&job->cinfo);
   job->cinfo.mem->max_memory_to_use = kCodecMemoryLimit;
   job->cinfo.client_data = job;
   jpeg_set_marker_processor(&job->cinfo, JPEG_APP0 + 1, CaptureApp1);
+}
+
+void ReadHeader(DecodeJob* job, FILE* stream) {
+  CreateDecoder(job);
   jpeg_stdio_src(&job->cinfo, stream);
   jpeg_read_header(&job->cinfo, TRUE);
+}
+
+// Past this a file is decoded as it stands rather than held in memory whole.
+constexpr int64_t kLargestFileHeld = 128 << 20;
+
+// Reads the whole file into the job's buffer and leaves the stream where the decoder had it.
+size_t ReadWholeFile(DecodeJob* job, FILE* stream) {
+  const long at = std::ftell(stream);
+  const int64_t size = platform::StreamSizeInPlace(stream);
+  if (at < 0 || size <= 0 || size > kLargestFileHeld) return 0;
+  job->eighthScaleStream = static_cast<uint8_t*>(std::malloc(size_t(size)));
+  size_t read = 0;
+  if (job->eighthScaleStream && std::fseek(stream, 0, SEEK_SET) == 0)
+    read = std::fread(job->eighthScaleStream, 1, size_t(size), stream);
+  if (std::fseek(stream, at, SEEK_SET) != 0) ERREXIT(&job->cinfo, JERR_FILE_READ);
+  return read == size_t(size) ? read : 0;
+}
+
+// A progressive file at 1/8: restarts the decoder on the file without the scans it would not
+// read. Block smoothing stays off, since it would guess the missing AC coefficients that the
+// full file would have supplied (and that the 1/8 transform ignores). A file the scan walk
+// cannot follow is left to the decoder as it stands.
+void RestartOnEighthScaleScans(DecodeJob* job, FILE* stream) {
+  jpeg_decompress_struct& cinfo = job->cinfo;
+  cinfo.scale_num = 1;
+  cinfo.scale_denom = 8;
+  jpeg_calc_output_dimensions(&cinfo);
+  ravelight::AcNeeded acNeeded;
+  for (int c = 0; c < cinfo.num_components; ++c)
+    if (cinfo.comp_info[c].DCT_scaled_size > 1) acNeeded.byComponentId[cinfo.comp_info[c].component_id & 0xFF] = true;
+  const size_t size = ReadWholeFile(job, stream);
+  const size_t kept = size ? ravelight::KeepEighthScaleScans(job->eighthScaleStream, size, acNeeded) : 0;
+  if (!kept) {
+    std::free(job->eighthScaleStream);
+    job->eighthScaleStream = nullptr;
+    return;
+  }
+  jpeg_destroy_decompress(&cinfo);
+  CreateDecoder(job);
+  jpeg_mem_src(&cinfo, job->eighthScaleStream, kept);
+  jpeg_read_header(&cinfo, TRUE);
+  cinfo.do_block_smoothing = FALSE;
+}
+
+// Arithmetic coding has no such floor: a file of it is taken at its word.
+bool FileCanHold(const jpeg_decompress_struct& cinfo, FILE* stream) {
+  const int64_t fileBytes = platform::StreamSizeInPlace(stream);
+  const uint64_t pixels = uint64_t{cinfo.image_width} * cinfo.image_height;
+  return cinfo.arith_code || (fileBytes >= 0 && ravelight::DataCanHold(pixels, uint64_t(fileBytes), ravelight::kJpegPixelsPerByte));
 }
 
 // The largest reduction (1, 2, 4 or 8) that still leaves the picture more than 1.5 times the
@@ -162,6 +220,10 @@ void DecodePicture(DecodeJob* job, FILE* stream, int width, int height, int mode
   ReadHeader(job, stream);
   picture.m_origHeight = int(cinfo.image_height);
   picture.m_origWidth = int(cinfo.image_width);
+  if (!FileCanHold(cinfo, stream)) {
+    picture.m_loadError = 1;
+    return;
+  }
 
   const bool thumbnailScale = mode == 1 || mode == 2;
   const bool frameScale = mode == ravelight::kFitFrameDecode || mode == ravelight::kCoverFrameDecode;
@@ -169,6 +231,7 @@ void DecodePicture(DecodeJob* job, FILE* stream, int width, int height, int mode
                 : frameScale   ? ravelight::FrameDecodeDenominator(picture.m_origWidth, picture.m_origHeight, width,
                                                                    height, mode == ravelight::kCoverFrameDecode)
                                : 1;
+  if (d == 8 && cinfo.progressive_mode) RestartOnEighthScaleScans(job, stream);
   picture.m_scaleDen = d;
   cinfo.scale_num = 1;
   cinfo.scale_denom = unsigned(d);
@@ -204,6 +267,7 @@ void EndJob(DecodeJob* job) {
   jpeg_destroy_decompress(&job->cinfo);
   std::free(job->rowBuffer);
   std::free(job->segment);
+  std::free(job->eighthScaleStream);
 }
 
 }  // namespace

@@ -62,9 +62,9 @@ void Cimage::LoadImageA(const char* path, int width, int height, int mode) {
         case ravelight::kJpegFormat: LoadJPEG(stream, width, height, mode); break;
         case ravelight::kGifFormat: LoadGIF(stream); break;
         case ravelight::kBmpFormat: LoadBMP(stream); break;
-        case ravelight::kPngFormat: LoadPNG(stream); break;
+        case ravelight::kPngFormat: LoadPNG(stream, width, height, mode); break;
         case ravelight::kPsdFormat: LoadPSD(stream); break;
-        default: LoadPCX(stream); break;
+        default: LoadPCX(stream, width, height, mode); break;
       }
       m_fileSize = ClampedFileSize(stream);
       std::fclose(stream);

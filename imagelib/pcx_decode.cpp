@@ -4,10 +4,14 @@
 #include <cstring>
 
 #include "Cimage.h"
+#include "bilinear_fit.h"
 #include "byte_order.h"
+#include "data_bound.h"
 #include "file_reader.h"
 #include "load_state.h"
 #include "picture_buffer.h"
+#include "picture_limits.h"
+#include "scale_fraction.h"
 
 namespace {
 
@@ -131,7 +135,47 @@ void ConvertRow(const PcxHeader& h, const uint8_t* row, const uint8_t* palette25
   }
 }
 
-bool Decode(ravelight::FileReader& file, Cimage& picture) {
+// The rows as the runs give them, converted to blue, green, red into one of two buffers (so the
+// row before stays valid); rows skipped over are read all the same.
+class PcxRows : public ravelight::RowSource {
+ public:
+  PcxRows(ravelight::FileReader& file, uint64_t dataEnd, const PcxHeader& h, const uint8_t* palette256)
+      : runs_(file, dataEnd), h_(h), palette256_(palette256), rowSize_(size_t(h.planes) * size_t(h.bytesPerLine)),
+        buffer_(static_cast<uint8_t*>(std::malloc(rowSize_ + 2 * 3 * size_t(h.width)))) {}
+  ~PcxRows() override { std::free(buffer_); }
+  PcxRows(const PcxRows&) = delete;
+  PcxRows& operator=(const PcxRows&) = delete;
+
+  explicit operator bool() const { return buffer_ != nullptr; }
+  int Width() const override { return h_.width; }
+  int Height() const override { return h_.height; }
+
+  const uint8_t* Row(int y) override { return Into(y, Slot(y)); }
+
+  // Row y into out; null when the data ran out.
+  const uint8_t* Into(int y, uint8_t* out) {
+    if (held_[y & 1] == y && out == Slot(y)) return out;
+    for (; next_ <= y; ++next_) {
+      if (!runs_.Read(buffer_, rowSize_)) return nullptr;
+      if (next_ == y) ConvertRow(h_, buffer_, palette256_, out);
+    }
+    if (out == Slot(y)) held_[y & 1] = y;
+    return out;
+  }
+
+ private:
+  uint8_t* Slot(int y) const { return buffer_ + rowSize_ + size_t(y & 1) * 3 * size_t(h_.width); }
+
+  RunReader runs_;
+  const PcxHeader& h_;
+  const uint8_t* palette256_;
+  size_t rowSize_;
+  uint8_t* buffer_;
+  int next_ = 0;
+  int held_[2] = {-1, -1};
+};
+
+bool Decode(ravelight::FileReader& file, Cimage& picture, int boxWidth, int boxHeight, int mode) {
   PcxHeader h;
   if (!ReadHeader(file, h)) return false;
   uint8_t palette256[768];
@@ -140,26 +184,34 @@ bool Decode(ravelight::FileReader& file, Cimage& picture) {
     if (!ReadTrailingPalette(file, palette256)) return false;
     dataEnd -= kPaletteBlockSize;
   }
-  if (!ravelight::AttachNewPixels(picture, h.width, h.height)) return false;
+  const uint64_t rawBytes = uint64_t(h.height) * uint64_t(h.planes) * uint64_t(h.bytesPerLine);
+  if (file.Position() > dataEnd || !ravelight::DataCanHold(rawBytes, dataEnd - file.Position(), ravelight::kPcxRunRatio))
+    return false;
+  const ravelight::FitPlan plan = ravelight::PlanFit(h.width, h.height, boxWidth, boxHeight);
+  const bool fitWhileReading = mode == 1 && (plan.halvings > 0 || plan.width != h.width || plan.height != h.height);
+  if (!(fitWhileReading ? ravelight::IsSaneStreamedSize(h.width, h.height) : ravelight::IsSanePictureSize(h.width, h.height)))
+    return false;
   picture.m_origWidth = h.width;
   picture.m_origHeight = h.height;
-
-  const size_t rowSize = size_t(h.planes) * size_t(h.bytesPerLine);
-  uint8_t* row = static_cast<uint8_t*>(std::malloc(rowSize));
-  if (!row) return false;
-  RunReader runs(file, dataEnd);
-  bool complete = true;
-  for (int y = 0; y < h.height && complete; ++y) {
-    complete = runs.Read(row, rowSize);
-    if (complete) ConvertRow(h, row, palette256, picture.m_pixels + size_t(y) * size_t(picture.m_stride));
+  PcxRows rows(file, dataEnd, h, palette256);
+  if (!rows) return false;
+  if (fitWhileReading) {
+    if (!ravelight::IsSanePictureSize(plan.width, plan.height) ||
+        !ravelight::HalveAndFitRows(picture, rows, plan.halvings, int(plan.width), int(plan.height)))
+      return false;
+    for (int i = 0; i < plan.halvings; ++i) ravelight::MultiplyScale(picture.m_scaleDen, picture.m_scaleNum, 2);
+    return true;
   }
-  std::free(row);
-  return complete;
+  if (!ravelight::AttachNewPixels(picture, h.width, h.height)) return false;
+  for (int y = 0; y < h.height; ++y)
+    if (!rows.Into(y, picture.m_pixels + size_t(y) * size_t(picture.m_stride))) return false;
+  return true;
 }
 
 }  // namespace
 
-void Cimage::LoadPCX(FILE* stream) {
-  if (ravelight::DecodeFromFile(*this, stream, [this](ravelight::FileReader& file) { return Decode(file, *this); }))
+void Cimage::LoadPCX(FILE* stream, int width, int height, int mode) {
+  if (ravelight::DecodeFromFile(*this, stream,
+                                [&](ravelight::FileReader& file) { return Decode(file, *this, width, height, mode); }))
     MakeBMIstruct();
 }

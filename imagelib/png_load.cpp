@@ -8,10 +8,14 @@
 #include <png.h>
 
 #include "Cimage.h"
+#include "bilinear_fit.h"
+#include "data_bound.h"
 #include "load_state.h"
 #include "picture_buffer.h"
 #include "picture_limits.h"
 #include "png_errors.h"
+#include "scale_fraction.h"
+#include "stream_size.h"
 
 namespace {
 
@@ -76,9 +80,57 @@ bool ReadRows(DecodeJob* job, Cimage& picture, size_t rowBytes, int bytesPerPixe
   return true;
 }
 
+// The rows of a picture read one pass top to bottom, as blue, green, red, decoded as they are
+// asked for: the thumbnail fit takes them without the picture ever being held. libpng's errors
+// jump back into Row, which owns nothing, and end the rows.
+class PngRows : public ravelight::RowSource {
+ public:
+  PngRows(DecodeJob* job, int width, int height, size_t rowBytes, int bytesPerPixel)
+      : job_(job), width_(width), height_(height), rowBytes_(rowBytes), bytesPerPixel_(bytesPerPixel) {
+    job_->band = static_cast<uint8_t*>(std::malloc(rowBytes + 2 * 3 * size_t(width)));
+  }
+  explicit operator bool() const { return job_->band != nullptr; }
+  int Width() const override { return width_; }
+  int Height() const override { return height_; }
+
+  const uint8_t* Row(int y) override {
+    uint8_t* out = job_->band + rowBytes_ + size_t(y & 1) * 3 * size_t(width_);
+    if (held_[y & 1] == y) return out;
+    if (setjmp(png_jmpbuf(job_->png))) return nullptr;
+    for (; next_ <= y; ++next_) {
+      const bool straight = bytesPerPixel_ == 3;
+      uint8_t* to = job_->band + rowBytes_ + size_t(next_ & 1) * 3 * size_t(width_);
+      png_read_row(job_->png, straight ? to : job_->band, nullptr);
+      if (!straight) StoreRow(job_->band, bytesPerPixel_, width_, to);
+      held_[next_ & 1] = next_;
+    }
+    return out;
+  }
+
+ private:
+  DecodeJob* job_;
+  int width_, height_;
+  size_t rowBytes_;
+  int bytesPerPixel_;
+  int next_ = 0;
+  int held_[2] = {-1, -1};
+};
+
+// A thumbnail fit of a picture read in one pass: made while reading, exactly as the fit of the
+// whole picture would be. False when the file ended early or memory ran out.
+bool FitWhileReading(DecodeJob* job, Cimage& picture, const ravelight::FitPlan& plan, size_t rowBytes,
+                     int bytesPerPixel) {
+  PngRows rows(job, picture.m_origWidth, picture.m_origHeight, rowBytes, bytesPerPixel);
+  if (!rows || !ravelight::IsSanePictureSize(plan.width, plan.height) ||
+      !ravelight::HalveAndFitRows(picture, rows, plan.halvings, int(plan.width), int(plan.height)))
+    return false;
+  for (int i = 0; i < plan.halvings; ++i) ravelight::MultiplyScale(picture.m_scaleDen, picture.m_scaleNum, 2);
+  return true;
+}
+
 // False when the file is not a picture we can read. Holds nothing that needs a destructor:
 // libpng's errors jump straight back to the setjmp here.
-bool DecodePicture(DecodeJob* job, Cimage& picture, FILE* stream) {
+bool DecodePicture(DecodeJob* job, Cimage& picture, FILE* stream, int boxWidth, int boxHeight, int mode) {
   png_structp png = job->png;
   png_infop info = job->info;
   if (setjmp(png_jmpbuf(png))) return false;
@@ -91,29 +143,38 @@ bool DecodePicture(DecodeJob* job, Cimage& picture, FILE* stream) {
   png_read_info(png, info);
   const png_uint_32 width = png_get_image_width(png, info);
   const png_uint_32 height = png_get_image_height(png, info);
-  if (!ravelight::IsSanePictureSize(width, height)) return false;
+  if (!ravelight::IsSaneStreamedSize(width, height)) return false;
+  const ravelight::FitPlan plan = ravelight::PlanFit(int(width), int(height), boxWidth, boxHeight);
+  const bool reduces = plan.halvings > 0 || plan.width != int64_t{width} || plan.height != int64_t{height};
+  const bool fitWhileReading = mode == 1 && reduces && png_get_interlace_type(png, info) == PNG_INTERLACE_NONE;
+  if (!fitWhileReading && !ravelight::IsSanePictureSize(width, height)) return false;
+  const uint64_t bitsPerPixel = uint64_t(png_get_channels(png, info)) * png_get_bit_depth(png, info);
+  const uint64_t rawBytes = uint64_t(width) * height * bitsPerPixel / 8;
+  const int64_t fileBytes = platform::StreamSizeInPlace(stream);
+  if (fileBytes < 0 || !ravelight::DataCanHold(rawBytes, uint64_t(fileBytes), ravelight::kDeflateRatio)) return false;
   picture.m_origWidth = int(width);
   picture.m_origHeight = int(height);
 
   ChooseTransforms(png, info);
-  const int passes = png_set_interlace_handling(png);
+  const int passes = png_set_interlace_handling(png);  // 1 whenever the fit is made while reading
   png_read_update_info(png, info);
   const size_t rowBytes = png_get_rowbytes(png, info);
   const size_t bytesPerPixel = rowBytes / width;
   if (rowBytes % width != 0 || bytesPerPixel < 1 || bytesPerPixel > 4) return false;
+  if (fitWhileReading) return FitWhileReading(job, picture, plan, rowBytes, int(bytesPerPixel));
   if (!ravelight::AttachNewPixels(picture, int(width), int(height))) return false;
   return ReadRows(job, picture, rowBytes, int(bytesPerPixel), passes);
 }
 
 }  // namespace
 
-void Cimage::LoadPNG(FILE* stream) {
+void Cimage::LoadPNG(FILE* stream, int width, int height, int mode) {
   ravelight::BeginFreshLoad(*this);
   DecodeJob job{};
   if (HasPngSignature(stream))
     job.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, JumpBackOnPngError, IgnorePngWarning);
   if (job.png) job.info = png_create_info_struct(job.png);
-  if (job.info && DecodePicture(&job, *this, stream))
+  if (job.info && DecodePicture(&job, *this, stream, width, height, mode))
     MakeBMIstruct();
   else
     ravelight::FailLoad(*this);

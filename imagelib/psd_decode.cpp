@@ -5,6 +5,7 @@
 
 #include "Cimage.h"
 #include "byte_order.h"
+#include "data_bound.h"
 #include "file_reader.h"
 #include "load_state.h"
 #include "picture_buffer.h"
@@ -195,7 +196,8 @@ bool Decode(ravelight::FileReader& file, Cimage& picture) {
     if (!buffers.rowLengths || !file.Read(buffers.rowLengths, size_t(2 * rows))) return false;
     uint64_t total = 0;
     for (uint64_t i = 0; i < rows; ++i) total += ravelight::BigEndian16(buffers.rowLengths + 2 * i);
-    if (total > file.Remaining()) return false;
+    if (total > file.Remaining() || !ravelight::DataCanHold(rows * rowBytes, total, ravelight::kPackBitsRatio))
+      return false;
   }
   buffers.row = static_cast<uint8_t*>(std::malloc(size_t(rowBytes)));
   if (!buffers.row || !ravelight::AttachNewPixels(picture, psd.width, psd.height)) return false;

@@ -29,7 +29,9 @@ TIFF* OpenTiffToRead(const char* path) {
   TIFFOpenOptions* options = TIFFOpenOptionsAlloc();
   if (!options) return nullptr;
   TIFFOpenOptionsSetMaxSingleMemAlloc(options, kMaxSingleAllocation);
-  TIFF* tif = TIFFOpenExt(path, "r", options);
+  // Read, not mapped: a mapped file takes as much of a 32-bit process's address space as it is
+  // long, and its pages count in the working set.
+  TIFF* tif = TIFFOpenExt(path, "rm", options);
   TIFFOpenOptionsFree(options);
   return tif;
 }

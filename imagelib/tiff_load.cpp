@@ -1,37 +1,20 @@
-// Reading TIFF files through libtiff's whole-image RGBA reader, at half size when a thumbnail or
-// window load asks for a box much smaller than the picture.
+// Reading TIFF files through libtiff's RGBA reader a band at a time, straight into the picture,
+// at half size when a thumbnail or window load asks for a box much smaller than the picture.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
 #include "Cimage.h"
+#include "bilinear_fit.h"
+#include "data_bound.h"
 #include "load_state.h"
 #include "picture_buffer.h"
 #include "picture_limits.h"
-#include "tiff_cmyk.h"
+#include "scale_fraction.h"
+#include "tiff_bands.h"
 #include "tiff_library.h"
 
 namespace {
-
-struct Raster {
-  uint32_t* pixels;  // packed as TIFFGetR/G/B read them, top row first
-  uint32_t width;
-  uint32_t height;
-};
-
-// Reads the file's first image whole. False when libtiff cannot convert it or memory ran out.
-bool ReadRaster(TIFF* tif, Raster& raster) {
-  char message[1024];
-  TIFFRGBAImage image;
-  if (!TIFFRGBAImageBegin(&image, tif, 1, message)) return false;
-  ravelight::UseOwnCmykConversion(&image);
-  image.req_orientation = ORIENTATION_TOPLEFT;
-  const uint64_t bytes = uint64_t{raster.width} * raster.height * sizeof(uint32_t);
-  if (bytes <= SIZE_MAX) raster.pixels = static_cast<uint32_t*>(std::malloc(size_t(bytes)));
-  const bool read = raster.pixels && TIFFRGBAImageGet(&image, raster.pixels, raster.width, raster.height);
-  TIFFRGBAImageEnd(&image);
-  return read;
-}
 
 void StoreBgr(uint32_t packed, uint8_t* out) {
   out[0] = uint8_t(TIFFGetB(packed));
@@ -39,63 +22,136 @@ void StoreBgr(uint32_t packed, uint8_t* out) {
   out[2] = uint8_t(TIFFGetR(packed));
 }
 
-void CopyFullSize(const Raster& raster, Cimage& picture) {
+bool CopyFullSize(ravelight::TiffBands& bands, Cimage& picture) {
   for (int y = 0; y < picture.m_height; ++y) {
-    const uint32_t* in = raster.pixels + size_t(y) * raster.width;
+    const uint32_t* in = bands.Row(uint32_t(y));
+    if (!in) return false;
     uint8_t* out = picture.m_pixels + size_t(y) * picture.m_stride;
     for (int x = 0; x < picture.m_width; ++x) StoreBgr(in[x], out + 3 * x);
   }
+  return true;
 }
 
 // Each pixel is the truncated mean of a 2 × 2 block; an odd last row or column is paired with
-// itself.
-void CopyHalfSize(const Raster& raster, Cimage& picture) {
-  for (int y = 0; y < picture.m_height; ++y) {
-    const uint32_t* top = raster.pixels + size_t(2 * y) * raster.width;
-    const uint32_t* bottom = raster.pixels + size_t(std::min<uint32_t>(2 * y + 1, raster.height - 1)) * raster.width;
-    uint8_t* out = picture.m_pixels + size_t(y) * picture.m_stride;
-    for (int x = 0; x < picture.m_width; ++x, out += 3) {
-      const uint32_t left = 2 * x, right = std::min<uint32_t>(2 * x + 1, raster.width - 1);
-      const uint32_t block[4] = {top[left], top[right], bottom[left], bottom[right]};
+// itself. Rows of the half-size picture, made as they are asked for; the upper row of each pair is
+// kept aside, since the lower one may start a new band.
+class HalfRows : public ravelight::RowSource {
+ public:
+  HalfRows(ravelight::TiffBands& bands, uint32_t width, uint32_t height)
+      : bands_(bands), width_(width), height_(height),
+        upper_(static_cast<uint32_t*>(std::malloc(size_t(width) * sizeof(uint32_t)))),
+        out_(static_cast<uint8_t*>(std::malloc(2 * 3 * size_t(Width())))) {}
+  ~HalfRows() override {
+    std::free(upper_);
+    std::free(out_);
+  }
+  HalfRows(const HalfRows&) = delete;
+  HalfRows& operator=(const HalfRows&) = delete;
+
+  explicit operator bool() const { return upper_ && out_; }
+  int Width() const override { return int((width_ + 1) / 2); }
+  int Height() const override { return int((height_ + 1) / 2); }
+
+  // Made into one of two buffers, so the row before stays valid.
+  const uint8_t* Row(int y) override { return MakeRow(y, out_ + size_t(y & 1) * 3 * size_t(Width())); }
+
+  const uint8_t* MakeRow(int y, uint8_t* out) {
+    const uint32_t* top = bands_.Row(2 * uint32_t(y));
+    if (!top) return nullptr;
+    std::copy(top, top + width_, upper_);
+    const uint32_t* bottom = bands_.Row(std::min<uint32_t>(2 * y + 1, height_ - 1));
+    if (!bottom) return nullptr;
+    for (int x = 0; x < Width(); ++x) {
+      const uint32_t left = 2 * x, right = std::min<uint32_t>(2 * x + 1, width_ - 1);
+      const uint32_t block[4] = {upper_[left], upper_[right], bottom[left], bottom[right]};
       unsigned blue = 0, green = 0, red = 0;
       for (uint32_t packed : block) {
         blue += TIFFGetB(packed);
         green += TIFFGetG(packed);
         red += TIFFGetR(packed);
       }
-      out[0] = uint8_t(blue / 4);
-      out[1] = uint8_t(green / 4);
-      out[2] = uint8_t(red / 4);
+      out[3 * x] = uint8_t(blue / 4);
+      out[3 * x + 1] = uint8_t(green / 4);
+      out[3 * x + 2] = uint8_t(red / 4);
     }
+    return out;
   }
-}
 
-bool WantsHalfSize(const Cimage& picture, const Raster& raster, int boxWidth, int boxHeight, int mode) {
-  if (mode < 1 || mode > 4) return false;
-  return 2 * int64_t{boxWidth} * picture.m_scaleDen < raster.width ||
-         2 * int64_t{boxHeight} * picture.m_scaleDen < raster.height;
-}
+ private:
+  ravelight::TiffBands& bands_;
+  uint32_t width_, height_;
+  uint32_t* upper_;
+  uint8_t* out_;
+};
 
-bool DecodeTiff(TIFF* tif, Cimage& picture, Raster& raster, int boxWidth, int boxHeight, int mode) {
-  if (!TIFFGetField(tif, TIFFTAG_IMAGEWIDTH, &raster.width) ||
-      !TIFFGetField(tif, TIFFTAG_IMAGELENGTH, &raster.height))
-    return false;
-  if (!ravelight::IsSanePictureSize(raster.width, raster.height)) return false;
-  picture.m_origWidth = int(raster.width);
-  picture.m_origHeight = int(raster.height);
-  if (!ReadRaster(tif, raster)) return false;
-
-  const bool half = WantsHalfSize(picture, raster, boxWidth, boxHeight, mode);
-  const int width = int(half ? (raster.width + 1) / 2 : raster.width);
-  const int height = int(half ? (raster.height + 1) / 2 : raster.height);
-  if (!ravelight::AttachNewPixels(picture, width, height)) return false;
-  if (half) {
-    picture.m_scaleDen = 2;
-    CopyHalfSize(raster, picture);
-  } else {
-    CopyFullSize(raster, picture);
-  }
+bool CopyHalfSize(HalfRows& rows, Cimage& picture) {
+  for (int y = 0; y < picture.m_height; ++y)
+    if (!rows.MakeRow(y, picture.m_pixels + size_t(y) * picture.m_stride)) return false;
   return true;
+}
+
+// A thumbnail fit of the half-size picture, made while reading: exactly the fit the whole
+// half-size picture would get, without it ever being held.
+bool FitWhileReading(HalfRows& rows, Cimage& picture, const ravelight::FitPlan& plan) {
+  if (!ravelight::IsSanePictureSize(plan.width, plan.height) ||
+      !ravelight::HalveAndFitRows(picture, rows, plan.halvings, int(plan.width), int(plan.height)))
+    return false;
+  for (int i = 0; i < plan.halvings; ++i) ravelight::MultiplyScale(picture.m_scaleDen, picture.m_scaleNum, 2);
+  return true;
+}
+
+bool WantsHalfSize(const Cimage& picture, uint32_t width, uint32_t height, int boxWidth, int boxHeight, int mode) {
+  if (mode < 1 || mode > 4) return false;
+  return 2 * int64_t{boxWidth} * picture.m_scaleDen < width || 2 * int64_t{boxHeight} * picture.m_scaleDen < height;
+}
+
+// Whether the file's size can hold the picture its header claims, at its compression's best.
+// Bilevel fax codes spend at least a bit on each row; schemes without a known best case pass.
+bool FileCanHold(TIFF* tif, uint32_t width, uint32_t height) {
+  uint16_t compression = COMPRESSION_NONE, samples = 1, bits = 1;
+  TIFFGetFieldDefaulted(tif, TIFFTAG_COMPRESSION, &compression);
+  TIFFGetFieldDefaulted(tif, TIFFTAG_SAMPLESPERPIXEL, &samples);
+  TIFFGetFieldDefaulted(tif, TIFFTAG_BITSPERSAMPLE, &bits);
+  const uint64_t fileBytes = TIFFGetSizeProc(tif)(TIFFClientdata(tif));
+  const uint64_t pixels = uint64_t{width} * height;
+  const uint64_t rawBytes = pixels * samples * bits / 8;
+  switch (compression) {
+    case COMPRESSION_NONE: return ravelight::DataCanHold(rawBytes, fileBytes, ravelight::kStoredRatio);
+    case COMPRESSION_PACKBITS: return ravelight::DataCanHold(rawBytes, fileBytes, ravelight::kPackBitsRatio);
+    case COMPRESSION_LZW: return ravelight::DataCanHold(rawBytes, fileBytes, ravelight::kLzwRatio);
+    case COMPRESSION_ADOBE_DEFLATE:
+    case COMPRESSION_DEFLATE: return ravelight::DataCanHold(rawBytes, fileBytes, ravelight::kDeflateRatio);
+    case COMPRESSION_OJPEG:
+    case COMPRESSION_JPEG: return ravelight::DataCanHold(pixels, fileBytes, ravelight::kJpegPixelsPerByte);
+    case COMPRESSION_CCITTRLE:
+    case COMPRESSION_CCITTRLEW:
+    case COMPRESSION_CCITTFAX3:
+    case COMPRESSION_CCITTFAX4: return ravelight::DataCanHold(height, fileBytes, 8);
+    default: return true;
+  }
+}
+
+bool DecodeTiff(TIFF* tif, Cimage& picture, int boxWidth, int boxHeight, int mode) {
+  uint32_t width = 0, height = 0;
+  if (!TIFFGetField(tif, TIFFTAG_IMAGEWIDTH, &width) || !TIFFGetField(tif, TIFFTAG_IMAGELENGTH, &height)) return false;
+  if (!ravelight::IsSaneStreamedSize(width, height) || !FileCanHold(tif, width, height)) return false;
+  const bool half = WantsHalfSize(picture, width, height, boxWidth, boxHeight, mode);
+  const int halfWidth = int((width + 1) / 2), halfHeight = int((height + 1) / 2);
+  const ravelight::FitPlan plan = ravelight::PlanFit(halfWidth, halfHeight, boxWidth, boxHeight);
+  const bool fitWhileReading =
+      half && mode == 1 && (plan.halvings > 0 || plan.width != halfWidth || plan.height != halfHeight);
+  if (!fitWhileReading && !ravelight::IsSanePictureSize(width, height)) return false;
+  picture.m_origWidth = int(width);
+  picture.m_origHeight = int(height);
+  ravelight::TiffBands bands;
+  if (!bands.Begin(tif, width, height)) return false;
+
+  if (!half) return ravelight::AttachNewPixels(picture, int(width), int(height)) && CopyFullSize(bands, picture);
+  HalfRows rows(bands, width, height);
+  if (!rows) return false;
+  picture.m_scaleDen = 2;
+  if (fitWhileReading) return FitWhileReading(rows, picture, plan);
+  return ravelight::AttachNewPixels(picture, halfWidth, halfHeight) && CopyHalfSize(rows, picture);
 }
 
 }  // namespace
@@ -104,11 +160,9 @@ bool DecodeTiff(TIFF* tif, Cimage& picture, Raster& raster, int boxWidth, int bo
 // taken as the loader left it rather than started afresh.
 void Cimage::LoadTIF(const char* path, int width, int height, int mode) {
   TIFF* tif = ravelight::OpenTiffToRead(path);
-  Raster raster{};
-  if (tif && DecodeTiff(tif, *this, raster, width, height, mode))
+  if (tif && DecodeTiff(tif, *this, width, height, mode))
     MakeBMIstruct();
   else
     ravelight::FailLoad(*this);
-  std::free(raster.pixels);
   if (tif) TIFFClose(tif);
 }

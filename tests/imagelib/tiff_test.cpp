@@ -314,10 +314,11 @@ TEST(TiffCmyk, OtherInkSetsAreRefused) {
   });
 }
 
+// (A thumbnail load, mode 1, goes on to fit the half-size rows into the box as they are read.)
 TEST(TiffHalfSize, LargePictureForASmallBoxIsReadAtHalfSize) {
   const std::string path = TempPath("large.tif");
   WriteBytes(path, RgbTiff(2000, 2000));
-  for (int mode : {1, 2, 3, 4}) {
+  for (int mode : {2, 3, 4}) {
     Cimage picture;
     LoadQuietly(picture, path, 500, 500, mode);
     EXPECT_TRUE(HoldsHalfSize(picture, 2000, 2000)) << "mode " << mode;
@@ -336,7 +337,7 @@ TEST(TiffHalfSize, OnlyWhenMoreThanTwiceTheBox) {
   const struct {
     int boxWidth, boxHeight, mode;
     bool half;
-  } cases[] = {{20, 15, 1, false}, {19, 15, 1, true}, {20, 14, 2, true}, {100, 100, 3, false},
+  } cases[] = {{20, 15, 1, false}, {19, 15, 2, true}, {20, 14, 2, true}, {100, 100, 3, false},
                {1, 1, 4, true},    {1, 1, 5, false},  {0, 0, 5, false},  {1, 1, 0, false}};
   for (const auto& c : cases) {
     Cimage picture;
@@ -352,7 +353,7 @@ TEST(TiffHalfSize, OddLastRowAndColumnArePairedWithThemselves) {
     Cimage picture;
     const std::string path = TempPath("odd.tif");
     WriteBytes(path, RgbTiff(size.first, size.second));
-    LoadQuietly(picture, path, 0, 0, 1);
+    LoadQuietly(picture, path, 0, 0, 2);
     EXPECT_TRUE(HoldsHalfSize(picture, size.first, size.second)) << size.first << "x" << size.second;
   }
 }
