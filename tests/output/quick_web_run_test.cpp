@@ -1,0 +1,205 @@
+// Quick Web runs over real pictures in both trees: a site whose every link and picture resolves
+// (checked in the native tree by Python's HTML parser, as a browser reads it), names that clash
+// or would break links, cancel after the first of five pictures, the guard against writing into a
+// pictures' own folder however that folder is spelt, and output pictures without camera blocks
+// while the library's setting stays as the user set it.
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "Cimage.h"
+#include "camera_date_segment.h"
+#include "quick_web_options.h"
+#include "quick_web_run.h"
+#include "temp_folder.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+#if defined(_WIN32)
+const char kAccented[] = "\xe9t\xe9 \xe0 Z\xfcrich.jpg";  // in the ANSI code page
+#else
+const char kAccented[] = "\xc3\xa9t\xc3\xa9 \xc3\xa0 Z\xc3\xbcrich.jpg";
+#endif
+
+class ScriptedHost : public QuickWebHost {
+ public:
+  bool CancelRequested() override { return cancelAfter >= 0 && int(progress.size()) >= cancelAfter; }
+  void Progress(int picture, int count, const std::string& name) override {
+    progress.push_back(std::to_string(picture) + "/" + std::to_string(count) + " " + name);
+  }
+  void Tell(const std::string& message) override { told.push_back(message); }
+  std::string NowText() override { return "1/2/2005 3:04"; }
+
+  int cancelAfter = -1;
+  std::vector<std::string> progress;
+  std::vector<std::string> told;
+};
+
+std::string Read(const fs::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << file.rdbuf();
+  return bytes.str();
+}
+
+int Count(const std::string& text, const std::string& what) {
+  int count = 0;
+  for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++count;
+  return count;
+}
+
+class QuickWebRun : public TempFolderTest {
+ protected:
+  void SetUp() override {
+    TempFolderTest::SetUp();
+    fs::create_directories(folder_ / "pictures");
+    fs::create_directories(folder_ / "site");
+    options_ = DefaultQuickWebOptions();
+    options_.savepath = (folder_ / "site").string();
+    options_.thumbwid = 60;
+    options_.thumbhgt = 50;
+  }
+
+  // A picture of the size in the pictures' folder, saved in the format its name gives.
+  void Picture(const std::string& name, int width, int height, unsigned colour) {
+    Cimage picture;
+    picture.Blank(width, height, colour);
+    picture.SaveImage((folder_ / "pictures" / name).string().c_str(), 80, 0, 0, 0, 0, 0, 0);
+    ASSERT_FALSE(picture.m_saveError) << name;
+    job_.sources.push_back({(folder_ / "pictures").string() + kSeparator, name, ""});
+  }
+
+  QuickWebOutcome Run() {
+    job_.options = options_;
+    return RunQuickWeb(job_, host_);
+  }
+
+  static constexpr char kSeparator = fs::path::preferred_separator;
+  QuickWebOptions options_;
+  QuickWebJob job_;
+  ScriptedHost host_;
+};
+
+TEST_F(QuickWebRun, EveryLinkAndPictureOfTheSiteNamesItsOwnFile) {
+  options_.createpages = 1;
+  options_.annotations = 1;
+  options_.idx_usebg = options_.img_usebg = 1;
+  for (const char* name : {"a b&c#d<e.jpg", "index.jpg", "photo.jpg", "photo.png", "tn_photo.jpg", "background.jpg"})
+    Picture(name, 300, 200, 0x336699);
+  Picture(kAccented, 200, 300, 0x993366);
+  job_.sources[0].annotation = "Fish & <chips>";
+  options_.idx_bgimage = options_.img_bgimage = job_.sources[5].folder + "background.jpg";
+  ASSERT_EQ(Run(), QuickWebOutcome::kWritten);
+  EXPECT_TRUE(host_.told.empty()) << host_.told.front();
+  EXPECT_EQ(host_.progress.size(), 7u);
+  EXPECT_EQ(host_.progress.front(), "1/7 a b&c#d<e.jpg");
+
+  const fs::path site = folder_ / "site";
+  std::vector<std::string> expected = {"index.htm", "background.jpg",
+                                       "a b&c#d<e.jpg", "tn_a b&c#d<e.jpg", "a b&c#d<e.htm",
+                                       "index_2.jpg", "tn_index_2.jpg", "index_2.htm",
+                                       "photo.jpg", "photo_2.jpg", "tn_photo_2.jpg", "photo_2.htm",
+                                       "tn_photo_3.jpg", "tn_tn_photo_3.jpg", "tn_photo_3.htm",
+                                       "background_2.jpg", "tn_background_2.jpg", "background_2.htm"};
+  const std::string accented = std::string(kAccented).substr(0, std::string(kAccented).size() - 4);
+  for (const std::string& name : {accented + ".jpg", "tn_" + accented + ".jpg", accented + ".htm"})
+    expected.push_back(name);
+  for (const std::string& name : expected) EXPECT_TRUE(fs::is_regular_file(site / name)) << name;
+
+  const std::string index = Read(site / "index.htm");
+  EXPECT_NE(index.find("<A href = \"a%20b%26c%23d%3Ce.htm\">a b&amp;c#d&lt;e.jpg</A>"), std::string::npos);
+  EXPECT_NE(index.find("Fish &amp; &lt;chips&gt;<BR>"), std::string::npos);
+  EXPECT_NE(index.find("<BODY background=\"background.jpg\""), std::string::npos);
+  Cimage thumbnail;
+  thumbnail.LoadImageA((site / "tn_photo_2.jpg").string().c_str(), 0, 0, 5);
+  EXPECT_EQ(thumbnail.m_width, 60);
+  EXPECT_LE(thumbnail.m_height, 50);
+  EXPECT_NE(index.find("<img src= \"tn_photo_2.jpg\" border=0 width=\"60\" height=\"" +
+                       std::to_string(thumbnail.m_height) + "\">"),
+            std::string::npos);
+
+  // Every href, src and background names a file of the site (the percent-encoding undone).
+  const std::regex link("(href|src|background) ?= ?\"([^\"]*)\"", std::regex::icase);
+  for (const std::string page : {std::string("index.htm"), std::string("photo_2.htm")}) {
+    const std::string text = Read(site / page);
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), link); it != std::sregex_iterator(); ++it) {
+      std::string target = (*it)[2];
+      if (target.rfind("http://", 0) == 0) continue;
+      std::string decoded;
+      for (size_t i = 0; i < target.size(); ++i) {
+        if (target[i] == '%') {
+          decoded += char(std::stoi(target.substr(i + 1, 2), nullptr, 16));
+          i += 2;
+        } else {
+          decoded += target[i];
+        }
+      }
+      EXPECT_TRUE(fs::is_regular_file(site / decoded)) << page << ": " << target;
+    }
+  }
+#if !defined(_WIN32)
+  if (std::system("python3 -c '' 2>/dev/null") == 0) {
+    const std::string check = "python3 " + std::string(CHECK_SITE_SCRIPT) + " '" + site.string() +
+                              "' index.htm 'a b&c#d<e.htm' photo_2.htm '" + accented + ".htm'";
+    EXPECT_EQ(std::system(check.c_str()), 0) << check;
+  }
+#endif
+}
+
+TEST_F(QuickWebRun, CancelAfterTheFirstOfFivePicturesEndsTheIndexPageWithOneCell) {
+  for (const char* name : {"1.jpg", "2.jpg", "3.jpg", "4.jpg", "5.jpg"}) Picture(name, 120, 90, 0x808080);
+  host_.cancelAfter = 1;
+  ASSERT_EQ(Run(), QuickWebOutcome::kWritten);
+  const std::string index = Read(folder_ / "site" / "index.htm");
+  EXPECT_EQ(Count(index, "<img src="), 1);
+  EXPECT_NE(index.find("</HTML>"), std::string::npos);
+  EXPECT_TRUE(fs::exists(folder_ / "site" / "tn_1.jpg"));
+  EXPECT_FALSE(fs::exists(folder_ / "site" / "2.jpg"));
+}
+
+TEST_F(QuickWebRun, APicturesOwnFolderIsRefusedHoweverItIsSpeltAndNothingIsWritten) {
+  Picture("one.jpg", 50, 50, 0);
+  Picture("two.jpg", 50, 50, 0);
+  const std::string pictures = (folder_ / "pictures").string();
+  for (const std::string& spelling :
+       {pictures, pictures + kSeparator, pictures + kSeparator + "." + kSeparator,
+        (folder_ / "site").string() + kSeparator + ".." + kSeparator + "pictures"}) {
+    host_.told.clear();
+    options_.savepath = spelling;
+    EXPECT_EQ(Run(), QuickWebOutcome::kSameFolder) << spelling;
+    EXPECT_EQ(host_.told, std::vector<std::string>{kQuickWebSameFolderMessage});
+    EXPECT_EQ(std::distance(fs::directory_iterator(pictures), fs::directory_iterator()), 2) << spelling;
+  }
+}
+
+TEST_F(QuickWebRun, PicturesLeaveTheirCameraBlockBehindAndTheLibrarySettingStays) {
+  Picture("camera.jpg", 160, 120, 0x2040c0);
+  const fs::path source = folder_ / "pictures" / "camera.jpg";
+  const std::string withExif = camera_date::WithDateTaken(Read(source), "2004:06:01 09:05:00");
+  std::ofstream(source, std::ios::binary | std::ios::trunc) << withExif;
+  Picture("unreadable.jpg", 10, 10, 0);
+  std::ofstream(folder_ / "pictures" / "unreadable.jpg", std::ios::binary | std::ios::trunc) << "not a picture";
+  const int kept = Cimage::S_keep_exifinfo;
+  Cimage::S_keep_exifinfo = 1;
+  const QuickWebOutcome outcome = Run();
+  EXPECT_EQ(Cimage::S_keep_exifinfo, 1);
+  Cimage::S_keep_exifinfo = kept;
+  ASSERT_EQ(outcome, QuickWebOutcome::kWritten);
+  ASSERT_NE(Read(source).find("Exif"), std::string::npos);
+  EXPECT_EQ(Read(folder_ / "site" / "camera.jpg").find("Exif"), std::string::npos);
+  EXPECT_EQ(Read(folder_ / "site" / "tn_camera.jpg").find("Exif"), std::string::npos);
+  // The picture that cannot be read is named to the user and has no cell, so no link leads nowhere.
+  ASSERT_EQ(host_.told.size(), 1u);
+  EXPECT_NE(host_.told[0].find("unreadable.jpg"), std::string::npos);
+  EXPECT_EQ(Count(Read(folder_ / "site" / "index.htm"), "<img src="), 1);
+}
+
+}  // namespace
