@@ -16,23 +16,24 @@
 
 BatchWorkList g_batchWorkList;
 
+const char kImageFileFilter[] =
+    "Image Files\0*.jpg;*.jpeg;*.gif;*.tif;*.png;*.bmp;*.psd;*.pcx\0JPEG Files (*.jpg;*.jpeg)\0*.jpg;*.jpeg\0"
+    "GIF Files (*.gif)\0*.gif\0BMP Files (*.bmp)\0*.bmp\0TIF Files (*.tif)\0*.tif\0PNG Files (*.png)\0*.png\0"
+    "Photoshop Files (*.psd)\0*.psd\0PCX Files (*.pcx)\0*.pcx\0";
+
 namespace {
 
 constexpr int kPathLength = 259;
 
 // The open-file dialog of the Choose buttons; empty when the user cancels.
 std::string ChooseImageFile(HWND owner, const std::string& initial) {
-  static const char kFilter[] =
-      "Image Files\0*.jpg;*.jpeg;*.gif;*.tif;*.png;*.bmp;*.psd;*.pcx\0JPEG Files (*.jpg;*.jpeg)\0*.jpg;*.jpeg\0"
-      "GIF Files (*.gif)\0*.gif\0BMP Files (*.bmp)\0*.bmp\0TIF Files (*.tif)\0*.tif\0PNG Files (*.png)\0*.png\0"
-      "Photoshop Files (*.psd)\0*.psd\0PCX Files (*.pcx)\0*.pcx\0";
   char file[MAX_PATH] = {};
   initial.copy(file, std::min<size_t>(initial.size(), MAX_PATH - 1));
   const std::string folder = CurrentDirectory();
   OPENFILENAMEA dialog = {};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = owner;
-  dialog.lpstrFilter = kFilter;
+  dialog.lpstrFilter = kImageFileFilter;
   dialog.lpstrFile = file;
   dialog.nMaxFile = MAX_PATH;
   dialog.lpstrInitialDir = folder.c_str();

@@ -20,7 +20,7 @@ std::string NameAsUtf8(const std::string& name) {
   if (name.empty()) return name;
   const int wideLength = ::MultiByteToWideChar(CP_ACP, 0, name.data(), int(name.size()), nullptr, 0);
   if (wideLength <= 0) return name;
-  std::vector<wchar_t> wide(size_t(wideLength));
+  std::vector<wchar_t> wide(static_cast<size_t>(wideLength));
   ::MultiByteToWideChar(CP_ACP, 0, name.data(), int(name.size()), wide.data(), wideLength);
   const int length = ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
   if (length <= 0) return name;
