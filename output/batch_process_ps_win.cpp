@@ -1,7 +1,6 @@
 #include "batch_process_ps.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
 #include <shellapi.h>
 
 #include <climits>
@@ -11,6 +10,7 @@
 #include "choose_dir_dlg.h"
 #include "file_system.h"
 #include "key_view_support.h"
+#include "open_file_question.h"
 #include "private_messages.h"
 #include "resource.h"
 
@@ -27,19 +27,7 @@ constexpr int kPathLength = 259;
 
 // The open-file dialog of the Choose buttons; empty when the user cancels.
 std::string ChooseImageFile(HWND owner, const std::string& initial) {
-  char file[MAX_PATH] = {};
-  initial.copy(file, std::min<size_t>(initial.size(), MAX_PATH - 1));
-  const std::string folder = CurrentDirectory();
-  OPENFILENAMEA dialog = {};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = owner;
-  dialog.lpstrFilter = kImageFileFilter;
-  dialog.lpstrFile = file;
-  dialog.nMaxFile = MAX_PATH;
-  dialog.lpstrInitialDir = folder.c_str();
-  dialog.lpstrDefExt = "jpg";
-  dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_LONGNAMES | OFN_NOCHANGEDIR | OFN_EXPLORER;
-  return ::GetOpenFileNameA(&dialog) ? std::string(file) : std::string();
+  return AskFileToOpen(owner, {nullptr, kImageFileFilter, "jpg", initial, CurrentDirectory()});
 }
 
 std::vector<std::string> DroppedFiles(HDROP drop) {

@@ -1,6 +1,7 @@
 #include "quick_web_run.h"
 
 #include <cstdio>
+#include <utility>
 
 #include "Cimage.h"
 #include "file_system.h"
@@ -77,7 +78,9 @@ class SiteWriter {
   // The background picture copied beside the pages (never onto itself); its name in the site.
   std::string CopyBackground(const std::string& path);
   // The picture's files and its cell; false when it could not be read or written.
-  bool WritePicture(size_t at, const std::vector<QuickWebNames>& names, QuickWebCell& cell);
+  bool WritePicture(const QuickWebSource& source, const QuickWebNames& own, QuickWebCell& cell);
+  // The pages of the pictures on the index page, each linking to its neighbours there.
+  void WriteImagePages();
   void SaveJpeg(Cimage& picture, const std::string& name, int quality, bool& saved);
   std::string DateText(const std::string& path) const;
 
@@ -88,7 +91,22 @@ class SiteWriter {
   std::string indexPage_;
   std::string indexBackground_, imageBackground_;
   std::vector<std::string> failures_;
+  std::vector<std::pair<std::string, QuickWebImagePage>> pages_;  // file name, content
 };
+
+// Written once the pictures are done, so that Previous and Next lead only to pages that exist
+// (a picture that could not be read, or was never reached after a cancel, has none).
+void SiteWriter::WriteImagePages() {
+  for (size_t at = 0; at < pages_.size(); ++at) {
+    QuickWebImagePage& page = pages_[at].second;
+    if (at > 0) page.previous = pages_[at - 1].first;
+    if (at + 1 < pages_.size()) page.next = pages_[at + 1].first;
+    page.now = host_.NowText();
+    FileSink file(InFolder(pages_[at].first));
+    if (file.IsOpen()) WriteQuickWebImagePage(o_, page, file);
+    if (!file.Close()) failures_.push_back(InFolder(pages_[at].first));
+  }
+}
 
 std::string SiteWriter::CopyBackground(const std::string& path) {
   const std::string name = naming_.Reserve(platform::FileNameOf(path));
@@ -111,9 +129,7 @@ void SiteWriter::SaveJpeg(Cimage& picture, const std::string& name, int quality,
   if (picture.m_saveError) saved = false;
 }
 
-bool SiteWriter::WritePicture(size_t at, const std::vector<QuickWebNames>& names, QuickWebCell& cell) {
-  const QuickWebSource& source = job_.sources[at];
-  const QuickWebNames& own = names[at];
+bool SiteWriter::WritePicture(const QuickWebSource& source, const QuickWebNames& own, QuickWebCell& cell) {
   const std::string path = source.folder + source.name;
   Cimage picture;
   picture.LoadImageA(path.c_str(), o_.wid, o_.hgt, o_.useoriginal ? kFullSize : kFitIntoBox);
@@ -129,27 +145,20 @@ bool SiteWriter::WritePicture(size_t at, const std::vector<QuickWebNames>& names
   cell.date = DateText(path);
   cell.annotation = source.annotation;
   cell.link = o_.createpages ? own.page : own.image;
-  if (o_.createpages) {
-    QuickWebImagePage page;
-    page.image = own.image;
-    page.width = picture.m_width;
-    page.height = picture.m_height;
-    page.indexPage = indexPage_;
-    if (at > 0) page.previous = names[at - 1].page;
-    if (at + 1 < names.size()) page.next = names[at + 1].page;
-    page.background = imageBackground_;
-    page.commonColour = common;
-    page.annotation = source.annotation;
-    page.now = host_.NowText();
-    FileSink file(InFolder(own.page));
-    if (file.IsOpen()) WriteQuickWebImagePage(o_, page, file);
-    if (!file.Close()) saved = false;
-  }
+  QuickWebImagePage page;
+  page.image = own.image;
+  page.width = picture.m_width;
+  page.height = picture.m_height;
+  page.indexPage = indexPage_;
+  page.background = imageBackground_;
+  page.commonColour = common;
+  page.annotation = source.annotation;
   picture.ReSample(o_.thumbwid, o_.thumbhgt, kFitKeepingAspect);
   SaveJpeg(picture, own.thumbnail, o_.thumbquality, saved);
   cell.thumbnail = own.thumbnail;
   cell.thumbWidth = picture.m_width;
   cell.thumbHeight = picture.m_height;
+  if (saved && o_.createpages) pages_.push_back({own.page, page});
   return saved;
 }
 
@@ -176,11 +185,12 @@ QuickWebOutcome SiteWriter::Run() {
   for (size_t at = 0; at < job_.sources.size() && !host_.CancelRequested(); ++at) {
     host_.Progress(int(at) + 1, count, job_.sources[at].name);
     QuickWebCell cell;
-    if (WritePicture(at, names, cell))
+    if (WritePicture(job_.sources[at], names[at], cell))
       index.Cell(cell);
     else
       failures_.push_back(job_.sources[at].folder + job_.sources[at].name);
   }
+  WriteImagePages();
   index.End(host_.NowText());
   if (!file.Close()) return QuickWebOutcome::kNoIndex;
   if (!failures_.empty()) {

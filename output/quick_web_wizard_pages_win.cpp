@@ -1,11 +1,11 @@
 // The Quick Web wizard's pages that come in pairs, one for the index page and one for the image
 // pages: colours with a background picture, FONT attributes, and include files.
 #include <windows.h>
-#include <commdlg.h>
 
 #include "app_settings.h"
 #include "batch_process_ps.h"
 #include "key_view_support.h"
+#include "open_file_question.h"
 #include "quick_web_resource.h"
 #include "quick_web_wizard.h"
 
@@ -13,28 +13,17 @@ namespace {
 
 CAppSettings::QuickWeb& Web() { return g_settings.quickWeb; }
 
-// An open-file dialog that opens in the folder the wizard keeps for its files; the current
-// folder is the same afterwards as before. Empty when the user cancels.
+// An open-file dialog that opens in the folder the wizard keeps for its files, made the current
+// folder meanwhile; the current folder is the same afterwards as before. Empty when the user
+// cancels.
 std::string ChooseFileInIncludeFolder(HWND owner, const char* title, const char* extension, const char* name,
                                       const char* filter) {
   const std::string previous = CurrentDirectory();
   const std::string& folder = Web().includepath;
   ::SetCurrentDirectoryA(folder.c_str());
-  char file[MAX_PATH] = {};
-  lstrcpynA(file, name, MAX_PATH);
-  OPENFILENAMEA dialog = {};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = owner;
-  dialog.lpstrFilter = filter;
-  dialog.lpstrFile = file;
-  dialog.nMaxFile = MAX_PATH;
-  dialog.lpstrInitialDir = folder.c_str();
-  dialog.lpstrTitle = title;
-  dialog.lpstrDefExt = extension;
-  dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_LONGNAMES | OFN_EXPLORER;
-  const bool chosen = ::GetOpenFileNameA(&dialog) != 0;
+  const std::string chosen = AskFileToOpen(owner, {title, filter, extension, name, folder});
   ::SetCurrentDirectoryA(previous.c_str());
-  return chosen ? std::string(file) : std::string();
+  return chosen;
 }
 
 }  // namespace

@@ -164,6 +164,7 @@ TEST_F(QuickWebRun, EveryLinkAndPictureOfTheSiteNamesItsOwnFile) {
 
 TEST_F(QuickWebRun, CancelAfterTheFirstOfFivePicturesEndsTheIndexPageWithOneCell) {
   for (const char* name : {"1.jpg", "2.jpg", "3.jpg", "4.jpg", "5.jpg"}) Picture(name, 120, 90, 0x808080);
+  options_.createpages = 1;
   host_.cancelAfter = 1;
   ASSERT_EQ(Run(), QuickWebOutcome::kWritten);
   const std::string index = Read(folder_ / "site" / "index.htm");
@@ -171,6 +172,9 @@ TEST_F(QuickWebRun, CancelAfterTheFirstOfFivePicturesEndsTheIndexPageWithOneCell
   EXPECT_NE(index.find("</HTML>"), std::string::npos);
   EXPECT_TRUE(fs::exists(folder_ / "site" / "tn_1.jpg"));
   EXPECT_FALSE(fs::exists(folder_ / "site" / "2.jpg"));
+  // The one page leads to no page that was never written.
+  EXPECT_EQ(Read(folder_ / "site" / "1.htm").find(">Next</A>"), std::string::npos);
+  EXPECT_EQ(BrokenLinks(folder_ / "site", "1.htm"), std::vector<std::string>{});
 }
 
 TEST_F(QuickWebRun, APicturesOwnFolderIsRefusedHoweverItIsSpeltAndNothingIsWritten) {
@@ -193,7 +197,9 @@ TEST_F(QuickWebRun, PicturesLeaveTheirCameraBlockBehindAndTheLibrarySettingStays
   const fs::path source = folder_ / "pictures" / "camera.jpg";
   const std::string withExif = camera_date::WithDateTaken(Read(source), "2004:06:01 09:05:00");
   std::ofstream(source, std::ios::binary | std::ios::trunc) << withExif;
+  options_.createpages = 1;
   Picture("unreadable.jpg", 10, 10, 0);
+  Picture("last.jpg", 30, 20, 0);
   std::ofstream(folder_ / "pictures" / "unreadable.jpg", std::ios::binary | std::ios::trunc) << "not a picture";
   const int kept = Cimage::S_keep_exifinfo;
   Cimage::S_keep_exifinfo = 1;
@@ -204,10 +210,12 @@ TEST_F(QuickWebRun, PicturesLeaveTheirCameraBlockBehindAndTheLibrarySettingStays
   ASSERT_NE(Read(source).find("Exif"), std::string::npos);
   EXPECT_EQ(Read(folder_ / "site" / "camera.jpg").find("Exif"), std::string::npos);
   EXPECT_EQ(Read(folder_ / "site" / "tn_camera.jpg").find("Exif"), std::string::npos);
-  // The picture that cannot be read is named to the user and has no cell, so no link leads nowhere.
+  // The picture that cannot be read is named to the user and has neither cell nor page, and its
+  // neighbours' pages lead to each other.
   ASSERT_EQ(host_.told.size(), 1u);
   EXPECT_NE(host_.told[0].find("unreadable.jpg"), std::string::npos);
-  EXPECT_EQ(Count(Read(folder_ / "site" / "index.htm"), "<img src="), 1);
+  EXPECT_EQ(Count(Read(folder_ / "site" / "index.htm"), "<img src="), 2);
+  EXPECT_NE(Read(folder_ / "site" / "camera.htm").find("<A href=\"last.htm\">Next</A>"), std::string::npos);
 }
 
 }  // namespace
