@@ -19,6 +19,7 @@ class CPreviewWnd;
 class CFullScreenWnd;
 class CBatchProcessPS;
 class CBatchProgressDlg;
+struct QuickWebJob;
 
 class CMainFrame : public FrameWindow, public CFrameLink {
  public:
@@ -131,6 +132,14 @@ class CMainFrame : public FrameWindow, public CFrameLink {
   bool LetBatchWorkersEnd();
   std::unique_ptr<CBatchProcessPS> batchSheet_;
   std::unique_ptr<CBatchProgressDlg> batchProgress_;
+  // How long the program, as it ends, waits for a worker to finish the step it is on.
+  static constexpr DWORD kWorkerEndWait = 10000;
+
+  // Quick Web: the wizard, then the run's files until its worker says it is done with them.
+  void OnQuickWeb(UINT id);
+  void OnQuickWebDone();
+  void LetQuickWebEnd();
+  std::unique_ptr<QuickWebJob> quickWebFileList_;
 
   COuterSplitWnd outer_;
   CInnerSplitWnd inner_;

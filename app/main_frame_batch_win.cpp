@@ -10,13 +10,6 @@
 #include "main_frame.h"
 #include "panes.h"
 
-namespace {
-
-// How long the program, as it ends, waits for a worker to finish the step it is on.
-constexpr DWORD kWorkerEndWait = 10000;
-
-}  // namespace
-
 void CMainFrame::OnBatchProcess(UINT) {
   if (batchSheet_) return;
   auto sheet = std::make_unique<CBatchProcessPS>(BatchSheetHooks{ThumbnailPanePaths, RefreshFolderTree});

@@ -141,7 +141,7 @@ const CommandEntry<CMainFrame> CMainFrame::kCommands[] = {
     {ID_PRINT_THUMBNAILS, ID_PRINT_THUMBNAILS, &CMainFrame::OnNotYetAvailable, nullptr},
     {ID_BATCH_PRINT, ID_BATCH_PRINT, &CMainFrame::OnNotYetAvailable, nullptr},
     {ID_BATCH_PROCESS, ID_BATCH_PROCESS, &CMainFrame::OnBatchProcess, nullptr},
-    {ID_QUICK_WEB, ID_QUICK_WEB, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_QUICK_WEB, ID_QUICK_WEB, &CMainFrame::OnQuickWeb, nullptr},
     {ID_SAVE_WALLPAPER, ID_SAVE_WALLPAPER, &CMainFrame::OnSaveWallpaper, &CMainFrame::OnUpdateSaveWallpaper},
     {ID_EDIT_COPY, ID_EDIT_CUT, &CMainFrame::OnThumbnailViewCommand, &CMainFrame::OnUpdateThumbnailViewCommand},
     {ID_EDIT_PASTE, ID_EDIT_PASTE, &CMainFrame::OnThumbnailViewCommand, &CMainFrame::OnUpdateThumbnailViewCommand},

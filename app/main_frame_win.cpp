@@ -17,6 +17,7 @@
 #include "preview_wnd.h"
 #include "private_messages.h"
 #include "program_state.h"
+#include "quick_web_run.h"
 #include "resource.h"
 #include "vireldan_app.h"
 
@@ -219,6 +220,7 @@ void CMainFrame::SaveLayout() {
 void CMainFrame::OnClose() {
   slideShow_.Stop();
   LetBatchWorkersEnd();
+  LetQuickWebEnd();
   StopThumbnailLoader();
   SaveLayout();
   if (preview_) preview_->SavePlacement();
@@ -266,6 +268,9 @@ LRESULT CMainFrame::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_BATCHSHEET_CLOSED:
       OnBatchSheetClosed();
+      return 0;
+    case WM_QUICKWEB_DONE:
+      OnQuickWebDone();
       return 0;
     case WM_SHOW_STARTUP_TIP:
       if (g_settings.mainOptions.tipson && !g_program.openFileFlag && !g_program.printFlag) OnShowTips(0);

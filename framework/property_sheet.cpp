@@ -13,7 +13,7 @@ INT_PTR PropertySheet::DoModal() {
   if (descriptions.empty()) return -1;
   PROPSHEETHEADERA header = {};
   header.dwSize = sizeof header;
-  header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW;
+  header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW | (wizard_ ? PSH_WIZARD : 0);
   header.hwndParent = parent_;
   header.hInstance = ::GetModuleHandleA(nullptr);
   header.pszCaption = caption_.c_str();

@@ -1,6 +1,7 @@
 #pragma once
 // A modal property sheet on comctl32's PropertySheet: a caption, pages added in order, the page
-// shown first, and OK and Cancel (no Apply button, no Help button).
+// shown first, and OK and Cancel (no Apply button, no Help button); or, as a wizard, Back, Next,
+// Finish and Cancel, with the pages saying which buttons they offer.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -21,6 +22,7 @@ class PropertySheet {
 
   // The page stays the caller's; it must live as long as the sheet runs.
   void AddPage(PropertyPage* page);
+  void SetWizardMode() { wizard_ = true; }
 
   // IDOK when the user confirmed the sheet (every page took its values), else IDCANCEL; -1 when
   // the sheet could not be shown.
@@ -34,5 +36,6 @@ class PropertySheet {
   std::string caption_;
   HWND parent_;
   int startPage_;
+  bool wizard_ = false;
   std::vector<PropertyPage*> pages_;
 };

@@ -67,3 +67,15 @@ bool StartDetachedThread(std::function<void()> work, int priority) {
   ::CloseHandle(handle);
   return true;
 }
+
+bool WaitAnsweringSentMessages(HANDLE thread, DWORD deadline) {
+  for (;;) {
+    const DWORD now = ::GetTickCount();
+    const DWORD left = int(deadline - now) > 0 ? deadline - now : 0;
+    const DWORD woken = ::MsgWaitForMultipleObjects(1, &thread, FALSE, left, QS_SENDMESSAGE);
+    if (woken == WAIT_OBJECT_0) return true;
+    if (woken != WAIT_OBJECT_0 + 1) return false;
+    MSG message;
+    ::PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+  }
+}

@@ -32,3 +32,8 @@ class WorkerThread {
 // Runs work on a new thread that nobody waits for: the thread owns what work holds and ends on
 // its own. False (and work not run) when no thread could be made.
 bool StartDetachedThread(std::function<void()> work, int priority = THREAD_PRIORITY_NORMAL);
+
+// Waits for the thread to end until the tick count reaches deadline, answering the messages other
+// threads send to this one meanwhile (a worker's question box talks to its owner window, which
+// must answer for the worker to end); true when the thread ended.
+bool WaitAnsweringSentMessages(HANDLE thread, DWORD deadline);

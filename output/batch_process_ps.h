@@ -14,6 +14,9 @@
 #include "color_swatch.h"
 #include "modeless_property_sheet.h"
 
+// The open-file dialogs' filter for pictures of every format the program reads.
+extern const char kImageFileFilter[];
+
 // The files Process Now handed over, waiting for the main frame to start the run.
 extern BatchWorkList g_batchWorkList;
 

@@ -1,7 +1,6 @@
 #include "batch_process_ps.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
 #include <shellapi.h>
 
 #include <climits>
@@ -11,10 +10,16 @@
 #include "choose_dir_dlg.h"
 #include "file_system.h"
 #include "key_view_support.h"
+#include "open_file_question.h"
 #include "private_messages.h"
 #include "resource.h"
 
 BatchWorkList g_batchWorkList;
+
+const char kImageFileFilter[] =
+    "Image Files\0*.jpg;*.jpeg;*.gif;*.tif;*.png;*.bmp;*.psd;*.pcx\0JPEG Files (*.jpg;*.jpeg)\0*.jpg;*.jpeg\0"
+    "GIF Files (*.gif)\0*.gif\0BMP Files (*.bmp)\0*.bmp\0TIF Files (*.tif)\0*.tif\0PNG Files (*.png)\0*.png\0"
+    "Photoshop Files (*.psd)\0*.psd\0PCX Files (*.pcx)\0*.pcx\0";
 
 namespace {
 
@@ -22,23 +27,7 @@ constexpr int kPathLength = 259;
 
 // The open-file dialog of the Choose buttons; empty when the user cancels.
 std::string ChooseImageFile(HWND owner, const std::string& initial) {
-  static const char kFilter[] =
-      "Image Files\0*.jpg;*.jpeg;*.gif;*.tif;*.png;*.bmp;*.psd;*.pcx\0JPEG Files (*.jpg;*.jpeg)\0*.jpg;*.jpeg\0"
-      "GIF Files (*.gif)\0*.gif\0BMP Files (*.bmp)\0*.bmp\0TIF Files (*.tif)\0*.tif\0PNG Files (*.png)\0*.png\0"
-      "Photoshop Files (*.psd)\0*.psd\0PCX Files (*.pcx)\0*.pcx\0";
-  char file[MAX_PATH] = {};
-  initial.copy(file, std::min<size_t>(initial.size(), MAX_PATH - 1));
-  const std::string folder = CurrentDirectory();
-  OPENFILENAMEA dialog = {};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = owner;
-  dialog.lpstrFilter = kFilter;
-  dialog.lpstrFile = file;
-  dialog.nMaxFile = MAX_PATH;
-  dialog.lpstrInitialDir = folder.c_str();
-  dialog.lpstrDefExt = "jpg";
-  dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_LONGNAMES | OFN_NOCHANGEDIR | OFN_EXPLORER;
-  return ::GetOpenFileNameA(&dialog) ? std::string(file) : std::string();
+  return AskFileToOpen(owner, {nullptr, kImageFileFilter, "jpg", initial, CurrentDirectory()});
 }
 
 std::vector<std::string> DroppedFiles(HDROP drop) {

@@ -124,17 +124,7 @@ bool StopBatchThreads(DWORD milliseconds) {
       if (worker->Running()) running.push_back(worker->Handle());
   }
   const DWORD deadline = ::GetTickCount() + milliseconds;
-  for (HANDLE thread : running) {
-    for (;;) {
-      const DWORD now = ::GetTickCount();
-      const DWORD left = int(deadline - now) > 0 ? deadline - now : 0;
-      // A worker's question box talks to its owner window: answer what it sends, so it can end.
-      const DWORD woken = ::MsgWaitForMultipleObjects(1, &thread, FALSE, left, QS_SENDMESSAGE);
-      if (woken == WAIT_OBJECT_0) break;
-      if (woken != WAIT_OBJECT_0 + 1) return false;
-      MSG message;
-      ::PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-    }
-  }
+  for (HANDLE thread : running)
+    if (!WaitAnsweringSentMessages(thread, deadline)) return false;
   return true;
 }
