@@ -17,6 +17,7 @@ class CPreviewWnd;
 class CFullScreenWnd;
 class CBatchProcessPS;
 class CBatchProgressDlg;
+class CBatchPrintPS;
 
 class CMainFrame : public FrameWindow {
  public:
@@ -125,6 +126,15 @@ class CMainFrame : public FrameWindow {
   bool LetBatchWorkersEnd();
   std::unique_ptr<CBatchProcessPS> batchSheet_;
   std::unique_ptr<CBatchProgressDlg> batchProgress_;
+
+  // Batch printing and contact sheets: the one setup sheet, its job, its font, and Print
+  // Thumbnails.
+  void OnBatchPrint(UINT id);
+  void OnBatchPrintClosed();
+  void BatchPrintJob();
+  void OnChooseBatchPrintFont();
+  void PrintThumbnails(UINT id);
+  std::unique_ptr<CBatchPrintPS> batchPrintSheet_;
 
   COuterSplitWnd outer_;
   CInnerSplitWnd inner_;
