@@ -10,24 +10,12 @@
 #include "file_system.h"
 #include "file_time_text.h"
 #include "message_loop.h"
+#include "printer_caps.h"
 #include "progress_window.h"
 
 namespace {
 
 void Tell(HWND owner, const char* text) { ::MessageBoxA(owner, text, MessageCaption(), MB_OK); }
-
-BatchPrinterCaps ReadCaps(HDC dc) {
-  BatchPrinterCaps caps;
-  caps.physicalWidth = ::GetDeviceCaps(dc, PHYSICALWIDTH);
-  caps.physicalHeight = ::GetDeviceCaps(dc, PHYSICALHEIGHT);
-  caps.offsetX = ::GetDeviceCaps(dc, PHYSICALOFFSETX);
-  caps.offsetY = ::GetDeviceCaps(dc, PHYSICALOFFSETY);
-  caps.horzRes = ::GetDeviceCaps(dc, HORZRES);
-  caps.vertRes = ::GetDeviceCaps(dc, VERTRES);
-  caps.dpiX = ::GetDeviceCaps(dc, LOGPIXELSX);
-  caps.dpiY = ::GetDeviceCaps(dc, LOGPIXELSY);
-  return caps;
-}
 
 void Line(HDC dc, int x1, int y1, int x2, int y2) {
   ::MoveToEx(dc, x1, y1, nullptr);
@@ -147,7 +135,7 @@ bool RunBatchPrintJob(const BatchPrintRequest& request, CAppSettings::BatchPrint
     Tell(request.owner, "Error creating printer device context");
     return false;
   }
-  const BatchPrinterCaps caps = ReadCaps(dc);
+  const BatchPrinterCaps caps = ReadBatchPrinterCaps(dc);
   const std::vector<BatchCell> cells =
       PlanBatchCells(int(request.files.size()), print.copies, request.skip, print.rows, print.cols);
   if (cells.empty() || !caps.Known()) {

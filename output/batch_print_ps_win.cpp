@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "app_settings.h"
+#include "printer_caps.h"
 #include "private_messages.h"
 #include "resource.h"
 
@@ -67,11 +68,7 @@ void CBatchPrintPS::OnInitialized() {
   AddControl("STATIC", "0 images", IDC_BP_IMAGES, 0, {client.right - kPreviewWidth - 8, y + 6, client.right - 170, y + 22});
   AddControl("STATIC", "0 pages", IDC_BP_PAGES, 0, {client.right - 160, y + 6, client.right - 8, y + 22});
   ::DragAcceptFiles(Handle(), TRUE);
-  RECT screen = {};
-  ::GetWindowRect(Handle(), &area);
-  ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &screen, 0);
-  ::SetWindowPos(Handle(), nullptr, (screen.left + screen.right - (area.right - area.left)) / 2,
-                 (screen.top + screen.bottom - (area.bottom - area.top)) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  CenterOnWorkArea();
   ::PostMessageA(Handle(), WM_BATCHPRINT_SETUP, 0, 0);
 }
 
@@ -90,14 +87,7 @@ void CBatchPrintPS::ReadPrinterCaps() {
   if (!ready_) return;
   caps_ = BatchPrinterCaps{};
   if (HDC dc = printer_.CreatePrinterDC()) {
-    caps_.physicalWidth = ::GetDeviceCaps(dc, PHYSICALWIDTH);
-    caps_.physicalHeight = ::GetDeviceCaps(dc, PHYSICALHEIGHT);
-    caps_.offsetX = ::GetDeviceCaps(dc, PHYSICALOFFSETX);
-    caps_.offsetY = ::GetDeviceCaps(dc, PHYSICALOFFSETY);
-    caps_.horzRes = ::GetDeviceCaps(dc, HORZRES);
-    caps_.vertRes = ::GetDeviceCaps(dc, VERTRES);
-    caps_.dpiX = ::GetDeviceCaps(dc, LOGPIXELSX);
-    caps_.dpiY = ::GetDeviceCaps(dc, LOGPIXELSY);
+    caps_ = ReadBatchPrinterCaps(dc);
     ::DeleteDC(dc);
   }
   preview_.SetCaps(caps_);

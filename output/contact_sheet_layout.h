@@ -4,12 +4,10 @@
 // quantities are device pixels; products are taken in 64 bits.
 #include <cstdint>
 
-struct ContactSheetPrinter {
-  int physicalWidth = 0, physicalHeight = 0;
-  int offsetX = 0, offsetY = 0;
-  int horzRes = 0, vertRes = 0;
-  int aspectX = 100, aspectY = 100;  // 100 each when the printer reports 0
-};
+#include "page_layout.h"
+
+// The printer as the single-picture layout reads it: ASPECTX and ASPECTY never 0.
+using ContactSheetPrinter = PrinterPage;
 
 struct ContactSheetChoices {
   int perRow = 5;        // 2..20

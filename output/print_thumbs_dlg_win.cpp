@@ -6,6 +6,7 @@
 #include "app_settings.h"
 #include "device_context.h"
 #include "page_layout.h"
+#include "printer_caps.h"
 #include "resource.h"
 
 namespace {
@@ -44,15 +45,7 @@ void CPrintThumbsDlg::ReadPrinterCaps() {
   if (!dc_) return;
   ::SetMapMode(dc_, MM_TEXT);
   ::SetStretchBltMode(dc_, COLORONCOLOR);
-  page_.physicalWidth = ::GetDeviceCaps(dc_, PHYSICALWIDTH);
-  page_.physicalHeight = ::GetDeviceCaps(dc_, PHYSICALHEIGHT);
-  page_.offsetX = ::GetDeviceCaps(dc_, PHYSICALOFFSETX);
-  page_.offsetY = ::GetDeviceCaps(dc_, PHYSICALOFFSETY);
-  page_.horzRes = ::GetDeviceCaps(dc_, HORZRES);
-  page_.vertRes = ::GetDeviceCaps(dc_, VERTRES);
-  page_.aspectX = ::GetDeviceCaps(dc_, ASPECTX);
-  page_.aspectY = ::GetDeviceCaps(dc_, ASPECTY);
-  if (page_.aspectX == 0 || page_.aspectY == 0) page_.aspectX = page_.aspectY = 100;
+  page_ = ReadPrinterPage(dc_);
   rasterCaps_ = ::GetDeviceCaps(dc_, RASTERCAPS);
 }
 

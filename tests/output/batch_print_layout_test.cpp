@@ -339,6 +339,7 @@ TEST(PrintSetupFile, ValuesAreClamped) {
 ContactSheetPrinter A4Sheet() {
   ContactSheetPrinter p;
   p.physicalWidth = 2479, p.physicalHeight = 3508, p.offsetX = p.offsetY = 75, p.horzRes = 2329, p.vertRes = 3358;
+  p.aspectX = p.aspectY = 100;
   return p;
 }
 

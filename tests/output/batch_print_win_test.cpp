@@ -22,6 +22,7 @@
 #include "print_setup_file.h"
 #include "print_thumbs_dlg.h"
 #include "printed_page.h"
+#include "printer_caps.h"
 #include "printer_defaults.h"
 #include "resource.h"
 #include "ui_driver.h"
@@ -66,12 +67,9 @@ PrinterDefaults& TestPrinter() {
 }
 
 BatchPrinterCaps Caps() {
-  BatchPrinterCaps caps;
   HDC dc = TestPrinter().CreatePrinterDC();
-  if (!dc) return caps;
-  caps = {::GetDeviceCaps(dc, PHYSICALWIDTH), ::GetDeviceCaps(dc, PHYSICALHEIGHT), ::GetDeviceCaps(dc, PHYSICALOFFSETX),
-          ::GetDeviceCaps(dc, PHYSICALOFFSETY), ::GetDeviceCaps(dc, HORZRES), ::GetDeviceCaps(dc, VERTRES),
-          ::GetDeviceCaps(dc, LOGPIXELSX), ::GetDeviceCaps(dc, LOGPIXELSY)};
+  if (!dc) return BatchPrinterCaps{};
+  const BatchPrinterCaps caps = ReadBatchPrinterCaps(dc);
   ::DeleteDC(dc);
   return caps;
 }
@@ -465,6 +463,7 @@ TEST(PrintedPage, TheContactSheetHasItsTitlePicturesCaptionsAndACrossForTheBroke
   printer.physicalWidth = caps.physicalWidth, printer.physicalHeight = caps.physicalHeight;
   printer.offsetX = caps.offsetX, printer.offsetY = caps.offsetY, printer.horzRes = caps.horzRes;
   printer.vertRes = caps.vertRes;
+  printer.aspectX = printer.aspectY = 100;
   ContactSheetChoices choices;
   choices.perRow = 3, choices.captionLines = 3, choices.count = kFiles + 1;
   const ContactSheetLayout l = ComputeContactSheet(printer, choices);
