@@ -15,18 +15,7 @@ files=$top/build/bench-files/batch
 photos=$files/photos tiny=$files/tiny out=$files/out
 mkdir -p "$photos" "$tiny" "$out"
 
-# Sizes of common cameras, baseline 4:2:0 at quality 92; made once and kept.
-flower=/usr/share/libjxl-testdata/jxl/flower/flower.png
-sizes=(4000x3000 4608x3456 5184x3456 6000x4000)
-if [ "$(ls "$photos" | wc -l)" -ne 100 ]; then
-  for size in "${sizes[@]}"; do
-    convert "$flower" -resize "${size}!" ppm:- | cjpeg -quality 92 > "$files/master-$size.jpg"
-  done
-  for i in $(seq -w 0 99); do
-    cp "$files/master-${sizes[$((10#$i % 4))]}.jpg" "$photos/photo$i.jpg"
-  done
-  rm -f "$files"/master-*.jpg
-fi
+make_camera_photos "$photos"
 [ -f "$tiny/tiny.jpg" ] || convert -size 8x8 xc:gray ppm:- | cjpeg > "$tiny/tiny.jpg"
 
 . tools/session.sh

@@ -22,3 +22,17 @@ build_bench_program() {  # <target>: in both trees
   cmake --build build/bench --target "$1" >/dev/null
   build_windows_bench_program "$1"
 }
+
+make_camera_photos() {  # <folder>: 100 camera-sized JPEGs (12 to 24 megapixels) from libjxl's flower, kept
+  local photos=$1 flower=/usr/share/libjxl-testdata/jxl/flower/flower.png size i
+  local sizes=(4000x3000 4608x3456 5184x3456 6000x4000)
+  mkdir -p "$photos"
+  [ "$(ls "$photos" | wc -l)" -eq 100 ] && return
+  for size in "${sizes[@]}"; do
+    convert "$flower" -resize "${size}!" ppm:- | cjpeg -quality 92 > "$photos/../master-$size.jpg"
+  done
+  for i in $(seq -w 0 99); do
+    cp "$photos/../master-${sizes[$((10#$i % 4))]}.jpg" "$photos/photo$i.jpg"
+  done
+  rm -f "$photos"/../master-*.jpg
+}

@@ -138,7 +138,11 @@ bool RunBatchPrintJob(const BatchPrintRequest& request, CAppSettings::BatchPrint
   const BatchPrinterCaps caps = ReadBatchPrinterCaps(dc);
   const std::vector<BatchCell> cells =
       PlanBatchCells(int(request.files.size()), print.copies, request.skip, print.rows, print.cols);
-  if (cells.empty() || !caps.Known()) {
+  if (!caps.Known()) {
+    Tell(request.owner, "Error loading printer capabilities...\nTry Print->Setup");
+    return false;
+  }
+  if (cells.empty()) {
     Tell(request.owner, "Nothing fits on a page of this layout.\nCheck the rows and columns of the Grid Setup.");
     return false;
   }

@@ -78,6 +78,9 @@ void CBatchPrintPS::OnReady() {
   for (int page : {kImage, kText, kFiles, kSetups, kGrid}) SetActiveIndex(page);
   ready_ = true;
   ReadPrinterCaps();
+  // The stored layout is kept as it stands, except one never laid out (as a fresh installation's
+  // settings are): its cells have no size and would print nothing.
+  if (Layout().colwidth <= 1 || Layout().colheight <= 1) ComputeLayout();
   ::SetTimer(Handle(), kPreviewTimer, 1000, nullptr);
   ::ShowWindow(Handle(), SW_SHOW);
   Changed();
