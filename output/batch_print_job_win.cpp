@@ -1,5 +1,6 @@
 #include "batch_print_job.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -56,8 +57,13 @@ struct CellPicture {
 void PreparePicture(CellPicture& cell, const std::string& path, const DeviceRect& area,
                     const CAppSettings::BatchPrint& p) {
   cell.path = path;
-  cell.picture.LoadImageA(path.c_str(), 0, 0, 5);
   cell.fit = PictureFit{};
+  cell.picture = Cimage();
+  if (area.Width() <= 0 || area.Height() <= 0) return;  // an area of no size prints nothing
+  // The cell needs no more pixels than its area has: a photograph is decoded at a fraction of its
+  // size, still covering the area in either direction for shapes up to 2:1.
+  const int box = 2 * std::max(area.Width(), area.Height());
+  cell.picture.LoadImageA(path.c_str(), box, box, 1);
   Cimage& picture = cell.picture;
   if (picture.m_loadError || !picture.m_valid || picture.m_width <= 0 || picture.m_height <= 0) return;
   if (!p.upright && TurnToFitArea(area.Width(), area.Height(), picture.m_width, picture.m_height))
