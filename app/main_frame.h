@@ -20,6 +20,7 @@ class CFullScreenWnd;
 class CBatchProcessPS;
 class CBatchProgressDlg;
 struct QuickWebJob;
+class CBatchPrintPS;
 
 class CMainFrame : public FrameWindow, public CFrameLink {
  public:
@@ -140,6 +141,15 @@ class CMainFrame : public FrameWindow, public CFrameLink {
   void OnQuickWebDone();
   void LetQuickWebEnd();
   std::unique_ptr<QuickWebJob> quickWebFileList_;
+
+  // Batch printing and contact sheets: the one setup sheet, its job, its font, and Print
+  // Thumbnails.
+  void OnBatchPrint(UINT id);
+  void OnBatchPrintClosed();
+  void BatchPrintJob();
+  void OnChooseBatchPrintFont();
+  void PrintThumbnails(UINT id);
+  std::unique_ptr<CBatchPrintPS> batchPrintSheet_;
 
   COuterSplitWnd outer_;
   CInnerSplitWnd inner_;

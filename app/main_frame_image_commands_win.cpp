@@ -41,11 +41,14 @@ void CMainFrame::OnPrint(UINT) {
   if (SingleSelectedThumbnailPath(path)) PrintImageFile(path);
 }
 
-// The toolbar's button is Print for one selected file, and will open the batch print sheet for
-// any other selection once there is one.
+// The toolbar's button is Print for one selected file, and the batch print sheet for any other
+// selection.
 void CMainFrame::OnToolbarPrint(UINT) {
   std::string path;
-  if (SingleSelectedThumbnailPath(path)) OnPrint(ID_FILE_PRINT);
+  if (SingleSelectedThumbnailPath(path))
+    OnPrint(ID_FILE_PRINT);
+  else
+    OnBatchPrint(ID_BATCH_PRINT);
 }
 
 void CMainFrame::OnUpdatePrint(CommandState& state) {

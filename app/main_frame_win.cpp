@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "app_settings.h"
+#include "batch_print_ps.h"
 #include "batch_process_ps.h"
 #include "batch_progress_dlg.h"
 #include "device_change.h"
@@ -271,6 +272,15 @@ LRESULT CMainFrame::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_QUICKWEB_DONE:
       OnQuickWebDone();
+      return 0;
+    case WM_BATCHPRINT_START:
+      BatchPrintJob();
+      return 0;
+    case WM_BATCHPRINT_CLOSED:
+      OnBatchPrintClosed();
+      return 0;
+    case WM_BATCHPRINT_FONT:
+      OnChooseBatchPrintFont();
       return 0;
     case WM_SHOW_STARTUP_TIP:
       if (g_settings.mainOptions.tipson && !g_program.openFileFlag && !g_program.printFlag) OnShowTips(0);

@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "Cimage.h"
 #include "command_routing.h"
+#include "contact_sheet_layout.h"
 #include "key_index.h"
 
 bool CreateFolderTreePane(HWND parent, UINT id);
@@ -58,6 +60,11 @@ bool ProcessThumbnailOpenQueue();
 bool ThumbnailPaneCommand(UINT id);
 // The paths of the view's files in its order: all of them, or the selected ones.
 std::vector<std::string> ThumbnailPanePaths(bool selectedOnly);
+// A copy of the thumbnail the view holds for a path; false when it holds none.
+bool CopyPaneThumbnail(const std::string& path, Cimage& copy);
+// The view's files for a contact sheet, all or the selected ones; composed is set when they come
+// from more than the one folder shown.
+std::vector<ContactSheetItem> ThumbnailPaneSheetItems(bool selectedOnly, bool* composed = nullptr);
 // The path of the one selected file; false unless exactly one is selected.
 bool SingleSelectedThumbnailPath(std::string& path);
 bool UpdateThumbnailPaneCommand(CommandState& state);

@@ -135,3 +135,25 @@ bool SingleSelectedThumbnailPath(std::string& path) {
 }
 
 bool UpdateThumbnailPaneCommand(CommandState& state) { return g_thumbnailView.OnUpdateCommand(state); }
+
+bool CopyPaneThumbnail(const std::string& path, Cimage& copy) {
+  CThumbList& items = g_thumbnailView.Items();
+  for (CThumbItem* item = items.GetFirst(); item; item = items.GetNext())
+    if (item->thumbnail && item->thumbnail->m_valid && item->folder + item->name == path) {
+      copy = *item->thumbnail;
+      return true;
+    }
+  return false;
+}
+
+std::vector<ContactSheetItem> ThumbnailPaneSheetItems(bool selectedOnly, bool* composed) {
+  std::vector<ContactSheetItem> sheetItems;
+  CThumbList& items = g_thumbnailView.Items();
+  if (composed) *composed = false;
+  for (CThumbItem* item = selectedOnly ? items.GetFirstSelected() : items.GetFirst(); item;
+       item = selectedOnly ? items.GetNextSelected() : items.GetNext()) {
+    sheetItems.push_back({item->folder + item->name, item->name, item->GetDateText(), item->sizeKB});
+    if (composed && item->folder != g_thumbnailView.Folder()) *composed = true;
+  }
+  return sheetItems;
+}

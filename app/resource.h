@@ -279,3 +279,5 @@
 
 // The collage window's menu.
 #define IDR_COLLAGE 295
+
+#include "print_resource.h"

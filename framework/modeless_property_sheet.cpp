@@ -99,3 +99,11 @@ LRESULT ModelessPropertySheet::WndProc(UINT message, WPARAM wParam, LPARAM lPara
   }
   return Default(message, wParam, lParam);
 }
+
+void ModelessPropertySheet::CenterOnWorkArea() {
+  RECT area = {}, screen = {};
+  ::GetWindowRect(Handle(), &area);
+  ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &screen, 0);
+  ::SetWindowPos(Handle(), nullptr, (screen.left + screen.right - (area.right - area.left)) / 2,
+                 (screen.top + screen.bottom - (area.bottom - area.top)) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+}

@@ -33,6 +33,8 @@ class ModelessPropertySheet : public Window {
   bool PreTranslateMessage(MSG& message) override;
 
  protected:
+  // Puts the window in the middle of the desktop's work area.
+  void CenterOnWorkArea();
   // The window exists and shows its first page.
   virtual void OnInitialized() {}
   // A button or control of the sheet itself (not of a page); true when handled.

@@ -259,11 +259,7 @@ void CBatchProcessPS::OnInitialized() {
   AddButton("Save Setup", IDC_BATCH_SAVE_SETUP, 10, 120);
   AddButton("Process Now", IDC_BATCH_PROCESS_NOW, 120, client.right - 10);
   ::DragAcceptFiles(Handle(), TRUE);
-  RECT screen = {};
-  ::GetWindowRect(Handle(), &area);
-  ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &screen, 0);
-  ::SetWindowPos(Handle(), nullptr, (screen.left + screen.right - (area.right - area.left)) / 2,
-                 (screen.top + screen.bottom - (area.bottom - area.top)) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  CenterOnWorkArea();
 }
 
 void CBatchProcessPS::AddButton(const char* text, int id, int left, int right) {

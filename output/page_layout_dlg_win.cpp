@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "app.h"
+#include "printer_caps.h"
 #include "resource.h"
 
 namespace {
@@ -112,15 +113,7 @@ void CPageLayoutDlg::ReadPrinterCaps() {
   if (!dc_) return;
   ::SetMapMode(dc_, MM_TEXT);
   ::SetStretchBltMode(dc_, COLORONCOLOR);
-  page_.physicalWidth = ::GetDeviceCaps(dc_, PHYSICALWIDTH);
-  page_.physicalHeight = ::GetDeviceCaps(dc_, PHYSICALHEIGHT);
-  page_.offsetX = ::GetDeviceCaps(dc_, PHYSICALOFFSETX);
-  page_.offsetY = ::GetDeviceCaps(dc_, PHYSICALOFFSETY);
-  page_.horzRes = ::GetDeviceCaps(dc_, HORZRES);
-  page_.vertRes = ::GetDeviceCaps(dc_, VERTRES);
-  page_.aspectX = ::GetDeviceCaps(dc_, ASPECTX);
-  page_.aspectY = ::GetDeviceCaps(dc_, ASPECTY);
-  NormaliseAspect(page_);
+  page_ = ReadPrinterPage(dc_);
   rasterCaps_ = ::GetDeviceCaps(dc_, RASTERCAPS);
   pixelsPerInchX_ = ::GetDeviceCaps(dc_, LOGPIXELSX);
   pixelsPerInchY_ = ::GetDeviceCaps(dc_, LOGPIXELSY);

@@ -213,4 +213,41 @@ TEST_F(ImageCommands, OpenAndOpenOneToOneShowTheChosenFile) {
   EXPECT_TRUE(program.Close());
 }
 
+// The toolbar's Print with no single file selected, and File > Batch Print, open the one Batch
+// Print Setup sheet; its Print sends the selected photograph through the batch-print job. Print
+// Thumbnails prints the folder's contact sheet after its dialog.
+TEST_F(ImageCommands, BatchPrintAndPrintThumbnailsPrintTheFolder) {
+  RunningProgram program(Settings(), "");
+  ASSERT_TRUE(program.Frame() && program.WaitForFolderShown(Folder()));
+  ::PostMessageA(program.Frame(), WM_COMMAND, ID_TOOLBAR_PRINT, 0);  // nothing selected
+  HWND sheet = program.WaitForWindow("Batch Print Setup");
+  ASSERT_TRUE(sheet);
+  ::PostMessageA(sheet, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(WaitFor([&] { return !::IsWindow(sheet); }));
+  HWND view = StartWithPhotoSelected(program);
+  ASSERT_TRUE(view);
+  const struct {
+    UINT command;
+    const char* window;
+    int print;
+    const char* document;
+  } prints[] = {{ID_BATCH_PRINT, "Batch Print Setup", 1304, "Vireldan Batch Print"},
+                {ID_PRINT_THUMBNAILS, "Print thumbnails setup", IDOK, ""}};
+  for (const auto& print : prints) {
+    SCOPED_TRACE(print.window);
+    ::DeleteFileA(kPrinterPort);
+    ::PostMessageA(program.Frame(), WM_COMMAND, print.command, 0);
+    HWND window = program.WaitForWindow(print.window);
+    ASSERT_TRUE(window);
+    // The sheet's pages exist once its miniature is there.
+    ASSERT_TRUE(WaitFor([&] { return ::GetDlgItem(window, 257) || print.print == IDOK; }));
+    PressButton(window, print.print);
+    std::string page;
+    EXPECT_TRUE(WaitFor([&] { return (page = FileText(kPrinterPort)).find("%%EOF") != std::string::npos; }, 30000));
+    EXPECT_NE(page.find(print.document), std::string::npos);
+    EXPECT_NE(page.find("/Width "), std::string::npos) << "a picture on the page";
+  }
+  EXPECT_TRUE(program.Close());
+}
+
 }  // namespace

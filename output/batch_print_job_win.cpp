@@ -1,0 +1,227 @@
+#include "batch_print_job.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+
+#include "Cimage.h"
+#include "app.h"
+#include "batch_print_layout.h"
+#include "device_context.h"
+#include "file_system.h"
+#include "file_time_text.h"
+#include "message_loop.h"
+#include "printer_caps.h"
+#include "progress_window.h"
+
+namespace {
+
+void Tell(HWND owner, const char* text) { ::MessageBoxA(owner, text, MessageCaption(), MB_OK); }
+
+void Line(HDC dc, int x1, int y1, int x2, int y2) {
+  ::MoveToEx(dc, x1, y1, nullptr);
+  ::LineTo(dc, x2, y2);
+}
+
+// The grid's frame lines, solid or as dashes a sixteenth of an inch long.
+void DrawFrames(HDC dc, const CAppSettings::BatchPrint& p, const BatchPrinterCaps& caps) {
+  const int top = LayoutToDevice(p.rowoffset, caps.dpiY, caps.offsetY);
+  const int bottom = LayoutToDevice(int(std::min<int64_t>(INT32_MAX, p.rowoffset + int64_t(p.rows) * p.colheight)),
+                                    caps.dpiY, caps.offsetY);
+  const int left = LayoutToDevice(p.coloffset, caps.dpiX, caps.offsetX);
+  const int right = LayoutToDevice(int(std::min<int64_t>(INT32_MAX, p.coloffset + int64_t(p.cols) * p.colwidth)),
+                                   caps.dpiX, caps.offsetX);
+  for (int c = 0; c <= p.cols; ++c) {
+    const int x = LayoutToDevice(int(std::min<int64_t>(INT32_MAX, p.coloffset + int64_t(c) * p.colwidth)), caps.dpiX,
+                                 caps.offsetX);
+    if (!p.dotted) Line(dc, x, top, x, bottom);
+    else
+      for (const auto& dash : DottedLineDashes(top, bottom, caps.dpiY / 16)) Line(dc, x, dash.first, x, dash.second);
+  }
+  for (int r = 0; r <= p.rows; ++r) {
+    const int y = LayoutToDevice(int(std::min<int64_t>(INT32_MAX, p.rowoffset + int64_t(r) * p.colheight)), caps.dpiY,
+                                 caps.offsetY);
+    if (!p.dotted) Line(dc, left, y, right, y);
+    else
+      for (const auto& dash : DottedLineDashes(left, right, caps.dpiX / 16)) Line(dc, dash.first, y, dash.second, y);
+  }
+}
+
+// The picture of one file made ready for its image area: turned, resampled and cropped.
+struct CellPicture {
+  Cimage picture;
+  PictureFit fit;
+  std::string path;
+};
+
+void PreparePicture(CellPicture& cell, const std::string& path, const DeviceRect& area,
+                    const CAppSettings::BatchPrint& p) {
+  cell.path = path;
+  cell.fit = PictureFit{};
+  cell.picture = Cimage();
+  if (area.Width() <= 0 || area.Height() <= 0) return;  // an area of no size prints nothing
+  // The cell needs no more pixels than its area has: a photograph is decoded at a fraction of its
+  // size, still covering the area in either direction for shapes up to 2:1.
+  const int box = 2 * std::max(area.Width(), area.Height());
+  cell.picture.LoadImageA(path.c_str(), box, box, 1);
+  Cimage& picture = cell.picture;
+  if (picture.m_loadError || !picture.m_valid || picture.m_width <= 0 || picture.m_height <= 0) return;
+  if (!p.upright && TurnToFitArea(area.Width(), area.Height(), picture.m_width, picture.m_height))
+    picture.Rotate_Clockwise();
+  cell.fit = FitPictureToArea(picture.m_width, picture.m_height, area.Width(), area.Height(), p.overfill != 0);
+  if (cell.fit.resampleWidth > 0) picture.ReSample(cell.fit.resampleWidth, cell.fit.resampleHeight, 2);
+  if (cell.fit.Crops()) picture.Crop(CRect(cell.fit.cropLeft, cell.fit.cropTop, cell.fit.cropRight, cell.fit.cropBottom));
+}
+
+// The text lines of a cell, each only while a whole line still fits above the area's bottom.
+class TextArea {
+ public:
+  TextArea(HDC dc, const DeviceRect& area, int lineHeight) : dc_(dc), area_(area), lineHeight_(lineHeight) {
+    y_ = area.top;
+  }
+  bool HasRoom() const { return y_ < area_.bottom - lineHeight_; }
+  void Print(std::string text) {
+    FitTextToWidth(text, [this](const std::string& t) {
+      SIZE size = {};
+      ::GetTextExtentPoint32A(dc_, t.c_str(), int(t.size()), &size);
+      return size.cx <= area_.Width();
+    });
+    ::TextOutA(dc_, area_.left, y_, text.c_str(), int(text.size()));
+    y_ += lineHeight_;
+  }
+  void PrintIfRoom(const std::string& text) {
+    if (HasRoom()) Print(text);
+  }
+  // Every line of a text, once there was room for its first.
+  void PrintLines(const std::string& text) {
+    if (!HasRoom()) return;
+    for (const std::string& line : TextLines(text)) Print(line);
+  }
+
+ private:
+  HDC dc_;
+  DeviceRect area_;
+  int lineHeight_;
+  int y_ = 0;
+};
+
+void PrintCaptions(HDC dc, const BatchPrintRequest& request, const CAppSettings::BatchPrint& p,
+                   const CellPicture& cell, const DeviceRect& area, int lineHeight) {
+  ::SetTextColor(dc, COLORREF(p.bp_txtcolor));
+  platform::FileStamp stamp;
+  const bool found = platform::FindFileStamp(cell.path, &stamp);
+  TextArea text(dc, area, lineHeight);
+  if (p.bp_names) text.PrintIfRoom(p.bp_paths ? cell.path : platform::FileNameOf(cell.path));
+  if (p.bp_dates && found) {
+    FILETIME time = {DWORD(stamp.lastWrite), DWORD(stamp.lastWrite >> 32)};
+    text.PrintIfRoom(FormatFileTime(time));
+  }
+  if (p.bp_sizes) text.PrintIfRoom(BatchSizeCaption(int64_t(stamp.size), cell.picture.m_origWidth, cell.picture.m_origHeight));
+  if (p.bp_annots && request.annotation) {
+    const std::string annotation = request.annotation(cell.path);
+    if (!annotation.empty()) text.PrintLines(annotation);
+  }
+  if (p.bp_static) text.PrintLines(p.bp_string);
+}
+
+struct GdiObjectDeleter {
+  void operator()(HGDIOBJ object) const { ::DeleteObject(object); }
+};
+
+}  // namespace
+
+bool RunBatchPrintJob(const BatchPrintRequest& request, CAppSettings::BatchPrint& print) {
+  if (print.copies < 1) print.copies = 1;
+  if (request.files.empty()) {
+    Tell(request.owner, "Nothing to print...");
+    return false;
+  }
+  HDC dc = request.printer;
+  if (!dc) {
+    Tell(request.owner, "Error creating printer device context");
+    return false;
+  }
+  const BatchPrinterCaps caps = ReadBatchPrinterCaps(dc);
+  const std::vector<BatchCell> cells =
+      PlanBatchCells(int(request.files.size()), print.copies, request.skip, print.rows, print.cols);
+  if (!caps.Known()) {
+    Tell(request.owner, "Error loading printer capabilities...\nTry Print->Setup");
+    return false;
+  }
+  if (cells.empty()) {
+    Tell(request.owner, "Nothing fits on a page of this layout.\nCheck the rows and columns of the Grid Setup.");
+    return false;
+  }
+  const bool ownerWasEnabled = request.owner && !::EnableWindow(request.owner, FALSE);
+  std::unique_ptr<void, GdiObjectDeleter> font(::CreateFontA(
+      print.bp_points * 10, 0, 0, 0, 500, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_MODERN, print.bp_font.c_str()));
+  const HGDIOBJ oldFont = ::SelectObject(dc, font.get());
+  ::SetMapMode(dc, MM_TEXT);
+  ::SetStretchBltMode(dc, COLORONCOLOR);
+  ::SetBkMode(dc, TRANSPARENT);
+  SIZE letter = {};
+  ::GetTextExtentPoint32A(dc, "T", 1, &letter);
+  const auto finish = [&] {
+    ::SelectObject(dc, oldFont);
+    if (ownerWasEnabled) ::EnableWindow(request.owner, TRUE);
+  };
+  DOCINFOA document = {};
+  document.cbSize = sizeof document;
+  document.lpszDocName = "Vireldan Batch Print";
+  if (::StartDocA(dc, &document) <= 0) {
+    finish();
+    Tell(request.owner, "Error setting up printer");
+    return false;
+  }
+  CProgressWnd progress(request.owner, false);
+  progress.SetPos(0, 100);
+  progress.SetLines("Vireldan Batch Print", "Initializing...");
+  MessageLoop::DispatchWaiting();
+  const int total = int(request.files.size()) * print.copies;
+  const int pages = cells.back().page;
+  g_bCancel = 0;
+  CellPicture cell;
+  int printed = 0;
+  bool pageOpen = false;
+  CDC printer(dc);
+  for (const BatchCell& at : cells) {
+    if (g_bCancel) break;
+    if (at.column == 0 && at.row == 0) {
+      char line[64];
+      std::snprintf(line, sizeof line, "Page %i of %i", at.page, pages);
+      progress.SetLine1(line);
+      ::StartPage(dc);
+      pageOpen = true;
+      progress.SetPos(printed, total);
+      progress.SetLine2("Grid...");
+      if (print.framed || print.dotted) DrawFrames(dc, print, caps);
+    }
+    if (at.file >= 0) {
+      const DeviceRect area = BatchCellArea(print, caps, at.column, at.row, false);
+      if (at.copy == 0) {
+        progress.SetLine2(request.files[size_t(at.file)].c_str());
+        PreparePicture(cell, request.files[size_t(at.file)], area, print);
+      }
+      progress.SetPos(++printed, total);
+      if (cell.fit.Prints())
+        cell.picture.PrintImage(&printer, area.left + cell.fit.offsetX, area.top + cell.fit.offsetY, cell.fit.width,
+                                cell.fit.height);
+      if (print.bp_dotext)
+        PrintCaptions(dc, request, print, cell, BatchCellArea(print, caps, at.column, at.row, true), letter.cy);
+    }
+    if (at.column == print.cols - 1 && at.row == print.rows - 1) {
+      ::EndPage(dc);
+      pageOpen = false;
+    }
+  }
+  if (pageOpen) ::EndPage(dc);
+  const bool cancelled = g_bCancel != 0;
+  if (cancelled)
+    ::AbortDoc(dc);
+  else
+    ::EndDoc(dc);
+  finish();
+  progress.Close();
+  return !cancelled;
+}
