@@ -223,6 +223,15 @@ def check_window_program(inbox, folder, checks):
         checks.expect(text == "Typed in the window", "the window's text: %r" % text)
 
 
+def check_program(inbox, folder, checks):
+    found = inbox.by_subject("From the program")
+    checks.expect(len(found) == 1, "the program's message arrived")
+    if found:
+        expected = {os.path.basename(p): open(os.path.join(folder, "pictures", os.path.basename(p)), "rb").read()
+                    for p in JPEGS}
+        checks.expect(attachments(found[0][3]) == expected, "the selected pictures arrive byte for byte")
+
+
 def main():
     program = sys.argv[1:]
     folder = tempfile.mkdtemp(prefix="postlark-")
@@ -241,7 +250,8 @@ def main():
         checks = Checks()
         checks.expect(run.returncode == 0, "the Windows test program passed")
         name = os.path.basename(program[-1])
-        (check_window_program if "window" in name else check_smtp_program)(inbox, folder, checks)
+        check = {"postlark_window_win_test": check_window_program, "email_command_win_test": check_program}
+        check.get(os.path.splitext(name)[0], check_smtp_program)(inbox, folder, checks)
         print("%d passed, %d failed" % (checks.count - len(checks.failures), len(checks.failures)))
         return 1 if checks.failures else 0
     finally:
