@@ -4,42 +4,20 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "command_ids.h"
+#include "mail_test_env_win.h"
 #include "postlark_resource.h"
 #include "running_program.h"
 #include "ui_driver.h"
 
-namespace {
-std::string PicturesFolder() {
-  std::string path = std::string("Z:") + std::getenv("POSTLARK_FILES") + "/pictures/";
-  for (char& c : path)
-    if (c == '/') c = '\\';
-  return path;
-}
-
-void StoreMailSettings() {
-  HKEY key;
-  ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Ashgrove Software\\Postlark", 0, nullptr, 0,
-                              KEY_ALL_ACCESS, nullptr, &key, nullptr),
-            ERROR_SUCCESS);
-  const std::string host = std::string("127.0.0.1:") + std::getenv("POSTLARK_SMTP");
-  ::RegSetValueExA(key, "SMTP_host", 0, REG_SZ, reinterpret_cast<const BYTE*>(host.c_str()), DWORD(host.size()));
-  ::RegSetValueExA(key, "SMTP_replyto", 0, REG_SZ, reinterpret_cast<const BYTE*>("me@example.com"), 14);
-  const DWORD zero = 0;
-  ::RegSetValueExA(key, "FirstUse", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&zero), sizeof zero);
-  ::RegSetValueExA(key, "DoResize", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&zero), sizeof zero);
-  ::RegCloseKey(key);
-}
-}  // namespace
 
 TEST(EmailCommand, SelectedPicturesAreSent) {
   StoreMailSettings();
-  RunningProgram program(FolderInSmallThumbnails(PicturesFolder()), "");
+  RunningProgram program(FolderInSmallThumbnails(TestFilePath("pictures/")), "");
   ASSERT_TRUE(program.Frame());
-  ASSERT_TRUE(program.WaitForFolderShown(PicturesFolder()));
+  ASSERT_TRUE(program.WaitForFolderShown(TestFilePath("pictures/")));
   program.Settle();
   ::PostMessageA(program.Frame(), WM_COMMAND, ID_SELECT_ALL, 0);
   ASSERT_TRUE(WaitFor([&] { return program.StatusText(2).rfind("2 Selected", 0) == 0; })) << program.StatusText(2);

@@ -2,25 +2,12 @@
 // script then checks what arrived. Here: what the sending side reports.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <thread>
 
 #include "compose_and_send_win.h"
+#include "mail_test_env_win.h"
 
 namespace {
-std::string Env(const char* name) {
-  const char* value = std::getenv(name);
-  return value ? value : "";
-}
-
-// The Unix folder of the test files as Wine's Z: drive shows it.
-std::string FilePath(const std::string& name) {
-  std::string path = "Z:" + Env("POSTLARK_FILES") + "/" + name;
-  for (char& c : path)
-    if (c == '/') c = '\\';
-  return path;
-}
-
 class Recorder : public SendReporter {
  public:
   void Status(const std::string& text) override { statuses.push_back(text); }
@@ -43,45 +30,43 @@ MessageWindowState Message(const std::string& server, const std::string& subject
   return state;
 }
 
-std::string Local(const char* portVariable) { return "127.0.0.1:" + Env(portVariable); }
-
 const SendOptions kOnce{5, {1, 0}};
 }  // namespace
 
 TEST(SmtpSend, PicturesAndEdgeCasesArriveWhole) {
-  MessageWindowState state = Message(Local("POSTLARK_SMTP"), "Gr\xFC\xDF" "e");
+  MessageWindowState state = Message(LocalServer("POSTLARK_SMTP"), "Gr\xFC\xDF" "e");
   state.cc = "bob@example.com";
   state.body = "a=b\r\n.dot line\r\n" + std::string(100, 'x') + "\r\nno final line end";
   for (const char* name : {"holiday.png", "three.bin", "fiftyfour.bin", "dots.txt", "pictures\\*.jpg", "missing.jpg"})
-    state.AddAttachment(FilePath(name));
+    state.AddAttachment(TestFilePath(name));
   Recorder reporter;
   EXPECT_EQ(ComposeAndSend(state, reporter), 0) << state.errorText;
-  EXPECT_NE(std::find(reporter.statuses.begin(), reporter.statuses.end(), "File not found: " + FilePath("missing.jpg")),
+  EXPECT_NE(std::find(reporter.statuses.begin(), reporter.statuses.end(), "File not found: " + TestFilePath("missing.jpg")),
             reporter.statuses.end());
 }
 
 TEST(SmtpSend, ReducedPictureGoesAsJpeg) {
-  MessageWindowState state = Message(Local("POSTLARK_SMTP"), "Reduced");
+  MessageWindowState state = Message(LocalServer("POSTLARK_SMTP"), "Reduced");
   state.settings.doResize = 1;
   state.settings.resizeWidth = 160;
   state.settings.resizeHeight = 120;
-  state.AddAttachment(FilePath("holiday.png"));
-  state.AddAttachment(FilePath("three.bin"));
+  state.AddAttachment(TestFilePath("holiday.png"));
+  state.AddAttachment(TestFilePath("three.bin"));
   Recorder reporter;
   EXPECT_EQ(ComposeAndSend(state, reporter), 0) << state.errorText;
 }
 
 TEST(SmtpSend, HostileHeadersStayHeaders) {
   MessageWindowState state =
-      Message(Local("POSTLARK_SMTP"), "Injected\r\nBcc: eve@example.com\r\nX-Evil: 1 ?= " + std::string(300, 'y'));
+      Message(LocalServer("POSTLARK_SMTP"), "Injected\r\nBcc: eve@example.com\r\nX-Evil: 1 ?= " + std::string(300, 'y'));
   state.to = "Ann\r\nBcc: eve@example.com <ann@example.com>";
   Recorder reporter;
   EXPECT_EQ(ComposeAndSend(state, reporter), 0) << state.errorText;
 }
 
 TEST(SmtpSend, StopMidSendDeliversNothing) {
-  MessageWindowState state = Message(Local("POSTLARK_SMTP"), "Stopped send");
-  state.AddAttachment(FilePath("large.bin"));
+  MessageWindowState state = Message(LocalServer("POSTLARK_SMTP"), "Stopped send");
+  state.AddAttachment(TestFilePath("large.bin"));
   Recorder reporter;
   reporter.stopAt = 30;
   ComposeAndSend(state, reporter);
@@ -89,8 +74,8 @@ TEST(SmtpSend, StopMidSendDeliversNothing) {
 }
 
 TEST(SmtpSend, SlowServerWithRepliesByteByByte) {
-  MessageWindowState state = Message(Local("POSTLARK_SLOW"), "Slow server");
-  state.AddAttachment(FilePath("fiftyfour.bin"));
+  MessageWindowState state = Message(LocalServer("POSTLARK_SLOW"), "Slow server");
+  state.AddAttachment(TestFilePath("fiftyfour.bin"));
   Recorder reporter;
   EXPECT_EQ(ComposeAndSend(state, reporter, kOnce), 0) << state.errorText;
 }
@@ -108,8 +93,8 @@ TEST(SmtpSend, FailuresAreReported) {
       {"POSTLARK_REFUSED", 5, 1, "Unable to connect to SMTP server"},
   };
   for (const auto& c : cases) {
-    MessageWindowState state = Message(Local(c.port), "Dropped");
-    state.AddAttachment(FilePath("large.bin"));
+    MessageWindowState state = Message(LocalServer(c.port), "Dropped");
+    state.AddAttachment(TestFilePath("large.bin"));
     Recorder reporter;
     EXPECT_EQ(ComposeAndSend(state, reporter, {c.timeoutSeconds, {1, 0}}), c.result) << c.port;
     EXPECT_EQ(state.errorText, c.error) << c.port;
@@ -138,10 +123,10 @@ TEST(SmtpSend, CheckedBeforeConnecting) {
 }
 
 TEST(SmtpSend, UnreadableAttachmentStopsTheSend) {
-  const std::string path = FilePath("three.bin");
+  const std::string path = TestFilePath("three.bin");
   HANDLE locked = ::CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(locked, INVALID_HANDLE_VALUE);
-  MessageWindowState state = Message(Local("POSTLARK_SMTP"), "never sent");
+  MessageWindowState state = Message(LocalServer("POSTLARK_SMTP"), "never sent");
   state.AddAttachment(path);
   Recorder reporter;
   EXPECT_EQ(ComposeAndSend(state, reporter), 3);
@@ -150,9 +135,9 @@ TEST(SmtpSend, UnreadableAttachmentStopsTheSend) {
 }
 
 TEST(SmtpSend, TwoSendsAtOnce) {
-  MessageWindowState first = Message(Local("POSTLARK_SMTP"), "Parallel 1");
-  MessageWindowState second = Message(Local("POSTLARK_SLOW"), "Parallel 2");
-  first.AddAttachment(FilePath("large.bin"));
+  MessageWindowState first = Message(LocalServer("POSTLARK_SMTP"), "Parallel 1");
+  MessageWindowState second = Message(LocalServer("POSTLARK_SLOW"), "Parallel 2");
+  first.AddAttachment(TestFilePath("large.bin"));
   int results[2] = {-1, -1};
   std::thread a([&] {
     Recorder reporter;

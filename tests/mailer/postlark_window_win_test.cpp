@@ -10,7 +10,9 @@
 #include <functional>
 #include <string>
 
+#include "mail_test_env_win.h"
 #include "postlark_resource.h"
+#include "save_dialog_user_win.h"
 #include "ui_driver.h"
 
 namespace {
@@ -18,30 +20,17 @@ using Initialize = int (*)();
 using NewEmailMessage = HWND (*)(HWND, const char*);
 using HelpContext = int (*)();
 
-std::string FilePath(const std::string& name) {
-  std::string path = std::string("Z:") + std::getenv("POSTLARK_FILES") + "/" + name;
-  for (char& c : path)
-    if (c == '/') c = '\\';
-  return path;
-}
-
-void SetValue(HKEY key, const char* name, DWORD type, const std::string& bytes) {
-  ::RegSetValueExA(key, name, 0, type, reinterpret_cast<const BYTE*>(bytes.data()), static_cast<DWORD>(bytes.size()));
-}
-
 void StoreSettings() {
-  HKEY key;
-  ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Ashgrove Software\\Postlark", 0, nullptr, 0,
-                              KEY_ALL_ACCESS, nullptr, &key, nullptr),
-            ERROR_SUCCESS);
-  SetValue(key, "SMTP_host", REG_SZ, std::string("127.0.0.1:") + std::getenv("POSTLARK_SMTP"));
-  SetValue(key, "SMTP_replyto", REG_SZ, "me@example.com");
+  StoreMailSettings();
   // Stored without their closing NULs, as another program might write them.
-  SetValue(key, "Contacts", REG_BINARY, std::string("Ann\0Bob", 7));
-  SetValue(key, "Addresses", REG_BINARY, std::string("ann@example.com\0bob@example.com", 31));
-  const DWORD zero = 0;
-  ::RegSetValueExA(key, "FirstUse", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&zero), sizeof zero);
-  ::RegCloseKey(key);
+  StoreMailValue("Contacts", REG_BINARY, std::string("Ann\0Bob", 7));
+  StoreMailValue("Addresses", REG_BINARY, std::string("ann@example.com\0bob@example.com", 31));
+}
+
+std::string Text(HWND window, int id) {
+  char text[200] = {};
+  ::GetDlgItemTextA(window, id, text, sizeof text);
+  return text;
 }
 
 std::string Caption(HWND window) {
@@ -106,7 +95,7 @@ TEST_F(PostlarkDll, ExportsHaveTheirPlainNamesOnly) {
 }
 
 TEST_F(PostlarkDll, MessageWindowSendsWhatWasTyped) {
-  const std::string list = FilePath("holiday.png") + '\0' + '\0';
+  const std::string list = TestFilePath("holiday.png") + '\0' + '\0';
   HWND window = newMessage_(nullptr, list.c_str());
   ASSERT_TRUE(window);
   EXPECT_EQ(Caption(window), "Email message - 1 attachments");
@@ -129,11 +118,11 @@ TEST_F(PostlarkDll, MessageWindowSendsWhatWasTyped) {
 }
 
 TEST_F(PostlarkDll, DroppedFilesAndClosing) {
-  const std::string list = FilePath("holiday.png") + '\0' + '\0';
+  const std::string list = TestFilePath("holiday.png") + '\0' + '\0';
   HWND window = newMessage_(nullptr, list.c_str());
   ASSERT_TRUE(window);
   ::SendMessageA(window, WM_DROPFILES,
-                 reinterpret_cast<WPARAM>(DroppedFiles(FilePath("three.bin"), FilePath("dots.txt"))), 0);
+                 reinterpret_cast<WPARAM>(DroppedFiles(TestFilePath("three.bin"), TestFilePath("dots.txt"))), 0);
   EXPECT_EQ(Caption(window), "Email message - 3 attachments");
 
   // The text field's focus gives the message window's help context.
@@ -150,4 +139,61 @@ TEST_F(PostlarkDll, DroppedFilesAndClosing) {
     ::SendMessageA(window, WM_COMMAND, IDCANCEL, 0);
     EXPECT_EQ(::IsWindow(window) != FALSE, answer == IDNO);
   }
+}
+
+TEST_F(PostlarkDll, SavedAndOpenedAsTextAndSettingsStored) {
+  HWND window = newMessage_(nullptr, nullptr);
+  ASSERT_TRUE(window);
+  EXPECT_EQ(Caption(window), "Email message - 0 attachments");
+  ::SetDlgItemTextA(window, IDC_TO, "ann@example.com");
+  ::SetDlgItemTextA(window, IDC_CC, "bob@example.com");
+  ::SetDlgItemTextA(window, IDC_SUBJECT, "Saved");
+  ::SetDlgItemTextA(window, IDC_TEXT, "Line one\r\nLine two");
+
+  const std::string saved = TestFilePath("report");
+  {
+    UiDriver user([&] { EXPECT_TRUE(AnswerSaveDialog(saved)); });
+    ::SendMessageA(window, WM_COMMAND, ID_MAIL_SAVE, 0);
+  }
+  FILE* file = std::fopen((saved + ".txt").c_str(), "rb");
+  ASSERT_TRUE(file) << "report gets .txt";
+  char bytes[200] = {};
+  const size_t size = std::fread(bytes, 1, sizeof bytes, file);
+  std::fclose(file);
+  EXPECT_EQ(std::string(bytes, size),
+            std::string("To:ann@example.com\nCc:bob@example.com\nSubject:Saved\nLine one\r\nLine two") + '\0');
+
+  for (int id : {IDC_TO, IDC_CC, IDC_SUBJECT, IDC_TEXT}) ::SetDlgItemTextA(window, id, "");
+  {
+    UiDriver user([&] {
+      HWND dialog = WaitForWindow("Open");
+      ASSERT_TRUE(dialog);
+      EXPECT_TRUE(AnswerSaveDialogWindow(dialog, saved + ".txt"));
+    });
+    ::SendMessageA(window, WM_COMMAND, ID_MAIL_OPEN, 0);
+  }
+  EXPECT_EQ(Text(window, IDC_TO), "ann@example.com");
+  EXPECT_EQ(Text(window, IDC_CC), "bob@example.com");
+  EXPECT_EQ(Text(window, IDC_SUBJECT), "Saved");
+  EXPECT_EQ(Text(window, IDC_TEXT), "Line one\r\nLine two");
+
+  // Settings: a box of 0 is stored as 1; the settings dialog's help context while it runs.
+  {
+    UiDriver user([&] {
+      HWND dialog = WaitForWindow("Email configuration");
+      ASSERT_TRUE(dialog);
+      EXPECT_EQ(helpContext_(), 0x21002);
+      ::SetDlgItemTextA(dialog, IDC_SMTP_HOST, "mail.example.org:2525");
+      ::SetDlgItemTextA(dialog, IDC_RESIZE_WIDTH, "0");
+      PressButton(dialog, IDOK);
+    });
+    ::SendMessageA(window, WM_COMMAND, ID_MAIL_SETTINGS, 0);
+  }
+  EXPECT_STREQ(StoredMailValue("SMTP_host").c_str(), "mail.example.org:2525");
+  EXPECT_EQ(StoredMailValue("ResizeWidth"), std::string("\1\0\0\0", 4));
+  EXPECT_EQ(helpContext_(), 0x21001);
+  StoreMailSettings();
+
+  UiDriver user([] { PressButton(WaitForWindow("Close message?"), IDYES); });
+  ::SendMessageA(window, WM_COMMAND, IDCANCEL, 0);
 }
