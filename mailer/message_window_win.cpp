@@ -129,23 +129,25 @@ void Send(HWND window, MessageWindowState& state) {
   ::SetThreadPriority(state.thread, THREAD_PRIORITY_BELOW_NORMAL);
 }
 
-// Waits for the sending thread, whose last act was to post its outcome, then frees the record.
-void FreeStateAndClose(HWND window) {
-  MessageWindowState* state = StateOf(window);
-  if (state && state->thread) {
-    ::WaitForSingleObject(state->thread, INFINITE);
-    ::CloseHandle(state->thread);
-  }
-  delete state;
-  ::SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-  ::DestroyWindow(window);
-}
-
-void EndOfSend(HWND window, MessageWindowState& state) {
+// The sending thread's last act is to post its outcome, so this wait is short.
+void JoinSendThread(MessageWindowState& state) {
+  if (!state.thread) return;
   ::WaitForSingleObject(state.thread, INFINITE);
   ::CloseHandle(state.thread);
   state.thread = nullptr;
-  ShowSendingControls(window, state, false);
+}
+
+// Frees the record once no thread uses it, and destroys the window.
+void FreeStateAndClose(HWND window) {
+  MessageWindowState* state = StateOf(window);
+  if (state) JoinSendThread(*state);
+  delete state;
+  ::SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+  // Status texts still queued would go with the window; they are the window's to delete.
+  MSG queued;
+  while (::PeekMessageA(&queued, window, WM_MAIL_STATUS, WM_MAIL_STATUS, PM_REMOVE))
+    delete reinterpret_cast<std::string*>(queued.lParam);
+  ::DestroyWindow(window);
 }
 
 // While a send runs, the window hides and stops it, and goes once the thread has reported.
@@ -287,7 +289,8 @@ void OnInitDialog(HWND window, const char* attachments) {
 // The outcome of a send; a window closed meanwhile goes now.
 void OnSendOutcome(HWND window, MessageWindowState& state, UINT outcome) {
   if (outcome == WM_MAIL_DONE || state.closeWhenStopped) return FreeStateAndClose(window);
-  EndOfSend(window, state);
+  JoinSendThread(state);
+  ShowSendingControls(window, state, false);
   if (outcome == WM_MAIL_ERROR) ::MessageBoxA(window, state.errorText.c_str(), "Error!", MB_OK | MB_ICONWARNING);
 }
 }  // namespace

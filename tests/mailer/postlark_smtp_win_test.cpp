@@ -37,7 +37,8 @@ TEST(SmtpSend, PicturesAndEdgeCasesArriveWhole) {
   MessageWindowState state = Message(LocalServer("POSTLARK_SMTP"), "Gr\xFC\xDF" "e");
   state.cc = "bob@example.com";
   state.body = "a=b\r\n.dot line\r\n" + std::string(100, 'x') + "\r\nno final line end";
-  for (const char* name : {"holiday.png", "three.bin", "fiftyfour.bin", "dots.txt", "pictures\\*.jpg", "missing.jpg"})
+  for (const char* name :
+       {"holiday.png", "three.bin", "fiftyfour.bin", "dots.txt", "Gr\xFC\xDF" "e 1.bin", "pictures\\*.jpg", "missing.jpg"})
     state.AddAttachment(TestFilePath(name));
   Recorder reporter;
   EXPECT_EQ(ComposeAndSend(state, reporter), 0) << state.errorText;

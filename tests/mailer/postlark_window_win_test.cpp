@@ -117,6 +117,22 @@ TEST_F(PostlarkDll, MessageWindowSendsWhatWasTyped) {
   EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(window); }, 60000));
 }
 
+TEST_F(PostlarkDll, ClosedWhileSendingGoesWhenTheSendEnds) {
+  const std::string list = TestFilePath("large.bin") + '\0' + '\0';
+  HWND window = newMessage_(nullptr, list.c_str());
+  ASSERT_TRUE(window);
+  ::SetDlgItemTextA(window, IDC_TO, "ann@example.com");
+  ::SetDlgItemTextA(window, IDC_SUBJECT, "Closed while sending");
+  ::SendMessageA(window, WM_COMMAND, IDC_SEND, 0);
+  {
+    UiDriver user([] { PressButton(WaitForWindow("Close message?"), IDYES); });
+    ::SendMessageA(window, WM_COMMAND, IDCANCEL, 0);
+  }
+  // Hidden at once, destroyed (its record freed) only once the thread has reported.
+  EXPECT_FALSE(::IsWindowVisible(window));
+  EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(window); }, 60000));
+}
+
 TEST_F(PostlarkDll, DroppedFilesAndClosing) {
   const std::string list = TestFilePath("holiday.png") + '\0' + '\0';
   HWND window = newMessage_(nullptr, list.c_str());

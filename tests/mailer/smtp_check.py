@@ -134,6 +134,7 @@ def make_files(folder):
         "fiftyfour.bin": bytes(range(54)),
         "dots.txt": b".\r\n..\r\n.leading dot\r\nmiddle.dot\r\n",
         "large.bin": os.urandom(3 * 1024 * 1024),
+        "Grüße 1.bin": b"named in Latin-1",
     }
     for name, data in files.items():
         with open(os.path.join(folder, name), "wb") as f:
@@ -169,7 +170,8 @@ def check_smtp_program(inbox, folder, checks):
         checks.expect(sorted(recipients) == ["ann@example.com", "bob@example.com"], "two envelope recipients")
         checks.expect(sender == "me@example.com", "envelope sender")
         expected = {"holiday.png": read("holiday.png"), "three.bin": read("three.bin"),
-                    "fiftyfour.bin": read("fiftyfour.bin"), "dots.txt": read("dots.txt")}
+                    "fiftyfour.bin": read("fiftyfour.bin"), "dots.txt": read("dots.txt"),
+                    "Grüße 1.bin": read("Grüße 1.bin")}
         for path in JPEGS:
             expected[os.path.basename(path)] = read("pictures", os.path.basename(path))
         checks.expect(attachments(message) == expected, "attachments arrive byte for byte")
