@@ -16,6 +16,7 @@
 #include "go_to_path_dlg.h"
 #include "main_frame.h"
 #include "panes.h"
+#include "path_list.h"
 #include "proc_address.h"
 #include "program_state.h"
 #include "tips.h"
@@ -292,6 +293,13 @@ void CMainFrame::OnEmail(UINT) {
     mailer_ = library;
     ProcAddress<Initialize>(mailer_, "Postlark_Initialize")();
   }
+  // The window copies the list. Its owner is the frame: a pop-up's owner is always a top-level
+  // window, so the thumbnail view would give the same.
+  using NewEmailMessage = HWND (*)(HWND, const char*);
+  const std::vector<std::string> paths = ThumbnailPanePaths(true);
+  const std::string list = DoubleNulList(paths);
+  g_program.mailWindow = ProcAddress<NewEmailMessage>(mailer_, "Postlark_NewEmailMessage")(
+      Handle(), paths.empty() ? nullptr : list.c_str());
 }
 
 

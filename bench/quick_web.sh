@@ -28,19 +28,19 @@ if [ "$(ls "$photos" | wc -l)" -ne 200 ]; then
 fi
 [ -f "$tiny/tiny.jpg" ] || convert -size 8x8 xc:gray ppm:- | cjpeg > "$tiny/tiny.jpg"
 
-. tools/session.sh
-start_wine $win/wineprefix
 wine=$(printf '"%s", "%s", ' "$top/tools/wine-run.sh" "$top/$win/wineprefix")
 ours=$top/build/bench/bin/quick_web_bench
 ours_win=$top/$win/bin/quick_web_bench.exe
 vips="VIPS_CONCURRENCY=1 vipsthumbnail -s 800 -o '$out/%s.jpg[Q=75]' {file}/*.jpg && VIPS_CONCURRENCY=1 vipsthumbnail -s 150 -o '$out/tn_%s.jpg[Q=75]' {file}/*.jpg"
+peers="{\"vipsthumbnail -s 800 and -s 150\": [\"sh\", \"-c\", \"$vips\"]}"
+wine_case=""
+if bench_wine; then
+  wine_case=", {\"label\": \"$win_label, 200 photographs\", \"ours\": [$wine\"$ours_win\", \"Z:{file}\", \"Z:$out\"], \"peers\": $peers}"
+fi
 cases=$files/cases.json
 cat > "$cases" <<JSON
 [
- {"label": "native, 200 photographs", "ours": ["$ours", "{file}", "$out"],
-  "peers": {"vipsthumbnail -s 800 and -s 150": ["sh", "-c", "$vips"]}},
- {"label": "$win_label, 200 photographs", "ours": [$wine"$ours_win", "Z:{file}", "Z:$out"],
-  "peers": {"vipsthumbnail -s 800 and -s 150": ["sh", "-c", "$vips"]}}
+ {"label": "native, 200 photographs", "ours": ["$ours", "{file}", "$out"], "peers": $peers}$wine_case
 ]
 JSON
 python3 bench/compare.py "$runs" "$photos" "$tiny" "$cases"

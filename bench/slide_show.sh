@@ -12,6 +12,7 @@ out=build/bench-files
 mkdir -p "$out"
 
 . bench/bench_trees.sh
+require_bench_wine
 build_windows_bench_program slide_show_bench
 
 photo=$out/photo24mp.jpg
@@ -19,8 +20,7 @@ flower=/usr/share/libjxl-testdata/jxl/flower/flower.png
 [ -f "$photo" ] || convert "$flower" -resize '6000x4000!' ppm:- | cjpeg -quality 90 > "$photo"
 
 . tools/session.sh
-start_display
-start_wine $win/wineprefix
+start_display  # Wine runs already (require_bench_wine)
 bench=$top/$win/bin/slide_show_bench.exe
 echo "== transitions at the screen's size ($win_label)"
 tools/wine-run.sh "$top/$win/wineprefix" "$bench" transitions

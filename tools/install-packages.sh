@@ -25,6 +25,8 @@ packages=(
   gdk-pixbuf-tests libjxl-testdata libjpeg-turbo-progs graphicsmagick
   # rendering what the Windows printer driver writes
   ghostscript
+  # the SMTP server the mailer's tests send to
+  python3-aiosmtpd
 )
 
 missing_packages() {

@@ -1,0 +1,38 @@
+#pragma once
+// One message window's record, shared with its sending thread. While "sending" is set the
+// window's input controls are disabled, so the thread reads the fields undisturbed; the window
+// frees the record only after the thread has ended.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "mailer_settings.h"
+
+// Private messages from the sending thread to its window.
+enum : UINT {
+  WM_MAIL_PROGRESS = 1124,  // wParam: percentage
+  WM_MAIL_STATUS = 1125,    // lParam: a std::string* the window deletes
+  WM_MAIL_DONE = 1126,
+  WM_MAIL_STOPPED = 1127,
+  WM_MAIL_ERROR = 1128,
+};
+
+// The attachment list keeps the stored list's bound: 65000 bytes as a double-NUL list.
+constexpr size_t kAttachmentListBytes = 65000;
+
+struct MessageWindowState {
+  HWND window = nullptr;
+  volatile LONG stop = 0;
+  LONG sending = 0;
+  std::string to, cc, subject, body;
+  std::vector<std::string> attachments;
+  MailerSettings settings;  // copied at Send
+  int result = 0;
+  std::string errorText;
+  HANDLE thread = nullptr;
+  bool closeWhenStopped = false;
+
+  // Adds a path when the list has room for it; false when it is full.
+  bool AddAttachment(const std::string& path);
+};
