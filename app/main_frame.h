@@ -12,13 +12,14 @@
 #include "Cimage.h"
 #include "frame_window.h"
 #include "pane_splitters.h"
+#include "twain.h"
 
 class CPreviewWnd;
 class CFullScreenWnd;
 class CBatchProcessPS;
 class CBatchProgressDlg;
 
-class CMainFrame : public FrameWindow {
+class CMainFrame : public FrameWindow, public CTwain {
  public:
   CMainFrame();
   ~CMainFrame() override;
@@ -39,6 +40,7 @@ class CMainFrame : public FrameWindow {
   const std::vector<HWND>& ImageWindows() const { return imageWindows_; }
 
   void RegisterCaptureHotkey();
+  void UnregisterCaptureHotkey();
   void ToggleLeftPane();
   void ToggleKeyView();
   bool KeyViewShown() const { return !inner_.hidden; }
@@ -60,6 +62,10 @@ class CMainFrame : public FrameWindow {
   bool OnUpdateCommand(CommandState& state) override;
 
  protected:
+  // A scanned picture: saved as the next numbered file, or shown in a new image window.
+  void OnImageReceived(HGLOBAL dib) override;
+  void OnError(int code) override;
+
   bool OnCreateFrame() override;
   void OnClose() override;
   LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -71,6 +77,9 @@ class CMainFrame : public FrameWindow {
   void SaveLayout();
   void OnFolderChanged(const char* path);
   void CaptureScreen();
+  // The TWAIN connection rests open from the frame's creation to its closing.
+  void OpenTwain();
+  void SaveScannedPicture(HGLOBAL dib);
   void PrintQueuedFile();
 
   // Command handlers.
@@ -108,10 +117,15 @@ class CMainFrame : public FrameWindow {
   void OnFileOpen(UINT id);
   void OnUpdateSaveAs(CommandState& state);
   void OnSaveOptions(UINT id);
+  // The options sheet on the page the command names, or where it was last closed.
+  void OnOptions(UINT id);
   void OnThumbnailViewCommand(UINT id);
   void OnUpdateThumbnailViewCommand(CommandState& state);
   void OnAbortOperation(UINT id);
   void OnUpdateDisabled(CommandState& state);
+  void OnTwainCommand(UINT id);
+  // Scanning commands wait while a source is open.
+  void OnUpdateTwainCommand(CommandState& state);
   static const CommandEntry<CMainFrame> kCommands[];
 
   // Batch processing: the sheet, the checks before a run, its progress and its end.

@@ -141,6 +141,12 @@ bool CVireldanApp::InitInstance() {
   if (!frame_->Create()) return false;
   g_program.mainFrame = frame_.get();
   SetMainWindow(frame_->Handle());
+  auto favorites = std::make_unique<CFavoritesDlg>();
+  if (favorites->Create(frame_->Handle())) {
+    favorites_ = std::move(favorites);
+    g_program.favorites = favorites_.get();
+    favorites_->Load(g_program.favoritesFile);
+  }
   frame_->ActivateFrame(ShowCommand());
   return true;
 }
@@ -158,6 +164,8 @@ bool CVireldanApp::OnIdle(long) {
 }
 
 bool CVireldanApp::PreTranslateMessage(MSG& message) {
+  // An open scanner source sees every message first and keeps its own.
+  if (frame_ && frame_->ProcessMessage(message)) return true;
   if (message.message == WM_MODELESS_OPENED || message.message == WM_MODELESS_CLOSED) {
     g_program.mailWindow = message.message == WM_MODELESS_OPENED ? reinterpret_cast<HWND>(message.wParam) : nullptr;
     return true;
@@ -178,6 +186,8 @@ int CVireldanApp::ExitInstance(int exitCode) {
   if (started && !g_settings.Save(GetProfile()))
     ::MessageBoxA(nullptr, "The settings could not be saved: changes made in this session are lost.", MessageCaption(),
                   MB_OK | MB_ICONEXCLAMATION);
+  g_program.favorites = nullptr;
+  favorites_.reset();
   frame_.reset();
   ::OleUninitialize();
   return exitCode;
