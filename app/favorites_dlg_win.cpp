@@ -221,6 +221,10 @@ bool CFavoritesDlg::OnMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& resu
     case WM_SIZE:
       FitList();
       return false;
+    case WM_CLOSE:
+      OnCancel();
+      result = 0;
+      return true;
     case WM_MOUSEMOVE:
       if (!dragging_) return false;
       DragTo(point);
