@@ -33,6 +33,7 @@ class CVireldanApp : public App {
   bool InitInstance() override;
   int ExitInstance(int exitCode) override;
   bool OnIdle(long count) override;
+  bool PreviewMessage(MSG& message) override;
   bool PreTranslateMessage(MSG& message) override;
 
  private:

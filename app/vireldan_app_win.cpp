@@ -163,9 +163,11 @@ bool CVireldanApp::OnIdle(long) {
   return false;
 }
 
+// An open scanner source sees every message first and keeps its own: its dialog's keys must not
+// become the frame's accelerators.
+bool CVireldanApp::PreviewMessage(MSG& message) { return frame_ && frame_->ProcessMessage(message); }
+
 bool CVireldanApp::PreTranslateMessage(MSG& message) {
-  // An open scanner source sees every message first and keeps its own.
-  if (frame_ && frame_->ProcessMessage(message)) return true;
   if (message.message == WM_MODELESS_OPENED || message.message == WM_MODELESS_CLOSED) {
     g_program.mailWindow = message.message == WM_MODELESS_OPENED ? reinterpret_cast<HWND>(message.wParam) : nullptr;
     return true;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -25,32 +26,6 @@ bool Logged(const std::string& line) {
   return false;
 }
 
-struct CaptionSearch {
-  DWORD process;
-  std::string start;
-  HWND found;
-};
-
-BOOL CALLBACK MatchCaptionStart(HWND window, LPARAM context) {
-  auto& search = *reinterpret_cast<CaptionSearch*>(context);
-  DWORD owner = 0;
-  ::GetWindowThreadProcessId(window, &owner);
-  char caption[256] = {};
-  ::GetWindowTextA(window, caption, sizeof caption);
-  if (owner != search.process || !::IsWindowVisible(window) || std::string(caption).rfind(search.start, 0) != 0)
-    return TRUE;
-  search.found = window;
-  return FALSE;
-}
-
-// A top-level window of the program whose caption starts with the text.
-HWND ProgramWindow(HWND frame, const std::string& captionStart) {
-  CaptionSearch search = {0, captionStart, nullptr};
-  ::GetWindowThreadProcessId(frame, &search.process);
-  ::EnumWindows(MatchCaptionStart, LPARAM(&search));
-  return search.found;
-}
-
 // The text of the program's message box with the caption, answered with OK.
 std::string AnswerProgramMessage(const char* caption) {
   HWND box = nullptr;
@@ -65,8 +40,8 @@ std::string AnswerProgramMessage(const char* caption) {
 // The user closes the scanner's own window. (A source that asked to close by itself while one of
 // the program's message boxes was up would not be heard: the box's own loop dispatches the
 // source's messages without showing them to the connection.)
-void CloseScanner(HWND frame) {
-  HWND scanner = ProgramWindow(frame, "Fake Scanner");
+void CloseScanner(const RunningProgram& program) {
+  HWND scanner = program.WaitForWindow("Fake Scanner");
   ASSERT_TRUE(scanner);
   ::PostMessageA(scanner, ::RegisterWindowMessageA("FakeTwainClose"), 0, 0);
 }
@@ -90,6 +65,15 @@ class TwainProgram : public ::testing::Test {
     return settings;
   }
 
+  // Starts the program on the folder and gives the Acquire command.
+  std::unique_ptr<RunningProgram> Acquire(const SettingsValues& settings) const {
+    auto program = std::make_unique<RunningProgram>(settings, "");
+    EXPECT_TRUE(program->Frame());
+    EXPECT_TRUE(program->WaitForFolderShown(folder_.string() + "\\"));
+    ::PostMessageA(program->Frame(), WM_COMMAND, ID_TWAIN_ACQUIRE, 0);
+    return program;
+  }
+
   InstalledFakeTwain fake_;
   fs::path folder_;
 };
@@ -98,14 +82,11 @@ TEST_F(TwainProgram, ScansAreSavedUnderTheNextFreeNumbersOfTheFolderShown) {
   std::ofstream(folder_ / "TWAIN1.JPG") << "taken";
   std::ofstream(folder_ / "TWAIN2.JPG") << "taken";
   WriteScanScript({2, 0, 0, 1});
-  RunningProgram program(Settings("1", "TWAIN", 0), "");
-  ASSERT_TRUE(program.Frame());
-  ASSERT_TRUE(program.WaitForFolderShown(folder_.string() + "\\"));
-  ::PostMessageA(program.Frame(), WM_COMMAND, ID_TWAIN_ACQUIRE, 0);
+  const auto program = Acquire(Settings("1", "TWAIN", 0));
   EXPECT_TRUE(WaitFor([] { return Logged("CLOSEDS"); }, 30000));
   EXPECT_TRUE(fs::file_size(folder_ / "TWAIN3.JPG") > 0);
   EXPECT_TRUE(fs::file_size(folder_ / "TWAIN4.JPG") > 0);
-  ASSERT_TRUE(program.Close());
+  ASSERT_TRUE(program->Close());
   EXPECT_EQ(StoredSetting("TWAINDest", "index"), "5");
   const std::vector<std::string> log = FakeTwainLog();
   ASSERT_FALSE(log.empty());
@@ -118,15 +99,12 @@ TEST_F(TwainProgram, ScansAreSavedUnderTheNextFreeNumbersOfTheFolderShown) {
 
 TEST_F(TwainProgram, FormatThreeSavesBmpAndTheScanningCommandsWaitWhileTheSourceIsOpen) {
   WriteScanScript({1, 0, 0, 0});
-  RunningProgram program(Settings("1", "scan", 3), "");
-  ASSERT_TRUE(program.Frame());
-  ASSERT_TRUE(program.WaitForFolderShown(folder_.string() + "\\"));
-  ::PostMessageA(program.Frame(), WM_COMMAND, ID_TWAIN_ACQUIRE, 0);
-  ASSERT_TRUE(WaitFor([&] { return fs::exists(folder_ / "scan1.BMP") && ProgramWindow(program.Frame(), "Fake Scanner"); }));
+  const auto program = Acquire(Settings("1", "scan", 3));
+  ASSERT_TRUE(WaitFor([&] { return fs::exists(folder_ / "scan1.BMP") && program->WaitForWindow("Fake Scanner", 0); }));
   // The source stays open until its own window closes; meanwhile the commands do nothing.
   for (UINT command : {ID_TWAIN_ACQUIRE, ID_TWAIN_SOURCE})
-    ::PostMessageA(program.Frame(), WM_COMMAND, command, 0);
-  CloseScanner(program.Frame());
+    ::PostMessageA(program->Frame(), WM_COMMAND, command, 0);
+  CloseScanner(*program);
   EXPECT_TRUE(WaitFor([] { return Logged("CLOSEDS"); }, 30000));
   std::ifstream bmp(folder_ / "scan1.BMP", std::ios::binary);
   char header[26] = {};
@@ -134,7 +112,7 @@ TEST_F(TwainProgram, FormatThreeSavesBmpAndTheScanningCommandsWaitWhileTheSource
   EXPECT_EQ(std::string(header, 2), "BM");
   EXPECT_EQ(*reinterpret_cast<const int32_t*>(header + 18), 40);
   EXPECT_EQ(*reinterpret_cast<const int32_t*>(header + 22), 30);
-  ASSERT_TRUE(program.Close());
+  ASSERT_TRUE(program->Close());
   const std::vector<std::string> log = FakeTwainLog();
   EXPECT_EQ(std::vector<std::string>(log.begin() + 1, log.end()),
             (std::vector<std::string>{"OPENDS", "ENABLEDS showui=1", "XFERREADY", "GET 1 done", "ENDXFER pending=0",
@@ -143,35 +121,29 @@ TEST_F(TwainProgram, FormatThreeSavesBmpAndTheScanningCommandsWaitWhileTheSource
 
 TEST_F(TwainProgram, AFailingTransferIsToldAndTheSourceIsResetAfterThePictureBeforeItOpened) {
   WriteScanScript({2, 2, 0, 0});
-  RunningProgram program(Settings("0", "TWAIN", 0), "");
-  ASSERT_TRUE(program.Frame());
-  ASSERT_TRUE(program.WaitForFolderShown(folder_.string() + "\\"));
-  ::PostMessageA(program.Frame(), WM_COMMAND, ID_TWAIN_ACQUIRE, 0);
+  const auto program = Acquire(Settings("0", "TWAIN", 0));
   EXPECT_EQ(AnswerProgramMessage("Vireldan"), "A TWAIN error occurred.");
-  EXPECT_TRUE(WaitFor([&] { return ProgramWindow(program.Frame(), "untitled.jpg 40 X 30") != nullptr; }));
-  CloseScanner(program.Frame());
+  EXPECT_TRUE(program->WaitForWindowStartingWith("untitled.jpg 40 X 30"));
+  CloseScanner(*program);
   EXPECT_TRUE(WaitFor([] { return Logged("CLOSEDS"); }, 30000));
   EXPECT_TRUE(fs::is_empty(folder_)) << "an opened scan is not saved";
   const std::vector<std::string> log = FakeTwainLog();
   EXPECT_EQ(std::vector<std::string>(log.begin() + 1, log.end()),
             (std::vector<std::string>{"OPENDS", "ENABLEDS showui=1", "XFERREADY", "GET 1 done", "ENDXFER pending=1",
                                       "GET 2 failed", "RESET", "CLOSEDSREQ", "DISABLEDS", "CLOSEDS"}));
-  ASSERT_TRUE(program.Close());
+  ASSERT_TRUE(program->Close());
 }
 
 TEST_F(TwainProgram, AScanThatCannotBeSavedIsToldAndShownInAWindow) {
   WriteScanScript({1, 0, 0, 0});
-  RunningProgram program(Settings("1", "no such folder\\TWAIN", 0), "");
-  ASSERT_TRUE(program.Frame());
-  ASSERT_TRUE(program.WaitForFolderShown(folder_.string() + "\\"));
-  ::PostMessageA(program.Frame(), WM_COMMAND, ID_TWAIN_ACQUIRE, 0);
+  const auto program = Acquire(Settings("1", "no such folder\\TWAIN", 0));
   const std::string told = AnswerProgramMessage("Vireldan");
   EXPECT_EQ(told.rfind("The scanned picture could not be saved as\n", 0), 0u) << told;
   EXPECT_NE(told.find("no such folder\\TWAIN1.JPG\nIt is shown in a new window instead."), std::string::npos) << told;
-  EXPECT_TRUE(WaitFor([&] { return ProgramWindow(program.Frame(), "untitled.jpg 40 X 30") != nullptr; }));
-  CloseScanner(program.Frame());
+  EXPECT_TRUE(program->WaitForWindowStartingWith("untitled.jpg 40 X 30"));
+  CloseScanner(*program);
   EXPECT_TRUE(WaitFor([] { return Logged("CLOSEDS"); }, 30000));
-  ASSERT_TRUE(program.Close());
+  ASSERT_TRUE(program->Close());
 }
 
 }  // namespace
