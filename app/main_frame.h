@@ -14,6 +14,7 @@
 #include "frame_window.h"
 #include "pane_splitters.h"
 #include "slide_show.h"
+#include "twain.h"
 
 class CPreviewWnd;
 class CFullScreenWnd;
@@ -22,7 +23,7 @@ class CBatchProgressDlg;
 struct QuickWebJob;
 class CBatchPrintPS;
 
-class CMainFrame : public FrameWindow, public CFrameLink {
+class CMainFrame : public FrameWindow, public CFrameLink, public CTwain {
  public:
   CMainFrame();
   ~CMainFrame() override;
@@ -44,6 +45,7 @@ class CMainFrame : public FrameWindow, public CFrameLink {
   const std::vector<HWND>& ImageWindows() const { return imageWindows_; }
 
   void RegisterCaptureHotkey();
+  void UnregisterCaptureHotkey();
   void ToggleLeftPane();
   void ToggleKeyView();
   bool KeyViewShown() const { return !inner_.hidden; }
@@ -65,6 +67,10 @@ class CMainFrame : public FrameWindow, public CFrameLink {
   bool OnUpdateCommand(CommandState& state) override;
 
  protected:
+  // A scanned picture: saved as the next numbered file, or shown in a new image window.
+  void OnImageReceived(HGLOBAL dib) override;
+  void OnError(int code) override;
+
   bool OnCreateFrame() override;
   void OnClose() override;
   LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -76,6 +82,9 @@ class CMainFrame : public FrameWindow, public CFrameLink {
   void SaveLayout();
   void OnFolderChanged(const char* path);
   void CaptureScreen();
+  // The TWAIN connection rests open from the frame's creation to its closing.
+  void OpenTwain();
+  void SaveScannedPicture(HGLOBAL dib);
   void PrintQueuedFile();
 
   // Command handlers.
@@ -113,6 +122,8 @@ class CMainFrame : public FrameWindow, public CFrameLink {
   void OnFileOpen(UINT id);
   void OnUpdateSaveAs(CommandState& state);
   void OnSaveOptions(UINT id);
+  // The options sheet on the page the command names, or where it was last closed.
+  void OnOptions(UINT id);
   void OnThumbnailViewCommand(UINT id);
   void OnUpdateThumbnailViewCommand(CommandState& state);
   void OnAbortOperation(UINT id);
@@ -120,6 +131,9 @@ class CMainFrame : public FrameWindow, public CFrameLink {
   // Play, Pause and Next of the slideshow; Create Collage Image on the selected files.
   void OnSlideShowCommand(UINT id);
   void OnCreateCollage(UINT id);
+  void OnTwainCommand(UINT id);
+  // Scanning commands wait while a source is open.
+  void OnUpdateTwainCommand(CommandState& state);
   static const CommandEntry<CMainFrame> kCommands[];
 
   // Batch processing: the sheet, the checks before a run, its progress and its end.

@@ -10,6 +10,7 @@
 #include "app_settings.h"
 #include "command_ids.h"
 #include "confirmations_dlg.h"
+#include "controls_ps.h"
 #include "exif_tips_dlg.h"
 #include "fs_options_ps.h"
 #include "full_screen_wnd.h"
@@ -81,24 +82,22 @@ const CommandEntry<CMainFrame> CMainFrame::kCommands[] = {
     {ID_REFRESH_RIGHT, ID_REFRESH_RIGHT, &CMainFrame::OnRefresh, nullptr},
     {ID_PREBUILDER, ID_PREBUILDER, &CMainFrame::OnPrebuilder, nullptr},
     {ID_EMAIL, ID_EMAIL, &CMainFrame::OnEmail, nullptr},
-    // Scanning waits for the TWAIN work: without a source manager its commands stay disabled.
-    {ID_TWAIN_ACQUIRE, ID_TWAIN_ACQUIRE, &CMainFrame::OnNotYetAvailable, &CMainFrame::OnUpdateDisabled},
-    {ID_TWAIN_SOURCE, ID_TWAIN_SOURCE, &CMainFrame::OnNotYetAvailable, &CMainFrame::OnUpdateDisabled},
-    {ID_TWAIN_DESTINATION, ID_TWAIN_DESTINATION, &CMainFrame::OnNotYetAvailable, &CMainFrame::OnUpdateDisabled},
-        {ID_SELECT_ALL, ID_INVERT_SELECTION, &CMainFrame::OnThumbnailViewCommand, &CMainFrame::OnUpdateThumbnailViewCommand},
+    {ID_TWAIN_ACQUIRE, ID_TWAIN_ACQUIRE, &CMainFrame::OnTwainCommand, &CMainFrame::OnUpdateTwainCommand},
+    {ID_TWAIN_SOURCE, ID_TWAIN_SOURCE, &CMainFrame::OnTwainCommand, &CMainFrame::OnUpdateTwainCommand},
+    {ID_TWAIN_DESTINATION, ID_TWAIN_DESTINATION, &CMainFrame::OnTwainCommand, &CMainFrame::OnUpdateTwainCommand},
+    {ID_SELECT_ALL, ID_INVERT_SELECTION, &CMainFrame::OnThumbnailViewCommand, &CMainFrame::OnUpdateThumbnailViewCommand},
     {ID_RESELECT, ID_RESELECT, &CMainFrame::OnThumbnailViewCommand, &CMainFrame::OnUpdateThumbnailViewCommand},
     {ID_MOVE_IN_SLIDE_ORDER, ID_MOVE_IN_SLIDE_ORDER, &CMainFrame::OnThumbnailViewCommand,
      &CMainFrame::OnUpdateThumbnailViewCommand},
     {ID_ABORT_OPERATION, ID_ABORT_OPERATION, &CMainFrame::OnAbortOperation, nullptr},
-    // Commands whose targets are built by later work.
     {ID_SLIDESHOW_PLAY, ID_SLIDESHOW_PLAY, &CMainFrame::OnSlideShowCommand, nullptr},
     {ID_SLIDESHOW_PAUSE, ID_SLIDESHOW_PAUSE, &CMainFrame::OnSlideShowCommand, nullptr},
     {ID_SLIDESHOW_NEXT, ID_SLIDESHOW_NEXT, &CMainFrame::OnSlideShowCommand, nullptr},
-    {ID_SLIDESHOW_SETUP, ID_SLIDESHOW_SETUP, &CMainFrame::OnNotYetAvailable, nullptr},
-    {ID_TRANSITIONS, ID_TRANSITIONS, &CMainFrame::OnNotYetAvailable, nullptr},
-    {ID_CONTROL_PANEL, ID_CONTROL_PANEL, &CMainFrame::OnNotYetAvailable, nullptr},
-    {ID_CACHE_OPTIONS, ID_CACHE_OPTIONS, &CMainFrame::OnNotYetAvailable, nullptr},
-    {ID_FILE_OPTIONS, ID_FILE_OPTIONS, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_SLIDESHOW_SETUP, ID_SLIDESHOW_SETUP, &CMainFrame::OnOptions, nullptr},
+    {ID_TRANSITIONS, ID_TRANSITIONS, &CMainFrame::OnOptions, nullptr},
+    {ID_CONTROL_PANEL, ID_CONTROL_PANEL, &CMainFrame::OnOptions, nullptr},
+    {ID_CACHE_OPTIONS, ID_CACHE_OPTIONS, &CMainFrame::OnOptions, nullptr},
+    {ID_FILE_OPTIONS, ID_FILE_OPTIONS, &CMainFrame::OnOptions, nullptr},
     {ID_SAVE_OPTIONS, ID_SAVE_OPTIONS, &CMainFrame::OnSaveOptions, nullptr},
     {ID_CONFIRMATIONS, ID_CONFIRMATIONS, &CMainFrame::OnConfirmations, nullptr},
     {ID_GO_TO, ID_GO_TO, &CMainFrame::OnGoTo, nullptr},
@@ -304,6 +303,18 @@ void CMainFrame::OnEmail(UINT) {
 
 
 void CMainFrame::OnNotYetAvailable(UINT) {}
+
+void CMainFrame::OnOptions(UINT id) {
+  int page = CControlsPS::s_startPage;
+  if (id == ID_SLIDESHOW_SETUP) page = kOptionsSlideshowPage;
+  if (id == ID_TRANSITIONS) page = kOptionsTransitionsPage;
+  if (id == ID_FILE_OPTIONS) page = kOptionsSystemPage;
+  if (id == ID_CACHE_OPTIONS) page = kOptionsCachePage;
+  CControlsPS(page).DoModal();
+  RegisterCaptureHotkey();
+  ApplyThumbnailSizeInPane();
+  RefreshThumbnailPane();
+}
 
 void CMainFrame::OnSaveOptions(UINT) { CFSoptionsPS(Handle(), kSavePageJpeg).DoModal(); }
 

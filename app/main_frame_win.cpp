@@ -11,6 +11,7 @@
 #include "batch_process_ps.h"
 #include "batch_progress_dlg.h"
 #include "device_change.h"
+#include "favorites_dlg.h"
 #include "folder_drive.h"
 #include "full_screen_wnd.h"
 #include "image_load.h"
@@ -73,6 +74,7 @@ bool CMainFrame::OnCreateFrame() {
     g_program.preview = preview_.get();
   }
   RegisterCaptureHotkey();
+  OpenTwain();
   g_program.frameReady = 1;
   return true;
 }
@@ -167,8 +169,10 @@ void CMainFrame::RemoveImageWindow(HWND window) {
   }
 }
 
+void CMainFrame::UnregisterCaptureHotkey() { ::UnregisterHotKey(Handle(), kCaptureHotkey); }
+
 void CMainFrame::RegisterCaptureHotkey() {
-  ::UnregisterHotKey(Handle(), kCaptureHotkey);
+  UnregisterCaptureHotkey();
   const auto& capture = g_settings.capture;
   if (capture.enable) ::RegisterHotKey(Handle(), kCaptureHotkey, HotkeyModifiers(capture.kmod), capture.vkey);
 }
@@ -189,6 +193,7 @@ void CMainFrame::ToggleKeyView() {
     Bar().Load(IDR_KEYTOOLBAR);
   }
   RecalcLayout();
+  if (g_program.favorites) g_program.favorites->RebuildMenu();
 }
 
 void CMainFrame::SaveLayout() {
@@ -227,6 +232,9 @@ void CMainFrame::OnClose() {
   if (preview_) preview_->SavePlacement();
   ::ShowWindow(Handle(), SW_HIDE);
   for (HWND window : std::vector<HWND>(imageWindows_)) ::DestroyWindow(window);
+  if (g_program.favorites) g_program.favorites->Destroy();
+  CloseSourceManager(Handle());
+  UnloadSourceManager();
   ::UnregisterHotKey(Handle(), kCaptureHotkey);
   Destroy();
 }

@@ -43,6 +43,8 @@ void RefreshKeyPane();
 // The thumbnail view.
 void ShowFolderInThumbnailPane(const std::string& folder);
 void RefreshThumbnailPane();
+// The thumbnail size of the settings, laid out anew.
+void ApplyThumbnailSizeInPane();
 void FocusThumbnailPane();
 // Lets go of the folder shown (its cache file and change notification), before that folder is
 // renamed or deleted.

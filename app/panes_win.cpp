@@ -98,6 +98,8 @@ void ShowFolderInThumbnailPane(const std::string& folder) { g_thumbnailView.SetF
 
 void RefreshThumbnailPane() { g_thumbnailView.Refresh(true, true); }
 
+void ApplyThumbnailSizeInPane() { g_thumbnailView.ApplyThumbnailSize(); }
+
 void FocusThumbnailPane() { ::SetFocus(g_thumbnailView.Handle()); }
 
 void ClearThumbnailPane() { g_thumbnailView.ClearView(); }

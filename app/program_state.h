@@ -11,6 +11,7 @@ class CVireldanView;
 class CKeyView;
 class CPreviewWnd;
 class CFullScreenWnd;
+class CFavoritesDlg;
 
 struct ProgramState {
   // The command line: a folder or file to open, or "/p" and a file to print.
@@ -46,6 +47,7 @@ struct ProgramState {
   CKeyView* keyView = nullptr;
   CPreviewWnd* preview = nullptr;
   CFullScreenWnd* fullScreen = nullptr;
+  CFavoritesDlg* favorites = nullptr;
   HWND mailWindow = nullptr;
 };
 

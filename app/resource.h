@@ -1,6 +1,8 @@
 #pragma once
 // Resource identifiers of Vireldan.exe.
 #include "command_ids.h"
+#include "options_resource.h"
+#include "scanning_favorites_resource.h"
 
 #define IDR_MAINFRAME 128
 #define IDR_CONTEXT_MENUS 154

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app.h"
+#include "favorites_dlg.h"
 #include "dde_server.h"
 #include "main_frame.h"
 #include "printer_defaults.h"
@@ -34,6 +35,7 @@ class CVireldanApp : public App {
   bool InitInstance() override;
   int ExitInstance(int exitCode) override;
   bool OnIdle(long count) override;
+  bool PreviewMessage(MSG& message) override;
   bool PreTranslateMessage(MSG& message) override;
 
  private:
@@ -45,11 +47,14 @@ class CVireldanApp : public App {
   void OnShellOptions(UINT id);
   void OnHotKeys(UINT id);
   void OnNotYetAvailable(UINT id);
+  // The favourites commands; nothing while the favourites window does not exist.
+  void OnFavorites(UINT id);
   static const CommandEntry<CVireldanApp> kCommands[];
 
   DdeServer dde_;
   PrinterDefaults printer_;
   std::unique_ptr<CMainFrame> frame_;
+  std::unique_ptr<CFavoritesDlg> favorites_;
 };
 
 extern CVireldanApp theApp;

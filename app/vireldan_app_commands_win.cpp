@@ -1,10 +1,11 @@
-// The application's own commands: the About box, printer set-up, shell file types, and the help,
-// hot-key list and favourites commands, which are there before their own work arrives.
+// The application's own commands: the About box, printer set-up, shell file types, the hot-key
+// list, the favourites, and the help commands, which are there before their own work arrives.
 #include <windows.h>
 
 #include "about_dlg.h"
 #include "command_ids.h"
 #include "hotkeys_dlg.h"
+#include "program_state.h"
 #include "shell_options.h"
 #include "vireldan_app.h"
 
@@ -15,11 +16,11 @@ const CommandEntry<CVireldanApp> CVireldanApp::kCommands[] = {
     {ID_HOTKEYS, ID_HOTKEYS, &CVireldanApp::OnHotKeys, nullptr},
     {ID_USING_HELP, ID_USING_HELP, &CVireldanApp::OnNotYetAvailable, nullptr},
     {ID_WARRANTY, ID_WARRANTY, &CVireldanApp::OnNotYetAvailable, nullptr},
-    {ID_FAVORITES_SHOW, ID_FAVORITES_SHOW, &CVireldanApp::OnNotYetAvailable, nullptr},
-    {ID_FAVORITES_SHOW_MENU, ID_FAVORITES_SHOW_MENU, &CVireldanApp::OnNotYetAvailable, nullptr},
-    {ID_FAVORITES_ADD, ID_FAVORITES_ADD, &CVireldanApp::OnNotYetAvailable, nullptr},
-    {ID_FAVORITES_ADD_MENU, ID_FAVORITES_ADD_MENU, &CVireldanApp::OnNotYetAvailable, nullptr},
-    {ID_FAVORITE_FIRST, ID_FAVORITE_LAST, &CVireldanApp::OnNotYetAvailable, nullptr},
+    {ID_FAVORITES_SHOW, ID_FAVORITES_SHOW, &CVireldanApp::OnFavorites, nullptr},
+    {ID_FAVORITES_SHOW_MENU, ID_FAVORITES_SHOW_MENU, &CVireldanApp::OnFavorites, nullptr},
+    {ID_FAVORITES_ADD, ID_FAVORITES_ADD, &CVireldanApp::OnFavorites, nullptr},
+    {ID_FAVORITES_ADD_MENU, ID_FAVORITES_ADD_MENU, &CVireldanApp::OnFavorites, nullptr},
+    {ID_FAVORITE_FIRST, ID_FAVORITE_LAST, &CVireldanApp::OnFavorites, nullptr},
 };
 
 bool CVireldanApp::OnCommand(UINT id) { return RunCommand(this, kCommands, id); }
@@ -40,3 +41,14 @@ void CVireldanApp::OnShellOptions(UINT) { RunShellOptions(MainWindow()); }
 void CVireldanApp::OnHotKeys(UINT) { CHotKeysDlg().DoModal(MainWindow()); }
 
 void CVireldanApp::OnNotYetAvailable(UINT) {}
+
+void CVireldanApp::OnFavorites(UINT id) {
+  CFavoritesDlg* favorites = g_program.favorites;
+  if (!favorites) return;
+  if (id == ID_FAVORITES_SHOW || id == ID_FAVORITES_SHOW_MENU)
+    favorites->Toggle();
+  else if (id == ID_FAVORITES_ADD || id == ID_FAVORITES_ADD_MENU)
+    favorites->OnAdd();
+  else
+    favorites->GoToFavorite(int(id - ID_FAVORITE_FIRST));
+}

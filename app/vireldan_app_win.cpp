@@ -124,6 +124,12 @@ bool CVireldanApp::InitInstance() {
   if (!frame_->Create()) return false;
   g_program.mainFrame = frame_.get();
   SetMainWindow(frame_->Handle());
+  auto favorites = std::make_unique<CFavoritesDlg>();
+  if (favorites->Create(frame_->Handle())) {
+    favorites_ = std::move(favorites);
+    g_program.favorites = favorites_.get();
+    favorites_->Load(g_program.favoritesFile);
+  }
   frame_->ActivateFrame(ShowCommand());
   return true;
 }
@@ -140,6 +146,10 @@ bool CVireldanApp::OnIdle(long) {
   // A running show loads ahead and steps in idle passes of their own, not only after messages.
   return started && SlideshowWorkDue();
 }
+
+// An open scanner source sees every message first and keeps its own: its dialog's keys must not
+// become the frame's accelerators.
+bool CVireldanApp::PreviewMessage(MSG& message) { return frame_ && frame_->ProcessMessage(message); }
 
 bool CVireldanApp::PreTranslateMessage(MSG& message) {
   if (message.message == WM_MODELESS_OPENED || message.message == WM_MODELESS_CLOSED) {
@@ -162,6 +172,8 @@ int CVireldanApp::ExitInstance(int exitCode) {
   if (started && !g_settings.Save(GetProfile()))
     ::MessageBoxA(nullptr, "The settings could not be saved: changes made in this session are lost.", MessageCaption(),
                   MB_OK | MB_ICONEXCLAMATION);
+  g_program.favorites = nullptr;
+  favorites_.reset();
   frame_.reset();
   ::OleUninitialize();
   return exitCode;

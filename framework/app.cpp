@@ -41,6 +41,7 @@ int App::Run(const std::string& commandLine, int showCommand) {
   showCommand_ = showCommand;
   if (!InitInstance()) return ExitInstance(0);
   loop_.onIdle = [this](long count) { return OnIdle(count); };
+  loop_.firstLook = [this](MSG& message) { return PreviewMessage(message); };
   loop_.preTranslate = [this](MSG& message) { return PreTranslateMessage(message); };
   loop_.onThreadMessage = [this](const MSG& message) { OnThreadMessage(message); };
   return ExitInstance(loop_.Run());

@@ -42,6 +42,8 @@ class App : public CommandTarget {
   // Called while the queue is empty, with a count that restarts after real activity; return
   // true to be called again before the next message.
   virtual bool OnIdle(long count);
+  // Offered every message before any window sees it; true when consumed.
+  virtual bool PreviewMessage(MSG&) { return false; }
   // Offered every message after the windows' own pre-translation; true when consumed.
   virtual bool PreTranslateMessage(MSG& message);
   virtual void OnThreadMessage(const MSG&) {}

@@ -3,6 +3,7 @@
 #include "window.h"
 
 bool MessageLoop::PreTranslate(MSG& message) {
+  if (firstLook && firstLook(message)) return true;
   for (HWND hwnd = message.hwnd; hwnd; hwnd = ::GetParent(hwnd)) {
     Window* window = Window::FromHandle(hwnd);
     if (window && window->PreTranslateMessage(message)) return true;

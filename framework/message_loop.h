@@ -1,6 +1,6 @@
 #pragma once
-// A thread's message loop: messages are offered for pre-translation (from the target window up
-// through its parents, then to the loop's own filter), dispatched, and whenever the queue runs
+// A thread's message loop: messages are offered for pre-translation (to the loop's first look,
+// from the target window up through its parents, then to the loop's own filter), dispatched, and whenever the queue runs
 // empty the idle handler is called with a rising count until it returns false.
 #include <windows.h>
 
@@ -9,6 +9,7 @@
 class MessageLoop {
  public:
   std::function<bool(long count)> onIdle;           // optional
+  std::function<bool(MSG& message)> firstLook;      // optional, before the windows' own
   std::function<bool(MSG& message)> preTranslate;   // optional, after the windows' own
   std::function<void(const MSG& message)> onThreadMessage;  // messages posted to the thread itself
 

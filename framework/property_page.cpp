@@ -27,6 +27,7 @@ bool PropertyPage::OnMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& resul
   if (message != WM_NOTIFY) return false;
   switch (reinterpret_cast<const NMHDR*>(lParam)->code) {
     case PSN_SETACTIVE:
+      if (onActivated) onActivated();
       UpdateData(false);
       result = 0;
       return true;

@@ -7,6 +7,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <functional>
+
 #include "dialog.h"
 
 class PropertyPage : public Dialog {
@@ -19,6 +21,9 @@ class PropertyPage : public Dialog {
   // The sheet does the keyboard navigation of its pages: a page on its own would take Escape
   // for itself and end.
   bool PreTranslateMessage(MSG&) override { return false; }
+
+  // Told each time the page comes to the front (the sheet keeps which page was last in front).
+  std::function<void()> onActivated;
 
  protected:
   // The sheet was confirmed (every page that was ever shown hears it); false keeps it open.

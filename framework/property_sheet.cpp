@@ -3,9 +3,13 @@
 #include <commctrl.h>
 
 PropertySheet::PropertySheet(const std::string& caption, HWND parent, int startPage)
-    : caption_(caption), parent_(parent), startPage_(startPage) {}
+    : caption_(caption), parent_(parent), startPage_(startPage), activePage_(startPage) {}
 
-void PropertySheet::AddPage(PropertyPage* page) { pages_.push_back(page); }
+void PropertySheet::AddPage(PropertyPage* page) {
+  const int index = int(pages_.size());
+  page->onActivated = [this, index] { activePage_ = index; };
+  pages_.push_back(page);
+}
 
 INT_PTR PropertySheet::DoModal() {
   std::vector<PROPSHEETPAGEA> descriptions;
@@ -22,6 +26,7 @@ INT_PTR PropertySheet::DoModal() {
   header.ppsp = descriptions.data();
   // Without an Apply button only OK saves: a positive result; Cancel or closing gives 0.
   const INT_PTR result = ::PropertySheetA(&header);
+  OnClosed();
   if (result < 0) return -1;
   if (result == 0) return IDCANCEL;
   OnConfirmed();

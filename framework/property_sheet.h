@@ -28,14 +28,20 @@ class PropertySheet {
   // the sheet could not be shown.
   INT_PTR DoModal();
 
+  // The index of the page that was in front when the sheet closed (or is in front now).
+  int ActivePage() const { return activePage_; }
+
  protected:
   // The sheet was confirmed and every page took its values.
   virtual void OnConfirmed() {}
+  // The sheet's window is gone, however it closed (ActivePage tells where it was left).
+  virtual void OnClosed() {}
 
  private:
   std::string caption_;
   HWND parent_;
   int startPage_;
   bool wizard_ = false;
+  int activePage_;
   std::vector<PropertyPage*> pages_;
 };

@@ -56,11 +56,15 @@ class RunningProgram {
   HWND FindChild(const char* className) const;
   // A visible top-level window of the program with the caption, waited for; null when none came.
   HWND WaitForWindow(const std::string& caption, DWORD milliseconds = 20000) const;
+  // The same for a caption that starts with the text.
+  HWND WaitForWindowStartingWith(const std::string& captionStart, DWORD milliseconds = 20000) const;
   // Closes the main frame as the close box does; true when the process ended with exit code 0
   // within the time.
   bool Close(DWORD milliseconds = 20000);
 
  private:
+  HWND WaitForWindowCaption(const std::string& caption, bool startOnly, DWORD milliseconds) const;
+
   PROCESS_INFORMATION process_ = {};
   HWND frame_ = nullptr;
   std::string savedSettings_;

@@ -29,6 +29,7 @@ struct WindowSearch {
   std::string className;
   std::string caption;
   HWND found;
+  bool captionStartOnly;  // the caption only has to start with the text
 };
 
 BOOL CALLBACK MatchWindow(HWND window, LPARAM context) {
@@ -40,7 +41,9 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM context) {
   ::GetWindowTextA(window, caption, sizeof caption);
   if (owner != search.process || !::IsWindowVisible(window)) return TRUE;
   if (!search.className.empty() && search.className != className) return TRUE;
-  if (!search.caption.empty() && search.caption != caption) return TRUE;
+  if (!search.caption.empty() && (search.captionStartOnly ? std::string(caption).rfind(search.caption, 0) != 0
+                                                          : search.caption != caption))
+    return TRUE;
   search.found = window;
   return FALSE;
 }
@@ -101,7 +104,7 @@ RunningProgram::RunningProgram(const SettingsValues& settings, const std::string
     return;
   ::WaitForInputIdle(process_.hProcess, 30000);
   for (int attempt = 0; attempt < 300 && !frame_; ++attempt) {
-    WindowSearch search = {process_.dwProcessId, "VireldanFrame", "", nullptr};
+    WindowSearch search = {process_.dwProcessId, "VireldanFrame", "", nullptr, false};
     ::EnumWindows(MatchWindow, LPARAM(&search));
     if (search.found) frame_ = search.found;
     else ::Sleep(100);
@@ -148,15 +151,23 @@ std::string RunningProgram::StatusText(int pane) const {
 }
 
 HWND RunningProgram::FindChild(const char* className) const {
-  WindowSearch search = {process_.dwProcessId, className, "", nullptr};
+  WindowSearch search = {process_.dwProcessId, className, "", nullptr, false};
   ::EnumChildWindows(frame_, MatchWindow, LPARAM(&search));
   return search.found;
 }
 
 HWND RunningProgram::WaitForWindow(const std::string& caption, DWORD milliseconds) const {
+  return WaitForWindowCaption(caption, false, milliseconds);
+}
+
+HWND RunningProgram::WaitForWindowStartingWith(const std::string& captionStart, DWORD milliseconds) const {
+  return WaitForWindowCaption(captionStart, true, milliseconds);
+}
+
+HWND RunningProgram::WaitForWindowCaption(const std::string& caption, bool startOnly, DWORD milliseconds) const {
   const DWORD start = ::GetTickCount();
   do {
-    WindowSearch search = {process_.dwProcessId, "", caption, nullptr};
+    WindowSearch search = {process_.dwProcessId, "", caption, nullptr, startOnly};
     ::EnumWindows(MatchWindow, LPARAM(&search));
     if (search.found) return search.found;
     ::Sleep(50);

@@ -1,0 +1,13 @@
+#pragma once
+// "favorites.txt": one folder path a line, lines ended by CR LF, in the list's order.
+#include <string>
+#include <vector>
+
+// The longest line taken as a folder; a longer one names no folder and is left out whole, the
+// lines after it still read.
+constexpr size_t kFavoriteLineLimit = 999;
+
+// The folders of the file in order, empty lines left out; a missing file gives none.
+std::vector<std::string> ReadFavorites(const std::string& path);
+// Creates or truncates the file and writes every folder; false when it could not be written.
+bool WriteFavorites(const std::string& path, const std::vector<std::string>& folders);

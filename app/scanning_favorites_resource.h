@@ -1,0 +1,19 @@
+#pragma once
+// The TWAIN destination dialog and the Favorite Folders window.
+#define IDD_TWAIN_DEST 240
+#define IDC_TWAIN_OPEN 1226
+#define IDC_TWAIN_SAVE 1229
+#define IDC_TWAIN_PREFIX 1058
+#define IDC_TWAIN_INDEX 1092
+#define IDC_TWAIN_SPIN 1228
+#define IDC_TWAIN_JPG 1056
+#define IDC_TWAIN_GIF 1230
+#define IDC_TWAIN_PNG 1231
+#define IDC_TWAIN_BMP 1232
+
+#define IDD_FAVORITES 260
+#define IDR_FAVORITES_MENU 261
+#define IDB_FAVORITE 195
+#define IDC_FAVORITES_LIST 1276
+#define ID_FAVORITES_WINDOW_ADD 33032
+#define ID_FAVORITES_REMOVE 33034

@@ -1,0 +1,95 @@
+// Every command a user can give — each item of the program's menus and context menus, each
+// accelerator and each toolbar button — reaches a handler of its own: a command that no window
+// handles would sit greyed out or do nothing.
+#include <windows.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "collage_wnd.h"
+#include "dir_tree_view.h"
+#include "image_wnd.h"
+#include "key_view.h"
+#include "main_frame.h"
+#include "resource.h"
+#include "vireldan_app.h"
+#include "vireldan_view.h"
+
+namespace {
+
+void CollectMenu(HMENU menu, std::set<UINT>& ids) {
+  for (int i = 0, count = ::GetMenuItemCount(menu); i < count; ++i) {
+    if (HMENU popup = ::GetSubMenu(menu, i)) {
+      CollectMenu(popup, ids);
+      continue;
+    }
+    const UINT id = ::GetMenuItemID(menu, i);
+    if (id != 0 && id != UINT(-1)) ids.insert(id);  // 0: separator
+  }
+}
+
+std::set<UINT> MenuCommands(int resource) {
+  std::set<UINT> ids;
+  HMENU menu = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resource));
+  EXPECT_TRUE(menu) << "menu " << resource;
+  if (menu) CollectMenu(menu, ids);
+  ::DestroyMenu(menu);
+  return ids;
+}
+
+std::set<UINT> AcceleratorCommands(int resource) {
+  std::set<UINT> ids;
+  HACCEL table = ::LoadAcceleratorsA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resource));
+  EXPECT_TRUE(table);
+  std::vector<ACCEL> keys(size_t(::CopyAcceleratorTableA(table, nullptr, 0)));
+  ::CopyAcceleratorTableA(table, keys.data(), int(keys.size()));
+  for (const ACCEL& key : keys) ids.insert(key.cmd);
+  return ids;
+}
+
+// A toolbar resource: version, button width and height, count, then the buttons' ids (0 for a
+// separator).
+std::set<UINT> ToolbarCommands(int resource) {
+  std::set<UINT> ids;
+  HMODULE module = ::GetModuleHandleA(nullptr);
+  HRSRC found = ::FindResourceA(module, MAKEINTRESOURCEA(resource), MAKEINTRESOURCEA(241));
+  EXPECT_TRUE(found) << "toolbar " << resource;
+  if (!found) return ids;
+  const WORD* words = static_cast<const WORD*>(::LockResource(::LoadResource(module, found)));
+  for (WORD i = 0; i < words[3]; ++i)
+    if (words[4 + i]) ids.insert(words[4 + i]);
+  return ids;
+}
+
+bool Handled(UINT id) {
+  return CVireldanView::Handles(id) || CDirTreeView::Handles(id) || CKeyView::Handles(id) ||
+         CMainFrame::Handles(id) || CVireldanApp::Handles(id);
+}
+
+TEST(CommandHandlers, EveryCommandOfTheFrameReachesAHandler) {
+  const struct {
+    const char* what;
+    std::set<UINT> ids;
+  } sources[] = {
+      {"main menu", MenuCommands(IDR_MAINFRAME)},
+      {"menu with the Key menu", MenuCommands(IDR_KEYMENU)},
+      {"context menus", MenuCommands(IDR_CONTEXT_MENUS)},
+      {"accelerators", AcceleratorCommands(IDR_MAINFRAME)},
+      {"toolbar", ToolbarCommands(IDR_MAINFRAME)},
+      {"Key view toolbar", ToolbarCommands(IDR_KEYTOOLBAR)},
+  };
+  for (const auto& source : sources) {
+    EXPECT_GT(source.ids.size(), 5u) << source.what;
+    for (UINT id : source.ids)
+      EXPECT_TRUE(Handled(id) || CImageWnd::Handles(id)) << source.what << ": command " << id << " has no handler";
+  }
+}
+
+TEST(CommandHandlers, EveryCommandOfTheCollageWindowReachesIt) {
+  for (UINT id : MenuCommands(IDR_COLLAGE)) EXPECT_TRUE(CCollageWnd::Handles(id)) << "command " << id;
+}
+
+}  // namespace

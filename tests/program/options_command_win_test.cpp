@@ -1,0 +1,59 @@
+// The options commands of the real program: the sheet opens where the command says or where it was
+// last closed, and what the user confirmed there is what the program stores when it ends.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include "command_ids.h"
+#include "property_sheet_driver.h"
+#include "resource.h"
+#include "running_program.h"
+#include "ui_driver.h"
+
+namespace {
+
+// Opens the sheet with the command; the page in front, then the steps, then the sheet is closed
+// with the button.
+int RunSheet(const RunningProgram& program, UINT command, int button, void (*steps)(HWND sheet) = nullptr) {
+  ::PostMessageA(program.Frame(), WM_COMMAND, command, 0);
+  HWND sheet = nullptr;
+  if (!WaitFor([&] { return (sheet = ::FindWindowA(nullptr, "Vireldan options")) != nullptr; }, 30000)) return -1;
+  const int front = SheetCurrentTab(sheet);
+  if (steps) steps(sheet);
+  PressSheetButton(sheet, button);
+  return WaitUntilClosed(sheet) ? front : -2;
+}
+
+TEST(OptionsCommands, OpenOnTheirPagesOrTheLastOneAndTheProgramKeepsWhatWasConfirmed) {
+  RunningProgram program({{"Main Options/tipson", "0"},
+                          {"Main Options/mainpath", "C:\\"},
+                          {"Confirmations/allsize", "500"},
+                          {"Thumbnails/cachemode", "0"}},
+                         "");
+  ASSERT_TRUE(program.Frame());
+  program.Settle();
+  EXPECT_EQ(RunSheet(program, ID_CONTROL_PANEL, PSBTN_OK,
+                     [](HWND sheet) {
+                       ASSERT_TRUE(ShowSheetPage(sheet, 4));
+                       EXPECT_EQ(ControlText(SheetPage(sheet, 4), IDC_SYSTEM_ALLSIZE), "500");
+                       ::SetDlgItemTextA(SheetPage(sheet, 4), IDC_SYSTEM_ALLSIZE, "1234");
+                       ASSERT_TRUE(ShowSheetPage(sheet, 7));
+                       HWND cache = SheetPage(sheet, 7);
+                       ::CheckDlgButton(cache, IDC_CACHE_AUTOMATIC, BST_UNCHECKED);
+                       ::CheckDlgButton(cache, IDC_CACHE_DISABLED, BST_CHECKED);
+                     }),
+            0)
+      << "the first time after start: Thumbnails";
+  EXPECT_EQ(RunSheet(program, ID_CONTROL_PANEL, PSBTN_CANCEL), 7) << "where it was closed";
+  const struct {
+    UINT command;
+    int page;
+  } pages[] = {{ID_SLIDESHOW_SETUP, 2}, {ID_TRANSITIONS, 3}, {ID_FILE_OPTIONS, 4}, {ID_CACHE_OPTIONS, 7}};
+  for (const auto& p : pages) EXPECT_EQ(RunSheet(program, p.command, PSBTN_CANCEL), p.page) << p.command;
+  ASSERT_TRUE(program.Close());
+  EXPECT_EQ(StoredSetting("Confirmations", "allsize"), "1234");
+  EXPECT_EQ(StoredSetting("Thumbnails", "cachemode"), "2");
+}
+
+}  // namespace
