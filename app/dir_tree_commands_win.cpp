@@ -56,6 +56,8 @@ const CommandEntry<CDirTreeView> CDirTreeView::kCommands[] = {
     {ID_SCREENSAVER_SETTINGS, ID_SCREENSAVER_ACTIVATE, &CDirTreeView::OnScreenSaver, nullptr},
 };
 
+bool CDirTreeView::Handles(UINT id) { return FindCommand(kCommands, id) != nullptr; }
+
 bool CDirTreeView::IsFolderCommand(UINT id) { return id != ID_RENAME_F2 && FindCommand(kCommands, id); }
 
 bool CDirTreeView::OnCommand(UINT id) { return RunCommand(this, kCommands, id); }

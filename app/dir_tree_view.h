@@ -9,6 +9,8 @@
 
 class CDirTreeView : public CDragDropDirView {
  public:
+  // True when the class's command table has a handler for the command.
+  static bool Handles(UINT id);
   // The commands the main frame hands to the pane wherever the focus is, so that they work from
   // the menus and accelerators (F2 is the tree's only while it has the focus).
   static bool IsFolderCommand(UINT id);

@@ -25,6 +25,8 @@ class CBatchPrintPS;
 
 class CMainFrame : public FrameWindow, public CFrameLink, public CTwain {
  public:
+  // True when the class's command table has a handler for the command.
+  static bool Handles(UINT id);
   CMainFrame();
   ~CMainFrame() override;
 
@@ -113,7 +115,7 @@ class CMainFrame : public FrameWindow, public CFrameLink, public CTwain {
   void OnPrint(UINT id);
   void OnToolbarPrint(UINT id);
   void OnUpdatePrint(CommandState& state);
-  void OnNotYetAvailable(UINT id);
+  void OnHelpCommand(UINT id);
   // The image commands: the front image window's picture, or the one selected file.
   void OnSaveWallpaper(UINT id);
   void OnUpdateSaveWallpaper(CommandState& state);

@@ -19,6 +19,7 @@
 #include "panes.h"
 #include "path_list.h"
 #include "proc_address.h"
+#include "program_help.h"
 #include "program_state.h"
 #include "tips.h"
 
@@ -150,10 +151,12 @@ const CommandEntry<CMainFrame> CMainFrame::kCommands[] = {
      &CMainFrame::OnUpdateThumbnailViewCommand},
     {ID_KEY_AND, ID_KEY_AND, &CMainFrame::OnKeyFilter, &CMainFrame::OnUpdateKeyFilter},
     {ID_KEY_AND_NOT, ID_KEY_AND_NOT, &CMainFrame::OnKeyFilter, &CMainFrame::OnUpdateKeyFilter},
-    {ID_HELP_FINDER, ID_HELP_FINDER, &CMainFrame::OnNotYetAvailable, nullptr},
-    {ID_HELP_INDEX, ID_HELP_INDEX, &CMainFrame::OnNotYetAvailable, nullptr},
-    {ID_CONTEXT_HELP, ID_HELP, &CMainFrame::OnNotYetAvailable, nullptr},
+    {ID_HELP_FINDER, ID_HELP_FINDER, &CMainFrame::OnHelpCommand, nullptr},
+    {ID_HELP_INDEX, ID_HELP_INDEX, &CMainFrame::OnHelpCommand, nullptr},
+    {ID_CONTEXT_HELP, ID_HELP, &CMainFrame::OnHelpCommand, nullptr},
 };
+
+bool CMainFrame::Handles(UINT id) { return FindCommand(kCommands, id) != nullptr; }
 
 // The folder tree's and the Key view's commands reach them from here when another pane has the
 // focus (the Key view's context menu sends its commands here too).
@@ -301,8 +304,15 @@ void CMainFrame::OnEmail(UINT) {
       Handle(), paths.empty() ? nullptr : list.c_str());
 }
 
-
-void CMainFrame::OnNotYetAvailable(UINT) {}
+// F1 asks an open message window for its topic first.
+void CMainFrame::OnHelpCommand(UINT id) {
+  if (id == ID_HELP_FINDER) return ShowHelp(Handle(), HELP_FINDER, 0);
+  if (id == ID_HELP_INDEX) return ShowHelp(Handle(), HELP_INDEX, 0);
+  using HelpContext = int (*)();
+  const int mailContext = id == ID_HELP && mailer_ ? ProcAddress<HelpContext>(mailer_, "Postlark_HelpContext")() : 0;
+  if (mailContext) return ShowHelp(Handle(), HELP_CONTEXT, DWORD(mailContext));
+  ShowContextHelp(Handle());
+}
 
 void CMainFrame::OnOptions(UINT id) {
   int page = CControlsPS::s_startPage;

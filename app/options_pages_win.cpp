@@ -6,8 +6,8 @@
 #include "choose_dir_dlg.h"
 #include "hotkey_text.h"
 #include "main_frame.h"
-#include "program_state.h"
 #include "resource.h"
+#include "vireldan_app.h"
 
 void BoundOptionsPage::DoDataExchange(DataExchange& exchange) {
   for (const OptionBinding& row : bindings_) {
@@ -94,13 +94,13 @@ bool CCaptureOptionsPP::OnCommand(int id, int code) {
 // instead of taking a screenshot.
 void CCaptureOptionsPP::ChooseHotKey() {
   auto& capture = g_settings.capture;
-  if (g_program.mainFrame) g_program.mainFrame->UnregisterCaptureHotkey();
+  if (theApp.Frame()) theApp.Frame()->UnregisterCaptureHotkey();
   CCaptureHotKeyDlg dialog(capture.vkey, capture.kmod);
   if (dialog.DoModal(Handle()) == IDOK) {
     capture.vkey = uint16_t(dialog.virtualKey);
     capture.kmod = uint16_t(dialog.modifiers);
   }
-  if (g_program.mainFrame) g_program.mainFrame->RegisterCaptureHotkey();
+  if (theApp.Frame()) theApp.Frame()->RegisterCaptureHotkey();
   SetItemText(IDC_CAPTURE_HOTKEY_TEXT, FormatHotkeyText(capture.vkey, capture.kmod));
 }
 

@@ -12,6 +12,8 @@
 
 class CVireldanApp : public App {
  public:
+  // True when the class's command table has a handler for the command.
+  static bool Handles(UINT id);
   CVireldanApp();
   ~CVireldanApp() override;
 
@@ -46,7 +48,7 @@ class CVireldanApp : public App {
   void OnPrintSetup(UINT id);
   void OnShellOptions(UINT id);
   void OnHotKeys(UINT id);
-  void OnNotYetAvailable(UINT id);
+  void OnHelpTopic(UINT id);
   // The favourites commands; nothing while the favourites window does not exist.
   void OnFavorites(UINT id);
   static const CommandEntry<CVireldanApp> kCommands[];

@@ -46,6 +46,8 @@ class CKeyTreeCtrl : public TreeControl {
 
 class CKeyView : public ControlPane, public KeyTreeDisplay, private CKeyTreeCtrl::Input, private DropTargetEvents {
  public:
+  // True when the class's command table has a handler for the command.
+  static bool Handles(UINT id);
   // The pictures of the items, in the order of the image list.
   enum ItemImage { kPlainKey, kKeyedKey, kParentOfKeyed, kFolder };
   // Drops of this many names or more show the progress window; fewer, the wait cursor.

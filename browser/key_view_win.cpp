@@ -434,6 +434,8 @@ const CommandEntry<CKeyView> CKeyView::kCommands[] = {
     {ID_KEY_EXPORT, ID_KEY_EXPORT, &CKeyView::OnExportKeys, &CKeyView::OnUpdateNeedsItem},
 };
 
+bool CKeyView::Handles(UINT id) { return FindCommand(kCommands, id) != nullptr; }
+
 bool CKeyView::OnCommand(UINT id) { return RunCommand(this, kCommands, id); }
 
 bool CKeyView::OnUpdateCommand(CommandState& state) { return UpdateCommand(this, kCommands, state); }

@@ -26,6 +26,8 @@ class CNameNode;
 
 class CVireldanView : public View {
  public:
+  // True when the class's command table has a handler for the command.
+  static bool Handles(UINT id);
   CVireldanView();
   ~CVireldanView() override;
 

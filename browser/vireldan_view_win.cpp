@@ -67,6 +67,8 @@ const CommandEntry<CVireldanView> CVireldanView::kCommands[] = {
     {ID_FILE_CUT, ID_FILE_PASTE, &CVireldanView::OnFileCommand, nullptr},
 };
 
+bool CVireldanView::Handles(UINT id) { return FindCommand(kCommands, id) != nullptr; }
+
 CVireldanView::CVireldanView() : highlight_(::GetSysColor(COLOR_HIGHLIGHT)) {}
 
 CVireldanView::~CVireldanView() {

@@ -14,6 +14,8 @@
 
 class CCollageWnd : public FrameWindow {
  public:
+  // True when the class's command table has a handler for the command.
+  static bool Handles(UINT id);
   // Opens a collage of the files, owned by parent; null when the window could not be made.
   static CCollageWnd* Open(HWND parent, const std::vector<std::string>& paths);
 

@@ -54,6 +54,8 @@ const CommandEntry<CCollageWnd> CCollageWnd::kCommands[] = {
     {ID_COLLAGE_BACK, ID_COLLAGE_BACK, &CCollageWnd::OnBack, nullptr},
 };
 
+bool CCollageWnd::Handles(UINT id) { return FindCommand(kCommands, id) != nullptr; }
+
 CCollageWnd* CCollageWnd::Open(HWND parent, const std::vector<std::string>& paths) {
   auto* window = new CCollageWnd();
   window->AddImages(paths);

@@ -24,6 +24,8 @@ class CAnnotationWnd;
 
 class CImageWnd : public FrameWindow {
  public:
+  // True when the class's command table has a handler for the command.
+  static bool Handles(UINT id);
   // Opens a file in a new window. `quiet` suppresses the load-error message and makes the
   // window stand alone instead of above the main frame. Null when the file did not load.
   static CImageWnd* OpenFile(const std::string& folder, const std::string& name, bool quiet, OpenMode mode);
