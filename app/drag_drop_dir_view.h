@@ -18,6 +18,10 @@ class CDragDropDirView : public CNameSpaceTreeView, protected DropTargetEvents {
  public:
   CDragDropDirView() : dropTarget_(*this) {}
 
+  // The files the thumbnail view starts to drag out, or none once its drag is over. Over the
+  // folder they all lie in, a move or copy would do nothing, and the pointer says so.
+  void SetDraggedFiles(const std::vector<std::string>& paths);
+
  protected:
   // After a move, copy or shortcut batch onto the tree.
   virtual void OnFilesTransferred() {}
@@ -54,6 +58,7 @@ class CDragDropDirView : public CNameSpaceTreeView, protected DropTargetEvents {
   CFileDropTarget dropTarget_;
   bool folderDrag_ = false;
   std::string draggedFolder_;
+  std::string draggedFilesFolder_;  // the folder of the thumbnail view's dragged files, if one
   POINT hoverPoint_ = {-100, -100};
   DWORD dragEnterTime_ = 0;
   DWORD lastScrollTime_ = 0;

@@ -4,7 +4,9 @@
 #include "drag_threshold.h"
 #include "drop_files_block.h"
 #include "drop_files_source.h"
+#include "file_system.h"
 #include "shell_tree_messages.h"
+#include "transfer_paths.h"
 
 namespace {
 
@@ -49,7 +51,22 @@ DWORD CDragDropDirView::OnDragOver(DWORD keys, POINT point) {
   const HTREEITEM item = Tree().HitTest(point);
   Tree().SelectDropTarget(item);
   if (!item) return DROPEFFECT_NONE;
-  return DragOverEffect({(keys & MK_CONTROL) != 0, (keys & MK_SHIFT) != 0}, IsScreenSaverItem(item));
+  const DWORD effect = DragOverEffect({(keys & MK_CONTROL) != 0, (keys & MK_SHIFT) != 0}, IsScreenSaverItem(item));
+  const bool ontoTheirOwnFolder = !draggedFilesFolder_.empty() && IsSameFolder(GetItemPath(item), draggedFilesFolder_);
+  return ontoTheirOwnFolder && effect != DROPEFFECT_LINK ? DROPEFFECT_NONE : effect;
+}
+
+void CDragDropDirView::SetDraggedFiles(const std::vector<std::string>& paths) {
+  dropTarget_.SetFileList(paths);
+  draggedFilesFolder_.clear();
+  for (const std::string& path : paths) {
+    const std::string folder = path.substr(0, path.size() - platform::FileNameOf(path).size());
+    if (&path != &paths.front() && !IsSameFolder(folder, draggedFilesFolder_)) {
+      draggedFilesFolder_.clear();
+      break;
+    }
+    draggedFilesFolder_ = folder;
+  }
 }
 
 void CDragDropDirView::ScrollWhileDragging(POINT point) {

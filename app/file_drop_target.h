@@ -2,6 +2,9 @@
 // A window's OLE drop target that keeps the names of the files dropped on it: at a drop it reads
 // the data's CF_HDROP list into its name list (replacing the last drop's), then the owner's
 // OnDrop hands the names out one by one.
+#include <string>
+#include <vector>
+
 #include "ole_drop_target.h"
 
 class CNameNode;
@@ -13,6 +16,9 @@ class CFileDropTarget : public OleDropTarget {
 
   HRESULT STDMETHODCALLTYPE Drop(IDataObject* data, DWORD keys, POINTL point, DWORD* effect) override;
 
+  // Replaces the name list with the files a drag from this program starts with.
+  void SetFileList(const std::vector<std::string>& paths);
+
   // Takes the next name off the list; valid until the next call; none when the list is empty.
   const char* GetNextFile();
   int NameCount() const;
@@ -21,6 +27,8 @@ class CFileDropTarget : public OleDropTarget {
 
  private:
   void FreeNames();
+  // Replaces the name list from a CF_HDROP block.
+  void ReadNames(const void* block, size_t size);
 
   CNameNode* names_ = nullptr;
   bool containsFolder_ = false;

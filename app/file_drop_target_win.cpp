@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "drop_files_block.h"
 #include "drop_files_names.h"
 #include "file_system.h"
 #include "global_memory.h"
@@ -48,16 +49,27 @@ HRESULT STDMETHODCALLTYPE CFileDropTarget::Drop(IDataObject* data, DWORD keys, P
   FORMATETC format = {CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
   STGMEDIUM medium = {};
   if (data && SUCCEEDED(data->GetData(&format, &medium))) {
-    FreeNames();
     if (medium.tymed == TYMED_HGLOBAL) {
       const GlobalLockScope block(medium.hGlobal);
-      names_ = NameListFromDropFiles(static_cast<const unsigned char*>(block.data()), block.size(), AnsiName);
+      ReadNames(block.data(), block.size());
+    } else {
+      FreeNames();
     }
-    for (const CNameNode* node = names_; node && !containsFolder_; node = node->next)
-      containsFolder_ = platform::KindOfPath(node->name) == platform::PathKind::kDirectory;
     ::ReleaseStgMedium(&medium);
   }
   return OleDropTarget::Drop(data, keys, point, effect);
+}
+
+void CFileDropTarget::SetFileList(const std::vector<std::string>& paths) {
+  const std::string block = DropFilesBlock(paths);
+  ReadNames(block.data(), block.size());
+}
+
+void CFileDropTarget::ReadNames(const void* block, size_t size) {
+  FreeNames();
+  names_ = NameListFromDropFiles(static_cast<const unsigned char*>(block), size, AnsiName);
+  for (const CNameNode* node = names_; node && !containsFolder_; node = node->next)
+    containsFolder_ = platform::KindOfPath(node->name) == platform::PathKind::kDirectory;
 }
 
 const char* CFileDropTarget::GetNextFile() {

@@ -1,6 +1,7 @@
 #include "file_transfer.h"
 
 #include <functional>
+#include <map>
 #include <set>
 
 #include "file_system.h"
@@ -63,7 +64,11 @@ void FileTransfer::RunBatch(const Kind& kind, const std::vector<std::string>& so
   const int count = int(sources.size());
   if (progress && kind.line1) progress->SetLine1(kind.line1);
   CollisionAnswers answers;
-  std::set<std::string> delivered;  // the targets this batch filled, in comparable form
+  // Folders are looked up once each (long names cost the system a walk down the path): the
+  // destination, and the folders the sources come from, which a batch mostly shares.
+  const std::string destinationForm = ComparableFolder(destination);
+  std::map<std::string, std::string> sourceFolderForms;
+  std::set<std::string> delivered;  // the names this batch filled, in comparable form
   const auto ask = [&](const Question& question, const std::string& fileName, const std::string& source) {
     if (question && !host_.AskYesNo(question(fileName, source))) answers.stop = true;
   };
@@ -92,10 +97,21 @@ void FileTransfer::RunBatch(const Kind& kind, const std::vector<std::string>& so
           break;
       }
     }
-    if (IsSameFolder(source, target) || RefusedIntoItself(source, destination)) continue;
+    const std::string sourceFolder = source.substr(0, source.size() - fileName.size());
+    auto folderForm = sourceFolderForms.find(sourceFolder);
+    if (folderForm == sourceFolderForms.end())
+      folderForm = sourceFolderForms.emplace(sourceFolder, ComparableFolder(sourceFolder)).first;
+    // Already where it would go.
+    if (targetName == fileName && folderForm->second == destinationForm) continue;
+    // Only a source whose folder holds the destination can be a folder that holds it.
+    if (IsSameOrInsideComparable(folderForm->second, destinationForm) && RefusedIntoItself(source, destination))
+      continue;
+    std::string placedName = targetName;
     bool arrived = kind.place(source, target);
     if (!arrived && platform::KindOfPath(target) != platform::PathKind::kMissing) {
-      const bool ours = delivered.count(ComparableFolder(target)) != 0;
+      // The name as written, or the long name it is short for.
+      const bool ours = delivered.count(ComparableName(destinationForm, targetName)) != 0 ||
+                        delivered.count(ComparableFolder(target)) != 0;
       switch (answers.Resolve(ours, [&] { return host_.AskCollision(source, target); })) {
         case CollisionAction::kSkip:
           break;
@@ -103,6 +119,7 @@ void FileTransfer::RunBatch(const Kind& kind, const std::vector<std::string>& so
           for (int number = 1; number <= kSuffixNumbers && !arrived; ++number) {
             const std::string suffixed = SuffixedName(targetName, number);
             if (suffixed.empty()) break;
+            placedName = suffixed;
             target = PathInFolder(destination, suffixed);
             arrived = kind.place(source, target);
             if (!arrived && platform::KindOfPath(target) == platform::PathKind::kMissing) break;
@@ -118,7 +135,7 @@ void FileTransfer::RunBatch(const Kind& kind, const std::vector<std::string>& so
       ask(kind.failed, fileName, source);
     }
     if (!arrived) continue;
-    delivered.insert(ComparableFolder(target));
+    delivered.insert(ComparableName(destinationForm, placedName));
     if (kind.arrived) kind.arrived(source, target);
   }
 }
@@ -136,6 +153,9 @@ void FileTransfer::CopyFiles(const std::vector<std::string>& sources, const std:
 void FileTransfer::TransferDroppedFiles(bool move, const std::vector<std::string>& sources,
                                         const std::string& destination, TransferProgress* progress) {
   host_.ClearCancelRequest();
+  // What a transfer cut short here left (a file copied part way, under a temporary name that no
+  // picture has) goes before new files come.
+  platform::RemoveTemporariesBeside(PathInFolder(destination, std::string()));
   const std::string verb = move ? "move" : "copy";
   const std::string error = move ? "Error moving file\n" : "Error copying file\n";
   const auto failed = [error, verb](const std::string& fileName, const std::string&) {

@@ -3,7 +3,9 @@
 // loops with their collision answers, numbered names and questions. The questions, progress
 // display and index updates go through the host, so the same loops run behind the program's
 // windows and behind scripted tests. A file is never lost: it exists afterwards where it was or
-// where it went, and a name it replaces is only given up by the user's Replace.
+// where it went, and a name it replaces is only given up by the user's Replace. A copy is written
+// under a temporary name beside its target and renamed when whole; what a crash left of one is
+// cleared by the next move or copy into that folder.
 #include <string>
 #include <vector>
 

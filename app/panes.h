@@ -26,6 +26,8 @@ void RefreshFolderTree();
 // bit.
 void RefreshFolderTreeDrive(DWORD unitMask);
 HWND FolderTreeWindow();
+// The files the thumbnail view starts to drag out, or none when its drag is over.
+void SetFolderTreeDraggedFiles(const std::vector<std::string>& paths);
 // The folder tree's own commands (new folder, rename, delete, properties, screen saver), which
 // reach it from the menus and accelerators wherever the focus is; false for other commands.
 bool RunFolderTreeCommand(UINT id);

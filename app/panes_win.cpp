@@ -72,6 +72,8 @@ void RefreshFolderTreeDrive(DWORD unitMask) { g_folderTreePane.RefreshDrive(unit
 
 HWND FolderTreeWindow() { return g_folderTreePane.Handle(); }
 
+void SetFolderTreeDraggedFiles(const std::vector<std::string>& paths) { g_folderTreePane.SetDraggedFiles(paths); }
+
 bool RunFolderTreeCommand(UINT id) {
   return CDirTreeView::IsFolderCommand(id) && g_folderTreePane.Handle() && g_folderTreePane.OnCommand(id);
 }

@@ -41,6 +41,8 @@ class CProgressWnd {
   enum Change : unsigned { kTitle = 1, kPosition = 2, kLine1 = 4, kLine2 = 8, kAll = 15 };
 
   void Changed(unsigned what);
+  // Serves the messages waiting for the caller's thread, now and then.
+  void KeepCallerResponsive();
   void SetText(Change which, const char* text);
   void RunDialogThread();
   static INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
@@ -54,6 +56,9 @@ class CProgressWnd {
   std::atomic<bool> showRequest_{true};
   std::atomic<bool> hideRequest_{false};
   std::atomic<unsigned> changes_{kAll};
+  std::atomic<bool> refreshPosted_{false};
+  static constexpr DWORD kDispatchInterval = 50;  // milliseconds
+  DWORD lastDispatch_ = 0;
   std::atomic<int> position_{0};
   std::atomic<int> range_{100};
   std::mutex textLock_;  // the texts are copied in and out under it, never displayed under it

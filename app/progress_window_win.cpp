@@ -33,7 +33,18 @@ CProgressWnd::~CProgressWnd() { Close(); }
 
 void CProgressWnd::Changed(unsigned what) {
   changes_ |= what;
-  if (HWND dialog = dialog_) ::PostMessageA(dialog, kRefresh, 0, 0);
+  // One refresh waits at a time: it applies every change made before the dialog gets to it.
+  if (HWND dialog = dialog_)
+    if (!refreshPosted_.exchange(true)) ::PostMessageA(dialog, kRefresh, 0, 0);
+}
+
+void CProgressWnd::KeepCallerResponsive() {
+  // A batch of small files changes the display far more often than anyone could see; the caller's
+  // own windows are served at a pace a user notices, not at every change.
+  const DWORD now = ::GetTickCount();
+  if (now - lastDispatch_ < kDispatchInterval) return;
+  lastDispatch_ = now;
+  MessageLoop::DispatchWaiting();
 }
 
 void CProgressWnd::Show(bool show) {
@@ -43,14 +54,14 @@ void CProgressWnd::Show(bool show) {
 }
 
 void CProgressWnd::SetPos(int position, int rangeMaximum) {
-  MessageLoop::DispatchWaiting();
+  KeepCallerResponsive();
   position_ = position;
   range_ = rangeMaximum;
   Changed(kPosition);
 }
 
 void CProgressWnd::SetText(Change which, const char* text) {
-  MessageLoop::DispatchWaiting();
+  KeepCallerResponsive();
   {
     std::lock_guard<std::mutex> hold(textLock_);
     CopyText(which == kTitle ? texts_.title : which == kLine1 ? texts_.line1 : texts_.line2, text);
@@ -111,8 +122,13 @@ INT_PTR CALLBACK CProgressWnd::DialogProc(HWND dialog, UINT message, WPARAM wPar
     case WM_COMMAND:
       if (LOWORD(wParam) == IDC_PROGRESS_CANCEL || LOWORD(wParam) == IDCANCEL) self->OnCancelPressed(dialog);
       return TRUE;
-    case WM_TIMER:
     case kRefresh:
+      if (self) {
+        self->refreshPosted_ = false;
+        self->ApplyChanges(dialog);
+      }
+      return TRUE;
+    case WM_TIMER:
       if (self) self->ApplyChanges(dialog);
       return TRUE;
     case kClose:

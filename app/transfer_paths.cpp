@@ -29,7 +29,14 @@ std::string ComparableFolder(const std::string& path) {
 bool IsSameFolder(const std::string& a, const std::string& b) { return ComparableFolder(a) == ComparableFolder(b); }
 
 bool IsSameOrInside(const std::string& folder, const std::string& path) {
-  const std::string outer = ComparableFolder(folder), inner = ComparableFolder(path);
+  return IsSameOrInsideComparable(ComparableFolder(folder), ComparableFolder(path));
+}
+
+std::string ComparableName(const std::string& comparableFolder, const std::string& name) {
+  return PathInFolder(comparableFolder, LowerWithOneSeparator(name));
+}
+
+bool IsSameOrInsideComparable(const std::string& outer, const std::string& inner) {
   if (inner.compare(0, outer.size(), outer) != 0) return false;
   // "C:\photos" holds "C:\photos\2001" but not "C:\photos2001".
   return inner.size() == outer.size() || platform::IsPathSeparator(outer.back()) ||

@@ -16,6 +16,13 @@ bool IsSameFolder(const std::string& a, const std::string& b);
 // path is folder itself or lies somewhere below it.
 bool IsSameOrInside(const std::string& folder, const std::string& path);
 
+// The same for two paths already in comparable form, without asking the system.
+bool IsSameOrInsideComparable(const std::string& folder, const std::string& path);
+
+// The comparable form of a file's name inside a folder given in comparable form, as it was written
+// (a short name is not looked up).
+std::string ComparableName(const std::string& comparableFolder, const std::string& name);
+
 // fileName with "_" and the number before its extension ("a.b.jpg", 3 gives "a.b_3.jpg"); empty
 // for a name without ".", which cannot be suffixed.
 std::string SuffixedName(const std::string& fileName, int number);

@@ -6,6 +6,7 @@
 
 #include "drop_files_block.h"
 #include "drop_files_source.h"
+#include "panes.h"
 #include "thumb_loader.h"
 #include "vireldan_view.h"
 
@@ -33,7 +34,9 @@ void CVireldanView::StartDragDrop() {
   watchSuspended_ = true;
   CloseChangeNotification();
   if (loader_) loader_->SetSuspended(true);
+  SetFolderTreeDraggedFiles(paths);
   const DWORD effect = DragDropFiles(DropFilesBlock(paths), DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK);
+  SetFolderTreeDraggedFiles({});
   if (effect == DROPEFFECT_MOVE) {
     NoteCacheChange(int(paths.size()));
     if (plainFolder_) {

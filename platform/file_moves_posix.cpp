@@ -1,5 +1,5 @@
-// POSIX stand-ins for the temporary folder, copies and moves across volumes, long names, the
-// recycle bin and file times.
+// POSIX stand-ins for the temporary folder, copies, renames within a volume, flushes, long names,
+// the recycle bin and file times.
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -47,11 +47,17 @@ bool CopyFileBytes(const std::string& from, const std::string& to) {
 
 std::string LongPathName(const std::string& path) { return path; }
 
-bool MoveFileTo(const std::string& from, const std::string& to) {
-  if (FileExists(to)) return false;
-  if (std::rename(from.c_str(), to.c_str()) == 0) return true;
-  if (errno != EXDEV || !CopyFileBytes(from, to)) return false;
-  return ::unlink(from.c_str()) == 0;
+RenameResult RenameOnVolume(const std::string& from, const std::string& to) {
+  if (FileExists(to)) return RenameResult::kFailed;
+  if (std::rename(from.c_str(), to.c_str()) == 0) return RenameResult::kRenamed;
+  return errno == EXDEV ? RenameResult::kOtherVolume : RenameResult::kFailed;
+}
+
+bool FlushFileToDisk(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY);
+  if (fd < 0) return false;
+  const bool flushed = ::fsync(fd) == 0;
+  return ::close(fd) == 0 && flushed;
 }
 
 bool SendToRecycleBin(const std::string& path) {

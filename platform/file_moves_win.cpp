@@ -1,5 +1,5 @@
-// The Win32 temporary folder, copies and moves across volumes, long names, the recycle bin and
-// file times.
+// The Win32 temporary folder, copies, renames within a volume, flushes, long names, the recycle
+// bin and file times.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -39,8 +39,19 @@ std::string LongPathName(const std::string& path) {
   return length > 0 && length < kMaxPath ? std::string(full, length) : path;
 }
 
-bool MoveFileTo(const std::string& from, const std::string& to) {
-  return ::MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_COPY_ALLOWED | MOVEFILE_WRITE_THROUGH) != 0;
+RenameResult RenameOnVolume(const std::string& from, const std::string& to) {
+  // No write-through: a rename has no bytes to flush, and a copy across volumes is flushed once by
+  // the caller before its source goes.
+  if (::MoveFileExA(from.c_str(), to.c_str(), 0)) return RenameResult::kRenamed;
+  return ::GetLastError() == ERROR_NOT_SAME_DEVICE ? RenameResult::kOtherVolume : RenameResult::kFailed;
+}
+
+bool FlushFileToDisk(const std::string& path) {
+  const HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  const bool flushed = ::FlushFileBuffers(file) != 0;
+  return ::CloseHandle(file) != 0 && flushed;
 }
 
 bool SendToRecycleBin(const std::string& path) {

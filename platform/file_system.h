@@ -60,9 +60,20 @@ std::string FileNameOf(const std::string& path);
 // does not fit in kMaxPath. POSIX stand-in: $TMPDIR, else /tmp.
 std::string TemporaryFolder();
 
-// Moves a file to a path where no file is, copying across volumes if need be. False on failure,
-// with from left where it was.
+// Moves a file to a path where no file is. On one volume it is renamed; across volumes it is
+// copied through a temporary file beside to (so that to never names a partial file), flushed to
+// the disk, and only then removed from where it was. False on failure, with from left where it
+// was and to still missing.
 bool MoveFileTo(const std::string& from, const std::string& to);
+
+enum class RenameResult { kRenamed, kOtherVolume, kFailed };
+
+// Renames a file to a path where no file is, without copying: kOtherVolume when the two lie on
+// different volumes, where the bytes would have to be copied.
+RenameResult RenameOnVolume(const std::string& from, const std::string& to);
+
+// Writes whatever the system still holds of the file's bytes to the disk; false on failure.
+bool FlushFileToDisk(const std::string& path);
 
 // Copies a file to a path where no file is, through a temporary file beside it: to is either the
 // complete copy afterwards or still missing. False on failure, also when a file of that name

@@ -1,7 +1,7 @@
-// Transfers cut short by a crash between one file and the next: a second process copies a folder
-// tree (or moves dropped files) and is killed at each of the transfer's checks for Cancel in
-// turn. Whatever moment it ends, every original is there with its bytes, whatever arrived is
-// whole, and no temporary file is left behind.
+// Transfers cut short by a crash: a second process copies a folder tree (or moves dropped files)
+// and is killed at each of the transfer's checks for Cancel in turn, or in the middle of one large
+// file's copy. Whatever moment it ends, every original is there with its bytes, whatever arrived
+// under a picture's name is whole, and no temporary file outlives the next transfer there.
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include "file_inventory.h"
+#include "file_system.h"
+#include "folder_entries.h"
 #include "file_transfer.h"
 #include "killed_child.h"
 #include "scripted_transfer_host.h"
@@ -17,6 +19,8 @@
 namespace {
 
 constexpr char kChildCase[] = "TransferInterruptionChild.TransfersUntilKilled";
+constexpr char kLargeChildCase[] = "TransferInterruptionChild.CopiesOneLargeFile";
+constexpr size_t kLargeSize = size_t(32) << 20;
 
 const FileLayout kStart = {{"src/a.jpg", "A"},           {"src/b.jpg", "B"},
                            {"src/inner/c.jpg", "C"},     {"src/inner/deep/d.jpg", "D"},
@@ -60,7 +64,50 @@ TEST(TransferInterruptionChild, TransfersUntilKilled) {
   Transfer(job.substr(0, first) == "copy", job.substr(second + 1), host);
 }
 
+// The process killed while it copies one large file, given the root.
+TEST(TransferInterruptionChild, CopiesOneLargeFile) {
+  const std::string root = ChildJob();
+  if (root.empty()) GTEST_SKIP() << "run as a child process by TransferInterruption";
+  ScriptedTransferHost host;
+  FileTransfer(host).CopyFiles({PathBelow(root, "src/big.jpg")}, PathBelow(root, "dst"), nullptr);
+}
+
 class TransferInterruption : public TempFolderTest {};
+
+TEST_F(TransferInterruption, AKillInsideOneFilesCopyLeavesNoPartUnderAPicturesName) {
+  const std::string root = folder_.string(), destination = PathBelow(root, "dst");
+  const FileLayout start = {{"src/big.jpg", std::string(kLargeSize, 'L')}, {"dst/old.jpg", "O"}};
+  WriteLayout(root, start);
+  const auto partArrived = [&] {
+    bool part = false;
+    platform::ListFolder(destination, [&](const platform::FolderEntry& entry) {
+      part = entry.stamp.size > 1 && entry.stamp.size < kLargeSize;
+      return !part;
+    });
+    return part;
+  };
+  const ChildEnd end = RunChildUntilSeam(kLargeChildCase, root, partArrived);
+  ASSERT_TRUE(end.killed) << "the copy ended before it was cut, with " << end.exitCode;
+  const FileLayout killed = ReadLayout(root);
+  int parts = 0;
+  for (const auto& [relative, bytes] : killed) {
+    if (relative.back() == '/') continue;
+    const auto original = start.find(relative);
+    const bool whole = original != start.end() && original->second == bytes;
+    const bool temporary = relative.size() > 4 && relative.compare(relative.size() - 4, 4, ".tmp") == 0;
+    EXPECT_TRUE(whole || temporary) << relative << " holds " << bytes.size() << " bytes";
+    parts += temporary ? 1 : 0;
+  }
+  EXPECT_EQ(parts, 1);
+  EXPECT_EQ(killed.count("dst/big.jpg"), 0u);
+  // The next transfer into the folder clears the part away.
+  ScriptedTransferHost host;
+  FileTransfer(host).CopyFiles({PathBelow(root, "src/big.jpg")}, destination, nullptr);
+  const FileLayout after = ReadLayout(root);
+  ExpectInventoryKept({start}, {after}, TransferKind::kCopy);
+  EXPECT_EQ(after.size(), 5u);  // the two folders, the original, its copy and the old file
+  EXPECT_TRUE(after.count("dst/big.jpg") && after.at("dst/big.jpg") == start.at("src/big.jpg"));
+}
 
 TEST_F(TransferInterruption, AKillBetweenAnyTwoFilesKeepsEveryOriginalAndLeavesNoTemporary) {
   const std::string root = folder_.string();

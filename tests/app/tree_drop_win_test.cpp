@@ -161,6 +161,14 @@ TEST_F(TreeDrop, DroppedFilesMoveCopyOrLinkByTheKeysHeld) {
   ASSERT_TRUE(SUCCEEDED(ResolveShortcut(Path("dst/a.lnk"), target)));
   EXPECT_EQ(Canonical(target), Canonical(Path("src/a.jpg")));
   EXPECT_EQ(ReadLayout(Path("dst")).size(), 1u);  // a name without "." gets none
+  // Files the thumbnail view drags over their own folder can be linked there, and nothing else.
+  Reset({{"src/a.jpg", "A"}});
+  const FileLayout before = ReadLayout(Root());
+  pane_.SetDraggedFiles({Path("src/a.jpg")});
+  for (const DragKeys keys : {DragKeys{false, false}, DragKeys{true, false}})
+    EXPECT_EQ(DropFiles({"src/a.jpg"}, Item("src"), keys), DWORD(DROPEFFECT_NONE));
+  pane_.SetDraggedFiles({});
+  EXPECT_EQ(ReadLayout(Root()), before);
 }
 
 // A CF_HDROP block of wide names, as other programs give it.
@@ -264,6 +272,44 @@ TEST_F(TreeDrop, FoldersDraggedInsideTheTree) {
   }
   EXPECT_EQ(message, "Nothing was copied: a folder or file of that name is already there:\n" + Path("top/dst/src"));
   EXPECT_EQ(ReadLayout(Root()), before);
+  // Ctrl and Shift: a shortcut to the folder, named after it.
+  Reset(start);
+  DragFolder(Item("top/src"), Item("top/dst"), {true, true});
+  std::string linked;
+  ASSERT_TRUE(SUCCEEDED(ResolveShortcut(Path("top/dst/src.lnk"), linked)));
+  EXPECT_EQ(Canonical(linked), Canonical(Path("top/src")));
+}
+
+// A folder dragged to another drive (Z:, the root of the host's file system in a Wine prefix)
+// cannot be moved there: the user is asked, and Yes copies it.
+TEST_F(TreeDrop, AFolderDraggedToAnotherDriveIsCopiedWhenTheUserSaysYes) {
+  if (::GetFileAttributesA("Z:\\tmp") == INVALID_FILE_ATTRIBUTES) GTEST_SKIP() << "no second drive Z:";
+  const std::string there = "Z:\\tmp\\vireldan-tree-drop-across";
+  for (const int answer : {IDNO, IDYES}) {
+    SCOPED_TRACE(answer);
+    Reset({{"src/a.jpg", "A"}, {"src/inner/b.jpg", "B"}});
+    fs::remove_all(there);
+    WriteLayout(there, {{"dst/", ""}});
+    const std::vector<FileLayout> before = {ReadLayout(Root()), ReadLayout(there)};
+    const HTREEITEM folder = Item("src");
+    pane_.SelectPath(there + "\\dst");
+    Pump();
+    ASSERT_EQ(Canonical(pane_.GetSelectedPath()), Canonical(there + "\\dst"));
+    std::string question;
+    {
+      UiDriver user([&] { question = AnswerMessageBox(answer); });
+      DragFolder(folder, pane_.GetSelectedItem(), {});
+    }
+    EXPECT_EQ(question, "You cannot Move directories across volumes.\n\nWould you like to Copy it?");
+    FileLayout expected = before[1];
+    if (answer == IDYES)
+      for (const auto& [relative, bytes] : before[0]) expected["dst/src/" + relative.substr(4)] = bytes;
+    const std::vector<FileLayout> after = {ReadLayout(Root()), ReadLayout(there)};
+    EXPECT_EQ(after[0], before[0]);
+    EXPECT_EQ(after[1], expected);
+    ExpectInventoryKept(before, after, TransferKind::kCopy);
+  }
+  fs::remove_all(there);
 }
 
 // The names of a folder's index that carry a key.

@@ -7,6 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#if !defined(_WIN32)
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 #include "file_system.h"
 #include "temp_folder.h"
 
@@ -63,5 +68,28 @@ TEST_F(FileSystemSeam, ANewFileIsWrittenWholeAndNeverOverAnother) {
   // Neither write leaves its temporary file behind.
   EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
 }
+
+#if !defined(_WIN32)
+// Across volumes a move is a copy: the file arrives whole under its name before it leaves, and a
+// name taken there stops it with both files as they were. (/dev/shm is the second volume at hand.)
+TEST_F(FileSystemSeam, AMoveToAnotherVolumeArrivesWholeBeforeTheSourceGoes) {
+  struct stat here = {}, shared = {};
+  if (::stat(folder_.c_str(), &here) != 0 || ::stat("/dev/shm", &shared) != 0 || here.st_dev == shared.st_dev)
+    GTEST_SKIP() << "no second volume";
+  const fs::path there = "/dev/shm/vireldan-move-" + std::to_string(::getpid());
+  fs::create_directories(there);
+  const std::string taken = (there / "b.jpg").string();
+  std::ofstream(taken) << "B";
+  const std::string moved = Make("a.jpg", "A"), stopped = Make("b.jpg", "new");
+  EXPECT_TRUE(platform::MoveFileTo(moved, (there / "a.jpg").string()));
+  EXPECT_FALSE(platform::MoveFileTo(stopped, taken));
+  EXPECT_FALSE(fs::exists(moved));
+  EXPECT_EQ(Read((there / "a.jpg").string()), "A");
+  EXPECT_EQ(Read(stopped), "new");
+  EXPECT_EQ(Read(taken), "B");
+  EXPECT_EQ(std::distance(fs::directory_iterator(there), fs::directory_iterator()), 2);  // no temporary
+  fs::remove_all(there);
+}
+#endif
 
 }  // namespace

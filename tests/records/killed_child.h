@@ -4,6 +4,7 @@
 // program's own test cases for the child to run, and a job for it; the child reports a seam and
 // waits there until the parent has killed it.
 #include <cstdlib>
+#include <functional>
 #include <string>
 
 constexpr char kChildJobVariable[] = "VIRELDAN_CHILD_JOB";
@@ -14,8 +15,10 @@ struct ChildEnd {
 };
 
 // Runs this program again with only testCase ("Suite.Name") and job in its environment, and
-// waits until it reaches a seam, where it is killed at once, or ends by itself.
-ChildEnd RunChildUntilSeam(const std::string& testCase, const std::string& job);
+// waits until it reaches a seam, or until killWhen (when given, asked again and again while the
+// child runs) holds, where it is killed at once; or until it ends by itself.
+ChildEnd RunChildUntilSeam(const std::string& testCase, const std::string& job,
+                           const std::function<bool()>& killWhen = nullptr);
 
 // In the child: tells the parent that the seam is reached, and never returns.
 [[noreturn]] void StopAtSeam();

@@ -6,6 +6,7 @@
 #include <climits>
 #include <csignal>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -24,7 +25,8 @@ std::string ProgramPath() {
 
 }  // namespace
 
-ChildEnd RunChildUntilSeam(const std::string& testCase, const std::string& job) {
+ChildEnd RunChildUntilSeam(const std::string& testCase, const std::string& job,
+                           const std::function<bool()>& killWhen) {
   ChildEnd end;
   const std::string program = ProgramPath();
   const std::string filter = "--gtest_filter=" + testCase;
@@ -44,11 +46,18 @@ ChildEnd RunChildUntilSeam(const std::string& testCase, const std::string& job) 
   ::unsetenv(kSeamVariable);
   ::close(seam[1]);
   if (child > 0) {
+    pollfd reported = {seam[0], POLLIN, 0};
+    int ready;
+    do ready = ::poll(&reported, 1, killWhen ? 1 : -1);
+    while ((ready < 0 && errno == EINTR) || (ready == 0 && !killWhen()));
     char reached = 0;
     ssize_t read = 0;
-    do read = ::read(seam[0], &reached, 1);
-    while (read < 0 && errno == EINTR);
-    if (read == 1) end.killed = ::kill(child, SIGKILL) == 0;
+    if (ready > 0) {
+      do read = ::read(seam[0], &reached, 1);
+      while (read < 0 && errno == EINTR);
+    }
+    // The seam was reported, or the moment asked for came; a child that ended closed the pipe.
+    if (read == 1 || ready == 0) end.killed = ::kill(child, SIGKILL) == 0;
     int status = 0;
     while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
     }

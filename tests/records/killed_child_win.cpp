@@ -27,7 +27,8 @@ HANDLE NullOutput() {
 
 }  // namespace
 
-ChildEnd RunChildUntilSeam(const std::string& testCase, const std::string& job) {
+ChildEnd RunChildUntilSeam(const std::string& testCase, const std::string& job,
+                           const std::function<bool()>& killWhen) {
   ChildEnd end;
   const std::string program = ProgramPath();
   const std::string seamName = "vireldan-child-seam-" + std::to_string(::GetCurrentProcessId());
@@ -56,7 +57,10 @@ ChildEnd RunChildUntilSeam(const std::string& testCase, const std::string& job) 
   if (quiet != INVALID_HANDLE_VALUE) ::CloseHandle(quiet);
   if (started) {
     const HANDLE waits[2] = {seam, process.hProcess};
-    if (::WaitForMultipleObjects(2, waits, FALSE, INFINITE) == WAIT_OBJECT_0)
+    DWORD woken;
+    do woken = ::WaitForMultipleObjects(2, waits, FALSE, killWhen ? 1 : INFINITE);
+    while (woken == WAIT_TIMEOUT && !killWhen());
+    if (woken == WAIT_OBJECT_0 || woken == WAIT_TIMEOUT)
       end.killed = ::TerminateProcess(process.hProcess, kKilled) != 0;
     ::WaitForSingleObject(process.hProcess, INFINITE);
     DWORD code = 0;
