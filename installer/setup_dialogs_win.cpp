@@ -39,9 +39,13 @@ std::string AgreementText() {
   return result;
 }
 
+// The text opens unselected, with "Accept" as the focus.
 INT_PTR CALLBACK AgreementDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-  if (message == WM_INITDIALOG) ::SetDlgItemTextA(dialog, IDC_AGREEMENT_TEXT, AgreementText().c_str());
-  return HandleCommonMessage(dialog, message, wParam) || message == WM_INITDIALOG;
+  if (message != WM_INITDIALOG) return HandleCommonMessage(dialog, message, wParam);
+  HandleCommonMessage(dialog, message, wParam);
+  ::SetDlgItemTextA(dialog, IDC_AGREEMENT_TEXT, AgreementText().c_str());
+  ::SetFocus(::GetDlgItem(dialog, IDOK));
+  return FALSE;
 }
 
 INT_PTR CALLBACK OptionsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
