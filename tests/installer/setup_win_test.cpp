@@ -10,6 +10,7 @@
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "payload_builder.h"
@@ -88,8 +89,12 @@ HWND WaitForWindowOf(DWORD process, const std::string& caption, HANDLE ended) {
 }
 
 struct Answer {
+  Answer(std::string c, int b, int typedInto = 0, std::string typed = "")
+      : caption(std::move(c)), button(b), control(typedInto), text(std::move(typed)) {}
   std::string caption;  // the dialog that must come
   int button;
+  int control;  // typed into first, when not 0
+  std::string text;
 };
 
 // Runs an installer with the arguments, answers the dialogs in order, and returns its exit code
@@ -110,6 +115,7 @@ int RunInstaller(const std::string& path, const std::string& arguments, const st
       ::TerminateProcess(process.hProcess, 99);
       break;
     }
+    if (answer.control) ::SetDlgItemTextA(dialog, answer.control, answer.text.c_str());
     ::PostMessageA(dialog, WM_COMMAND, answer.button, 0);
   }
   DWORD code = 0;
@@ -317,6 +323,38 @@ TEST_F(SetupTest, QuietOnlyAsTheLastWordOrBeforeAnEqualsSign) {
   ExpectNothingWritten("cancelled at the agreement");
   EXPECT_EQ(RunInstaller(setup_, "-Quiet=yes"), 0);
   EXPECT_TRUE(Exists(target_ + "\\Vireldan.exe"));
+}
+
+TEST_F(SetupTest, TheDesktopIsRefusedAsTargetHoweverItIsSpelled) {
+  const int kTargetEdit = 1003;
+  const std::string desktop = SpecialFolder(CSIDL_DESKTOP);
+  for (const std::string& spelling : {desktop + "\\", desktop + "\\.", desktop + "\\..\\Desktop"}) {
+    EXPECT_EQ(RunInstaller(setup_, "",
+                           {{"End User License Agreement", IDOK},
+                            {"Vireldan installation options", IDOK, kTargetEdit, spelling},
+                            {"Cannot install to desktop", IDOK},
+                            {"Vireldan installation options", IDCANCEL}}),
+              1)
+        << spelling;
+    EXPECT_FALSE(Exists(desktop + "\\Vireldan.exe")) << spelling;
+  }
+}
+
+TEST_F(SetupTest, StoredNamesLoseTrailingBlanksAndAMissingSubFolderIsMadeWhenNeeded) {
+  const std::vector<uint8_t> program = ReadBytes(TestFolder() + "\\unfurl.exe");
+  const std::vector<uint8_t> text = {'t', 'e', 'x', 't'};
+  std::vector<uint8_t> installer;
+  ASSERT_TRUE(BuildInstallerFile(program, {{"readme.txt ", text}, {"printsetups\\2-5x7.psu  ", text},
+                                           {"extras\\note.txt", text}}, installer));
+  ASSERT_EQ(RunInstaller(WriteInstaller(installer), "-quiet"), 0);
+  for (const char* name : {"readme.txt", "printsetups\\2-5x7.psu", "extras\\note.txt"})
+    EXPECT_TRUE(ReadBytes(target_ + "\\" + name) == text) << name;
+  // Windows reads "readme.txt " as "readme.txt"; the folder's listing shows the name stored.
+  WIN32_FIND_DATAA found;
+  const HANDLE search = ::FindFirstFileA((target_ + "\\readme.txt*").c_str(), &found);
+  ASSERT_NE(search, INVALID_HANDLE_VALUE);
+  ::FindClose(search);
+  EXPECT_STREQ(found.cFileName, "readme.txt");
 }
 
 TEST_F(SetupTest, AnyChangedByteShowsTheChecksumDialogAndFailsWithNothingWritten) {
