@@ -120,8 +120,7 @@ bool MakeShortcuts(const InstallChoices& choices) {
   for (const Link& link : links) {
     // A shortcut to a program this payload does not carry would point at nothing.
     if (!link.wanted || link.folder.empty() || !Exists(link.target)) continue;
-    const HRESULT result = CreateShellLink(link.target, link.folder, link.name, link.description);
-    if (FAILED(result) && result != REGDB_E_CLASSNOTREG && result != CLASS_E_NOAGGREGATION) return false;
+    if (!CreateShellLink(link.target, link.folder, link.name, link.description)) return false;
   }
   return true;
 }

@@ -22,14 +22,14 @@ std::string NormalisedPath(const std::string& path) {
   return result;
 }
 
-HRESULT CreateShellLink(const std::string& target, const std::string& folder, const std::string& linkName,
+bool CreateShellLink(const std::string& target, const std::string& folder, const std::string& linkName,
                         const std::string& description) {
   const std::string linkPath = folder + linkName;
   ::DeleteFileA(linkPath.c_str());
   IShellLinkA* link = nullptr;
   HRESULT result =
       ::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, reinterpret_cast<void**>(&link));
-  if (FAILED(result)) return result;
+  if (FAILED(result)) return true;
   link->SetPath(target.c_str());
   link->SetDescription(description.c_str());
   IPersistFile* file = nullptr;
@@ -41,5 +41,5 @@ HRESULT CreateShellLink(const std::string& target, const std::string& folder, co
     file->Release();
   }
   link->Release();
-  return result;
+  return SUCCEEDED(result);
 }

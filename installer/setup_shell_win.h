@@ -13,7 +13,7 @@ bool GetSpecialFolderPath(int csidl, std::string& path);
 // The full, normalised form of a path (no trailing backslash), for comparing folders.
 std::string NormalisedPath(const std::string& path);
 
-// Writes the shortcut folder + linkName to target, replacing a file of that name. S_OK, or the
-// error of the shell link object.
-HRESULT CreateShellLink(const std::string& target, const std::string& folder, const std::string& linkName,
+// Writes the shortcut folder + linkName to target, replacing a file of that name. False only when
+// the shortcut could not be saved; without a shell link object there is nothing to save.
+bool CreateShellLink(const std::string& target, const std::string& folder, const std::string& linkName,
                         const std::string& description);

@@ -6,9 +6,7 @@
 #include <shlobj.h>
 
 #include <fstream>
-#include <functional>
 #include <iterator>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
