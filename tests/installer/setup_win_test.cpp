@@ -1,0 +1,399 @@
+// The built Setup.exe run as a user runs it, with QUIET, in the tree's Wine prefix: it installs
+// every file of the build, its shortcuts and registry entries, and the installed program starts;
+// a changed byte or a hostile payload ends it before anything is written.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <shlobj.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "payload_builder.h"
+#include "payload_format.h"
+
+namespace {
+
+std::string TestFolder() {
+  char path[MAX_PATH] = {};
+  ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string folder = path;
+  return folder.substr(0, folder.rfind('\\'));
+}
+
+std::vector<uint8_t> ReadBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
+  std::ofstream(path, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+}
+
+bool Exists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+void RemoveTree(const std::string& path) {
+  if (!Exists(path)) return;
+  std::string from = path + '\0';
+  SHFILEOPSTRUCTA operation = {};
+  operation.wFunc = FO_DELETE;
+  operation.pFrom = from.c_str();
+  operation.fFlags = FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
+  ::SHFileOperationA(&operation);
+}
+
+std::string SpecialFolder(int csidl) {
+  char path[MAX_PATH] = {};
+  return ::SHGetSpecialFolderPathA(nullptr, path, csidl, FALSE) ? path : "";
+}
+
+// Where the installer puts the program when "C:\Vireldan" does not exist: under Program Files,
+// a path with a blank.
+std::string InstallFolder() {
+  char value[MAX_PATH] = {};
+  DWORD size = sizeof value;
+  ::RegGetValueA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "ProgramFilesDir", RRF_RT_REG_SZ,
+                 nullptr, value, &size);
+  return std::string(value) + "\\Vireldan";
+}
+
+struct WindowSearch {
+  DWORD process;
+  const std::string& caption;
+  HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM context) {
+  WindowSearch& search = *reinterpret_cast<WindowSearch*>(context);
+  DWORD owner = 0;
+  char text[256] = {};
+  ::GetWindowThreadProcessId(window, &owner);
+  ::GetWindowTextA(window, text, sizeof text);
+  if (owner != search.process || !::IsWindowVisible(window) || search.caption != text) return TRUE;
+  search.found = window;
+  return FALSE;
+}
+
+// A visible top-level window of the process with the caption, waited for.
+HWND WaitForWindowOf(DWORD process, const std::string& caption, HANDLE ended) {
+  WindowSearch search = {process, caption, nullptr};
+  for (int attempt = 0; attempt < 200 && !search.found; ++attempt) {
+    ::EnumWindows(MatchWindow, LPARAM(&search));
+    if (!search.found && ::WaitForSingleObject(ended, 100) == WAIT_OBJECT_0) break;
+  }
+  return search.found;
+}
+
+struct Answer {
+  Answer(std::string c, int b, int typedInto = 0, std::string typed = "")
+      : caption(std::move(c)), button(b), control(typedInto), text(std::move(typed)) {}
+  std::string caption;  // the dialog that must come
+  int button;
+  int control;  // typed into first, when not 0
+  std::string text;
+};
+
+// Runs an installer with the arguments, answers the dialogs in order, and returns its exit code
+// (-1 when a dialog did not come, -2 when it did not end).
+int RunInstaller(const std::string& path, const std::string& arguments, const std::vector<Answer>& answers = {}) {
+  std::string command = "\"" + path + "\" " + arguments;
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process = {};
+  if (!::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    return -3;
+  int result = 0;
+  for (const Answer& answer : answers) {
+    const HWND dialog = WaitForWindowOf(process.dwProcessId, answer.caption, process.hProcess);
+    if (!dialog) {
+      ADD_FAILURE() << "no dialog \"" << answer.caption << "\" from " << command;
+      result = -1;
+      ::TerminateProcess(process.hProcess, 99);
+      break;
+    }
+    if (answer.control) ::SetDlgItemTextA(dialog, answer.control, answer.text.c_str());
+    ::PostMessageA(dialog, WM_COMMAND, answer.button, 0);
+  }
+  DWORD code = 0;
+  if (::WaitForSingleObject(process.hProcess, 60000) != WAIT_OBJECT_0) {
+    ::TerminateProcess(process.hProcess, 98);
+    result = -2;
+  }
+  ::GetExitCodeProcess(process.hProcess, &code);
+  ::CloseHandle(process.hThread);
+  ::CloseHandle(process.hProcess);
+  return result ? result : int(code);
+}
+
+// The build's payload: "<entry name>|<file>" lines the host tool wrote beside Setup.exe.
+std::vector<std::pair<std::string, std::string>> PayloadSources() {
+  std::vector<std::pair<std::string, std::string>> sources;
+  std::ifstream list(TestFolder() + "\\Setup.exe.files");
+  for (std::string line; std::getline(list, line);) {
+    const size_t bar = line.find('|');
+    std::string source = line.substr(bar + 1);
+    for (char& c : source)
+      if (c == '/') c = '\\';
+    sources.emplace_back(line.substr(0, bar), "Z:" + source);
+  }
+  return sources;
+}
+
+std::string LinkTarget(const std::string& link) {
+  IShellLinkA* shellLink = nullptr;
+  IPersistFile* file = nullptr;
+  char target[MAX_PATH] = {};
+  WCHAR wide[MAX_PATH] = {};
+  ::MultiByteToWideChar(CP_ACP, 0, link.c_str(), -1, wide, MAX_PATH);
+  if (SUCCEEDED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                   reinterpret_cast<void**>(&shellLink)))) {
+    if (SUCCEEDED(shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+      if (SUCCEEDED(file->Load(wide, STGM_READ))) shellLink->GetPath(target, MAX_PATH, nullptr, 0);
+      file->Release();
+    }
+    shellLink->Release();
+  }
+  return target;
+}
+
+std::string RegistryText(HKEY root, const char* key, const char* name) {
+  char value[1024] = {};
+  DWORD size = sizeof value;
+  return ::RegGetValueA(root, key, name, RRF_RT_REG_SZ, nullptr, value, &size) == ERROR_SUCCESS ? value : "<missing>";
+}
+
+// What "reg query" prints for the key.
+std::string RegQuery(const std::string& key) {
+  SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+  HANDLE read = nullptr, write = nullptr;
+  ::CreatePipe(&read, &write, &inherit, 0);
+  ::SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0);
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdOutput = startup.hStdError = write;
+  PROCESS_INFORMATION process = {};
+  std::string command = "reg.exe query \"" + key + "\"", output;
+  if (::CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
+    ::CloseHandle(write);
+    char buffer[4096];
+    DWORD got = 0;
+    while (::ReadFile(read, buffer, sizeof buffer, &got, nullptr) && got) output.append(buffer, got);
+    ::WaitForSingleObject(process.hProcess, 30000);
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+  } else {
+    ::CloseHandle(write);
+  }
+  ::CloseHandle(read);
+  return output;
+}
+
+const char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Vireldan";
+const char kAppPathKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Vireldan.exe";
+const char kFolderVerbKey[] = "Folder\\Shell\\Vireldan\\command";
+
+class SetupTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ::CoInitialize(nullptr);
+    ASSERT_FALSE(Exists("C:\\Vireldan")) << "the installer would choose C:\\Vireldan";
+    RemoveTree(target_);
+  }
+  void TearDown() override {
+    // The prefix's desktop is the user's home folder: the link must not stay there.
+    ::DeleteFileA((SpecialFolder(CSIDL_DESKTOPDIRECTORY) + "\\Vireldan.LNK").c_str());
+    RemoveTree(target_);
+    ::CoUninitialize();
+  }
+  // A copy of the build's Setup.exe, or of an installer built from the bare program, in a
+  // folder of its own.
+  std::string WriteInstaller(const std::vector<uint8_t>& bytes) {
+    const std::string folder = TestFolder() + "\\setup-test";
+    ::CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string path = folder + "\\Setup.exe";
+    WriteBytes(path, bytes);
+    return path;
+  }
+  // Nothing of the installation exists, nor a file the payload tried to place beside it.
+  void ExpectNothingWritten(const std::string& what) {
+    EXPECT_FALSE(Exists(target_)) << what;
+    for (const std::string& folder : {target_ + "\\..", std::string("C:"), SpecialFolder(CSIDL_WINDOWS)})
+      EXPECT_FALSE(Exists(folder + "\\evil.txt")) << what << " in " << folder;
+  }
+
+  const std::string setup_ = TestFolder() + "\\Setup.exe";
+  const std::string target_ = InstallFolder();
+};
+
+TEST_F(SetupTest, QuietInstallPutsEveryFileShortcutAndRegistryEntryInPlaceAndTheProgramStarts) {
+  ASSERT_EQ(RunInstaller(setup_, "-quiet"), 0);
+
+  const auto sources = PayloadSources();
+  ASSERT_GE(sources.size(), 2u);
+  for (const auto& [name, source] : sources) {
+    const std::vector<uint8_t> built = ReadBytes(source);
+    ASSERT_FALSE(built.empty()) << source;
+    EXPECT_TRUE(ReadBytes(target_ + "\\" + name) == built) << name;
+  }
+  for (const char* folder : {"printsetups", "vnsaver", "SendTo"}) EXPECT_TRUE(Exists(target_ + "\\" + folder)) << folder;
+
+  const std::string program = target_ + "\\Vireldan.exe";
+  std::string startMenu = SpecialFolder(CSIDL_COMMON_STARTMENU), programs = SpecialFolder(CSIDL_COMMON_PROGRAMS);
+  if (startMenu.empty()) startMenu = SpecialFolder(CSIDL_STARTMENU);
+  if (programs.empty()) programs = SpecialFolder(CSIDL_PROGRAMS);
+  const struct {
+    std::string link, target;
+  } links[] = {
+      {startMenu + "\\Vireldan.LNK", program},
+      {SpecialFolder(CSIDL_DESKTOPDIRECTORY) + "\\Vireldan.LNK", program},
+      {programs + "\\Vireldan\\- Vireldan.lnk", program},
+  };
+  for (const auto& link : links) EXPECT_EQ(lstrcmpiA(LinkTarget(link.link).c_str(), link.target.c_str()), 0) << link.link;
+
+  const std::string quotedProgram = "\"" + program + "\"";
+  const struct {
+    HKEY root;
+    const char* rootName;
+    const char* key;
+    const char* name;
+    std::string value;
+  } values[] = {
+      {HKEY_LOCAL_MACHINE, "HKLM", kUninstallKey, "DisplayName", "Vireldan image browser"},
+      {HKEY_LOCAL_MACHINE, "HKLM", kUninstallKey, "UninstallString", "\"" + target_ + "\\uninstall.exe\""},
+      {HKEY_LOCAL_MACHINE, "HKLM", kAppPathKey, nullptr, program},
+      {HKEY_LOCAL_MACHINE, "HKLM", kAppPathKey, "Path", target_},
+      {HKEY_CLASSES_ROOT, "HKCR", kFolderVerbKey, nullptr, quotedProgram + " \"%1\""},
+  };
+  for (const auto& v : values) {
+    EXPECT_EQ(RegistryText(v.root, v.key, v.name), v.value) << v.key << " " << (v.name ? v.name : "(default)");
+    EXPECT_NE(RegQuery(std::string(v.rootName) + "\\" + v.key).find(v.value), std::string::npos) << v.key;
+  }
+
+  // The shell's folder verb, as the shell runs it on a folder with a blank in its name: the
+  // installed program, beside its installed library, shows its frame.
+  const std::string ini = SpecialFolder(CSIDL_WINDOWS) + "\\Vireldan.ini";
+  const std::vector<uint8_t> settings = ReadBytes(ini);
+  ::WritePrivateProfileStringA("Main Options", "tipson", "0", ini.c_str());
+  ::WritePrivateProfileStringA(nullptr, nullptr, nullptr, ini.c_str());
+  std::string command = quotedProgram + " \"" + target_ + "\"";
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION started = {};
+  ASSERT_TRUE(::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started));
+  HWND frame = nullptr;
+  for (int attempt = 0; attempt < 300 && !frame; ++attempt) {
+    for (HWND window = ::FindWindowExA(nullptr, nullptr, "VireldanFrame", nullptr); window && !frame;
+         window = ::FindWindowExA(nullptr, window, "VireldanFrame", nullptr)) {
+      DWORD owner = 0;
+      ::GetWindowThreadProcessId(window, &owner);
+      if (owner == started.dwProcessId && ::IsWindowVisible(window)) frame = window;
+    }
+    if (!frame && ::WaitForSingleObject(started.hProcess, 100) == WAIT_OBJECT_0) break;
+  }
+  EXPECT_TRUE(frame) << "the installed Vireldan.exe showed no frame";
+  if (frame) ::PostMessageA(frame, WM_CLOSE, 0, 0);
+  if (::WaitForSingleObject(started.hProcess, 30000) != WAIT_OBJECT_0) ::TerminateProcess(started.hProcess, 1);
+  ::CloseHandle(started.hThread);
+  ::CloseHandle(started.hProcess);
+  if (settings.empty()) ::DeleteFileA(ini.c_str());
+  else WriteBytes(ini, settings);
+}
+
+TEST_F(SetupTest, InstallingOverAnExistingFolderAsksEvenWhenQuietAndReplacesOnlyWhenTold) {
+  ASSERT_EQ(RunInstaller(setup_, "-QUIET"), 0);
+  const std::string program = target_ + "\\Vireldan.exe";
+  const std::vector<uint8_t> built = ReadBytes(program);
+  const std::vector<uint8_t> changed = {'o', 'l', 'd'};
+  WriteBytes(program, changed);
+
+  EXPECT_EQ(RunInstaller(setup_, "-QUIET", {{"Destination already exists!", IDCANCEL}}), 1);
+  EXPECT_TRUE(ReadBytes(program) == changed) << "cancelled, yet the file was replaced";
+  EXPECT_EQ(RunInstaller(setup_, "-QUIET", {{"Destination already exists!", IDOK}}), 0);
+  EXPECT_TRUE(ReadBytes(program) == built);
+}
+
+TEST_F(SetupTest, QuietOnlyAsTheLastWordOrBeforeAnEqualsSign) {
+  // Not recognised: the agreement comes, and Cancel ends the installation before anything.
+  EXPECT_EQ(RunInstaller(setup_, "-quiet -other", {{"End User License Agreement", IDCANCEL}}), 1);
+  ExpectNothingWritten("cancelled at the agreement");
+  EXPECT_EQ(RunInstaller(setup_, "-Quiet=yes"), 0);
+  EXPECT_TRUE(Exists(target_ + "\\Vireldan.exe"));
+}
+
+TEST_F(SetupTest, TheDesktopIsRefusedAsTargetHoweverItIsSpelled) {
+  const int kTargetEdit = 1003;
+  const std::string desktop = SpecialFolder(CSIDL_DESKTOP);
+  for (const std::string& spelling : {desktop + "\\", desktop + "\\.", desktop + "\\..\\Desktop"}) {
+    EXPECT_EQ(RunInstaller(setup_, "",
+                           {{"End User License Agreement", IDOK},
+                            {"Vireldan installation options", IDOK, kTargetEdit, spelling},
+                            {"Cannot install to desktop", IDOK},
+                            {"Vireldan installation options", IDCANCEL}}),
+              1)
+        << spelling;
+    EXPECT_FALSE(Exists(desktop + "\\Vireldan.exe")) << spelling;
+  }
+}
+
+TEST_F(SetupTest, StoredNamesLoseTrailingBlanksAndAMissingSubFolderIsMadeWhenNeeded) {
+  const std::vector<uint8_t> program = ReadBytes(TestFolder() + "\\unfurl.exe");
+  const std::vector<uint8_t> text = {'t', 'e', 'x', 't'};
+  std::vector<uint8_t> installer;
+  ASSERT_TRUE(BuildInstallerFile(program, {{"readme.txt ", text}, {"printsetups\\2-5x7.psu  ", text},
+                                           {"extras\\note.txt", text}}, installer));
+  ASSERT_EQ(RunInstaller(WriteInstaller(installer), "-quiet"), 0);
+  for (const char* name : {"readme.txt", "printsetups\\2-5x7.psu", "extras\\note.txt"})
+    EXPECT_TRUE(ReadBytes(target_ + "\\" + name) == text) << name;
+  // Windows reads "readme.txt " as "readme.txt"; the folder's listing shows the name stored.
+  WIN32_FIND_DATAA found;
+  const HANDLE search = ::FindFirstFileA((target_ + "\\readme.txt*").c_str(), &found);
+  ASSERT_NE(search, INVALID_HANDLE_VALUE);
+  ::FindClose(search);
+  EXPECT_STREQ(found.cFileName, "readme.txt");
+}
+
+TEST_F(SetupTest, AnyChangedByteShowsTheChecksumDialogAndFailsWithNothingWritten) {
+  const std::vector<uint8_t> built = ReadBytes(setup_);
+  PayloadDirectory directory;
+  std::string problem;
+  ASSERT_TRUE(ReadPayloadDirectory(built, directory, problem)) << problem;
+  const struct {
+    const char* where;
+    size_t at;
+  } bytes[] = {
+      {"program's DOS message", 0x50},
+      {"program's last byte", directory.programSize - 1},
+      {"payload data", directory.entries.back().dataOffset + directory.entries.back().packedSize / 2},
+      {"directory", built.size() - 8 - 48 + 20},
+      {"checksum", built.size() - 1},
+  };
+  for (const auto& b : bytes) {
+    std::vector<uint8_t> changed = built;
+    changed[b.at] ^= 0x20;
+    EXPECT_EQ(RunInstaller(WriteInstaller(changed), "-quiet", {{"Checksum Error ", IDOK}}), 2) << b.where;
+    ExpectNothingWritten(b.where);
+  }
+}
+
+TEST_F(SetupTest, HostilePayloadNamesAreRefusedBeforeAnythingIsWritten) {
+  const std::vector<uint8_t> program = ReadBytes(TestFolder() + "\\unfurl.exe");
+  ASSERT_FALSE(program.empty());
+  const std::vector<uint8_t> evil = {'e', 'v', 'i', 'l'};
+  for (const char* name : {"..\\evil.txt", "C:\\evil.txt", "C:evil.txt", "\\evil.txt", "printsetups\\..\\..\\evil.txt",
+                           "SendTo\\..\\..\\..\\evil.txt", "unterminated"}) {
+    std::vector<uint8_t> installer;
+    ASSERT_TRUE(BuildInstallerFile(program, {{"readme.txt", evil}, {name, evil}}, installer));
+    if (std::string(name) == "unterminated") {
+      // The name field of the record read second runs to the end of its 32 bytes.
+      std::fill_n(installer.end() - 8 - 96 + 16, kPayloadNameSize, uint8_t('a'));
+      StoreInstallerChecksum(installer);
+    }
+    EXPECT_EQ(RunInstaller(WriteInstaller(installer), "-quiet", {{"Install error", IDOK}}), 2) << name;
+    ExpectNothingWritten(name);
+  }
+}
+
+}  // namespace
