@@ -14,7 +14,7 @@
 #include "frame_window.h"
 #include "pane_splitters.h"
 #include "slide_show.h"
-#include "twain.h"
+#include "twain_session.h"
 
 class CPreviewWnd;
 class CFullScreenWnd;

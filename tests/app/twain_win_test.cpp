@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "fake_twain.h"
-#include "twain.h"
+#include "twain_session.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "twain.h"
+#include "twain_session.h"
 
 #include <string>
 
