@@ -83,7 +83,8 @@ void ThumbnailCache::ReadEntries() {
   if (locked_) status_ = TncStatus::kLocked;
   storedStale_ = header.stale;
   stale_ = ClampStale(header.stale);
-  TncChain chain = ReadTncChain(stream_, header.first);
+  TncReadAhead ahead(stream_);
+  TncChain chain = ReadTncChain(ahead, header.first);
   entries_.reserve(chain.entries.size());
   for (const TncEntryAt& entry : chain.entries) Remember(entry);
   lastEntryOffset_ = entries_.empty() ? 0 : entries_.back().offset;
