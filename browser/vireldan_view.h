@@ -170,6 +170,11 @@ class CVireldanView : public View {
   int ClientWidth() const;
   int ClientHeight() const;
   CThumbItem* ItemAt(int position);
+  // Asks the loader for the item's thumbnail, remembering the item for the result.
+  bool Request(CThumbItem& item);
+  void RepaintArrivals();
+  bool IsItemVisible(const CThumbItem* item);
+  bool VisibleCellsLoaded();
   int PositionOf(const CThumbItem* item);
 
   // Listing.
@@ -242,6 +247,7 @@ class CVireldanView : public View {
   CThumbList openQueue_;
   std::string folder_;
   Cthumbloader* loader_ = nullptr;
+  CThumbItem* requested_ = nullptr;  // the item of the request outstanding; null once it left the list
   HWND notify_ = nullptr;
   CThumbItem* anchor_ = nullptr;
   const CThumbItem* lastHovered_ = nullptr;  // the item whose path the status bar shows

@@ -42,6 +42,7 @@ ListingOptions CVireldanView::CurrentListingOptions() const {
 
 void CVireldanView::ForgetItem(const CThumbItem* item) {
   if (anchor_ == item) anchor_ = nullptr;
+  if (requested_ == item) requested_ = nullptr;
   if (lastHovered_ == item) lastHovered_ = nullptr;
   if (hovered_ == item) hovered_ = nullptr;
 }
@@ -55,6 +56,7 @@ void CVireldanView::RemoveAllItems() {
   CancelTip();
   anchor_ = nullptr;
   lastHovered_ = nullptr;
+  requested_ = nullptr;
   items_.RemoveAll();
 }
 

@@ -33,7 +33,13 @@ void CVireldanView::LoadNextThumbnail() {
       items_, window, [&](CThumbItem& examined) { return StatThumbItem(examined, showHidden); },
       [&](CThumbItem* removed) { ForgetItem(removed); });
   if (items_.GetCount() != before) UpdateScrollAndStatus();
-  if (item && loader_->RequestThumbnail(*item, layout_.edge)) loadingSelected_ = item->selected != 0;
+  if (item && Request(*item)) loadingSelected_ = item->selected != 0;
+}
+
+bool CVireldanView::Request(CThumbItem& item) {
+  if (!loader_->RequestThumbnail(item, layout_.edge)) return false;
+  requested_ = &item;
+  return true;
 }
 
 void CVireldanView::OnThumbnailReady() {
@@ -45,16 +51,10 @@ void CVireldanView::OnThumbnailReady() {
   loader_->ClearPending();
   loadingSelected_ = false;
 
-  CThumbItem* item = nullptr;
-  int position = 0;
-  if (id != 0) {
-    int at = 1;
-    for (CThumbItem* walk = items_.GetFirst(); walk && !item; walk = items_.GetNext(), ++at)
-      if (walk->id == id) {
-        item = walk;
-        position = at;
-      }
-  }
+  // The item asked for, unless it has left the list meanwhile (then nothing is kept).
+  CThumbItem* item = id != 0 && requested_ && requested_->id == id ? requested_ : nullptr;
+  requested_ = nullptr;
+  bool visibleArrived = false;
   if (item && copy) {
     item->FreeThumbnail();
     if (copy->m_loadError && copy->m_unknownExt) {
@@ -65,13 +65,49 @@ void CVireldanView::OnThumbnailReady() {
     } else {
       item->thumbnail = copy.release();
       MeasureClient();
-      if (IsVisiblePosition(position, scroll_.firstVisible, grid_) && !repaintPending_) {
-        ::SetTimer(Handle(), kRepaintTimer, kRepaintDelay, nullptr);
-        repaintPending_ = true;
-      }
+      visibleArrived = IsItemVisible(item);
     }
   }
+  // The loader goes on with the next thumbnail while this one is painted.
   LoadNextThumbnail();
+  if (visibleArrived) RepaintArrivals();
+}
+
+// Arrivals in the visible cells are painted in batches: the whole screen at once when its last
+// thumbnail is there, and meanwhile at most once every kRepaintDelay.
+void CVireldanView::RepaintArrivals() {
+  if (VisibleCellsLoaded()) {
+    if (repaintPending_) ::KillTimer(Handle(), kRepaintTimer);
+    repaintPending_ = false;
+    Redraw();
+    ::UpdateWindow(Handle());
+  } else if (!repaintPending_) {
+    ::SetTimer(Handle(), kRepaintTimer, kRepaintDelay, nullptr);
+    repaintPending_ = true;
+  }
+}
+
+// Walks no further than the last visible cell.
+bool CVireldanView::IsItemVisible(const CThumbItem* item) {
+  int position = 0;
+  for (const CThumbItem* walk = items_.GetFirst(); walk; walk = items_.GetNext())
+    if (!IsVisiblePosition(++position, scroll_.firstVisible, grid_) && position >= scroll_.firstVisible)
+      return false;
+    else if (walk == item)
+      return position >= scroll_.firstVisible;
+  return false;
+}
+
+bool CVireldanView::VisibleCellsLoaded() {
+  int position = 0;
+  for (CThumbItem* item = items_.GetFirst(); item; item = items_.GetNext()) {
+    if (!IsVisiblePosition(++position, scroll_.firstVisible, grid_)) {
+      if (position >= scroll_.firstVisible) break;
+    } else if (!item->thumbnail) {
+      return false;
+    }
+  }
+  return true;
 }
 
 void CVireldanView::WaitForLoaderIdle() {
@@ -96,7 +132,7 @@ void CVireldanView::PurgeCache() {
   if (!loader_) return;
   loader_->DeleteCache(folder);
   // Asking again for the first thumbnail starts a new cache file.
-  if (CThumbItem* first = items_.GetFirst()) loader_->RequestThumbnail(*first, layout_.edge);
+  if (CThumbItem* first = items_.GetFirst()) Request(*first);
 }
 
 void CVireldanView::ShowCacheInfo() {

@@ -83,8 +83,10 @@ void ThumbnailCache::ReadEntries() {
   if (locked_) status_ = TncStatus::kLocked;
   storedStale_ = header.stale;
   stale_ = ClampStale(header.stale);
-  TncChain chain = ReadTncChain(stream_, header.first);
-  entries_ = std::move(chain.entries);
+  TncReadAhead ahead(stream_);
+  TncChain chain = ReadTncChain(ahead, header.first);
+  entries_.reserve(chain.entries.size());
+  for (const TncEntryAt& entry : chain.entries) Remember(entry);
   lastEntryOffset_ = entries_.empty() ? 0 : entries_.back().offset;
   sameEdge_ = int(std::count_if(entries_.begin(), entries_.end(),
                                 [this](const TncEntryAt& e) { return e.entry.edge == edge_; }));
@@ -161,6 +163,7 @@ void ThumbnailCache::CloseFile(bool writeStale) {
 void ThumbnailCache::Forget() {
   folder_.clear();
   entries_.clear();
+  byName_.clear();
   lastEntryOffset_ = 0;
   writable_ = readOnly_ = locked_ = timesIgnored_ = oldFormat_ = false;
   storedStale_ = 0;
@@ -172,6 +175,7 @@ void ThumbnailCache::Forget() {
 void ThumbnailCache::Fail() {
   stream_.Close();
   entries_.clear();
+  byName_.clear();
   lastEntryOffset_ = 0;
   writable_ = false;
   sameEdge_ = hits_ = 0;
@@ -202,8 +206,10 @@ bool ThumbnailCache::Write(Writes writes) {
 
 bool ThumbnailCache::Load(const TncRequest& file, int edge, Cimage& image) {
   if (!stream_.IsOpen()) return false;
-  for (size_t i = entries_.size(); i-- > 0;) {
-    TncEntryAt& found = entries_[i];
+  const auto named = byName_.find(file.name);
+  if (named == byName_.end()) return false;
+  for (auto at = named->second.rbegin(); at != named->second.rend(); ++at) {
+    TncEntryAt& found = entries_[*at];
     if (!TncEntryMatches(found.entry, file, edge, timesIgnored_, oldFormat_)) continue;
     bool decoded = false;
     if (stream_.SeekTo(found.offset + int64_t(kTncEntrySize))) {
@@ -263,7 +269,7 @@ bool ThumbnailCache::Create(const TncEntry& entry, Cimage& image) {
   }
   oldFormat_ = locked_ = false;
   storedStale_ = 0;
-  entries_.push_back(TncEntryAt{entry, int32_t(kTncHeaderSize)});
+  Remember(TncEntryAt{entry, int32_t(kTncHeaderSize)});
   lastEntryOffset_ = int32_t(kTncHeaderSize);
   return true;
 }
@@ -285,9 +291,15 @@ bool ThumbnailCache::Append(const TncEntry& entry, Cimage& image) {
     return stream_.WriteAt(lastEntryOffset_ ? lastEntryOffset_ + kTncNextInEntry : kTncFirstAt, link, sizeof link);
   });
   if (!written) return false;
-  entries_.push_back(TncEntryAt{entry, at});
+  Remember(TncEntryAt{entry, at});
   lastEntryOffset_ = at;
   return true;
+}
+
+// A blanked entry stays listed under its old name; it no longer matches.
+void ThumbnailCache::Remember(TncEntryAt entry) {
+  byName_[TncEntryName(entry.entry)].push_back(entries_.size());
+  entries_.push_back(std::move(entry));
 }
 
 // Only the time and the first byte of the name change; the link to the next entry is not

@@ -13,6 +13,7 @@
 #include <atomic>
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "file_system.h"
@@ -109,12 +110,16 @@ class ThumbnailCache {
   bool Create(const TncEntry& entry, Cimage& image);
   bool Append(const TncEntry& entry, Cimage& image);
   void Blank(TncEntryAt& entry);
+  void Remember(TncEntryAt entry);
 
   TncOptions options_;
   TncStream stream_;
   std::string folder_;  // empty: no folder's cache is current
   std::string path_;
   std::vector<TncEntryAt> entries_;  // in file order: the newest last
+  // Where each stored name's entries stand in entries_, oldest first: a folder of many files is
+  // looked up without a walk over every entry for each thumbnail.
+  std::unordered_map<std::string, std::vector<size_t>> byName_;
   int32_t lastEntryOffset_ = 0;      // 0: the header's first field links the next entry
   bool writable_ = false;            // entries may be added, changed and linked
   bool readOnly_ = false;            // read-only cache: nothing is deleted

@@ -28,6 +28,22 @@ class TncBytes : public TncSource {
   size_t size_;
 };
 
+// A source read ahead in large blocks, for a walk that only moves forward (the chain's): the file
+// is read once, in order, rather than with a seek and a read for every entry.
+class TncReadAhead : public TncSource {
+ public:
+  explicit TncReadAhead(TncSource& source) : source_(source) {}
+  int64_t Size() override;
+  bool ReadAt(int64_t offset, void* buffer, size_t size) override;
+
+ private:
+  TncSource& source_;
+  std::vector<uint8_t> block_;
+  int64_t blockAt_ = 0;
+  int64_t size_ = 0;
+  bool sized_ = false;
+};
+
 struct TncEntryAt {
   TncEntry entry;
   int32_t offset = 0;  // where the entry lies; its JPEG follows at offset + 296

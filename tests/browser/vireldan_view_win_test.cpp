@@ -41,6 +41,7 @@
 #include "private_messages.h"
 #include "resource.h"
 #include "slide_order_bytes.h"
+#include "thumb_decode.h"
 #include "temp_folder.h"
 #include "thumb_loader.h"
 #include "tnc_test_support.h"
@@ -60,6 +61,31 @@ void WritePicture(const std::string& path, int width, int height, unsigned colou
   picture.Blank(width, height, colour);
   picture.SaveImage(path.c_str());
   ASSERT_FALSE(picture.m_saveError) << path;
+}
+
+std::atomic<int> g_decodes{0};
+ThumbDecoder g_libraryDecoder = nullptr;
+
+void CountingDecoder(const std::string& path, int edge, Cimage& image) {
+  ++g_decodes;
+  g_libraryDecoder(path, edge, image);
+}
+
+// The message loop with the window's timer messages left out, until done() (bounded).
+bool PumpWithoutTimersOf(HWND window, const std::function<bool()>& done) {
+  const DWORD start = ::GetTickCount();
+  MSG message;
+  while (!done()) {
+    if (::GetTickCount() - start > 60000) return false;
+    if (!::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+      ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+      continue;
+    }
+    if (message.message == WM_TIMER && message.hwnd == window) continue;
+    ::TranslateMessage(&message);
+    ::DispatchMessageA(&message);
+  }
+  return true;
 }
 
 std::vector<std::string> Names(CThumbList& items) {
@@ -150,7 +176,7 @@ TEST_F(ThumbnailView, ListsTheFolderSortedAndFillsTheVisibleCellsFirst) {
   EXPECT_EQ(view_->HitTest(60, 10, false), items.GetFirstSelected());  // a selected item's whole cell
 }
 
-TEST_F(ThumbnailView, PreloadFillsTheRestAndASecondVisitComesFromTheCache) {
+TEST_F(ThumbnailView, PreloadFillsTheRestAndASecondVisitComesFromTheCacheUndecodedAndPaintedAtOnce) {
   g_settings.thumbnails.preload = 1;
   g_settings.thumbnails.dosmall = 1;  // the pictures are small files
   for (int i = 0; i < 20; ++i) WritePicture((folder_ / ("p" + std::to_string(100 + i) + ".jpg")).string(), 200, 150, 0x808080 + i);
@@ -163,10 +189,23 @@ TEST_F(ThumbnailView, PreloadFillsTheRestAndASecondVisitComesFromTheCache) {
   EXPECT_GT(cacheSize, 20u * 296);
 
   // A new view and loader, as after a restart: every thumbnail comes from the cache, which
-  // therefore gains nothing.
+  // therefore gains nothing, and no file is decoded. The screen is painted as soon as its last
+  // thumbnail is there, not at the next tick of the view's timer (held back here).
   MakeView();
+  g_decodes = 0;
+  g_libraryDecoder = ReplaceThumbDecoder(CountingDecoder);
   view_->SetFolder(Folder());
-  ASSERT_TRUE(PumpUntil([&] { return Loaded(view_->Items()) == 20; }));
+  const bool loaded = PumpWithoutTimersOf(view_->Handle(), [&] { return Loaded(view_->Items()) == 20; });
+  ReplaceThumbDecoder(g_libraryDecoder);
+  ASSERT_TRUE(loaded);
+  EXPECT_EQ(g_decodes, 0);
+  const HDC dc = ::GetDC(view_->Handle());
+  for (const POINT& cell : {POINT{27, 27}, POINT{3 * 50 + 27, 50 + 27}}) {  // the first and the eighth
+    const COLORREF shown = ::GetPixel(dc, cell.x, cell.y);
+    EXPECT_NEAR(GetRValue(shown), 0x80, 12) << cell.x;
+    EXPECT_NEAR(GetGValue(shown), 0x80, 12) << cell.x;
+  }
+  ::ReleaseDC(view_->Handle(), dc);
   view_->StopLoader();
   EXPECT_EQ(fs::file_size(folder_ / "vireldan.tnc"), cacheSize);
   EXPECT_EQ(view_->Items().GetFirst()->thumbnail->m_origWidth, 200);
