@@ -157,6 +157,8 @@ const ImageWindowCommand* CommandFor(UINT id) {
 
 }  // namespace
 
+bool CImageWnd::Handles(UINT id) { return FindCommand(kCommands, id) || CommandFor(id); }
+
 bool CImageWnd::OnEditCommand(UINT id) {
   const ImageWindowCommand* command = CommandFor(id);
   if (command) command->run(*this, id);

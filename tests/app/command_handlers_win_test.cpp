@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "collage_wnd.h"
+#include "command_ids.h"
 #include "dir_tree_view.h"
 #include "image_wnd.h"
 #include "key_view.h"
@@ -26,8 +27,10 @@ void CollectMenu(HMENU menu, std::set<UINT>& ids) {
       CollectMenu(popup, ids);
       continue;
     }
+    // 0 is a separator; the Send To submenu's placeholder gives way to the user's Send To
+    // entries when it opens.
     const UINT id = ::GetMenuItemID(menu, i);
-    if (id != 0 && id != UINT(-1)) ids.insert(id);  // 0: separator
+    if (id != 0 && id != UINT(-1) && id != ID_SEND_TO_PLACEHOLDER) ids.insert(id);
   }
 }
 
