@@ -60,17 +60,24 @@ void PreparePicture(CellPicture& cell, const std::string& path, const DeviceRect
   cell.fit = PictureFit{};
   cell.picture = Cimage();
   if (area.Width() <= 0 || area.Height() <= 0) return;  // an area of no size prints nothing
-  // The cell needs no more pixels than its area has: a photograph is decoded at a fraction of its
-  // size, still covering the area in either direction for shapes up to 2:1.
-  const int box = 2 * std::max(area.Width(), area.Height());
-  cell.picture.LoadImageA(path.c_str(), box, box, 1);
+  // The cell needs no more pixels than its area has: a photograph is decoded at the fraction of its
+  // size that still covers the area either way up, and resampled once, to the area's device size.
+  const int side = std::max(area.Width(), area.Height());
   Cimage& picture = cell.picture;
+  picture.LoadCovering(path.c_str(), side, side);
   if (picture.m_loadError || !picture.m_valid || picture.m_width <= 0 || picture.m_height <= 0) return;
-  if (!p.upright && TurnToFitArea(area.Width(), area.Height(), picture.m_width, picture.m_height))
-    picture.Rotate_Clockwise();
+  // A picture smaller than the cell is enlarged here rather than by the printer.
+  if (std::min(picture.m_width, picture.m_height) < side) picture.ReSample(2 * side, 2 * side, 2);
+  // A turned picture is fitted to the turned area and turned last, when it is smallest.
+  const bool turn = !p.upright && TurnToFitArea(area.Width(), area.Height(), picture.m_width, picture.m_height);
+  const PictureFit fit = FitPictureToArea(picture.m_width, picture.m_height, turn ? area.Height() : area.Width(),
+                                          turn ? area.Width() : area.Height(), p.overfill != 0);
+  if (fit.resampleWidth > 0) picture.ReSample(fit.resampleWidth, fit.resampleHeight, 2);
+  if (fit.Crops() && (fit.cropRight - fit.cropLeft < picture.m_width || fit.cropBottom - fit.cropTop < picture.m_height))
+    picture.Crop(CRect(fit.cropLeft, fit.cropTop, fit.cropRight, fit.cropBottom));
+  if (turn) picture.Rotate_Clockwise();
+  // The picture now has its printed size: this places it in the area.
   cell.fit = FitPictureToArea(picture.m_width, picture.m_height, area.Width(), area.Height(), p.overfill != 0);
-  if (cell.fit.resampleWidth > 0) picture.ReSample(cell.fit.resampleWidth, cell.fit.resampleHeight, 2);
-  if (cell.fit.Crops()) picture.Crop(CRect(cell.fit.cropLeft, cell.fit.cropTop, cell.fit.cropRight, cell.fit.cropBottom));
 }
 
 // The text lines of a cell, each only while a whole line still fits above the area's bottom.
