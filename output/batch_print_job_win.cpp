@@ -74,8 +74,11 @@ void PreparePicture(CellPicture& cell, const std::string& path, const DeviceRect
   const PictureFit fit = FitPictureToArea(picture.m_width, picture.m_height, turn ? area.Height() : area.Width(),
                                           turn ? area.Width() : area.Height(), p.overfill != 0);
   if (fit.resampleWidth > 0) picture.ReSample(fit.resampleWidth, fit.resampleHeight, 2);
-  if (fit.Crops() && (fit.cropRight - fit.cropLeft < picture.m_width || fit.cropBottom - fit.cropTop < picture.m_height))
-    picture.Crop(CRect(fit.cropLeft, fit.cropTop, fit.cropRight, fit.cropBottom));
+  // The resampling keeps the aspect and may end a pixel short of the planned size; the cut is
+  // kept within the picture, or it would be refused and the whole picture squeezed into the area.
+  const CRect cut(fit.cropLeft, fit.cropTop, std::min(fit.cropRight, picture.m_width),
+                  std::min(fit.cropBottom, picture.m_height));
+  if (fit.Crops() && (cut.Width() < picture.m_width || cut.Height() < picture.m_height)) picture.Crop(cut);
   if (turn) picture.Rotate_Clockwise();
   // The picture now has its printed size: this places it in the area.
   cell.fit = FitPictureToArea(picture.m_width, picture.m_height, area.Width(), area.Height(), p.overfill != 0);
