@@ -88,6 +88,9 @@ class RAVELIGHT_API Cimage {
   // cover) of the frame decodes at 1/2, 1/4 or 1/8 of its size, the largest reduction that keeps
   // it at least that fit; it ends at the same size as the whole picture would.
   void LoadFrameFilled(const char* path, int width, int height, int fill);
+  // LoadImageA at full size, except that a JPEG decodes at the largest of those reductions that
+  // still covers width × height: for a caller that makes its own single resampling.
+  void LoadCovering(const char* path, int width, int height);
   void BorderMerge(Cimage* border, int mode);
   void OverlayMerge(Cimage* overlay, int hpos, int vpos, unsigned key);
   void TextOverlayMerge(Cimage* caption, int hpos, int vpos);

@@ -99,6 +99,10 @@ void Cimage::FillFrameFrom(int sourceWidth, int sourceHeight, int width, int hei
   }
 }
 
+void Cimage::LoadCovering(const char* path, int width, int height) {
+  LoadImageA(path, width, height, ravelight::kCoverFrameDecode);
+}
+
 void Cimage::LoadFrameFilled(const char* path, int width, int height, int fill) {
   LoadImageA(path, width, height, fill ? ravelight::kCoverFrameDecode : ravelight::kFitFrameDecode);
   const int reduction = m_scaleDen;

@@ -6,11 +6,13 @@
 
 // The rows go to the printer as they are, described top-down in a header of its own: neither
 // the pixels nor m_bmi are touched, so nothing is left upside down if the driver fails. Palette
-// printers get the picture's own palette for the call; without one it prints all the same.
+// printers get the picture's own palette for the call; without one it prints all the same. The
+// palette is chosen from every pixel, so a true-colour printer, which has no use for it, goes without.
 void Cimage::PrintImage(CDC* cdc, int x, int y, int width, int height) {
   HDC dc = cdc ? cdc->GetSafeHdc() : nullptr;
   if (!ravelight::IsUsable(*this) || !dc) return;
-  GdiObject<HPALETTE> palette(ChoosePalette());
+  const bool usesPalette = (::GetDeviceCaps(dc, RASTERCAPS) & RC_PALETTE) != 0;
+  GdiObject<HPALETTE> palette(usesPalette ? ChoosePalette() : nullptr);
   HPALETTE previous = palette.get() ? ::SelectPalette(dc, palette.get(), FALSE) : nullptr;
   BITMAPINFO header = {};
   ravelight::DescribeTopDown(header.bmiHeader, m_width, m_height, 24);

@@ -13,6 +13,7 @@
 #include "message_loop.h"
 #include "printer_caps.h"
 #include "progress_window.h"
+#include "worker_thread.h"
 
 namespace {
 
@@ -60,18 +61,83 @@ void PreparePicture(CellPicture& cell, const std::string& path, const DeviceRect
   cell.fit = PictureFit{};
   cell.picture = Cimage();
   if (area.Width() <= 0 || area.Height() <= 0) return;  // an area of no size prints nothing
-  // The cell needs no more pixels than its area has: a photograph is decoded at a fraction of its
-  // size, still covering the area in either direction for shapes up to 2:1.
-  const int box = 2 * std::max(area.Width(), area.Height());
-  cell.picture.LoadImageA(path.c_str(), box, box, 1);
+  // The cell needs no more pixels than its area has: a photograph is decoded at the fraction of its
+  // size that still covers the area either way up, and resampled once, to the area's device size.
+  const int side = std::max(area.Width(), area.Height());
   Cimage& picture = cell.picture;
+  picture.LoadCovering(path.c_str(), side, side);
   if (picture.m_loadError || !picture.m_valid || picture.m_width <= 0 || picture.m_height <= 0) return;
-  if (!p.upright && TurnToFitArea(area.Width(), area.Height(), picture.m_width, picture.m_height))
-    picture.Rotate_Clockwise();
+  // A picture smaller than the cell is enlarged here rather than by the printer.
+  if (std::min(picture.m_width, picture.m_height) < side) picture.ReSample(2 * side, 2 * side, 2);
+  // A turned picture is fitted to the turned area and turned last, when it is smallest.
+  const bool turn = !p.upright && TurnToFitArea(area.Width(), area.Height(), picture.m_width, picture.m_height);
+  const PictureFit fit = FitPictureToArea(picture.m_width, picture.m_height, turn ? area.Height() : area.Width(),
+                                          turn ? area.Width() : area.Height(), p.overfill != 0);
+  if (fit.resampleWidth > 0) picture.ReSample(fit.resampleWidth, fit.resampleHeight, 2);
+  // The resampling keeps the aspect and may end a pixel short of the planned size; the cut is
+  // kept within the picture, or it would be refused and the whole picture squeezed into the area.
+  const CRect cut(fit.cropLeft, fit.cropTop, std::min(fit.cropRight, picture.m_width),
+                  std::min(fit.cropBottom, picture.m_height));
+  if (fit.Crops() && (cut.Width() < picture.m_width || cut.Height() < picture.m_height)) picture.Crop(cut);
+  if (turn) picture.Rotate_Clockwise();
+  // The picture now has its printed size: this places it in the area.
   cell.fit = FitPictureToArea(picture.m_width, picture.m_height, area.Width(), area.Height(), p.overfill != 0);
-  if (cell.fit.resampleWidth > 0) picture.ReSample(cell.fit.resampleWidth, cell.fit.resampleHeight, 2);
-  if (cell.fit.Crops()) picture.Crop(CRect(cell.fit.cropLeft, cell.fit.cropTop, cell.fit.cropRight, cell.fit.cropBottom));
 }
+
+// The pictures of the job in the order they print, each made ready on a thread of its own while
+// the printer driver encodes the one before: decoding and printing overlap.
+class PicturesAhead {
+ public:
+  PicturesAhead(const BatchPrintRequest& request, const CAppSettings::BatchPrint& print, const BatchPrinterCaps& caps,
+                const std::vector<BatchCell>& cells)
+      : request_(request), print_(print), caps_(caps), cells_(cells) {}
+  PicturesAhead(const PicturesAhead&) = delete;
+  PicturesAhead& operator=(const PicturesAhead&) = delete;
+  ~PicturesAhead() { Finish(); }
+
+  // The picture of cells[index], a file's first cell, kept until the next Take; the next file's
+  // is started meanwhile.
+  CellPicture& Take(size_t index) {
+    Finish();
+    current_ = 1 - current_;
+    if (readyFor_ != index) Prepare(index, slots_[current_]);  // the first, or no thread could be made
+    StartAfter(index);
+    return slots_[current_];
+  }
+
+ private:
+  void Prepare(size_t index, CellPicture& into) const {
+    const BatchCell& at = cells_[index];
+    PreparePicture(into, request_.files[size_t(at.file)], BatchCellArea(print_, caps_, at.column, at.row, false), print_);
+  }
+  void StartAfter(size_t index) {
+    readyFor_ = cells_.size();
+    size_t k = index + 1;
+    while (k < cells_.size() && (cells_[k].file < 0 || cells_[k].copy != 0)) ++k;
+    if (k == cells_.size()) return;
+    thread_ = std::make_unique<WorkerThread>();
+    const bool started = thread_->Start([this, k] {
+      const HRESULT com = ::CoInitialize(nullptr);  // shortcuts are resolved through the shell
+      Prepare(k, slots_[1 - current_]);
+      if (SUCCEEDED(com)) ::CoUninitialize();
+    });
+    if (started) readyFor_ = k;
+    else thread_.reset();
+  }
+  void Finish() {
+    if (thread_) thread_->Wait();
+    thread_.reset();
+  }
+
+  const BatchPrintRequest& request_;
+  const CAppSettings::BatchPrint& print_;
+  const BatchPrinterCaps& caps_;
+  const std::vector<BatchCell>& cells_;
+  CellPicture slots_[2];
+  int current_ = 0;
+  size_t readyFor_ = SIZE_MAX;
+  std::unique_ptr<WorkerThread> thread_;
+};
 
 // The text lines of a cell, each only while a whole line still fits above the area's bottom.
 class TextArea {
@@ -181,11 +247,13 @@ bool RunBatchPrintJob(const BatchPrintRequest& request, CAppSettings::BatchPrint
   const int total = int(request.files.size()) * print.copies;
   const int pages = cells.back().page;
   g_bCancel = 0;
-  CellPicture cell;
+  CellPicture* cell = nullptr;
+  PicturesAhead ahead(request, print, caps, cells);
   int printed = 0;
   bool pageOpen = false;
   CDC printer(dc);
-  for (const BatchCell& at : cells) {
+  for (size_t index = 0; index < cells.size(); ++index) {
+    const BatchCell& at = cells[index];
     if (g_bCancel) break;
     if (at.column == 0 && at.row == 0) {
       char line[64];
@@ -201,14 +269,14 @@ bool RunBatchPrintJob(const BatchPrintRequest& request, CAppSettings::BatchPrint
       const DeviceRect area = BatchCellArea(print, caps, at.column, at.row, false);
       if (at.copy == 0) {
         progress.SetLine2(request.files[size_t(at.file)].c_str());
-        PreparePicture(cell, request.files[size_t(at.file)], area, print);
+        cell = &ahead.Take(index);
       }
       progress.SetPos(++printed, total);
-      if (cell.fit.Prints())
-        cell.picture.PrintImage(&printer, area.left + cell.fit.offsetX, area.top + cell.fit.offsetY, cell.fit.width,
-                                cell.fit.height);
+      if (cell->fit.Prints())
+        cell->picture.PrintImage(&printer, area.left + cell->fit.offsetX, area.top + cell->fit.offsetY,
+                                 cell->fit.width, cell->fit.height);
       if (print.bp_dotext)
-        PrintCaptions(dc, request, print, cell, BatchCellArea(print, caps, at.column, at.row, true), letter.cy);
+        PrintCaptions(dc, request, print, *cell, BatchCellArea(print, caps, at.column, at.row, true), letter.cy);
     }
     if (at.column == print.cols - 1 && at.row == print.rows - 1) {
       ::EndPage(dc);

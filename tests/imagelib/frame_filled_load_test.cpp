@@ -70,4 +70,30 @@ TEST(LoadFrameFilled, AFileThatCannotBeReadIsALoadError) {
   }
 }
 
+// A caller that resamples once itself gets the JPEG at the largest reduction that still covers
+// the box, whichever way up it is turned later; other formats come whole.
+TEST(LoadCovering, DecodesAtTheLargestReductionThatCoversTheBox) {
+  const std::string folder = "/usr/share/libjxl-testdata/jxl/flower/";
+  if (FilesIn(folder, {".jpg"}).empty()) SKIP_OR_FAIL_MISSING("libjxl-testdata is not installed");
+  const struct {
+    const char* name;
+    int box;
+    int width, height;
+  } cases[] = {
+      {"flower.png.im_q85_420.jpg", 100, 284, 189},         // 1/8: a reduced side rounds up
+      {"flower.png.im_q85_420_progr.jpg", 300, 567, 378},   // 1/4: 1/8 would leave 189 rows
+      {"flower.png.im_q85_444.jpg", 378, 567, 378},         // exactly covering still counts
+      {"flower.png.im_q85_gray.jpg", 379, 1134, 756},       // 1/2
+      {"flower.png.im_q85_420.jpg", 800, 2268, 1512},       // whole
+      {"flower.png", 100, 2268, 1512},                       // not a JPEG: whole
+  };
+  for (const auto& c : cases) {
+    Cimage picture;
+    picture.LoadCovering(SystemPath(folder + c.name).c_str(), c.box, c.box);
+    ASSERT_FALSE(picture.m_loadError) << c.name;
+    EXPECT_EQ(SizeOf(picture), Size(c.width, c.height)) << c.name << " covering " << c.box;
+    EXPECT_EQ(Size(picture.m_origWidth, picture.m_origHeight), Size(2268, 1512)) << c.name;
+  }
+}
+
 }  // namespace
