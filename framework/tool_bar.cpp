@@ -8,12 +8,6 @@ namespace {
 
 constexpr WORD kToolBarResource = 241;  // what resource compilers write for a TOOLBAR statement
 
-struct ToolBarLayout {
-  int width = 0;
-  int height = 0;
-  std::vector<UINT> commands;  // 0 for a separator
-};
-
 // A TOOLBAR resource holds the button width and height, the count and the command ids. The
 // Microsoft compiler writes a version (1) first and 16-bit values; windres writes no version and
 // 32-bit values. Both are read; anything else is refused.
@@ -61,14 +55,18 @@ bool ToolBar::Create(HWND parent, UINT id, bool flat) {
   return true;
 }
 
-bool ToolBar::Load(int resourceId) {
-  const HINSTANCE instance = ::GetModuleHandleA(nullptr);
+bool ReadToolBarResource(HINSTANCE instance, int resourceId, ToolBarLayout& layout) {
   HRSRC found = ::FindResourceA(instance, MAKEINTRESOURCEA(resourceId), MAKEINTRESOURCEA(kToolBarResource));
   HGLOBAL loaded = found ? ::LoadResource(instance, found) : nullptr;
   const void* data = loaded ? ::LockResource(loaded) : nullptr;
   const DWORD size = found ? ::SizeofResource(instance, found) : 0;
+  return data && ParseAnyToolBar(data, size, layout);
+}
+
+bool ToolBar::Load(int resourceId) {
+  const HINSTANCE instance = ::GetModuleHandleA(nullptr);
   ToolBarLayout layout;
-  if (!data || !ParseAnyToolBar(data, size, layout)) return false;
+  if (!ReadToolBarResource(instance, resourceId, layout)) return false;
 
   while (::SendMessageA(Handle(), TB_BUTTONCOUNT, 0, 0) > 0) ::SendMessageA(Handle(), TB_DELETEBUTTON, 0, 0);
   ::SendMessageA(Handle(), TB_SETBITMAPSIZE, 0, MAKELONG(layout.width, layout.height));

@@ -11,6 +11,15 @@
 #include "tool_bar_images.h"
 #include "window.h"
 
+struct ToolBarLayout {
+  int width = 0;
+  int height = 0;
+  std::vector<UINT> commands;  // 0 for a separator
+};
+
+// The button size and command ids of a TOOLBAR resource; false when it is missing or damaged.
+bool ReadToolBarResource(HINSTANCE instance, int resourceId, ToolBarLayout& layout);
+
 class ToolBar : public Window {
  public:
   bool Create(HWND parent, UINT id, bool flat);

@@ -39,6 +39,7 @@ class CImageWnd : public FrameWindow {
   // Runs an editing command (crop, resize, colour, turns, filters, red-eye, de-skew, bevel, undo,
   // save, wallpaper, clipboard, print); false when the id is none of them.
   bool OnEditCommand(UINT id);
+  static bool IsEditCommand(UINT id);
   bool OnUpdateEditCommand(CommandState& state);
   // Saves the working picture under a name the user picks; 1 when it was saved.
   int SaveAs();

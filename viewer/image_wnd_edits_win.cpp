@@ -157,7 +157,7 @@ const ImageWindowCommand* CommandFor(UINT id) {
 
 }  // namespace
 
-bool CImageWnd::Handles(UINT id) { return FindCommand(kCommands, id) || CommandFor(id); }
+bool CImageWnd::IsEditCommand(UINT id) { return CommandFor(id) != nullptr; }
 
 bool CImageWnd::OnEditCommand(UINT id) {
   const ImageWindowCommand* command = CommandFor(id);

@@ -26,6 +26,8 @@ const CommandEntry<CImageWnd> CImageWnd::kCommands[] = {
     {ID_FULL_SCREEN, ID_FULL_SCREEN, &CImageWnd::OnFullScreen, nullptr},
 };
 
+bool CImageWnd::Handles(UINT id) { return FindCommand(kCommands, id) || IsEditCommand(id); }
+
 bool CImageWnd::OnCommand(UINT id) { return RunCommand(this, kCommands, id) || OnEditCommand(id); }
 
 bool CImageWnd::OnUpdateCommand(CommandState& state) {

@@ -16,6 +16,7 @@
 #include "key_view.h"
 #include "main_frame.h"
 #include "resource.h"
+#include "tool_bar.h"
 #include "vireldan_app.h"
 #include "vireldan_view.h"
 
@@ -53,17 +54,11 @@ std::set<UINT> AcceleratorCommands(int resource) {
   return ids;
 }
 
-// A toolbar resource: version, button width and height, count, then the buttons' ids (0 for a
-// separator).
 std::set<UINT> ToolbarCommands(int resource) {
-  std::set<UINT> ids;
-  HMODULE module = ::GetModuleHandleA(nullptr);
-  HRSRC found = ::FindResourceA(module, MAKEINTRESOURCEA(resource), MAKEINTRESOURCEA(241));
-  EXPECT_TRUE(found) << "toolbar " << resource;
-  if (!found) return ids;
-  const WORD* words = static_cast<const WORD*>(::LockResource(::LoadResource(module, found)));
-  for (WORD i = 0; i < words[3]; ++i)
-    if (words[4 + i]) ids.insert(words[4 + i]);
+  ToolBarLayout layout;
+  EXPECT_TRUE(ReadToolBarResource(::GetModuleHandleA(nullptr), resource, layout)) << "toolbar " << resource;
+  std::set<UINT> ids(layout.commands.begin(), layout.commands.end());
+  ids.erase(0);  // separators
   return ids;
 }
 
