@@ -11,6 +11,7 @@
 #include "path_separators.h"
 #include "tnc_format.h"
 #include "tnc_location.h"
+#include "tnc_purge.h"
 
 namespace {
 
@@ -26,17 +27,7 @@ bool HasExtension(const std::string& name, const std::string& extension) {
 bool FitsInPath(const std::string& path) { return path.size() < platform::kMaxPath; }
 
 // A cache marked locked, or a file the user made read-only, is never replaced.
-bool IsKeptAsItIs(const std::string& path) {
-  if (platform::IsReadOnlyFile(path)) return true;
-  FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) return false;
-  uint8_t bytes[kTncHeaderSize];
-  const bool read = std::fread(bytes, 1, sizeof bytes, file) == sizeof bytes;
-  std::fclose(file);
-  if (!read) return false;
-  const TncHeader header = DecodeTncHeader(bytes);
-  return IsKnownTncVersion(header.version) && header.locked != 0;
-}
+bool IsKeptAsItIs(const std::string& path) { return platform::IsReadOnlyFile(path) || IsLockedTncFile(path); }
 
 class FolderBuild {
  public:
@@ -73,6 +64,8 @@ class FolderBuild {
       ++report_.lockedKept;
       return true;
     }
+    // What a build killed in the middle left beside the cache goes first.
+    platform::RemoveTemporariesBeside(place.path);
     const std::string temporary = platform::TemporaryNameBeside(place.path);
     if (temporary.empty() || !Cimage::OpenTNC(temporary.c_str(), "wb+")) {
       ++report_.failedFolders;

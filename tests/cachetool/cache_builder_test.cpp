@@ -9,6 +9,7 @@
 
 #include "Cimage.h"
 #include "cache_builder.h"
+#include "killed_child.h"
 #include "temp_folder.h"
 #include "thumbnail_cache.h"
 #include "tnc_format.h"
@@ -135,6 +136,40 @@ TEST_F(CacheBuilderTest, AStopLeavesTheCachesOfTheFolderAndItsAncestorsAsTheyWer
     EXPECT_TRUE(std::string(bytes.begin(), bytes.end()) == old) << folder;
   }
   EXPECT_EQ(std::distance(fs::directory_iterator(folder_ / "a/b"), fs::directory_iterator()), 3);
+}
+
+// Killed from outside while the new cache is half written: the old one is still whole, and the
+// next build clears what the killed one left and replaces the old cache.
+class KilledAfterOneEntry : public Recorder {
+ public:
+  void FileStarted(const std::string&) override {
+    if (++files_ == 2) StopAtSeam();
+  }
+
+ private:
+  int files_ = 0;
+};
+
+// The process that is killed, given the folder to build.
+TEST(CacheBuilderChild, BuildsUntilKilled) {
+  const std::string folder = ChildJob();
+  if (folder.empty()) GTEST_SKIP() << "run as a child process by AProcessKilledMidWriteLeavesTheOldCache";
+  KilledAfterOneEntry killer;
+  BuildCaches(folder, TncOptions(), [](const std::string&) { return platform::DriveInfo{}; }, killer);
+}
+
+TEST_F(CacheBuilderTest, AProcessKilledMidWriteLeavesTheOldCache) {
+  const std::string old = "the old cache";
+  Picture("one.jpg");
+  Picture("two.jpg");
+  std::ofstream(Cache("")) << old;
+  const ChildEnd end = RunChildUntilSeam("CacheBuilderChild.BuildsUntilKilled", folder_.string());
+  ASSERT_TRUE(end.killed);
+  const std::vector<char> bytes = Bytes(Cache(""));
+  EXPECT_TRUE(std::string(bytes.begin(), bytes.end()) == old);
+  Recorder recorder;
+  EXPECT_EQ(Build(recorder).cachesWritten, 1);
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 3);
 }
 
 TEST_F(CacheBuilderTest, LockedAndReadOnlyCachesAreNeverReplaced) {
