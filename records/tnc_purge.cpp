@@ -5,9 +5,7 @@
 #include "file_system.h"
 #include "tnc_format.h"
 
-namespace {
-
-bool IsLockedCache(const std::string& path) {
+bool IsLockedTncFile(const std::string& path) {
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (!file) return false;
   uint8_t bytes[kTncHeaderSize];
@@ -18,6 +16,8 @@ bool IsLockedCache(const std::string& path) {
   return IsKnownTncVersion(header.version) && header.locked != 0;
 }
 
+namespace {
+
 std::string Child(const std::string& folder, const std::string& name) {
   return folder + platform::kPathSeparator + name;
 }
@@ -25,7 +25,7 @@ std::string Child(const std::string& folder, const std::string& name) {
 // Every level adds to the path, and paths are bounded, so a loop of links ends too.
 void PurgeTree(const std::string& folder) {
   const std::string cache = Child(folder, kTncFileName);
-  if (cache.size() < platform::kMaxPath && platform::FileExists(cache) && !IsLockedCache(cache))
+  if (cache.size() < platform::kMaxPath && platform::FileExists(cache) && !IsLockedTncFile(cache))
     platform::RemoveFile(cache);
   for (const std::string& name : platform::SubfolderNames(folder)) {
     const std::string child = Child(folder, name);

@@ -5,6 +5,10 @@
 
 #include "tnc_options.h"
 
+// The cache file is marked locked ("Cache Lock"): it is read, never changed, replaced or deleted.
+// False when it cannot be read.
+bool IsLockedTncFile(const std::string& path);
+
 // Deletes "vireldan.tnc" in every folder below folder, all the way down. confirm is asked once,
 // before the first subfolder (none: nothing is asked), and anything but yes ends the purge.
 // Locked caches are kept, and nothing is deleted while the cache mode is read-only. The folder's

@@ -1,0 +1,221 @@
+// Thumbwell's walk over real folders: what each folder's cache holds afterwards, read by the
+// cache reader the browser uses, and what a stop, a lock or a bad picture leaves.
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "Cimage.h"
+#include "cache_builder.h"
+#include "killed_child.h"
+#include "temp_folder.h"
+#include "thumbnail_cache.h"
+#include "tnc_format.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const char kPicture[] = "/usr/share/libjxl-testdata/jxl/flower/flower_small.q85_420_non_interleaved.jpg";
+
+std::vector<char> Bytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::vector<char>(std::istreambuf_iterator<char>(in), {});
+}
+
+// Records the order in which caches are started, and stops after a number of files.
+class Recorder : public CacheBuildObserver {
+ public:
+  explicit Recorder(int stopAfterFiles = -1) : filesLeft_(stopAfterFiles) {}
+  void FolderStarted(const std::string& folder) override { folders.push_back(folder); }
+  void FileStarted(const std::string&) override {
+    if (filesLeft_ > 0) --filesLeft_;
+  }
+  void ThumbnailMade(Cimage&) override {}
+  bool KeepGoing() override { return filesLeft_ != 0; }
+  std::vector<std::string> folders;
+
+ private:
+  int filesLeft_;
+};
+
+class CacheBuilderTest : public TempFolderTest {
+ protected:
+  std::string Dir(const std::string& relative) const {
+    fs::create_directories(folder_ / relative);
+    return (folder_ / relative).string() + "/";
+  }
+  void Picture(const std::string& relative) const { fs::copy_file(kPicture, folder_ / relative); }
+  fs::path Cache(const std::string& relative) const { return folder_ / relative / kTncFileName; }
+  CacheBuildReport Build(CacheBuildObserver& observer, const std::string& relative = "") const {
+    TncOptions options;
+    options.hideFile = false;
+    options.cachePath = (folder_ / "mirror").string();
+    return BuildCaches((folder_ / relative).string(), options, [](const std::string&) { return platform::DriveInfo{}; },
+                       observer);
+  }
+  // Every picture of the folder is served from its cache, with the thumbnail fitted in 180.
+  void ExpectServed(const std::string& relative, const std::vector<std::string>& names) {
+    TncOptions options;
+    ThumbnailCache cache;
+    cache.SetOptions(options);
+    cache.UseFolder((folder_ / relative).string(), platform::DriveInfo{}, kBuilderEdge);
+    EXPECT_EQ(cache.Info().entries, int(names.size())) << relative;
+    for (const auto& name : names) {
+      TncRequest file;
+      file.name = name;
+      platform::FileStamp stamp;
+      ASSERT_TRUE(platform::FindFileStamp((folder_ / relative / name).string(), &stamp));
+      file.sizeKB = TncSizeKB(stamp.size);
+      file.lastWrite = platform::FileTimeFromTicks(stamp.lastWrite);
+      Cimage image;
+      EXPECT_TRUE(cache.Load(file, kBuilderEdge, image)) << relative << name;
+      EXPECT_EQ(std::max(image.m_width, image.m_height), kBuilderEdge) << name;
+    }
+  }
+};
+
+TEST_F(CacheBuilderTest, EveryFolderWithPicturesGetsAFreshCacheSubFoldersFirst) {
+  Dir("a/b");
+  Dir("empty");
+  Dir("a/link-target");
+  Picture("top.jpg");
+  Picture("a/one.JPG");
+  Picture("a/b/two.png.jpg");
+  std::ofstream(folder_ / "a/b/broken.jpg") << "not a picture";
+  fs::create_directory_symlink(folder_ / "a", folder_ / "a/b/loop");  // followed, it would never end
+  // A cache built while "a" held one more picture: the next build replaces it, never appends.
+  Picture("a/since-deleted.jpg");
+  Recorder first;
+  Build(first);
+  fs::remove(folder_ / "a/since-deleted.jpg");
+  std::ofstream(folder_ / "empty" / kTncFileName) << "an old cache of pictures since deleted";
+
+  Recorder recorder;
+  const CacheBuildReport report = Build(recorder);
+  const std::string root = folder_.string() + "/";
+  ASSERT_EQ(recorder.folders.size(), 5u);
+  EXPECT_EQ(recorder.folders.back(), root);
+  for (size_t i = 0; i < recorder.folders.size(); ++i)
+    for (size_t j = i + 1; j < recorder.folders.size(); ++j)
+      EXPECT_NE(recorder.folders[j].rfind(recorder.folders[i], 0), 0u) << recorder.folders[i] << " before its sub-folder";
+  EXPECT_EQ(report.cachesWritten, 3);
+  EXPECT_EQ(report.entries, 3);
+  EXPECT_EQ(report.unreadable, 1);
+  EXPECT_FALSE(report.stopped);
+  EXPECT_FALSE(fs::exists(Cache("empty")));
+  EXPECT_FALSE(fs::exists(Cache("a/link-target")));
+  ExpectServed("", {"top.jpg"});
+  ExpectServed("a", {"one.JPG"});
+  ExpectServed("a/b", {"two.png.jpg"});
+  // Nothing but the caches was left behind: no temporary file beside them.
+  int files = 0;
+  for (const auto& entry : fs::recursive_directory_iterator(folder_)) files += entry.is_regular_file();
+  EXPECT_EQ(files, 4 + 3);
+  EXPECT_EQ(CacheBuildSummary(report),
+            "Done. 3 caches written with 3 thumbnails, 1 old caches removed, 1 pictures could not be read.");
+}
+
+TEST_F(CacheBuilderTest, AStopLeavesTheCachesOfTheFolderAndItsAncestorsAsTheyWere) {
+  Dir("a/b");
+  Picture("top.jpg");
+  Picture("a/one.jpg");
+  Picture("a/b/two.jpg");
+  Picture("a/b/three.jpg");
+  const std::string old = "old caches, kept byte for byte";
+  for (const char* folder : {"", "a", "a/b"}) std::ofstream(Cache(folder)) << old;
+
+  Recorder stopsInB(1);
+  const CacheBuildReport report = Build(stopsInB);
+  EXPECT_TRUE(report.stopped);
+  EXPECT_EQ(report.cachesWritten, 0);
+  for (const char* folder : {"", "a", "a/b"}) {
+    const std::vector<char> bytes = Bytes(Cache(folder));
+    EXPECT_TRUE(std::string(bytes.begin(), bytes.end()) == old) << folder;
+  }
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_ / "a/b"), fs::directory_iterator()), 3);
+}
+
+// Killed from outside while the new cache is half written: the old one is still whole, and the
+// next build clears what the killed one left and replaces the old cache.
+class KilledAfterOneEntry : public Recorder {
+ public:
+  void FileStarted(const std::string&) override {
+    if (++files_ == 2) StopAtSeam();
+  }
+
+ private:
+  int files_ = 0;
+};
+
+// The process that is killed, given the folder to build.
+TEST(CacheBuilderChild, BuildsUntilKilled) {
+  const std::string folder = ChildJob();
+  if (folder.empty()) GTEST_SKIP() << "run as a child process by AProcessKilledMidWriteLeavesTheOldCache";
+  KilledAfterOneEntry killer;
+  BuildCaches(folder, TncOptions(), [](const std::string&) { return platform::DriveInfo{}; }, killer);
+}
+
+TEST_F(CacheBuilderTest, AProcessKilledMidWriteLeavesTheOldCache) {
+  const std::string old = "the old cache";
+  Picture("one.jpg");
+  Picture("two.jpg");
+  std::ofstream(Cache("")) << old;
+  const ChildEnd end = RunChildUntilSeam("CacheBuilderChild.BuildsUntilKilled", folder_.string());
+  ASSERT_TRUE(end.killed);
+  const std::vector<char> bytes = Bytes(Cache(""));
+  EXPECT_TRUE(std::string(bytes.begin(), bytes.end()) == old);
+  Recorder recorder;
+  EXPECT_EQ(Build(recorder).cachesWritten, 1);
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 3);
+}
+
+TEST_F(CacheBuilderTest, LockedAndReadOnlyCachesAreNeverReplaced) {
+  Dir("locked");
+  Dir("readonly");
+  Picture("locked/one.jpg");
+  Picture("readonly/one.jpg");
+  uint8_t header[kTncHeaderSize];
+  TncHeader locked;
+  locked.locked = 1;
+  EncodeTncHeader(locked, header);
+  std::ofstream(Cache("locked"), std::ios::binary).write(reinterpret_cast<char*>(header), sizeof header);
+  std::ofstream(Cache("readonly")) << "the user's own";
+  fs::permissions(Cache("readonly"), fs::perms::owner_write, fs::perm_options::remove);
+
+  Recorder recorder;
+  const CacheBuildReport report = Build(recorder);
+  EXPECT_EQ(report.lockedKept, 2);
+  EXPECT_EQ(Bytes(Cache("locked")).size(), kTncHeaderSize);
+  EXPECT_EQ(Bytes(Cache("readonly")).size(), 14u);
+}
+
+TEST_F(CacheBuilderTest, AFolderOnACdWithAShortLabelIsCachedInTheSameMirrorTheBrowserReads) {
+  Dir("Photos");
+  Picture("Photos/one.jpg");
+  TncOptions options;
+  options.cachePath = (folder_ / "cache").string();
+  options.useCdCache = true;  // ignored: the CD's own file cannot be written
+  Recorder recorder;
+  const platform::DriveInfo cd{platform::kDriveCdRom, "CD"};
+  BuildCaches((folder_ / "Photos").string(), options, [&](const std::string&) { return cd; }, recorder);
+  const fs::path mirror = fs::path((folder_ / "cache").string() + "/_CD_" + (folder_ / "Photos").string().substr(1));
+  EXPECT_TRUE(fs::exists(mirror / kTncFileName)) << mirror;
+  EXPECT_FALSE(fs::exists(Cache("Photos")));
+}
+
+TEST_F(CacheBuilderTest, PathsBeyondTheSystemLimitAreCountedAndSkipped) {
+  std::string deep;
+  while ((folder_ / deep).string().size() < platform::kMaxPath) deep += "a-long-folder-name/";
+  Dir(deep);
+  Picture(deep + "x.jpg");
+  Recorder recorder;
+  const CacheBuildReport report = Build(recorder);
+  EXPECT_EQ(report.tooLong, 1);
+  EXPECT_EQ(report.cachesWritten, 0);
+  EXPECT_NE(CacheBuildSummary(report).find("1 paths too long were skipped"), std::string::npos);
+}
+
+}  // namespace
