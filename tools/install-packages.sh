@@ -27,6 +27,8 @@ packages=(
   ghostscript
   # the SMTP server the mailer's tests send to
   python3-aiosmtpd
+  # opening the web sites the program writes in a real browser
+  chromium
 )
 
 missing_packages() {

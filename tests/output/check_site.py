@@ -32,6 +32,14 @@ def read_page(path):
     return parser
 
 
+def report(problems, summary):
+    """Prints what is wrong and what was checked; the exit status for the problems."""
+    for problem in problems:
+        print(problem)
+    print(summary)
+    return 1 if problems else 0
+
+
 def main():
     folder, index = sys.argv[1], sys.argv[2]
     problems, checked, reached, waiting = [], 0, set(), [index]
@@ -56,10 +64,7 @@ def main():
     for expected in sys.argv[3:]:
         if expected not in reached:
             problems.append(f"{expected} is not reached from {index}")
-    for problem in problems:
-        print(problem)
-    print(f"{checked} links in {len(reached)} pages")
-    return 1 if problems else 0
+    return report(problems, f"{checked} links in {len(reached)} pages")
 
 
 if __name__ == "__main__":

@@ -1,5 +1,5 @@
 // Quick Web runs over real pictures in both trees: a site whose every link and picture resolves
-// (checked in the native tree by Python's HTML parser, as a browser reads it), names that clash
+// (checked in the native tree by Python's HTML parser and by headless Chromium), names that clash
 // or would break links, cancel after the first of five pictures, the guard against writing into a
 // pictures' own folder however that folder is spelt, and output pictures without camera blocks
 // while the library's setting stays as the user set it.
@@ -158,6 +158,10 @@ TEST_F(QuickWebRun, EveryLinkAndPictureOfTheSiteNamesItsOwnFile) {
     const std::string check = "python3 " + std::string(CHECK_SITE_SCRIPT) + " '" + site.string() +
                               "' index.htm '" + odd + ".htm' photo_2.htm '" + part + ".htm'";
     EXPECT_EQ(std::system(check.c_str()), 0) << check;
+    // The same pages in a real browser, served over HTTP: nothing it asks for is missing.
+    const std::string browse = "python3 " + std::string(BROWSE_SITE_SCRIPT) + " '" + site.string() + "' '" +
+                               SITE_SCREENSHOT + "' index.htm '" + odd + ".htm' photo_2.htm '" + part + ".htm'";
+    EXPECT_EQ(std::system(browse.c_str()), 0) << browse;
   }
 #endif
 }
