@@ -10,6 +10,7 @@
 #include "Cimage.h"
 #include "cache_builder.h"
 #include "killed_child.h"
+#include "path_separators.h"
 #include "temp_folder.h"
 #include "thumbnail_cache.h"
 #include "tnc_format.h"
@@ -85,7 +86,10 @@ TEST_F(CacheBuilderTest, EveryFolderWithPicturesGetsAFreshCacheSubFoldersFirst) 
   Picture("a/one.JPG");
   Picture("a/b/two.png.jpg");
   std::ofstream(folder_ / "a/b/broken.jpg") << "not a picture";
-  fs::create_directory_symlink(folder_ / "a", folder_ / "a/b/loop");  // followed, it would never end
+  // A link back up, which followed would never end (Wine makes no links: there the native tree's
+  // run stands for it).
+  std::error_code noLinks;
+  fs::create_directory_symlink(folder_ / "a", folder_ / "a/b/loop", noLinks);
   // A cache built while "a" held one more picture: the next build replaces it, never appends.
   Picture("a/since-deleted.jpg");
   Recorder first;
@@ -95,7 +99,7 @@ TEST_F(CacheBuilderTest, EveryFolderWithPicturesGetsAFreshCacheSubFoldersFirst) 
 
   Recorder recorder;
   const CacheBuildReport report = Build(recorder);
-  const std::string root = folder_.string() + "/";
+  const std::string root = platform::WithTrailingSeparator(folder_.string());
   ASSERT_EQ(recorder.folders.size(), 5u);
   EXPECT_EQ(recorder.folders.back(), root);
   for (size_t i = 0; i < recorder.folders.size(); ++i)
@@ -190,6 +194,7 @@ TEST_F(CacheBuilderTest, LockedAndReadOnlyCachesAreNeverReplaced) {
   EXPECT_EQ(report.lockedKept, 2);
   EXPECT_EQ(Bytes(Cache("locked")).size(), kTncHeaderSize);
   EXPECT_EQ(Bytes(Cache("readonly")).size(), 14u);
+  fs::permissions(Cache("readonly"), fs::perms::owner_write, fs::perm_options::add);  // to be removed
 }
 
 TEST_F(CacheBuilderTest, AFolderOnACdWithAShortLabelIsCachedInTheSameMirrorTheBrowserReads) {
@@ -201,11 +206,16 @@ TEST_F(CacheBuilderTest, AFolderOnACdWithAShortLabelIsCachedInTheSameMirrorTheBr
   Recorder recorder;
   const platform::DriveInfo cd{platform::kDriveCdRom, "CD"};
   BuildCaches((folder_ / "Photos").string(), options, [&](const std::string&) { return cd; }, recorder);
-  const fs::path mirror = fs::path((folder_ / "cache").string() + "/_CD_" + (folder_ / "Photos").string().substr(1));
+  // The mirror holds the path after its drive's colon, without leading separators.
+  const std::string photos = (folder_ / "Photos").string();
+  const size_t rest = photos.find_first_not_of("\\/", photos.find(':') + 1);
+  const fs::path mirror = fs::path((folder_ / "cache").string() + "/_CD_" + photos.substr(rest));
   EXPECT_TRUE(fs::exists(mirror / kTncFileName)) << mirror;
   EXPECT_FALSE(fs::exists(Cache("Photos")));
 }
 
+// Windows (and Wine) can neither make nor remove such paths through the usual calls.
+#if !defined(_WIN32)
 TEST_F(CacheBuilderTest, PathsBeyondTheSystemLimitAreCountedAndSkipped) {
   std::string deep;
   while ((folder_ / deep).string().size() < platform::kMaxPath) deep += "a-long-folder-name/";
@@ -217,5 +227,6 @@ TEST_F(CacheBuilderTest, PathsBeyondTheSystemLimitAreCountedAndSkipped) {
   EXPECT_EQ(report.cachesWritten, 0);
   EXPECT_NE(CacheBuildSummary(report).find("1 paths too long were skipped"), std::string::npos);
 }
+#endif
 
 }  // namespace
