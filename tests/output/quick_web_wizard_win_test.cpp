@@ -66,10 +66,10 @@ class QuickWebWizard : public TempFolderTest {
   }
 };
 
-// Held back: since the wizard met the options sheet's and the scanning's changes, the Image Size
-// page's "Use original image size" no longer disables the size boxes when clicked here (the
-// real program's walk through the wizard, in tests/program, still passes); to be found and
-// turned back on.
+// Held back: since the wizard met the options sheet's and the scanning's changes, the wizard's
+// Back button reads enabled on the introduction page just after Back led there, and once the
+// Finish button read disabled on the last page (the real program's walk through the wizard, in
+// tests/program, still passes); to be found and turned back on.
 TEST_F(QuickWebWizard, DISABLED_BackNextAndFinishWalkThePagesAndStoreWhatWasTyped) {
   g_settings.quickWeb.omitintro = 1;
   g_settings.quickWeb.savepath = folder_.string();  // Back too leaves only for an existing folder
