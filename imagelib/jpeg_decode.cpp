@@ -130,7 +130,7 @@ void RestartOnEighthScaleScans(DecodeJob* job, FILE* stream) {
   }
   jpeg_destroy_decompress(&cinfo);
   CreateDecoder(job);
-  jpeg_mem_src(&cinfo, job->eighthScaleStream, kept);
+  jpeg_mem_src(&cinfo, job->eighthScaleStream, static_cast<unsigned long>(kept));  // at most kLargestFileHeld
   jpeg_read_header(&cinfo, TRUE);
   cinfo.do_block_smoothing = FALSE;
 }

@@ -57,6 +57,13 @@ bool ButtonEnabled(HWND wizard, int id) {
   return button && ::IsWindowVisible(button) && ::IsWindowEnabled(button);
 }
 
+// A page sets the wizard's buttons by a posted message, which the sheet handles after the page is
+// in front: the state once it has come (or what it is after a while, when it never does).
+bool SettledButton(HWND wizard, int id, bool expected) {
+  WaitFor([&] { return ButtonEnabled(wizard, id) == expected; }, 2000);
+  return ButtonEnabled(wizard, id);
+}
+
 class QuickWebWizard : public TempFolderTest {
  protected:
   void SetUp() override {
@@ -66,11 +73,7 @@ class QuickWebWizard : public TempFolderTest {
   }
 };
 
-// Held back: since the wizard met the options sheet's and the scanning's changes, the wizard's
-// Back button reads enabled on the introduction page just after Back led there, and once the
-// Finish button read disabled on the last page (the real program's walk through the wizard, in
-// tests/program, still passes); to be found and turned back on.
-TEST_F(QuickWebWizard, DISABLED_BackNextAndFinishWalkThePagesAndStoreWhatWasTyped) {
+TEST_F(QuickWebWizard, BackNextAndFinishWalkThePagesAndStoreWhatWasTyped) {
   g_settings.quickWeb.omitintro = 1;
   g_settings.quickWeb.savepath = folder_.string();  // Back too leaves only for an existing folder
   const std::string output = folder_.string() + "\\Site";
@@ -85,7 +88,7 @@ TEST_F(QuickWebWizard, DISABLED_BackNextAndFinishWalkThePagesAndStoreWhatWasType
     WaitFor([&] { return CurrentPage(wizard) != nullptr; });
     visited.push_back(CurrentIndex(wizard));  // Output Location, with the introduction omitted
     visited.push_back(Press(wizard, PSBTN_BACK));
-    states.push_back(ButtonEnabled(wizard, kBackButton));
+    states.push_back(SettledButton(wizard, kBackButton, false));
     visited.push_back(Press(wizard, PSBTN_NEXT));
     HWND page = CurrentPage(wizard);
     Type(page, IDC_QW_SAVEPATH, folder_.string() + "\\missing");
@@ -116,7 +119,7 @@ TEST_F(QuickWebWizard, DISABLED_BackNextAndFinishWalkThePagesAndStoreWhatWasType
     page = CurrentPage(wizard);  // Image View Page - Options, no pages made
     states.push_back(Enabled(page, IDC_QW_CENTERIMAGES));
     visited.push_back(Press(wizard, PSBTN_NEXT));  // straight to the qualities
-    states.push_back(ButtonEnabled(wizard, kFinishButton));
+    states.push_back(SettledButton(wizard, kFinishButton, true));
     visited.push_back(Press(wizard, PSBTN_BACK));  // and straight back
     Click(page, IDC_QW_CREATEPAGES);
     states.push_back(Enabled(page, IDC_QW_CENTERIMAGES));
