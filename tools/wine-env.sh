@@ -1,5 +1,6 @@
 # Sourced by the scripts that run our Windows programs: one private Wine prefix per build tree, no
-# debug chatter, and no Mono or Gecko installers popping up. The tree's configuration wrote its
+# debug chatter, no Mono or Gecko installers popping up, and no menu entries or desktop files
+# written into the host user's home for the shortcuts the installer makes. The tree's configuration wrote its
 # Wine architecture beside the prefix ("wine-arch": win32 or win64). Debian's /usr/bin/wine picks
 # the 32-bit loader whenever wine32 is installed, even where it cannot run, so the loader is named
 # here and the scripts call "$WINELOADER"; Wine itself starts child processes with it too.
@@ -12,4 +13,4 @@ case $WINEARCH in
   *) export WINELOADER=/usr/lib/wine/wine ;;
 esac
 export WINEDEBUG=${WINEDEBUG:--all}
-export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"

@@ -323,6 +323,17 @@ TEST_F(SetupTest, QuietOnlyAsTheLastWordOrBeforeAnEqualsSign) {
   EXPECT_TRUE(Exists(target_ + "\\Vireldan.exe"));
 }
 
+TEST_F(SetupTest, HelpExplainsTheOptionsOverTheirDialogAndReturnsToThem) {
+  const int kHelpButton = 1004;
+  EXPECT_EQ(RunInstaller(setup_, "",
+                         {{"End User License Agreement", IDOK},
+                          {"Vireldan installation options", kHelpButton},
+                          {"Vireldan Installation Help", IDOK},
+                          {"Vireldan installation options", IDCANCEL}}),
+            1);
+  ExpectNothingWritten("cancelled after the help");
+}
+
 TEST_F(SetupTest, TheDesktopIsRefusedAsTargetHoweverItIsSpelled) {
   const int kTargetEdit = 1003;
   const std::string desktop = SpecialFolder(CSIDL_DESKTOP);
