@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "file_question.h"
 #include "key_export_page.h"
 #include "key_index.h"
 #include "key_view.h"
@@ -124,19 +125,10 @@ void CKeyView::OnExportKeys(UINT) {
   const HTREEITEM from = tree_.GetSelectedItem();
   if (searchLock_ || !from) return;
   const std::string folder = CurrentDirectory();
-  char path[MAX_PATH] = {};
-  lstrcpynA(path, kExportFileName, MAX_PATH);
-  OPENFILENAMEA dialog = {};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = MainWindow();
-  dialog.lpstrFilter = "HTML Files (*.htm)\0*.htm\0";
-  dialog.lpstrFile = path;
-  dialog.nMaxFile = MAX_PATH;
-  dialog.lpstrInitialDir = folder.c_str();
-  dialog.lpstrDefExt = "htm";
-  dialog.Flags = OFN_OVERWRITEPROMPT | OFN_NOCHANGEDIR | OFN_NOREADONLYRETURN | OFN_EXPLORER;
-  if (!::GetSaveFileNameA(&dialog)) return;
-  FILE* file = std::fopen(path, "w");
+  const std::string path = AskFileToSave(
+      MainWindow(), {nullptr, "HTML Files (*.htm)\0*.htm\0", "htm", kExportFileName, folder}, OFN_NOREADONLYRETURN);
+  if (path.empty()) return;
+  FILE* file = std::fopen(path.c_str(), "w");
   if (!file) {
     Message(kExportOpenError, MB_OK | MB_ICONEXCLAMATION);
     return;

@@ -2,7 +2,6 @@
 // page of saved print setups.
 #include <windows.h>
 #include <commctrl.h>
-#include <commdlg.h>
 #include <shellapi.h>
 
 #include <algorithm>
@@ -10,6 +9,7 @@
 #include "app.h"
 #include "app_settings.h"
 #include "batch_print_ps.h"
+#include "file_question.h"
 #include "file_system.h"
 #include "print_setup_file.h"
 #include "resource.h"
@@ -176,20 +176,11 @@ void CBPSaveLoadPP::Load(int item) {
 }
 
 void CBPSaveLoadPP::SaveSetup() {
-  const std::string folder = SetupsFolder();
-  char file[MAX_PATH] = "printsetup.psu";
-  OPENFILENAMEA dialog = {};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = Handle();
-  dialog.lpstrFilter = "Print Setup Files (*.psu)\0*.psu\0";
-  dialog.lpstrFile = file;
-  dialog.nMaxFile = MAX_PATH;
-  dialog.lpstrInitialDir = folder.c_str();
-  dialog.lpstrDefExt = "psu";
-  dialog.Flags = OFN_OVERWRITEPROMPT | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST | OFN_EXPLORER;
-  if (!::GetSaveFileNameA(&dialog)) return;
+  const std::string file = AskFileToSave(
+      Handle(), {nullptr, "Print Setup Files (*.psu)\0*.psu\0", "psu", "printsetup.psu", SetupsFolder()});
+  if (file.empty()) return;
   if (!SavePrintSetupFile(file, g_settings.batchPrint))
-    ::MessageBoxA(Handle(), ("The print setup could not be saved as\n" + std::string(file)).c_str(), MessageCaption(),
+    ::MessageBoxA(Handle(), ("The print setup could not be saved as\n" + file).c_str(), MessageCaption(),
                   MB_OK | MB_ICONEXCLAMATION);
   RefreshList();
 }

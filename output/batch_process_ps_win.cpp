@@ -10,7 +10,7 @@
 #include "choose_dir_dlg.h"
 #include "file_system.h"
 #include "key_view_support.h"
-#include "open_file_question.h"
+#include "file_question.h"
 #include "private_messages.h"
 #include "resource.h"
 
