@@ -11,6 +11,7 @@ set(UNFURL_PAYLOAD
   "printsetups\\1-8x10.psu|print_setups:1-8x10.psu"
   "printsetups\\2-5x7.psu|print_setups:2-5x7.psu"
   "readme.txt|installer/readme.txt"
+  "uninstall.exe|vireldan_uninstall"
   "thumbwell.exe|Thumbwell"
   "postlark.dll|Postlark"
   "ravelight.dll|Ravelight"
