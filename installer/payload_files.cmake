@@ -15,5 +15,6 @@ set(UNFURL_PAYLOAD
   "thumbwell.exe|Thumbwell"
   "postlark.dll|Postlark"
   "ravelight.dll|Ravelight"
+  "VNSaver.scr|VNSaver"
   "Vireldan.exe|Vireldan"
 )
