@@ -1,10 +1,20 @@
 # The files Setup.exe carries, in the order the installer unpacks them: "<entry name>|<source>",
-# where the source is a target of the build or a file below the source folder. A row whose target
-# is not built (or whose file is missing) is left out, so the table may list what is still to come.
+# where the source is a target of the build, a file below the source folder, or
+# "print_setups:<file>", one of the print setups the build writes. A row whose target is not built
+# (or whose file is missing) is left out, so the table may list what is still to come.
 set(UNFURL_PAYLOAD
+  "printsetups\\columnwtext.psu|print_setups:columnwtext.psu"
+  "printsetups\\thumbnails.psu|print_setups:thumbnails.psu"
+  "printsetups\\two-sidebar.psu|print_setups:two-sidebar.psu"
+  "printsetups\\9-wallets.psu|print_setups:9-wallets.psu"
+  "printsetups\\mailinglabels.psu|print_setups:mailinglabels.psu"
+  "printsetups\\1-8x10.psu|print_setups:1-8x10.psu"
+  "printsetups\\2-5x7.psu|print_setups:2-5x7.psu"
   "readme.txt|installer/readme.txt"
+  "uninstall.exe|vireldan_uninstall"
   "thumbwell.exe|Thumbwell"
   "postlark.dll|Postlark"
   "ravelight.dll|Ravelight"
+  "VNSaver.scr|VNSaver"
   "Vireldan.exe|Vireldan"
 )

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "install_links_win.h"
 #include "payload_extract_win.h"
 #include "payload_format.h"
 #include "setup_dialogs_win.h"
@@ -91,35 +92,12 @@ void MakeSubFolder(const std::string& target, const char* name, const char* fail
   if (!Exists(folder) && !::CreateDirectoryA(folder.c_str(), nullptr)) ShowInstallError(failure);
 }
 
-// The folder of a shortcut: the all-users one, or the user's own when there is none.
-std::string LinkFolder(int common, int own) {
-  std::string folder;
-  if (!GetSpecialFolderPath(common, folder)) GetSpecialFolderPath(own, folder);
-  return folder;
-}
-
 // False when a shortcut could not be saved, which ends the installation.
 bool MakeShortcuts(const InstallChoices& choices) {
-  const std::string program = JoinPath(choices.target, "Vireldan.exe");
-  struct Link {
-    bool wanted;
-    std::string folder, name, target, description;
-  };
-  const std::string group = LinkFolder(CSIDL_COMMON_PROGRAMS, CSIDL_PROGRAMS) + "\\Vireldan";
-  ::CreateDirectoryA(group.c_str(), nullptr);
-  std::string desktop;
-  const Link links[] = {
-      {choices.startMenuLink, LinkFolder(CSIDL_COMMON_STARTMENU, CSIDL_STARTMENU), "\\Vireldan.LNK", program,
-       "Link to Vireldan"},
-      {choices.desktopLink && GetSpecialFolderPath(CSIDL_DESKTOP, desktop), desktop, "\\Vireldan.LNK", program,
-       "Link to Vireldan"},
-      {true, group, "\\- Vireldan.lnk", program, "Link to Vireldan"},
-      {true, group, "\\Vireldan Thumbwell.lnk", JoinPath(choices.target, "thumbwell.exe"), "Link to Thumbwell"},
-      {true, group, "\\Vireldan uninstall.lnk", JoinPath(choices.target, "uninstall.exe"), "Link to Uninstall file"},
-  };
-  for (const Link& link : links) {
+  ::CreateDirectoryA(ProgramGroupFolder().c_str(), nullptr);
+  for (const InstallLink& link : InstallLinks(choices.target, choices.startMenuLink, choices.desktopLink)) {
     // A shortcut to a program this payload does not carry would point at nothing.
-    if (!link.wanted || link.folder.empty() || !Exists(link.target)) continue;
+    if (link.folder.empty() || !Exists(link.target)) continue;
     if (!CreateShellLink(link.target, link.folder, link.name, link.description)) return false;
   }
   return true;

@@ -4,3 +4,7 @@
 #include <string>
 
 void RegisterInstalledProgram(const std::string& target);
+
+// Removes the entries again, each only while it still names the installation in target (another
+// installation elsewhere keeps its own). False when one of them could not be removed.
+bool UnregisterInstalledProgram(const std::string& target);

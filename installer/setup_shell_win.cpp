@@ -43,3 +43,21 @@ bool CreateShellLink(const std::string& target, const std::string& folder, const
   link->Release();
   return SUCCEEDED(result);
 }
+
+std::string ShellLinkTarget(const std::string& linkPath) {
+  IShellLinkA* link = nullptr;
+  if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                reinterpret_cast<void**>(&link))))
+    return "";
+  char target[MAX_PATH] = {};
+  IPersistFile* file = nullptr;
+  WCHAR widePath[MAX_PATH] = {};
+  if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+    if (::MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, widePath, MAX_PATH) &&
+        SUCCEEDED(file->Load(widePath, STGM_READ)))
+      link->GetPath(target, MAX_PATH, nullptr, 0);
+    file->Release();
+  }
+  link->Release();
+  return target;
+}

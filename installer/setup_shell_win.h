@@ -17,3 +17,6 @@ std::string NormalisedPath(const std::string& path);
 // the shortcut could not be saved; without a shell link object there is nothing to save.
 bool CreateShellLink(const std::string& target, const std::string& folder, const std::string& linkName,
                         const std::string& description);
+
+// The file a shortcut leads to; empty when it cannot be read.
+std::string ShellLinkTarget(const std::string& linkPath);

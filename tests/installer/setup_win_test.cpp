@@ -13,15 +13,9 @@
 
 #include "payload_builder.h"
 #include "payload_format.h"
+#include "test_program_folder_win.h"
 
 namespace {
-
-std::string TestFolder() {
-  char path[MAX_PATH] = {};
-  ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder = path;
-  return folder.substr(0, folder.rfind('\\'));
-}
 
 std::vector<uint8_t> ReadBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -95,15 +89,31 @@ struct Answer {
   std::string text;
 };
 
-// Runs an installer with the arguments, answers the dialogs in order, and returns its exit code
-// (-1 when a dialog did not come, -2 when it did not end).
-int RunInstaller(const std::string& path, const std::string& arguments, const std::vector<Answer>& answers = {}) {
-  std::string command = "\"" + path + "\" " + arguments;
+// Waits until every process of the job has ended; false when they did not within a minute.
+bool WaitForEmptyJob(HANDLE port) {
+  DWORD message = 0;
+  ULONG_PTR key = 0;
+  LPOVERLAPPED detail = nullptr;
+  while (::GetQueuedCompletionStatus(port, &message, &key, &detail, 60000))
+    if (message == JOB_OBJECT_MSG_ACTIVE_PROCESS_ZERO) return true;
+  return false;
+}
+
+// Runs a command line, answers the dialogs in order, and returns its exit code once it and every
+// process it started have ended (-1 when a dialog did not come, -2 when they did not end).
+int RunCommand(std::string command, const std::vector<Answer>& answers = {}) {
+  HANDLE job = ::CreateJobObjectA(nullptr, nullptr);
+  HANDLE port = ::CreateIoCompletionPort(INVALID_HANDLE_VALUE, nullptr, 0, 1);
+  JOBOBJECT_ASSOCIATE_COMPLETION_PORT association = {job, port};
+  ::SetInformationJobObject(job, JobObjectAssociateCompletionPortInformation, &association, sizeof association);
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process = {};
-  if (!::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+  if (!::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr, &startup,
+                        &process))
     return -3;
+  ::AssignProcessToJobObject(job, process.hProcess);
+  ::ResumeThread(process.hThread);
   int result = 0;
   for (const Answer& answer : answers) {
     const HWND dialog = WaitForWindowOf(process.dwProcessId, answer.caption, process.hProcess);
@@ -117,20 +127,26 @@ int RunInstaller(const std::string& path, const std::string& arguments, const st
     ::PostMessageA(dialog, WM_COMMAND, answer.button, 0);
   }
   DWORD code = 0;
-  if (::WaitForSingleObject(process.hProcess, 60000) != WAIT_OBJECT_0) {
-    ::TerminateProcess(process.hProcess, 98);
+  if (::WaitForSingleObject(process.hProcess, 60000) != WAIT_OBJECT_0 || !WaitForEmptyJob(port)) {
+    ::TerminateJobObject(job, 98);
     result = -2;
   }
   ::GetExitCodeProcess(process.hProcess, &code);
   ::CloseHandle(process.hThread);
   ::CloseHandle(process.hProcess);
+  ::CloseHandle(port);
+  ::CloseHandle(job);
   return result ? result : int(code);
+}
+
+int RunInstaller(const std::string& path, const std::string& arguments, const std::vector<Answer>& answers = {}) {
+  return RunCommand("\"" + path + "\" " + arguments, answers);
 }
 
 // The build's payload: "<entry name>|<file>" lines the host tool wrote beside Setup.exe.
 std::vector<std::pair<std::string, std::string>> PayloadSources() {
   std::vector<std::pair<std::string, std::string>> sources;
-  std::ifstream list(TestFolder() + "\\Setup.exe.files");
+  std::ifstream list(TestProgramFolder() + "\\Setup.exe.files");
   for (std::string line; std::getline(list, line);) {
     const size_t bar = line.find('|');
     std::string source = line.substr(bar + 1);
@@ -211,7 +227,7 @@ class SetupTest : public ::testing::Test {
   // A copy of the build's Setup.exe, or of an installer built from the bare program, in a
   // folder of its own.
   std::string WriteInstaller(const std::vector<uint8_t>& bytes) {
-    const std::string folder = TestFolder() + "\\setup-test";
+    const std::string folder = TestProgramFolder() + "\\setup-test";
     ::CreateDirectoryA(folder.c_str(), nullptr);
     const std::string path = folder + "\\Setup.exe";
     WriteBytes(path, bytes);
@@ -224,7 +240,21 @@ class SetupTest : public ::testing::Test {
       EXPECT_FALSE(Exists(folder + "\\evil.txt")) << what << " in " << folder;
   }
 
-  const std::string setup_ = TestFolder() + "\\Setup.exe";
+  struct Link {
+    std::string path, target;  // the target below the installation folder
+  };
+  std::vector<Link> Links() const {
+    std::string startMenu = SpecialFolder(CSIDL_COMMON_STARTMENU), programs = SpecialFolder(CSIDL_COMMON_PROGRAMS);
+    if (startMenu.empty()) startMenu = SpecialFolder(CSIDL_STARTMENU);
+    if (programs.empty()) programs = SpecialFolder(CSIDL_PROGRAMS);
+    return {{startMenu + "\\Vireldan.LNK", "Vireldan.exe"},
+            {SpecialFolder(CSIDL_DESKTOPDIRECTORY) + "\\Vireldan.LNK", "Vireldan.exe"},
+            {programs + "\\Vireldan\\- Vireldan.lnk", "Vireldan.exe"},
+            {programs + "\\Vireldan\\Vireldan Thumbwell.lnk", "thumbwell.exe"},
+            {programs + "\\Vireldan\\Vireldan uninstall.lnk", "uninstall.exe"}};
+  }
+
+  const std::string setup_ = TestProgramFolder() + "\\Setup.exe";
   const std::string target_ = InstallFolder();
 };
 
@@ -241,17 +271,8 @@ TEST_F(SetupTest, QuietInstallPutsEveryFileShortcutAndRegistryEntryInPlaceAndThe
   for (const char* folder : {"printsetups", "vnsaver", "SendTo"}) EXPECT_TRUE(Exists(target_ + "\\" + folder)) << folder;
 
   const std::string program = target_ + "\\Vireldan.exe";
-  std::string startMenu = SpecialFolder(CSIDL_COMMON_STARTMENU), programs = SpecialFolder(CSIDL_COMMON_PROGRAMS);
-  if (startMenu.empty()) startMenu = SpecialFolder(CSIDL_STARTMENU);
-  if (programs.empty()) programs = SpecialFolder(CSIDL_PROGRAMS);
-  const struct {
-    std::string link, target;
-  } links[] = {
-      {startMenu + "\\Vireldan.LNK", program},
-      {SpecialFolder(CSIDL_DESKTOPDIRECTORY) + "\\Vireldan.LNK", program},
-      {programs + "\\Vireldan\\- Vireldan.lnk", program},
-  };
-  for (const auto& link : links) EXPECT_EQ(lstrcmpiA(LinkTarget(link.link).c_str(), link.target.c_str()), 0) << link.link;
+  for (const Link& link : Links())
+    EXPECT_EQ(lstrcmpiA(LinkTarget(link.path).c_str(), (target_ + "\\" + link.target).c_str()), 0) << link.path;
 
   const std::string quotedProgram = "\"" + program + "\"";
   const struct {
@@ -350,7 +371,7 @@ TEST_F(SetupTest, TheDesktopIsRefusedAsTargetHoweverItIsSpelled) {
 }
 
 TEST_F(SetupTest, StoredNamesLoseTrailingBlanksAndAMissingSubFolderIsMadeWhenNeeded) {
-  const std::vector<uint8_t> program = ReadBytes(TestFolder() + "\\unfurl.exe");
+  const std::vector<uint8_t> program = ReadBytes(TestProgramFolder() + "\\unfurl.exe");
   const std::vector<uint8_t> text = {'t', 'e', 'x', 't'};
   std::vector<uint8_t> installer;
   ASSERT_TRUE(BuildInstallerFile(program, {{"readme.txt ", text}, {"printsetups\\2-5x7.psu  ", text},
@@ -390,7 +411,7 @@ TEST_F(SetupTest, AnyChangedByteShowsTheChecksumDialogAndFailsWithNothingWritten
 }
 
 TEST_F(SetupTest, HostilePayloadNamesAreRefusedBeforeAnythingIsWritten) {
-  const std::vector<uint8_t> program = ReadBytes(TestFolder() + "\\unfurl.exe");
+  const std::vector<uint8_t> program = ReadBytes(TestProgramFolder() + "\\unfurl.exe");
   ASSERT_FALSE(program.empty());
   const std::vector<uint8_t> evil = {'e', 'v', 'i', 'l'};
   for (const char* name : {"..\\evil.txt", "C:\\evil.txt", "C:evil.txt", "\\evil.txt", "printsetups\\..\\..\\evil.txt",
@@ -405,6 +426,45 @@ TEST_F(SetupTest, HostilePayloadNamesAreRefusedBeforeAnythingIsWritten) {
     EXPECT_EQ(RunInstaller(WriteInstaller(installer), "-quiet", {{"Install error", IDOK}}), 2) << name;
     ExpectNothingWritten(name);
   }
+}
+
+TEST_F(SetupTest, TheUninstallStringRemovesEverythingInstalledAndKeepsTheUsersFiles) {
+  ASSERT_EQ(RunInstaller(setup_, "-quiet"), 0);
+  const std::vector<uint8_t> mine = {'m', 'i', 'n', 'e'};
+  WriteBytes(target_ + "\\vnsaver\\holiday.jpg", mine);
+  WriteBytes(target_ + "\\favorites.txt", mine);
+
+  // As the system's list of programs starts it: the quoted path, with a blank in it.
+  const std::string command = RegistryText(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString");
+  ASSERT_EQ(command, "\"" + target_ + "\\uninstall.exe\"");
+  ASSERT_EQ(RunCommand(command + " -quiet"), 0);
+
+  for (const auto& [name, source] : PayloadSources()) EXPECT_FALSE(Exists(target_ + "\\" + name)) << name;
+  EXPECT_FALSE(Exists(target_ + "\\uninstall.exe"));
+  for (const Link& link : Links()) EXPECT_FALSE(Exists(link.path)) << link.path;
+  EXPECT_FALSE(Exists(Links().back().path.substr(0, Links().back().path.rfind('\\')))) << "the program group";
+  EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString"), "<missing>");
+  EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, kAppPathKey, "Path"), "<missing>");
+  EXPECT_EQ(RegistryText(HKEY_CLASSES_ROOT, kFolderVerbKey, nullptr), "<missing>");
+  HKEY verb = nullptr;
+  EXPECT_NE(::RegOpenKeyExA(HKEY_CLASSES_ROOT, "Folder\\Shell\\Vireldan", 0, KEY_READ, &verb), ERROR_SUCCESS);
+
+  // The user's files stay, and the folders holding them.
+  EXPECT_TRUE(ReadBytes(target_ + "\\vnsaver\\holiday.jpg") == mine);
+  EXPECT_TRUE(ReadBytes(target_ + "\\favorites.txt") == mine);
+  EXPECT_FALSE(Exists(target_ + "\\printsetups"));
+}
+
+TEST_F(SetupTest, TheUninstallerAsksFirstAndRemovesTheWholeFolderWhenNothingElseIsInIt) {
+  ASSERT_EQ(RunInstaller(setup_, "-quiet"), 0);
+  const std::string uninstaller = "\"" + target_ + "\\uninstall.exe\"";
+  EXPECT_EQ(RunCommand(uninstaller, {{"Vireldan uninstall", IDNO}}), 1);
+  EXPECT_TRUE(Exists(target_ + "\\Vireldan.exe"));
+  EXPECT_NE(RegistryText(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString"), "<missing>");
+
+  EXPECT_EQ(RunCommand(uninstaller + " -QUIET"), 0);
+  EXPECT_FALSE(Exists(target_));
+  EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString"), "<missing>");
 }
 
 }  // namespace
