@@ -7,6 +7,7 @@
 #include "Cimage.h"
 #include "app.h"
 #include "batch_print_layout.h"
+#include "batch_print_picture.h"
 #include "device_context.h"
 #include "file_system.h"
 #include "file_time_text.h"
@@ -48,42 +49,6 @@ void DrawFrames(HDC dc, const CAppSettings::BatchPrint& p, const BatchPrinterCap
   }
 }
 
-// The picture of one file made ready for its image area: turned, resampled and cropped.
-struct CellPicture {
-  Cimage picture;
-  PictureFit fit;
-  std::string path;
-};
-
-void PreparePicture(CellPicture& cell, const std::string& path, const DeviceRect& area,
-                    const CAppSettings::BatchPrint& p) {
-  cell.path = path;
-  cell.fit = PictureFit{};
-  cell.picture = Cimage();
-  if (area.Width() <= 0 || area.Height() <= 0) return;  // an area of no size prints nothing
-  // The cell needs no more pixels than its area has: a photograph is decoded at the fraction of its
-  // size that still covers the area either way up, and resampled once, to the area's device size.
-  const int side = std::max(area.Width(), area.Height());
-  Cimage& picture = cell.picture;
-  picture.LoadCovering(path.c_str(), side, side);
-  if (picture.m_loadError || !picture.m_valid || picture.m_width <= 0 || picture.m_height <= 0) return;
-  // A picture smaller than the cell is enlarged here rather than by the printer.
-  if (std::min(picture.m_width, picture.m_height) < side) picture.ReSample(2 * side, 2 * side, 2);
-  // A turned picture is fitted to the turned area and turned last, when it is smallest.
-  const bool turn = !p.upright && TurnToFitArea(area.Width(), area.Height(), picture.m_width, picture.m_height);
-  const PictureFit fit = FitPictureToArea(picture.m_width, picture.m_height, turn ? area.Height() : area.Width(),
-                                          turn ? area.Width() : area.Height(), p.overfill != 0);
-  if (fit.resampleWidth > 0) picture.ReSample(fit.resampleWidth, fit.resampleHeight, 2);
-  // The resampling keeps the aspect and may end a pixel short of the planned size; the cut is
-  // kept within the picture, or it would be refused and the whole picture squeezed into the area.
-  const CRect cut(fit.cropLeft, fit.cropTop, std::min(fit.cropRight, picture.m_width),
-                  std::min(fit.cropBottom, picture.m_height));
-  if (fit.Crops() && (cut.Width() < picture.m_width || cut.Height() < picture.m_height)) picture.Crop(cut);
-  if (turn) picture.Rotate_Clockwise();
-  // The picture now has its printed size: this places it in the area.
-  cell.fit = FitPictureToArea(picture.m_width, picture.m_height, area.Width(), area.Height(), p.overfill != 0);
-}
-
 // The pictures of the job in the order they print, each made ready on a thread of its own while
 // the printer driver encodes the one before: decoding and printing overlap.
 class PicturesAhead {
@@ -108,7 +73,9 @@ class PicturesAhead {
  private:
   void Prepare(size_t index, CellPicture& into) const {
     const BatchCell& at = cells_[index];
-    PreparePicture(into, request_.files[size_t(at.file)], BatchCellArea(print_, caps_, at.column, at.row, false), print_);
+    const DeviceRect area = BatchCellArea(print_, caps_, at.column, at.row, false);
+    PrepareCellPicture(into, request_.files[size_t(at.file)], area.Width(), area.Height(), print_.upright != 0,
+                       print_.overfill != 0);
   }
   void StartAfter(size_t index) {
     readyFor_ = cells_.size();
@@ -182,7 +149,7 @@ void PrintCaptions(HDC dc, const BatchPrintRequest& request, const CAppSettings:
     FILETIME time = {DWORD(stamp.lastWrite), DWORD(stamp.lastWrite >> 32)};
     text.PrintIfRoom(FormatFileTime(time));
   }
-  if (p.bp_sizes) text.PrintIfRoom(BatchSizeCaption(int64_t(stamp.size), cell.picture.m_origWidth, cell.picture.m_origHeight));
+  if (p.bp_sizes) text.PrintIfRoom(BatchSizeCaption(int64_t(stamp.size), cell.captionWidth, cell.captionHeight));
   if (p.bp_annots && request.annotation) {
     const std::string annotation = request.annotation(cell.path);
     if (!annotation.empty()) text.PrintLines(annotation);
