@@ -235,16 +235,6 @@ TEST(BatchPrintLayout, CellPicturesKeepTheirShapeAndFileSize) {
     EXPECT_LE(std::max(p.m_width, p.m_height), std::max(c.aw, c.ah) + 1) << what;
   }
   std::filesystem::remove(path);
-  // The cut itself, for a picture the resampling left a pixel short: kept within it; a cut that
-  // would keep the whole picture is no cut.
-  PictureFit planned;
-  planned.cropLeft = 50, planned.cropRight = 695, planned.cropBottom = 559;
-  const PictureFit cut = CutWithinPicture(planned, 745, 558);
-  EXPECT_EQ(cut.cropLeft, 50);
-  EXPECT_EQ(cut.cropRight, 695);
-  EXPECT_EQ(cut.cropBottom, 558);
-  planned.cropLeft = 0, planned.cropRight = 746;
-  EXPECT_FALSE(CutWithinPicture(planned, 745, 558).Crops());
 }
 
 TEST(BatchPrintLayout, TextsStepsAndLines) {
