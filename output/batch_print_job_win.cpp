@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <deque>
 #include <memory>
 
 #include "Cimage.h"
 #include "app.h"
 #include "batch_print_layout.h"
+#include "batch_print_picture.h"
 #include "device_context.h"
 #include "file_system.h"
 #include "file_time_text.h"
@@ -48,44 +50,10 @@ void DrawFrames(HDC dc, const CAppSettings::BatchPrint& p, const BatchPrinterCap
   }
 }
 
-// The picture of one file made ready for its image area: turned, resampled and cropped.
-struct CellPicture {
-  Cimage picture;
-  PictureFit fit;
-  std::string path;
-};
-
-void PreparePicture(CellPicture& cell, const std::string& path, const DeviceRect& area,
-                    const CAppSettings::BatchPrint& p) {
-  cell.path = path;
-  cell.fit = PictureFit{};
-  cell.picture = Cimage();
-  if (area.Width() <= 0 || area.Height() <= 0) return;  // an area of no size prints nothing
-  // The cell needs no more pixels than its area has: a photograph is decoded at the fraction of its
-  // size that still covers the area either way up, and resampled once, to the area's device size.
-  const int side = std::max(area.Width(), area.Height());
-  Cimage& picture = cell.picture;
-  picture.LoadCovering(path.c_str(), side, side);
-  if (picture.m_loadError || !picture.m_valid || picture.m_width <= 0 || picture.m_height <= 0) return;
-  // A picture smaller than the cell is enlarged here rather than by the printer.
-  if (std::min(picture.m_width, picture.m_height) < side) picture.ReSample(2 * side, 2 * side, 2);
-  // A turned picture is fitted to the turned area and turned last, when it is smallest.
-  const bool turn = !p.upright && TurnToFitArea(area.Width(), area.Height(), picture.m_width, picture.m_height);
-  const PictureFit fit = FitPictureToArea(picture.m_width, picture.m_height, turn ? area.Height() : area.Width(),
-                                          turn ? area.Width() : area.Height(), p.overfill != 0);
-  if (fit.resampleWidth > 0) picture.ReSample(fit.resampleWidth, fit.resampleHeight, 2);
-  // The resampling keeps the aspect and may end a pixel short of the planned size; the cut is
-  // kept within the picture, or it would be refused and the whole picture squeezed into the area.
-  const CRect cut(fit.cropLeft, fit.cropTop, std::min(fit.cropRight, picture.m_width),
-                  std::min(fit.cropBottom, picture.m_height));
-  if (fit.Crops() && (cut.Width() < picture.m_width || cut.Height() < picture.m_height)) picture.Crop(cut);
-  if (turn) picture.Rotate_Clockwise();
-  // The picture now has its printed size: this places it in the area.
-  cell.fit = FitPictureToArea(picture.m_width, picture.m_height, area.Width(), area.Height(), p.overfill != 0);
-}
-
 // The pictures of the job in the order they print, each made ready on a thread of its own while
-// the printer driver encodes the one before: decoding and printing overlap.
+// the printer driver takes the one before: decoding and printing overlap. Decoding a photograph
+// takes longer than printing its cell, so the next few files are decoded at once, each on its
+// own thread.
 class PicturesAhead {
  public:
   PicturesAhead(const BatchPrintRequest& request, const CAppSettings::BatchPrint& print, const BatchPrinterCaps& caps,
@@ -93,50 +61,71 @@ class PicturesAhead {
       : request_(request), print_(print), caps_(caps), cells_(cells) {}
   PicturesAhead(const PicturesAhead&) = delete;
   PicturesAhead& operator=(const PicturesAhead&) = delete;
-  ~PicturesAhead() { Finish(); }
+  ~PicturesAhead() {
+    for (Pending& pending : ahead_)
+      if (pending.thread) pending.thread->Wait();
+  }
 
-  // The picture of cells[index], a file's first cell, kept until the next Take; the next file's
-  // is started meanwhile.
+  // The picture of cells[index], a file's first cell, kept until the next Take.
   CellPicture& Take(size_t index) {
-    Finish();
-    current_ = 1 - current_;
-    if (readyFor_ != index) Prepare(index, slots_[current_]);  // the first, or no thread could be made
-    StartAfter(index);
-    return slots_[current_];
+    StartFrom(index);
+    Pending taken;
+    if (!ahead_.empty() && ahead_.front().index == index) {
+      taken = std::move(ahead_.front());
+      ahead_.pop_front();
+    }
+    if (taken.thread) taken.thread->Wait();
+    if (!taken.picture) taken.picture = std::make_unique<CellPicture>();
+    if (!taken.thread) Prepare(index, *taken.picture);  // no thread could be made for it
+    current_ = std::move(taken.picture);
+    StartFrom(index + 1);
+    return *current_;
   }
 
  private:
+  static constexpr size_t kAhead = 3;  // files being decoded at once
+
+  struct Pending {
+    size_t index = 0;
+    std::unique_ptr<CellPicture> picture;
+    std::unique_ptr<WorkerThread> thread;  // none: prepared when taken
+  };
+
   void Prepare(size_t index, CellPicture& into) const {
     const BatchCell& at = cells_[index];
-    PreparePicture(into, request_.files[size_t(at.file)], BatchCellArea(print_, caps_, at.column, at.row, false), print_);
+    const DeviceRect area = BatchCellArea(print_, caps_, at.column, at.row, false);
+    PrepareCellPicture(into, request_.files[size_t(at.file)], area.Width(), area.Height(), print_.upright != 0,
+                       print_.overfill != 0);
   }
-  void StartAfter(size_t index) {
-    readyFor_ = cells_.size();
-    size_t k = index + 1;
-    while (k < cells_.size() && (cells_[k].file < 0 || cells_[k].copy != 0)) ++k;
-    if (k == cells_.size()) return;
-    thread_ = std::make_unique<WorkerThread>();
-    const bool started = thread_->Start([this, k] {
-      const HRESULT com = ::CoInitialize(nullptr);  // shortcuts are resolved through the shell
-      Prepare(k, slots_[1 - current_]);
-      if (SUCCEEDED(com)) ::CoUninitialize();
-    });
-    if (started) readyFor_ = k;
-    else thread_.reset();
-  }
-  void Finish() {
-    if (thread_) thread_->Wait();
-    thread_.reset();
+
+  // Starts the files' first cells from index on, each once, until kAhead are under way.
+  void StartFrom(size_t index) {
+    size_t& k = next_;
+    k = std::max(k, index);
+    for (; ahead_.size() < kAhead && k < cells_.size(); ++k) {
+      if (cells_[k].file < 0 || cells_[k].copy != 0) continue;
+      Pending pending;
+      pending.index = k;
+      pending.picture = std::make_unique<CellPicture>();
+      pending.thread = std::make_unique<WorkerThread>();
+      CellPicture* into = pending.picture.get();
+      const bool started = pending.thread->Start([this, k, into] {
+        const HRESULT com = ::CoInitialize(nullptr);  // shortcuts are resolved through the shell
+        Prepare(k, *into);
+        if (SUCCEEDED(com)) ::CoUninitialize();
+      });
+      if (!started) pending.thread.reset();
+      ahead_.push_back(std::move(pending));
+    }
   }
 
   const BatchPrintRequest& request_;
   const CAppSettings::BatchPrint& print_;
   const BatchPrinterCaps& caps_;
   const std::vector<BatchCell>& cells_;
-  CellPicture slots_[2];
-  int current_ = 0;
-  size_t readyFor_ = SIZE_MAX;
-  std::unique_ptr<WorkerThread> thread_;
+  std::deque<Pending> ahead_;
+  size_t next_ = 0;  // the first cell not yet started
+  std::unique_ptr<CellPicture> current_;
 };
 
 // The text lines of a cell, each only while a whole line still fits above the area's bottom.
@@ -182,7 +171,7 @@ void PrintCaptions(HDC dc, const BatchPrintRequest& request, const CAppSettings:
     FILETIME time = {DWORD(stamp.lastWrite), DWORD(stamp.lastWrite >> 32)};
     text.PrintIfRoom(FormatFileTime(time));
   }
-  if (p.bp_sizes) text.PrintIfRoom(BatchSizeCaption(int64_t(stamp.size), cell.picture.m_origWidth, cell.picture.m_origHeight));
+  if (p.bp_sizes) text.PrintIfRoom(BatchSizeCaption(int64_t(stamp.size), cell.captionWidth, cell.captionHeight));
   if (p.bp_annots && request.annotation) {
     const std::string annotation = request.annotation(cell.path);
     if (!annotation.empty()) text.PrintLines(annotation);

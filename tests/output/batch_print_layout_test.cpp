@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <sstream>
 
 #include "batch_print_layout.h"
+#include "batch_print_picture.h"
 #include "contact_sheet_layout.h"
 #include "print_setup_file.h"
 
@@ -185,6 +188,53 @@ TEST(BatchPrintLayout, PicturesFitTheirArea) {
   EXPECT_TRUE(TurnToFitArea(200, 100, 200, 300));
   EXPECT_FALSE(TurnToFitArea(100, 200, 200, 300));
   EXPECT_FALSE(TurnToFitArea(100, 100, 300, 200));  // a square area takes either
+}
+
+// Pictures made ready for their cells by the real decoder and resampler: the printed picture has
+// the shape it is printed in (a resampling a pixel short of its plan once left the cut reaching
+// past the picture, and the whole picture was squeezed into the area), and the size caption shows
+// the file's picture size, turned with it, whatever the cell cut or resampled.
+TEST(BatchPrintLayout, CellPicturesKeepTheirShapeAndFileSize) {
+  const struct {
+    int pw, ph, aw, ah;
+    bool upright, overfill;
+    int captionWidth, captionHeight;
+  } cases[] = {
+      {1000, 750, 559, 645, false, true, 750, 1000},   // a camera's shape in the benchmark's cell
+      {1000, 750, 559, 645, true, true, 1000, 750},    // kept upright, cut to the tall cell
+      {1000, 750, 559, 645, false, false, 750, 1000},  // underfilled, turned
+      {4000, 3000, 600, 600, false, true, 4000, 3000}, // the centre square of a 4:3 picture
+      {1500, 1001, 559, 645, false, true, 1001, 1500},
+      {100, 80, 559, 645, false, false, 80, 100},      // enlarged to the cell, turned
+  };
+  const std::string path = (std::filesystem::temp_directory_path() / "vireldan-cell-picture.jpg").string();
+  for (const auto& c : cases) {
+    Cimage file;
+    file.Blank(c.pw, c.ph, 0x4080C0);
+    file.SaveImage(path.c_str());
+    ASSERT_FALSE(file.m_saveError);
+    CellPicture cell;
+    PrepareCellPicture(cell, path, c.aw, c.ah, c.upright, c.overfill);
+    const Cimage& p = cell.picture;
+    const std::string what = std::to_string(c.pw) + "x" + std::to_string(c.ph) + (c.overfill ? " overfilled" : "");
+    ASSERT_TRUE(cell.fit.Prints()) << what;
+    EXPECT_EQ(cell.captionWidth, c.captionWidth) << what;
+    EXPECT_EQ(cell.captionHeight, c.captionHeight) << what;
+    // Printed undistorted: the picture's shape is the printed rectangle's within a pixel.
+    const int64_t across = int64_t(p.m_width) * cell.fit.height, down = int64_t(p.m_height) * cell.fit.width;
+    EXPECT_LE(std::abs(across - down), std::max(cell.fit.width, cell.fit.height)) << what;
+    if (c.overfill) {
+      EXPECT_EQ(cell.fit.width, c.aw) << what;
+      EXPECT_EQ(cell.fit.height, c.ah) << what;
+    } else {  // touches the area's sides one way, centred the other
+      EXPECT_TRUE(cell.fit.width == c.aw || cell.fit.height == c.ah) << what;
+      EXPECT_EQ(cell.fit.offsetX, (c.aw - cell.fit.width) / 2) << what;
+      EXPECT_EQ(cell.fit.offsetY, (c.ah - cell.fit.height) / 2) << what;
+    }
+    // Never more than a pixel beyond the area's device size either way.
+    EXPECT_LE(std::max(p.m_width, p.m_height), std::max(c.aw, c.ah) + 1) << what;
+  }
+  std::filesystem::remove(path);
 }
 
 TEST(BatchPrintLayout, TextsStepsAndLines) {
