@@ -10,6 +10,7 @@
 #include "fit_plan.h"
 #include "jpeg_errors.h"
 #include "jpeg_scan_filter.h"
+#include "large_block_pool.h"
 #include "load_size_modes.h"
 #include "picture_buffer.h"
 #include "stream_size.h"
@@ -101,7 +102,7 @@ size_t ReadWholeFile(DecodeJob* job, FILE* stream) {
   const long at = std::ftell(stream);
   const int64_t size = platform::StreamSizeInPlace(stream);
   if (at < 0 || size <= 0 || size > kLargestFileHeld) return 0;
-  job->eighthScaleStream = static_cast<uint8_t*>(std::malloc(size_t(size)));
+  job->eighthScaleStream = static_cast<uint8_t*>(ravelight::TakeLargeBlock(size_t(size)));
   size_t read = 0;
   if (job->eighthScaleStream && std::fseek(stream, 0, SEEK_SET) == 0)
     read = std::fread(job->eighthScaleStream, 1, size_t(size), stream);
@@ -124,7 +125,7 @@ void RestartOnEighthScaleScans(DecodeJob* job, FILE* stream) {
   const size_t size = ReadWholeFile(job, stream);
   const size_t kept = size ? ravelight::KeepEighthScaleScans(job->eighthScaleStream, size, acNeeded) : 0;
   if (!kept) {
-    std::free(job->eighthScaleStream);
+    ravelight::GiveBackLargeBlock(job->eighthScaleStream);
     job->eighthScaleStream = nullptr;
     return;
   }
@@ -267,7 +268,7 @@ void EndJob(DecodeJob* job) {
   jpeg_destroy_decompress(&job->cinfo);
   std::free(job->rowBuffer);
   std::free(job->segment);
-  std::free(job->eighthScaleStream);
+  ravelight::GiveBackLargeBlock(job->eighthScaleStream);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // the codec gives when it decodes the whole file at 1/8.
 #include <algorithm>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -86,6 +87,55 @@ INSTANTIATE_TEST_SUITE_P(
                     Rewrite{"restartsEveryThreeBlocks", "im_q85_420_R13B.jpg", {"-restart", "3B"}, nullptr},
                     Rewrite{"restartsEveryRow", "im_q85_444.jpg", {"-restart", "1"}, kColourScript}),
     [](const testing::TestParamInfo<Rewrite>& info) { return std::string(info.param.name); });
+
+// A picture as loaded: its size, then its rows; empty when it did not load.
+std::vector<uint8_t> Loaded(const std::string& path, int box, int mode) {
+  Cimage picture;
+  if (!LoadJpegFile(picture, path, box, box, mode) || picture.m_loadError || !picture.m_pixels) return {};
+  std::vector<uint8_t> seen = {uint8_t(picture.m_width), uint8_t(picture.m_width >> 8), uint8_t(picture.m_height),
+                               uint8_t(picture.m_height >> 8)};
+  seen.insert(seen.end(), picture.m_pixels, picture.m_pixels + size_t(picture.m_stride) * picture.m_height);
+  return seen;
+}
+
+// Decoders on several threads at once share the memory kept from one file for the next: every
+// picture, sequential or progressive, at 1/8 or whole, comes out as it does decoded alone.
+TEST(ProgressiveThumbnailThreads, GetThePicturesEachGetsAlone) {
+  std::vector<std::string> files;
+  for (const char* source : {"im_q85_420.jpg", "im_q85_444.jpg", "im_q85_gray.jpg"}) {
+    const std::string original = kFlowers + source;
+    if (ReadBytes(original).empty()) SKIP_OR_FAIL_MISSING("libjxl-testdata is not installed");
+    const std::string progressive = TempPath(std::string("threads-") + source);
+    std::string why;
+    if (!RunJpegtran({"-copy", "all", "-progressive"}, SystemPath(original), progressive, &why)) SKIP_OR_FAIL_MISSING(why);
+    files.push_back(original);
+    files.push_back(progressive);
+  }
+  struct Load {
+    size_t file;
+    int box, mode;
+  };
+  std::vector<Load> loads;
+  std::vector<std::vector<uint8_t>> alone;
+  for (size_t f = 0; f < files.size(); ++f)
+    for (const Load& load : {Load{f, 180, 1}, Load{f, 0, 5}}) {
+      loads.push_back(load);
+      alone.push_back(Loaded(files[f], load.box, load.mode));
+      ASSERT_FALSE(alone.back().empty()) << files[f];
+    }
+  constexpr int kThreads = 4;
+  std::vector<int> differing(kThreads, 0);
+  std::vector<std::thread> threads;
+  for (int t = 0; t < kThreads; ++t)
+    threads.emplace_back([&, t] {
+      for (size_t i = 0; i < 2 * loads.size(); ++i) {
+        const size_t at = (i + 3 * size_t(t)) % loads.size();
+        differing[t] += Loaded(files[loads[at].file], loads[at].box, loads[at].mode) != alone[at];
+      }
+    });
+  for (std::thread& thread : threads) thread.join();
+  EXPECT_EQ(differing, std::vector<int>(kThreads, 0));
+}
 
 // The walk itself, on the same files: it keeps the DC scans and the subsampled chroma's AC, and
 // leaves alone whatever it cannot follow, so that the decoder sees the file as it stands.
