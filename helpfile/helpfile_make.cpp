@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 #include <string>
 
+#include "build_output_file.h"
 #include "cnt_writer.h"
 #include "help_source.h"
 #include "hlp_writer.h"
@@ -15,17 +15,6 @@ namespace {
 std::string FileName(const std::string& path) {
   const size_t slash = path.find_last_of("/\\");
   return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-// Written beside the old file and renamed over it, so an interrupted build leaves no half file.
-bool WriteFile(const std::string& path, const void* data, size_t size) {
-  const std::string partial = path + ".partial";
-  {
-    std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-    out.write(static_cast<const char*>(data), std::streamsize(size));
-    if (!out.flush()) return false;
-  }
-  return std::rename(partial.c_str(), path.c_str()) == 0;
 }
 
 int Fail(const std::string& message) {
@@ -44,8 +33,8 @@ int main(int argc, char** argv) {
     const HelpDocument document = ParseHelpSource(source);
     const HlpBytes help = WriteHlpFile(document);
     const std::string contents = WriteCntFile(document, FileName(argv[2]));
-    if (!WriteFile(argv[2], help.data(), help.size())) return Fail(std::string("cannot write ") + argv[2]);
-    if (!WriteFile(argv[3], contents.data(), contents.size())) return Fail(std::string("cannot write ") + argv[3]);
+    if (!WriteBuildOutput(argv[2], help.data(), help.size())) return Fail(std::string("cannot write ") + argv[2]);
+    if (!WriteBuildOutput(argv[3], contents.data(), contents.size())) return Fail(std::string("cannot write ") + argv[3]);
   } catch (const std::exception& error) {
     return Fail(std::string(argv[1]) + ": " + error.what());
   }
