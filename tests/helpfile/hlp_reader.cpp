@@ -1,6 +1,5 @@
 #include "hlp_reader.h"
 
-#include <algorithm>
 #include <cstring>
 
 uint32_t Le32(const std::vector<uint8_t>& bytes, size_t at) {
@@ -102,7 +101,8 @@ std::map<uint32_t, ReadTopic> HlpReader::Topics() const {
     if (at + 21 > stream.size()) break;
     if (linkBlock != block) { block = linkBlock; characters = 0; }
     const uint32_t size = Le32(stream, at), data1 = Le32(stream, at + 16);
-    const std::vector<uint8_t> link(stream.begin() + at, stream.begin() + std::min(stream.size(), at + size));
+    if (size < 21 || data1 < 21 || data1 > size || at + size > stream.size()) break;  // a broken record ends the walk
+    const std::vector<uint8_t> link(stream.begin() + at, stream.begin() + at + size);
     if (link[20] == 0x02) {
       current = &topics[block * 0x8000 + characters];
       current->title.assign(link.begin() + data1, link.end());
