@@ -1,7 +1,8 @@
 # The files Setup.exe carries, in the order the installer unpacks them: "<entry name>|<source>",
-# where the source is a target of the build, a file below the source folder, or
-# "print_setups:<file>", one of the print setups the build writes. A row whose target is not built
-# (or whose file is missing) is left out, so the table may list what is still to come.
+# where the source is a target of the build, "<target>:<file>" for a file that a target writes
+# (into its own folder, e.g. the print setups, or else the build's program folder), or a file
+# below the source folder. A row whose target is not built (or whose file is missing) is left
+# out, so the table may list what is still to come.
 set(UNFURL_PAYLOAD
   "printsetups\\columnwtext.psu|print_setups:columnwtext.psu"
   "printsetups\\thumbnails.psu|print_setups:thumbnails.psu"
@@ -11,6 +12,8 @@ set(UNFURL_PAYLOAD
   "printsetups\\1-8x10.psu|print_setups:1-8x10.psu"
   "printsetups\\2-5x7.psu|print_setups:2-5x7.psu"
   "readme.txt|installer/readme.txt"
+  "Vireldan.hlp|VireldanHelp:Vireldan.hlp"
+  "Vireldan.cnt|VireldanHelp:Vireldan.cnt"
   "uninstall.exe|vireldan_uninstall"
   "thumbwell.exe|Thumbwell"
   "postlark.dll|Postlark"

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "build_output_file.h"
 #include "payload_builder.h"
 #include "payload_format.h"
 
@@ -17,17 +18,6 @@ bool ReadFile(const std::string& path, std::vector<uint8_t>& bytes) {
   std::ifstream in(path, std::ios::binary);
   bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   return in.good() || in.eof();
-}
-
-// Written beside the old file and renamed over it, so an interrupted build leaves no half file.
-bool WriteFile(const std::string& path, const void* data, size_t size) {
-  const std::string partial = path + ".partial";
-  {
-    std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-    out.write(static_cast<const char*>(data), std::streamsize(size));
-    if (!out.flush()) return false;
-  }
-  return std::rename(partial.c_str(), path.c_str()) == 0;
 }
 
 int Fail(const std::string& message) {
@@ -57,8 +47,8 @@ int main(int argc, char** argv) {
   }
   std::vector<uint8_t> installer;
   if (!BuildInstallerFile(program, files, installer)) return Fail("a name or file does not fit the layout");
-  if (!WriteFile(argv[2], installer.data(), installer.size()) ||
-      !WriteFile(std::string(argv[2]) + ".files", listing.data(), listing.size()))
+  if (!WriteBuildOutput(argv[2], installer.data(), installer.size()) ||
+      !WriteBuildOutput(std::string(argv[2]) + ".files", listing.data(), listing.size()))
     return Fail(std::string("cannot write ") + argv[2]);
   return 0;
 }
