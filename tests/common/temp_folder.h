@@ -12,10 +12,12 @@ class TempFolderTest : public ::testing::Test {
     const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
     folder_ = std::filesystem::temp_directory_path() /
               ("vireldan-" + std::string(test->test_suite_name()) + "-" + test->name());
+    MakeWritable();
     std::filesystem::remove_all(folder_);
     std::filesystem::create_directories(folder_);
   }
   void TearDown() override {
+    MakeWritable();
     std::error_code ignored;
     std::filesystem::remove_all(folder_, ignored);
   }
@@ -28,4 +30,14 @@ class TempFolderTest : public ::testing::Test {
   }
 
   std::filesystem::path folder_;
+
+ private:
+  // Files copied from the read-only corpus stay read-only, which Windows will not delete.
+  void MakeWritable() const {
+    std::error_code ignored;
+    for (auto entry = std::filesystem::recursive_directory_iterator(folder_, ignored);
+         entry != std::filesystem::recursive_directory_iterator(); entry.increment(ignored))
+      std::filesystem::permissions(entry->path(), std::filesystem::perms::owner_write,
+                                   std::filesystem::perm_options::add, ignored);
+  }
 };
