@@ -68,6 +68,8 @@ class Cthumbloader {
   // Waits (bounded, wait cursor) until no load is running.
   void WaitIdle();
 
+  // A request outstanding or a result not yet taken: no request is taken meanwhile.
+  bool IsPending() const { return pending_; }
   // Whether a result waits to be taken.
   bool HasResult() const;
   // The oldest result's id and thumbnail (an empty picture when it has none); valid until

@@ -24,7 +24,7 @@ constexpr size_t kFilesPerRequest = 64;
 }  // namespace
 
 void CVireldanView::LoadNextThumbnail() {
-  if (stopping_ || !loader_) return;
+  if (stopping_ || !loader_ || loader_->IsPending()) return;
   MeasureClient();
   ScheduleWindow window;
   window.firstVisible = scroll_.firstVisible;
