@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The thumbnail view's loader thread end to end under Wine (requests one at a time, each result
-# taken before the next request, new thumbnails added to the folder's "vireldan.tnc"):
+# The thumbnail view's loader thread end to end under Wine (requests of up to 64 files one at a
+# time as the view makes them, results taken as they come, new thumbnails added to the folder's
+# "vireldan.tnc"):
 # - cold: a folder of 200 camera-size JPEGs (3000 x 2000, varied content) without a cache, in
 #   thumbnails per second, against vipsthumbnail -s 180 (one thread) on the same folder;
 # - warm: a folder of 1,000 JPEGs whose cache is complete: every thumbnail delivered, with no

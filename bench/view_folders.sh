@@ -43,7 +43,10 @@ run_view_bench() {  # <program> <warm-up folder> <folder> [argument]: the progra
 field() { sed -E "s/.* $1 ([0-9.]+).*/\\1/" <<<" $2"; }
 
 prepare_view_bench() {  # <target>: sets program, and warmup, small and large (100, 1,000 and 10,000 files)
-  # and photos and many_photos (1,000 and 10,000 photographs)
+  # and photos and many_photos (1,000 and 10,000 photographs). The display comes first: Wine's
+  # desktop, started with Wine, draws on the display there is then, or on none.
+  . tools/session.sh
+  start_display
   require_bench_wine
   build_windows_bench_program "$1"
   program=$win/bin/$1.exe
@@ -52,6 +55,4 @@ prepare_view_bench() {  # <target>: sets program, and warmup, small and large (1
   large=$(make_view_folder 10000)
   photos=$(make_photo_folder 1000)
   many_photos=$(make_photo_folder 10000)
-  . tools/session.sh
-  start_display  # Wine runs already (require_bench_wine)
 }

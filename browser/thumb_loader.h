@@ -1,20 +1,30 @@
 #pragma once
-// The background thread that makes the thumbnail view's thumbnails: for one requested file at a
-// time it takes the thumbnail from the folder's "vireldan.tnc" or decodes the image at the
-// thumbnail size, adds new thumbnails to the cache, and posts WM_THUMB_READY to the window it
-// reports to. It owns the cache of the folder being shown and makes every change to it.
+// The background thread that makes the thumbnail view's thumbnails: for the requested files, in
+// the order asked, it takes each thumbnail from the folder's "vireldan.tnc" or decodes the image
+// at the thumbnail size, adds new thumbnails to the cache, and posts WM_THUMB_READY to the window
+// it reports to. It owns the cache of the folder being shown and makes every change to it.
 //
-// Hand-over: the user-interface thread writes a request only while no request is pending and
-// sets pending before posting; after WM_THUMB_READY it reads GetResultId and Image, then calls
-// ClearPending. The loader is idle between its post and ClearPending.
+// Hand-over: the user-interface thread asks only while no request is pending and sets pending
+// before posting. Results queue up; WM_THUMB_READY is posted when one arrives at an empty queue,
+// so one message may bring several: while HasResult, read GetResultId and Image (or TakeImage) of
+// the oldest, then ClearPending lets it go. Pending clears once the request is answered and
+// every result taken.
 //
-// Every WM_THUMB_READY is one result, and pending stays set until it is taken: a request's (the
-// item's id, or 0 when a suspended loader discarded it), an invalidation's (0, so that the view
-// asks for its next thumbnail), or the one that ends a suspension (0, the same). Item ids start
-// at 1; 0 means "nothing for any item".
+// A request of several files is answered from the cache one after the other, without waiting for
+// the view between them. A file the cache does not hold is decoded and ends the request: the
+// files after it get no result, so that the view, asking again, has its visible cells served
+// first after at most one decode.
+//
+// Results: a request's (the item's id, or 0 when a suspended loader discarded it), an
+// invalidation's (0, so that the view asks for its next thumbnail), or the one that ends a
+// suspension (0, the same). Item ids start at 1; 0 means "nothing for any item".
 #include <windows.h>
 
 #include <atomic>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <vector>
 
 #include "Cimage.h"
 #include "thumbnail_cache.h"
@@ -36,6 +46,8 @@ class Cthumbloader {
   // Ignored (false) while a request is pending, for an item without an id (below 1), and while
   // suspended once a decode was discarded (until SetSuspended(false) restarts the chain).
   bool RequestThumbnail(const CThumbItem& item, int edge);
+  // The same for several items at once, answered in their order; ignored when any has no id.
+  bool RequestThumbnails(const std::vector<CThumbItem*>& items, int edge);
   // Never ignored while a request is pending: each invalidation is queued with its own copy of the
   // item, and is followed by a result with id 0. False only when the loader is stopping.
   bool InvalidateEntry(const CThumbItem& item);
@@ -56,9 +68,17 @@ class Cthumbloader {
   // Waits (bounded, wait cursor) until no load is running.
   void WaitIdle();
 
+  // A request outstanding or a result not yet taken: no request is taken meanwhile.
+  bool IsPending() const { return pending_; }
+  // Whether a result waits to be taken.
+  bool HasResult() const;
+  // The oldest result's id and thumbnail (an empty picture when it has none); valid until
+  // ClearPending.
   int GetResultId() const;
-  // The thumbnail of the last result; valid between WM_THUMB_READY and ClearPending.
   Cimage& Image();
+  // Hands the oldest result's thumbnail over (null when it has none).
+  std::unique_ptr<Cimage> TakeImage();
+  // Lets the oldest result go.
   void ClearPending();
   bool IsCacheOpen() const;
   // For the cache info dialog and the lock command's check mark.
@@ -75,17 +95,19 @@ class Cthumbloader {
   static unsigned __stdcall ThreadEntry(void* self);
   void Run();
   void Dispatch(const MSG& message);
-  void LoadThumbnail(const ThumbJob& job);
+  void LoadThumbnails(const std::vector<ThumbJob>& jobs);
   void OnInvalidateEntry(const ThumbJob& job);
   void OnDeleteCache(const ThumbJob& job);
   void OnToggleLock();
   void CloseCacheFile();
-  void Deliver(int id);
+  // Queues a result; endsRequest when no other result of the request follows.
+  void Deliver(int id, std::unique_ptr<Cimage> image, bool endsRequest);
   void DeliverOwedResults();
   void PublishCacheState();
   void DropQueuedJobs();
 
   // On the user-interface thread.
+  bool Ask(const CThumbItem* const* items, size_t count, int edge);
   bool Post(UINT message, WPARAM wParam = 0) const;
   bool Send(UINT message, const ThumbJob& job) const;
   // Posts a command and waits (bounded) until the loader has done it and published the cache's
@@ -102,8 +124,14 @@ class Cthumbloader {
   HANDLE queueReady_;  // set once the thread has its message queue
 
   ThumbnailCache cache_;  // the loader thread's alone
-  Cimage image_;          // the loader's while a request is pending, the view's while a result is
-  std::atomic<int> resultId_{0};
+  struct Result {
+    int id = 0;
+    std::unique_ptr<Cimage> image;
+  };
+  mutable std::mutex resultsLock_;
+  std::deque<Result> results_;  // under resultsLock_, as is answering_
+  bool answering_ = false;      // results of the request are still to come
+  Cimage noImage_;              // what Image shows for a result without a thumbnail
   std::atomic<bool> pending_{false};  // a request outstanding or a result not yet taken
   std::atomic<int> owedResults_{0};   // results with id 0 that wait for pending to clear
   std::atomic<bool> stopping_{false};

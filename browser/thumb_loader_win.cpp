@@ -32,8 +32,15 @@ constexpr UINT kResultTaken = WM_APP + 0x41E;
 // The image library has one cache stream for the process, so one loader thread at a time.
 std::atomic<int> g_runningLoaders{0};
 
-bool CarriesJob(UINT message) {
-  return message == WM_THUMB_LOAD || message == WM_THUMB_INVALIDATE || message == WM_THUMB_DELETE_CACHE;
+// A request carries the jobs of its files; these carry one job.
+bool CarriesJob(UINT message) { return message == WM_THUMB_INVALIDATE || message == WM_THUMB_DELETE_CACHE; }
+
+using ThumbJobs = std::vector<ThumbJob>;
+
+// Frees what a queued message carries.
+void DropCarried(const MSG& message) {
+  if (message.message == WM_THUMB_LOAD) delete reinterpret_cast<ThumbJobs*>(message.lParam);
+  if (CarriesJob(message.message)) delete reinterpret_cast<ThumbJob*>(message.lParam);
 }
 
 // Commands whose caller waits until the cache's state after them is published; their wParam is
@@ -132,12 +139,14 @@ void Cthumbloader::Run() {
 }
 
 void Cthumbloader::Dispatch(const MSG& message) {
+  if (message.message == WM_THUMB_LOAD) {
+    const std::unique_ptr<ThumbJobs> jobs(reinterpret_cast<ThumbJobs*>(message.lParam));
+    LoadThumbnails(*jobs);
+    return;
+  }
   const std::unique_ptr<ThumbJob> job(CarriesJob(message.message) ? reinterpret_cast<ThumbJob*>(message.lParam) : nullptr);
   try {
     switch (message.message) {
-      case WM_THUMB_LOAD:
-        LoadThumbnail(*job);
-        break;
       case WM_THUMB_INVALIDATE:
         OnInvalidateEntry(*job);
         break;
@@ -154,29 +163,35 @@ void Cthumbloader::Dispatch(const MSG& message) {
         break;
     }
   } catch (...) {
-    // Out of memory: the cache stays as it is, and a request still gets its result.
-    if (message.message == WM_THUMB_LOAD) {
-      busy_ = false;
-      image_.DeleteImage();
-      image_.m_loadError = 1;
-      Deliver(job->id);
-    }
+    // Out of memory: the cache stays as it is.
   }
 }
 
-void Cthumbloader::LoadThumbnail(const ThumbJob& job) {
-  if (stopping_) return;
+void Cthumbloader::LoadThumbnails(const ThumbJobs& jobs) {
   busy_ = true;
-  const ThumbOutcome outcome = MakeThumbnail(cache_, job, !suspended_, image_);
-  busy_ = false;
-  if (stopping_) return;  // nobody takes results any more
-  if (outcome == ThumbOutcome::kDiscarded) {
-    // The view would ask for the same file again at once; it may not until the suspension ends.
-    halted_ = true;
-    Deliver(0);
-  } else {
-    Deliver(job.id);
+  for (size_t i = 0; i < jobs.size() && !stopping_; ++i) {
+    const ThumbJob& job = jobs[i];
+    std::unique_ptr<Cimage> image(new (std::nothrow) Cimage);
+    ThumbOutcome outcome = ThumbOutcome::kDecoded;
+    try {
+      if (image) outcome = MakeThumbnail(cache_, job, !suspended_, *image);
+    } catch (...) {
+      // Out of memory: the cache stays as it is, and the file still gets its result.
+      image->DeleteImage();
+      image->m_loadError = 1;
+    }
+    if (stopping_) break;  // nobody takes results any more
+    if (outcome == ThumbOutcome::kDiscarded) {
+      // The view would ask for the same file again at once; it may not until the suspension ends.
+      halted_ = true;
+      Deliver(0, nullptr, true);
+      break;
+    }
+    const bool decoded = outcome == ThumbOutcome::kDecoded;
+    Deliver(job.id, std::move(image), decoded || i + 1 == jobs.size());
+    if (decoded) break;
   }
+  busy_ = false;
 }
 
 void Cthumbloader::OnInvalidateEntry(const ThumbJob& job) {
@@ -198,10 +213,21 @@ void Cthumbloader::OnToggleLock() { cache_.ToggleLock(); }
 void Cthumbloader::CloseCacheFile() { cache_.Close(); }
 
 // The cache's state goes out with every result, so that the view sees the state the result left.
-void Cthumbloader::Deliver(int id) {
+void Cthumbloader::Deliver(int id, std::unique_ptr<Cimage> image, bool endsRequest) {
   PublishCacheState();
-  resultId_ = id;
-  if (!::PostMessageA(notify_, WM_THUMB_READY, 0, 0)) pending_ = false;  // nobody to take it
+  bool first = false;
+  {
+    const std::lock_guard<std::mutex> hold(resultsLock_);
+    first = results_.empty();
+    results_.push_back(Result{id, std::move(image)});
+    answering_ = !endsRequest;
+  }
+  if (first && !::PostMessageA(notify_, WM_THUMB_READY, 0, 0)) {
+    // Nobody to take them.
+    const std::lock_guard<std::mutex> hold(resultsLock_);
+    results_.clear();
+    pending_ = false;
+  }
 }
 
 // An owed result waits until the view has taken the one before, which it reads from the same
@@ -211,8 +237,7 @@ void Cthumbloader::DeliverOwedResults() {
     bool idle = false;
     if (!pending_.compare_exchange_strong(idle, true)) return;
     --owedResults_;
-    image_.DeleteImage();
-    Deliver(0);
+    Deliver(0, nullptr, true);
   }
 }
 
@@ -229,8 +254,7 @@ void Cthumbloader::PublishCacheState() {
 
 void Cthumbloader::DropQueuedJobs() {
   MSG message;
-  while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-    if (CarriesJob(message.message)) delete reinterpret_cast<ThumbJob*>(message.lParam);
+  while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DropCarried(message);
 }
 
 bool Cthumbloader::Post(UINT message, WPARAM wParam) const {
@@ -264,13 +288,41 @@ void Cthumbloader::WaitRaised(Done done, DWORD milliseconds, int priority) {
 }
 
 bool Cthumbloader::RequestThumbnail(const CThumbItem& item, int edge) {
-  if (stopping_ || item.id < 1) return false;
+  const CThumbItem* one = &item;
+  return Ask(&one, 1, edge);
+}
+
+bool Cthumbloader::RequestThumbnails(const std::vector<CThumbItem*>& items, int edge) {
+  return Ask(items.data(), items.size(), edge);
+}
+
+bool Cthumbloader::Ask(const CThumbItem* const* items, size_t count, int edge) {
+  if (stopping_ || count == 0) return false;
+  for (size_t i = 0; i < count; ++i)
+    if (items[i]->id < 1) return false;
   if (suspended_ && halted_) return false;
+  std::unique_ptr<ThumbJobs> jobs(new (std::nothrow) ThumbJobs);
+  if (!jobs) return false;
+  const TncOptions options = CurrentTncOptions();
+  const platform::DriveInfo drive = CurrentDrive();
+  const bool cacheSmallFiles = g_settings.thumbnails.dosmall != 0;
+  try {
+    jobs->reserve(count);
+    for (size_t i = 0; i < count; ++i) jobs->push_back(ThumbJobFor(*items[i], edge, options, drive, cacheSmallFiles));
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
   halted_ = false;
   bool idle = false;
   if (!pending_.compare_exchange_strong(idle, true)) return false;
-  if (Send(WM_THUMB_LOAD, ThumbJobFor(item, edge, CurrentTncOptions(), CurrentDrive(), g_settings.thumbnails.dosmall != 0)))
+  {
+    const std::lock_guard<std::mutex> hold(resultsLock_);
+    answering_ = true;
+  }
+  if (::PostThreadMessageA(threadId_, WM_THUMB_LOAD, 0, reinterpret_cast<LPARAM>(jobs.get()))) {
+    jobs.release();
     return true;
+  }
   pending_ = false;
   return false;
 }
@@ -319,12 +371,34 @@ void Cthumbloader::WaitIdle() {
   WaitRaised([&] { return !busy_; }, kIdleWaitMs, THREAD_PRIORITY_ABOVE_NORMAL);
 }
 
-int Cthumbloader::GetResultId() const { return resultId_; }
+bool Cthumbloader::HasResult() const {
+  const std::lock_guard<std::mutex> hold(resultsLock_);
+  return !results_.empty();
+}
 
-Cimage& Cthumbloader::Image() { return image_; }
+int Cthumbloader::GetResultId() const {
+  const std::lock_guard<std::mutex> hold(resultsLock_);
+  return results_.empty() ? 0 : results_.front().id;
+}
+
+// The oldest result stays where it is while later ones are queued behind it.
+Cimage& Cthumbloader::Image() {
+  const std::lock_guard<std::mutex> hold(resultsLock_);
+  return results_.empty() || !results_.front().image ? noImage_ : *results_.front().image;
+}
+
+std::unique_ptr<Cimage> Cthumbloader::TakeImage() {
+  const std::lock_guard<std::mutex> hold(resultsLock_);
+  return results_.empty() ? nullptr : std::move(results_.front().image);
+}
 
 void Cthumbloader::ClearPending() {
-  pending_ = false;
+  {
+    const std::lock_guard<std::mutex> hold(resultsLock_);
+    if (!results_.empty()) results_.pop_front();
+    if (!results_.empty() || answering_) return;
+    pending_ = false;
+  }
   if (owedResults_ > 0 && !stopping_) Post(kResultTaken);
 }
 

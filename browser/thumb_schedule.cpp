@@ -1,5 +1,7 @@
 #include "thumb_schedule.h"
 
+#include <cstdint>
+
 #include "file_system.h"
 #include "image_listing.h"
 
@@ -17,33 +19,48 @@ platform::FileLookup StatThumbItem(CThumbItem& item, bool showHidden) {
   return found;
 }
 
-namespace {
-
-// One walk over the items; visibleOnly limits it to the visible positions.
-CThumbItem* FirstWanted(CThumbList& items, const ScheduleWindow& window, bool visibleOnly,
-                        const std::function<platform::FileLookup(CThumbItem&)>& stat,
-                        const std::function<void(CThumbItem*)>& forget) {
-  const int64_t lastVisible = int64_t(window.firstVisible) + window.pageCount - 1;
-  int position = 0;
-  for (CThumbItem* item = items.GetFirst(); item; item = items.GetNext()) {
-    ++position;
-    if (visibleOnly && position > lastVisible) break;
-    if (item->thumbnail || (visibleOnly && position < window.firstVisible)) continue;
-    if (!item->needsStat || !stat || stat(*item) != platform::FileLookup::kMissing) return item;
-    // The list's walk goes on with the successor, which now stands at this position.
-    if (forget) forget(item);
-    items.Remove(item);
-    --position;
+std::vector<CThumbItem*> NextThumbnailsToLoad(CThumbList& items, const ScheduleWindow& window, ScheduleCursor& cursor,
+                                              size_t count,
+                                              const std::function<platform::FileLookup(CThumbItem&)>& stat,
+                                              const std::function<void(CThumbItem*)>& forget) {
+  if (!cursor.known_ || cursor.listChanges_ != items.Changes()) {
+    cursor.item_ = items.GetFirst();
+    cursor.position_ = 1;
   }
-  return nullptr;
-}
+  // The thumbnails that arrived since the last call move the cursor on.
+  while (cursor.item_ && cursor.item_->thumbnail) {
+    cursor.item_ = cursor.item_->next;
+    ++cursor.position_;
+  }
+  cursor.known_ = true;
 
-}  // namespace
-
-CThumbItem* NextThumbnailToLoad(CThumbList& items, const ScheduleWindow& window,
-                                const std::function<platform::FileLookup(CThumbItem&)>& stat,
-                                const std::function<void(CThumbItem*)>& forget) {
-  CThumbItem* item = FirstWanted(items, window, true, stat, forget);
-  if (!item && window.preload) item = FirstWanted(items, window, false, stat, forget);
-  return item;
+  std::vector<CThumbItem*> chosen;
+  const int64_t firstVisible = window.firstVisible;
+  const int64_t lastVisible = firstVisible + window.pageCount - 1;
+  // Chooses from the positions first to last, passing over the visible ones when skipVisible (the
+  // first walk took every one of them it could).
+  const auto walk = [&](int64_t first, int64_t last, bool skipVisible) {
+    int64_t position = cursor.position_;
+    for (CThumbItem* item = cursor.item_; item && position <= last && chosen.size() < count;) {
+      CThumbItem* const following = item->next;
+      const bool inWindow = position >= firstVisible && position <= lastVisible;
+      if (position >= first && !item->thumbnail && !(skipVisible && inWindow)) {
+        if (item->needsStat && stat && stat(*item) == platform::FileLookup::kMissing) {
+          // The successor now stands at this position.
+          if (item == cursor.item_) cursor.item_ = following;
+          if (forget) forget(item);
+          items.Remove(item);
+          item = following;
+          continue;
+        }
+        chosen.push_back(item);
+      }
+      item = following;
+      ++position;
+    }
+  };
+  walk(firstVisible, lastVisible, false);
+  if (window.preload) walk(1, INT64_MAX, true);
+  cursor.listChanges_ = items.Changes();
+  return chosen;
 }

@@ -2,7 +2,7 @@
 // The thumbnail view: the right-hand pane of the main window, a grid of the shown folder's
 // thumbnails (or of search results) with captions, a selection frame and a private scroll bar.
 // It lists the folder, keeps the listing current when the folder changes, asks the loader thread
-// for one thumbnail at a time (visible cells first) and paints through a back buffer. Files
+// for thumbnails (visible cells first) and paints through a back buffer. Files
 // queued for opening go to image windows one per idle cycle.
 #include <windows.h>
 #include <shellapi.h>
@@ -18,6 +18,7 @@
 #include "key_index.h"
 #include "thumb_grid.h"
 #include "thumb_list.h"
+#include "thumb_schedule.h"
 #include "thumb_selection.h"
 #include "view.h"
 
@@ -172,6 +173,10 @@ class CVireldanView : public View {
   CThumbItem* ItemAt(int position);
   // Asks the loader for the item's thumbnail, remembering the item for the result.
   bool Request(CThumbItem& item);
+  // Whether a selected file is among those asked for.
+  void NoteSelectedRequested();
+  // The requested item of a result's id, or null.
+  CThumbItem* TakeRequested(int id);
   void RepaintArrivals();
   bool IsItemVisible(const CThumbItem* item);
   bool VisibleCellsLoaded();
@@ -247,7 +252,8 @@ class CVireldanView : public View {
   CThumbList openQueue_;
   std::string folder_;
   Cthumbloader* loader_ = nullptr;
-  CThumbItem* requested_ = nullptr;  // the item of the request outstanding; null once it left the list
+  std::vector<CThumbItem*> requested_;  // the items of the request outstanding; null once they left the list
+  ScheduleCursor scheduleCursor_;
   HWND notify_ = nullptr;
   CThumbItem* anchor_ = nullptr;
   const CThumbItem* lastHovered_ = nullptr;  // the item whose path the status bar shows

@@ -20,6 +20,7 @@ void CVireldanView::ApplyThumbnailSize() {
       item->FreeThumbnail();
       item->id = nextId_++;
     }
+    scheduleCursor_.Reset();
     sizeType_ = settings.thumbnailSize;
   }
   showSize_ = settings.showsizeinfo != 0;

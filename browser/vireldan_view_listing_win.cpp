@@ -42,7 +42,8 @@ ListingOptions CVireldanView::CurrentListingOptions() const {
 
 void CVireldanView::ForgetItem(const CThumbItem* item) {
   if (anchor_ == item) anchor_ = nullptr;
-  if (requested_ == item) requested_ = nullptr;
+  for (CThumbItem*& asked : requested_)
+    if (asked == item) asked = nullptr;
   if (lastHovered_ == item) lastHovered_ = nullptr;
   if (hovered_ == item) hovered_ = nullptr;
 }
@@ -56,7 +57,7 @@ void CVireldanView::RemoveAllItems() {
   CancelTip();
   anchor_ = nullptr;
   lastHovered_ = nullptr;
-  requested_ = nullptr;
+  requested_.clear();
   items_.RemoveAll();
 }
 

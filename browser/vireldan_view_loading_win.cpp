@@ -1,5 +1,6 @@
-// The thumbnail view's side of thumbnail loading: one request at a time to the loader thread,
-// visible cells first; taking over each result; and the cache commands of the main menu.
+// The thumbnail view's side of thumbnail loading: one request at a time to the loader thread, of
+// several files, visible cells first; taking over the results; and the cache commands of the
+// main menu.
 #include <new>
 
 #include "Cimage.h"
@@ -17,11 +18,13 @@ namespace {
 
 constexpr UINT_PTR kRepaintTimer = 1;
 constexpr UINT kRepaintDelay = 200;
+// Files asked for at once: a screenful of a warm folder comes from the cache in one request.
+constexpr size_t kFilesPerRequest = 64;
 
 }  // namespace
 
 void CVireldanView::LoadNextThumbnail() {
-  if (stopping_ || !loader_) return;
+  if (stopping_ || !loader_ || loader_->IsPending()) return;
   MeasureClient();
   ScheduleWindow window;
   window.firstVisible = scroll_.firstVisible;
@@ -29,46 +32,66 @@ void CVireldanView::LoadNextThumbnail() {
   window.preload = g_settings.thumbnails.preload != 0;
   const bool showHidden = g_settings.thumbnails.showhidden != 0;
   const int before = items_.GetCount();
-  CThumbItem* item = NextThumbnailToLoad(
-      items_, window, [&](CThumbItem& examined) { return StatThumbItem(examined, showHidden); },
+  std::vector<CThumbItem*> next = NextThumbnailsToLoad(
+      items_, window, scheduleCursor_, kFilesPerRequest,
+      [&](CThumbItem& examined) { return StatThumbItem(examined, showHidden); },
       [&](CThumbItem* removed) { ForgetItem(removed); });
   if (items_.GetCount() != before) UpdateScrollAndStatus();
-  if (item && Request(*item)) loadingSelected_ = item->selected != 0;
+  if (!next.empty() && loader_->RequestThumbnails(next, layout_.edge)) {
+    requested_ = std::move(next);
+    NoteSelectedRequested();
+  }
 }
 
 bool CVireldanView::Request(CThumbItem& item) {
   if (!loader_->RequestThumbnail(item, layout_.edge)) return false;
-  requested_ = &item;
+  requested_.assign(1, &item);
+  NoteSelectedRequested();
   return true;
 }
 
+void CVireldanView::NoteSelectedRequested() {
+  loadingSelected_ = false;
+  for (const CThumbItem* item : requested_) loadingSelected_ |= item && item->selected;
+}
+
+// Results come in the order asked; the files before the one answered are done with.
+CThumbItem* CVireldanView::TakeRequested(int id) {
+  if (id == 0) return nullptr;
+  for (auto at = requested_.begin(); at != requested_.end(); ++at) {
+    if (!*at || (*at)->id != id) continue;
+    CThumbItem* const item = *at;
+    requested_.erase(requested_.begin(), at + 1);
+    return item;
+  }
+  return nullptr;
+}
+
+// Takes every result that is there.
 void CVireldanView::OnThumbnailReady() {
   if (!loader_) return;
-  const int id = loader_->GetResultId();
-  // The picture is copied before the loader may go on.
-  std::unique_ptr<Cimage> copy(new (std::nothrow) Cimage);
-  if (copy) *copy = loader_->Image();
-  loader_->ClearPending();
-  loadingSelected_ = false;
-
-  // The item asked for, unless it has left the list meanwhile (then nothing is kept).
-  CThumbItem* item = id != 0 && requested_ && requested_->id == id ? requested_ : nullptr;
-  requested_ = nullptr;
   bool visibleArrived = false;
-  if (item && copy) {
+  while (loader_->HasResult()) {
+    const int id = loader_->GetResultId();
+    std::unique_ptr<Cimage> image = loader_->TakeImage();
+    loader_->ClearPending();
+    // The item asked for, unless it has left the list meanwhile (then nothing is kept).
+    CThumbItem* const item = TakeRequested(id);
+    if (!item || !image) continue;
     item->FreeThumbnail();
-    if (copy->m_loadError && copy->m_unknownExt) {
+    if (image->m_loadError && image->m_unknownExt) {
       // Not a picture of any kind: it leaves the grid.
       RemoveItem(item);
       UpdateScrollAndStatus();
       Redraw();
     } else {
-      item->thumbnail = copy.release();
+      item->thumbnail = image.release();
       MeasureClient();
-      visibleArrived = IsItemVisible(item);
+      visibleArrived |= IsItemVisible(item);
     }
   }
-  // The loader goes on with the next thumbnail while this one is painted.
+  NoteSelectedRequested();
+  // The loader goes on with the next thumbnails while these are painted.
   LoadNextThumbnail();
   if (visibleArrived) RepaintArrivals();
 }

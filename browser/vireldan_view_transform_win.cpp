@@ -59,5 +59,6 @@ void CVireldanView::OnFileChanged(const std::string& path) {
     item->lastWrite = present.lastWrite;
     item->creation = present.creation;
   }
+  scheduleCursor_.Reset();
   Redraw();
 }

@@ -34,6 +34,7 @@ CThumbItem* CThumbList::Link(CThumbItem* item) {
     head_ = item;
   tail_ = item;
   ++count_;
+  ++changes_;
   return item;
 }
 
@@ -49,6 +50,7 @@ CThumbItem* CThumbList::AddHead() {
   head_ = item;
   if (!tail_) tail_ = item;
   ++count_;
+  ++changes_;
   return item;
 }
 
@@ -67,6 +69,7 @@ CThumbItem* CThumbList::Unlink(CThumbItem* previous, CThumbItem* item) {
   // A walk that is about to reach this item goes on with its successor.
   if (iterator_ == item) iterator_ = following;
   --count_;
+  ++changes_;
   delete item;
   return following;
 }
@@ -93,6 +96,7 @@ void CThumbList::RemoveAll() {
   tail_ = nullptr;
   iterator_ = nullptr;
   count_ = 0;
+  ++changes_;
 }
 
 int CThumbList::CountSelected() const {

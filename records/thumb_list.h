@@ -21,6 +21,9 @@ class CThumbList {
   CThumbItem* GetFirstSelected();
   CThumbItem* GetNextSelected();
   int GetCount() const { return count_; }
+  // Counts every change of the items or their order (adding, removing, sorting): a pointer or
+  // position kept across calls is good only while this stays the same.
+  uint32_t Changes() const { return changes_; }
 
   // A new item at the tail / head; null when there is no memory.
   CThumbItem* AddTail();
@@ -64,6 +67,7 @@ class CThumbList {
   CThumbItem* head_ = nullptr;
   CThumbItem* tail_ = nullptr;  // kept so that listing a folder item by item stays linear
   int count_ = 0;
+  uint32_t changes_ = 0;
   CThumbItem* iterator_ = nullptr;
 };
 

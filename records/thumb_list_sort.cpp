@@ -40,6 +40,7 @@ CThumbItem* ShuffleChain(CThumbItem* head) {
 
 void CThumbList::Sort(int sortType, bool descending, bool caseSensitive) {
   if (!head_) return;
+  ++changes_;
   if (!HasOrder(sortType)) {
     head_ = ShuffleChain(head_);
   } else if (descending && sortType != kSortBySlideOrder) {

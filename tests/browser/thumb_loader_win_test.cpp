@@ -1,5 +1,6 @@
-// The thumbnail loader thread as the view drives it: one request at a time, each answered by
-// WM_THUMB_READY to the view's window, in a real folder of pictures, broken files and odd names.
+// The thumbnail loader thread as the view drives it: one request at a time (of one file or
+// several), answered through WM_THUMB_READY to the view's window, in a real folder of pictures,
+// broken files and odd names.
 #include <windows.h>
 
 #include <algorithm>
@@ -310,6 +311,46 @@ TEST_F(ThumbLoader, WhileSuspendedCacheHitsComeDecodesAreDiscardedOnceAndResumin
   EXPECT_EQ(restart.id, 0);
   EXPECT_EQ(Load(Item("new.jpg")).id, Item("new.jpg").id);
   EXPECT_EQ(decodes_.Count(), 1);
+}
+
+// A request of several files: the cached ones come one after the other, in the order asked (a
+// message may bring several), and the first file that must be decoded ends it.
+TEST_F(ThumbLoader, ARequestOfSeveralIsAnsweredInOrderAndEndsAtTheFirstDecode) {
+  for (const char* name : {"a.jpg", "b.jpg", "c.jpg", "d.jpg"}) Picture(name);
+  Start();
+  LoadAll();
+  Picture("new.jpg");
+  decodes_.Reset();
+  const auto answers = [&](const std::vector<const char*>& names) {
+    std::vector<CThumbItem*> asked;
+    for (const char* name : names) asked.push_back(&Item(name));
+    std::vector<int> ids;
+    EXPECT_TRUE(loader_->RequestThumbnails(asked, kEdge));
+    MSG message;
+    for (DWORD start = ::GetTickCount(); ::GetTickCount() - start < kResultWaitMs;) {
+      if (!::PeekMessageA(&message, window_, WM_THUMB_READY, WM_THUMB_READY, PM_REMOVE)) {
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_POSTMESSAGE);
+        continue;
+      }
+      while (loader_->HasResult()) {
+        ids.push_back(loader_->GetResultId());
+        const std::unique_ptr<Cimage> image = loader_->TakeImage();
+        EXPECT_EQ(image ? std::max(image->m_width, image->m_height) : 0, kEdge) << ids.back();
+        loader_->ClearPending();
+      }
+      // Answered: the next request is taken.
+      if (loader_->RequestThumbnail(Item("d.jpg"), kEdge)) break;
+    }
+    EXPECT_EQ(NextResult(window_, loader_).id, Item("d.jpg").id);
+    return ids;
+  };
+  EXPECT_EQ(answers({"a.jpg", "b.jpg", "new.jpg", "c.jpg"}),
+            (std::vector<int>{Item("a.jpg").id, Item("b.jpg").id, Item("new.jpg").id}));
+  EXPECT_EQ(decodes_.Files(), std::vector<std::string>{"new.jpg"});
+  EXPECT_EQ(answers({"c.jpg", "new.jpg", "b.jpg", "a.jpg"}),
+            (std::vector<int>{Item("c.jpg").id, Item("new.jpg").id, Item("b.jpg").id, Item("a.jpg").id}));
+  EXPECT_EQ(decodes_.Count(), 1);
+  EXPECT_TRUE(NoResultFor(window_, 200));
 }
 
 TEST_F(ThumbLoader, RequestsArePendingOneAtATimeAndItemsWithoutAnIdAreRefused) {

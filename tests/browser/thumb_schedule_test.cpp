@@ -26,8 +26,10 @@ void GiveThumbnail(CThumbList& list, const std::string& name) {
 }
 
 std::string Next(CThumbList& list, int firstVisible, int pageCount, bool preload) {
-  CThumbItem* item = NextThumbnailToLoad(list, ScheduleWindow{firstVisible, pageCount, preload}, nullptr, nullptr);
-  return item ? item->name : "none";
+  ScheduleCursor fresh;
+  const std::vector<CThumbItem*> next =
+      NextThumbnailsToLoad(list, ScheduleWindow{firstVisible, pageCount, preload}, fresh, 1, nullptr, nullptr);
+  return next.empty() ? "none" : next.front()->name;
 }
 
 TEST(Scheduling, VisiblePositionsComeFirstThenTheRestInListOrderWithPreload) {
@@ -73,14 +75,86 @@ TEST(Scheduling, SearchHitsAreExaminedAndDroppedOnlyWhenTheirFileIsMissing) {
   };
   const auto forget = [&](CThumbItem* item) { forgotten.push_back(item->name); };
   std::vector<std::string> asked;
-  while (CThumbItem* next = NextThumbnailToLoad(list, ScheduleWindow{1, 10, false}, stat, forget)) {
-    asked.push_back(next->name);
-    next->NewThumbnail();
+  ScheduleCursor cursor;
+  for (;;) {
+    const std::vector<CThumbItem*> next = NextThumbnailsToLoad(list, ScheduleWindow{1, 10, false}, cursor, 1, stat, forget);
+    if (next.empty()) break;
+    asked.push_back(next.front()->name);
+    next.front()->NewThumbnail();
   }
   EXPECT_EQ(asked, (std::vector<std::string>{"2", "4", "5"}));
   EXPECT_EQ(examined, (std::vector<std::string>{"1", "2", "3", "4"}));
   EXPECT_EQ(forgotten, (std::vector<std::string>{"1", "3"}));
   EXPECT_EQ(NamesOf(list), (std::vector<std::string>{"2", "4", "5"}));
+}
+
+// Requests of three, visible cells first, with no file asked for twice in one request.
+TEST(Scheduling, ARequestTakesTheVisibleCellsThenTheRestEachOnce) {
+  CThumbList list;
+  Fill(list);
+  ScheduleCursor cursor;
+  const auto request = [&](const ScheduleWindow& window) {
+    std::vector<std::string> names;
+    for (CThumbItem* item : NextThumbnailsToLoad(list, window, cursor, 3, nullptr, nullptr)) {
+      names.push_back(item->name);
+      item->NewThumbnail();
+    }
+    return names;
+  };
+  EXPECT_EQ(request({5, 2, true}), (std::vector<std::string>{"5", "6", "1"}));
+  EXPECT_EQ(request({5, 2, true}), (std::vector<std::string>{"2", "3", "4"}));
+  EXPECT_EQ(request({9, 4, false}), (std::vector<std::string>{"9", "10"}));
+  EXPECT_EQ(request({9, 4, true}), (std::vector<std::string>{"7", "8"}));
+  EXPECT_TRUE(request({1, 10, true}).empty());
+}
+
+// The cursor kept from one request to the next, while the list changes under it: every file
+// without a thumbnail is still asked for, and only those.
+TEST(Scheduling, AKeptCursorStillFindsEveryMissingThumbnailAfterTheListChanged) {
+  const struct {
+    const char* change;
+    void (*apply)(CThumbList& list, ScheduleCursor& cursor);
+    std::vector<std::string> missing;
+  } cases[] = {
+      {"sorted backwards", [](CThumbList& list, ScheduleCursor&) { list.Sort(kSortByName, true, false); },
+       {"9", "8", "7", "6", "5", "10"}},
+      {"an item before the cursor removed",
+       [](CThumbList& list, ScheduleCursor&) { list.Remove(list.GetFirst()); }, {"5", "6", "7", "8", "9", "10"}},
+      {"the cursor's own item removed",
+       [](CThumbList& list, ScheduleCursor&) {
+         for (CThumbItem* item = list.GetFirst(); item; item = list.GetNext())
+           if (item->name == "5") list.Remove(item);
+       },
+       {"6", "7", "8", "9", "10"}},
+      {"an item added at the head",
+       [](CThumbList& list, ScheduleCursor&) { list.AddHead()->name = "0"; }, {"0", "5", "6", "7", "8", "9", "10"}},
+      {"thumbnails freed before the cursor",
+       [](CThumbList& list, ScheduleCursor& cursor) {
+         for (CThumbItem* item = list.GetFirst(); item; item = list.GetNext())
+           if (item->name == "2" || item->name == "4") item->FreeThumbnail();
+         cursor.Reset();
+       },
+       {"2", "4", "5", "6", "7", "8", "9", "10"}},
+  };
+  for (const auto& c : cases) {
+    CThumbList list;
+    Fill(list);
+    ScheduleCursor cursor;
+    // Items 1 to 4 loaded: the cursor stands on 5.
+    for (CThumbItem* item : NextThumbnailsToLoad(list, ScheduleWindow{1, 0, true}, cursor, 4, nullptr, nullptr))
+      item->NewThumbnail();
+    c.apply(list, cursor);
+    std::vector<std::string> asked;
+    for (;;) {
+      const std::vector<CThumbItem*> next = NextThumbnailsToLoad(list, ScheduleWindow{1, 0, true}, cursor, 2, nullptr, nullptr);
+      if (next.empty()) break;
+      for (CThumbItem* item : next) {
+        asked.push_back(item->name);
+        item->NewThumbnail();
+      }
+    }
+    EXPECT_EQ(asked, c.missing) << c.change;
+  }
 }
 
 class Stat : public TempFolderTest {};
