@@ -13,12 +13,18 @@ process per file carries neither more nor fewer start-ups than it really has. Ru
 alternate; the fastest tiny run gives the start-up, and the real runs, less their start-ups, give
 the work: the minimum and the median are printed, with our ratio to each peer for both.
 
+The processor time of the same runs (user and system time of the command's processes, start-ups
+taken off the same way) is printed beside the wall-clock time: on a machine loaded by others, a
+command of one thread gets a smaller share of the processors than a peer that runs several, and
+the wall-clock ratio then measures the scheduler as much as the work.
+
 Usage: compare.py RUNS FILE TINY_FILE CASES.json
 CASES.json: [{"label": ..., "ours": COMMAND, "peers": {"name": COMMAND, ...}}]
 COMMAND: [...] or {"each": [...]}
 """
 import json
 import os
+import resource
 import statistics
 import subprocess
 import sys
@@ -49,24 +55,39 @@ def invocations(command, path):
     return [expand(command, path)]
 
 
+def processor_time():
+    used = resource.getrusage(resource.RUSAGE_CHILDREN)
+    return used.ru_utime + used.ru_stime
+
+
 def run_once(command, path):
+    """Wall-clock and processor seconds of one run."""
     runs = invocations(command, path)
-    start = time.perf_counter()
+    start, start_processor = time.perf_counter(), processor_time()
     for argv in runs:
         subprocess.run(argv, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
-    return time.perf_counter() - start
+    return time.perf_counter() - start, processor_time() - start_processor
 
 
-def work_times(commands, path, tiny, runs):
-    """Each command's work (start-ups taken off) in every run, in seconds."""
+def work_and_processor_times(commands, path, tiny, runs):
+    """Each command's work (start-ups taken off) in every run, in seconds: wall-clock and processor."""
     real = {name: [] for name in commands}
-    startup = {name: float("inf") for name in commands}
+    startup = {name: (float("inf"), float("inf")) for name in commands}
     for _ in range(runs):
         for name, command in commands.items():
             real[name].append(run_once(command, path))
-            startup[name] = min(startup[name], run_once(command, tiny))
-    return {name: [t - len(invocations(commands[name], path)) * startup[name] for t in real[name]]
-            for name in commands}
+            tiny_run = run_once(command, tiny)
+            startup[name] = tuple(min(a, b) for a, b in zip(startup[name], tiny_run))
+    def less_startups(name, kind):
+        count = len(invocations(commands[name], path))
+        return [t[kind] - count * startup[name][kind] for t in real[name]]
+    return ({name: less_startups(name, 0) for name in commands},
+            {name: less_startups(name, 1) for name in commands})
+
+
+def work_times(commands, path, tiny, runs):
+    """Each command's work (start-ups taken off) in every run, in wall-clock seconds."""
+    return work_and_processor_times(commands, path, tiny, runs)[0]
 
 
 def best(times):
@@ -83,13 +104,21 @@ def main():
         cases = json.load(f)
     for case in cases:
         commands = {"ours": case["ours"], **case["peers"]}
-        times = work_times(commands, path, tiny, runs)
+        times, processor = work_and_processor_times(commands, path, tiny, runs)
         ours = times["ours"]
-        print(f"{case['label']}: ours min {best(ours) * 1000:.1f} ms, median {middle(ours) * 1000:.1f} ms")
+        # Work done by processes the command does not wait for (a program another one starts under
+        # Wine) is not in its processor time: then only the wall-clock line stands.
+        processor_measured = middle(processor["ours"]) >= 0.1 * middle(ours)
+        kinds = (("", times), ("  processor time", processor)) if processor_measured else (("", times),)
+        own = (f" (processor time min {best(processor['ours']) * 1000:.1f} ms,"
+               f" median {middle(processor['ours']) * 1000:.1f} ms)" if processor_measured else
+               " (its processor time is not measurable here)")
+        print(f"{case['label']}: ours min {best(ours) * 1000:.1f} ms, median {middle(ours) * 1000:.1f} ms{own}")
         for name in case["peers"]:
-            peer = times[name]
-            print(f"    {name:<40} min {best(peer) * 1000:8.1f} ms  median {middle(peer) * 1000:8.1f} ms"
-                  f"   ours/peer min {best(ours) / best(peer):.3f}  median {middle(ours) / middle(peer):.3f}")
+            for label, kind in kinds:
+                peer, mine = kind[name], kind["ours"]
+                print(f"    {name + label:<40} min {best(peer) * 1000:8.1f} ms  median {middle(peer) * 1000:8.1f} ms"
+                      f"   ours/peer min {best(mine) / best(peer):.3f}  median {middle(mine) / middle(peer):.3f}")
 
 
 if __name__ == "__main__":

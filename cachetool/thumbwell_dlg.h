@@ -9,8 +9,9 @@
 #include "dialog.h"
 #include "shell_tree_ctrl.h"
 
-// A WM_COPYDATA with this tag and a folder path selects that folder in the tree: how a test drives
-// the window without reading the tree's items across processes.
+// A WM_COPYDATA with this tag and a folder path selects that folder in the tree (non-zero when the
+// folder itself was found): how a test drives the window without reading the tree's items across
+// processes.
 constexpr ULONG_PTR kSelectFolderCopyData = 0x54574C31;
 
 class CThumbwellDlg : public Dialog, private CacheBuildObserver {
@@ -27,6 +28,7 @@ class CThumbwellDlg : public Dialog, private CacheBuildObserver {
   void OnBuildCache();
   void SetRunning(bool running);
   void PumpMessages();
+  void PaintIcon();
 
   void FolderStarted(const std::string& folder) override;
   void FileStarted(const std::string& name) override;

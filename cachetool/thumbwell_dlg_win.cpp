@@ -1,7 +1,9 @@
 #include "thumbwell_dlg.h"
 
 #include "Cimage.h"
+#include "ascii_text.h"
 #include "folder_drive.h"
+#include "shell_path_rules.h"
 #include "thumbwell_resource.h"
 
 namespace {
@@ -67,9 +69,17 @@ bool CThumbwellDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
       const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
       if (!data || data->dwData != kSelectFolderCopyData || running_) return false;
       const std::string folder(static_cast<const char*>(data->lpData), data->cbData);
-      result = tree_.SelectNearestPath(folder.c_str()) != nullptr;
+      tree_.SelectNearestPath(folder);
+      // Only the folder itself counts: a build from one of its parents would reach far more.
+      result = platform::AsciiUpper(WithoutTrailingBackslash(tree_.GetSelectedPath())) ==
+               platform::AsciiUpper(WithoutTrailingBackslash(folder));
       return true;
     }
+    case WM_PAINT:
+      if (!::IsIconic(Handle()) || !icon_) return false;
+      PaintIcon();
+      result = 0;
+      return true;
     case WM_DESTROY:
       if (icon_) ::DestroyIcon(icon_);
       if (smallIcon_) ::DestroyIcon(smallIcon_);
@@ -77,6 +87,18 @@ bool CThumbwellDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
       return false;
     default: return false;
   }
+}
+
+// A minimised dialog has no frame of its own to show what it is: its icon, centred.
+void CThumbwellDlg::PaintIcon() {
+  PAINTSTRUCT paint;
+  HDC dc = ::BeginPaint(Handle(), &paint);
+  ::SendMessageA(Handle(), WM_ICONERASEBKGND, WPARAM(dc), 0);
+  RECT client;
+  ::GetClientRect(Handle(), &client);
+  ::DrawIcon(dc, (client.right - ::GetSystemMetrics(SM_CXICON) + 1) / 2,
+             (client.bottom - ::GetSystemMetrics(SM_CYICON) + 1) / 2, icon_);
+  ::EndPaint(Handle(), &paint);
 }
 
 void CThumbwellDlg::SetRunning(bool running) {

@@ -12,87 +12,13 @@
 #include "cache_builder.h"
 #include "file_system.h"
 #include "thumbnail_cache.h"
-#include "thumbwell_dlg.h"
+#include "running_thumbwell.h"
 #include "thumbwell_resource.h"
 #include "tnc_format.h"
 
 namespace {
 
 const char kPicture[] = "Z:\\usr\\share\\libjxl-testdata\\jxl\\flower\\flower_small.q85_420_non_interleaved.jpg";
-
-std::string ModuleFolder() {
-  char path[MAX_PATH] = {};
-  ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder = path;
-  return folder.substr(0, folder.find_last_of('\\') + 1);
-}
-
-bool WaitFor(bool (*done)(HWND), HWND window, DWORD milliseconds = 120000) {
-  const DWORD start = ::GetTickCount();
-  while (!done(window)) {
-    if (::GetTickCount() - start > milliseconds) return false;
-    ::Sleep(50);
-  }
-  return true;
-}
-
-std::string ItemText(HWND dialog, int id) {
-  char text[512] = {};
-  ::SendMessageA(::GetDlgItem(dialog, id), WM_GETTEXT, sizeof text, LPARAM(text));
-  return text;
-}
-
-struct Search {
-  DWORD process;
-  HWND found;
-};
-
-BOOL CALLBACK MatchBuilder(HWND window, LPARAM data) {
-  auto* search = reinterpret_cast<Search*>(data);
-  DWORD process = 0;
-  ::GetWindowThreadProcessId(window, &process);
-  char caption[64] = {};
-  ::GetWindowTextA(window, caption, sizeof caption);
-  if (process != search->process || std::string(caption) != "Vireldan Cache Builder" || !::IsWindowVisible(window))
-    return TRUE;
-  search->found = window;
-  return FALSE;
-}
-
-// Thumbwell started from the test's folder, found by its dialog.
-class RunningThumbwell {
- public:
-  RunningThumbwell() {
-    STARTUPINFOA startup = {sizeof startup};
-    std::string command = "\"" + ModuleFolder() + "Thumbwell.exe\"";
-    if (!::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process_))
-      return;
-    const DWORD start = ::GetTickCount();
-    Search search = {process_.dwProcessId, nullptr};
-    while (!search.found && ::GetTickCount() - start < 30000) {
-      ::EnumWindows(MatchBuilder, LPARAM(&search));
-      if (!search.found) ::Sleep(50);
-    }
-    dialog_ = search.found;
-  }
-  ~RunningThumbwell() {
-    if (::WaitForSingleObject(process_.hProcess, 30000) != WAIT_OBJECT_0) ::TerminateProcess(process_.hProcess, 1);
-    ::CloseHandle(process_.hThread);
-    ::CloseHandle(process_.hProcess);
-  }
-  HWND Dialog() const { return dialog_; }
-  bool Select(const std::string& folder) const {
-    COPYDATASTRUCT data = {kSelectFolderCopyData, DWORD(folder.size()), const_cast<char*>(folder.data())};
-    return ::SendMessageA(dialog_, WM_COPYDATA, 0, LPARAM(&data)) != 0;
-  }
-  void PressBuild() const { ::PostMessageA(dialog_, WM_COMMAND, MAKEWPARAM(IDC_BUILD_CACHE, BN_CLICKED), 0); }
-  // Ended by itself, with its window, within the time.
-  bool Ended(DWORD milliseconds) const { return ::WaitForSingleObject(process_.hProcess, milliseconds) == WAIT_OBJECT_0; }
-
- private:
-  PROCESS_INFORMATION process_ = {};
-  HWND dialog_ = nullptr;
-};
 
 class ThumbwellProgram : public ::testing::Test {
  protected:
@@ -166,18 +92,16 @@ TEST_F(ThumbwellProgram, BuildsACacheInEveryFolderThatTheBrowserReads) {
   ASSERT_NE(thumbwell.Dialog(), nullptr);
   ASSERT_TRUE(thumbwell.Select(root_));
   thumbwell.PressBuild();
-  ASSERT_TRUE(WaitFor([](HWND dialog) { return ItemText(dialog, IDC_BUILD_PATH).rfind("Done.", 0) == 0; },
-                      thumbwell.Dialog()));
-  EXPECT_EQ(ItemText(thumbwell.Dialog(), IDC_BUILD_PATH),
+  EXPECT_EQ(thumbwell.WaitForReport(),
             "Done. 3 caches written with 6 thumbnails, 1 old caches removed, 1 pictures could not be read.");
-  EXPECT_EQ(ItemText(thumbwell.Dialog(), IDC_BUILD_CACHE), "Build cache");
+  EXPECT_EQ(thumbwell.ItemText(IDC_BUILD_CACHE), "Build cache");
   EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(thumbwell.Dialog(), IDOK)));
   EXPECT_EQ(ServedFromCache(root_.substr(0, root_.size() - 1), 2), 2);
   EXPECT_EQ(ServedFromCache(root_ + "trip\\day1", 3), 3);
   EXPECT_EQ(ServedFromCache(root_ + "trip\\day2", 1), 1);
   EXPECT_FALSE(platform::FileExists(root_ + "trip\\vireldan.tnc"));
   EXPECT_FALSE(platform::FileExists(root_ + "notes\\vireldan.tnc"));
-  ::PostMessageA(thumbwell.Dialog(), WM_COMMAND, IDOK, 0);
+  thumbwell.Exit();
   EXPECT_TRUE(thumbwell.Ended(20000));
 }
 
