@@ -58,18 +58,36 @@ TEST(ProgressWindow, CancelSetsTheFlagAndHidesTheDialog) {
   EXPECT_EQ(g_bCancel, 1);
 }
 
+// Holds a thread inside its message loop, at the message the test posts, until released:
+// suspending it anywhere else may catch it holding a lock that the test's own calls then wait for.
+struct HeldMessageLoop {
+  static inline const UINT kHold = ::RegisterWindowMessageA("VireldanTestHold");
+  static inline HANDLE held = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  static inline HANDLE release = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
+
+  static LRESULT CALLBACK AtMessage(int code, WPARAM removed, LPARAM message) {
+    if (code == HC_ACTION && removed == PM_REMOVE && reinterpret_cast<const MSG*>(message)->message == kHold) {
+      ::SetEvent(held);
+      ::WaitForSingleObject(release, 10000);
+    }
+    return ::CallNextHookEx(nullptr, code, removed, message);
+  }
+};
+
 TEST(ProgressWindow, AHideRequestWinsOverAShowRequest) {
   CProgressWnd progress(nullptr, false);
   HWND dialog = WaitForWindow("Progress ...");
   ASSERT_TRUE(dialog);
   // Both requests wait together: the dialog's thread is held until both are made.
-  const HANDLE dialogThread = ::OpenThread(THREAD_SUSPEND_RESUME, FALSE, ::GetWindowThreadProcessId(dialog, nullptr));
-  ASSERT_TRUE(dialogThread);
-  ASSERT_NE(::SuspendThread(dialogThread), DWORD(-1));
+  const HHOOK hook = ::SetWindowsHookExA(WH_GETMESSAGE, HeldMessageLoop::AtMessage, nullptr,
+                                         ::GetWindowThreadProcessId(dialog, nullptr));
+  ASSERT_TRUE(hook);
+  ::PostMessageA(dialog, HeldMessageLoop::kHold, 0, 0);
+  ASSERT_EQ(::WaitForSingleObject(HeldMessageLoop::held, 10000), WAIT_OBJECT_0);
   progress.Show(false);
   progress.Show(true);
-  ::ResumeThread(dialogThread);
-  ::CloseHandle(dialogThread);
+  ::SetEvent(HeldMessageLoop::release);
+  ::UnhookWindowsHookEx(hook);
   EXPECT_TRUE(WaitFor([&] { return !::IsWindowVisible(dialog); }));
   progress.Close();
 }
