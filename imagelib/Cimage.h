@@ -213,9 +213,9 @@ class RAVELIGHT_API Cimage {
 
   void LoadJPEG(FILE* stream, int width, int height, int mode);
   void SaveJPEG(FILE* stream, int quality, int useOrig);
-  void LoadGIF(FILE* stream);
+  void LoadGIF(FILE* stream, int width = 0, int height = 0, int mode = 0);
   void SaveGIF(FILE* stream, int dither);
-  void LoadBMP(FILE* stream);
+  void LoadBMP(FILE* stream, int width = 0, int height = 0, int mode = 0);
   void SaveBMP(FILE* stream, int colormap, int dither);
   void LoadPCX(FILE* stream, int width = 0, int height = 0, int mode = 0);
   void LoadPSD(FILE* stream);

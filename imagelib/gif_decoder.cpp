@@ -53,7 +53,8 @@ bool ReadColourTable(FILE* stream, int packed, GifColourTable& table) {
 
 CGifDecoder::~CGifDecoder() { delete first; }
 
-bool CGifDecoder::Read(FILE* stream) {
+bool CGifDecoder::Read(FILE* stream, bool firstImageOnly) {
+  firstImageOnly_ = firstImageOnly;
   uint8_t header[13];  // signature, then the logical screen descriptor
   if (!ReadExactly(stream, header, sizeof header)) return false;
   if (std::memcmp(header, "GIF89a", 6) != 0 && std::memcmp(header, "GIF87a", 6) != 0) return false;
@@ -115,7 +116,7 @@ void CGifDecoder::ReadExtension(FILE* stream) {
 
 void CGifDecoder::ReadFrame(FILE* stream) {
   uint8_t descriptor[9];
-  if (frameCount == kMaxFrames || !ReadExactly(stream, descriptor, sizeof descriptor)) {
+  if (framesSeen_ == kMaxFrames || !ReadExactly(stream, descriptor, sizeof descriptor)) {
     ended_ = true;
     return;
   }
@@ -151,14 +152,23 @@ void CGifDecoder::ReadFrame(FILE* stream) {
     ended_ = true;
     return;
   }
-  if (!ravelight::ReadGifImageData(stream, *frame)) {
+  if (firstImageOnly_ && first) {
+    PassOver(stream);
+  } else if (ravelight::ReadGifImageData(stream, *frame)) {
+    Append(frame.release());
+  } else {
     failed_ = true;
     return;
   }
+  ++framesSeen_;
   screenWidth = int(grownWidth);
   screenHeight = int(grownHeight);
   framePixels_ += pixels;
-  Append(frame.release());
+}
+
+// The code size byte and the data's sub-blocks, read through unused.
+void CGifDecoder::PassOver(FILE* stream) {
+  if (std::getc(stream) != EOF) ravelight::GifSubBlocks(stream).SkipRest();
 }
 
 void CGifDecoder::Append(CGifFrame* frame) {

@@ -54,7 +54,9 @@ class CGifDecoder {
   ~CGifDecoder();
 
   // Reads the whole file. False when it is no GIF, is broken beyond use, or holds no image.
-  bool Read(FILE* stream);
+  // firstImageOnly: the images after the first are passed over, their data never decoded; the
+  // screen still grows to cover them.
+  bool Read(FILE* stream, bool firstImageOnly = false);
 
   const GifColourTable& TableOf(const CGifFrame& frame) const {
     return frame.localTable.size ? frame.localTable : globalTable;
@@ -74,9 +76,12 @@ class CGifDecoder {
   void ReadExtension(FILE* stream);
   void ReadFrame(FILE* stream);
   void Append(CGifFrame* frame);
+  void PassOver(FILE* stream);
 
   GifGraphicControl pending_;  // from the last graphic control, for the next image
   int64_t framePixels_ = 0;  // of all frames read so far
+  int framesSeen_ = 0;        // read or passed over
+  bool firstImageOnly_ = false;
   bool ended_ = false;
   bool failed_ = false;
 };

@@ -60,8 +60,8 @@ void Cimage::LoadImageA(const char* path, int width, int height, int mode) {
     } else {
       switch (code) {
         case ravelight::kJpegFormat: LoadJPEG(stream, width, height, mode); break;
-        case ravelight::kGifFormat: LoadGIF(stream); break;
-        case ravelight::kBmpFormat: LoadBMP(stream); break;
+        case ravelight::kGifFormat: LoadGIF(stream, width, height, mode); break;
+        case ravelight::kBmpFormat: LoadBMP(stream, width, height, mode); break;
         case ravelight::kPngFormat: LoadPNG(stream, width, height, mode); break;
         case ravelight::kPsdFormat: LoadPSD(stream); break;
         default: LoadPCX(stream, width, height, mode); break;

@@ -1,4 +1,4 @@
-// Reading TIFF files through libtiff's RGBA reader a band at a time, straight into the picture,
+// Reading TIFF files a band at a time, straight into the picture,
 // at half size when a thumbnail or window load asks for a box much smaller than the picture.
 #include <algorithm>
 #include <cstdint>
@@ -16,18 +16,11 @@
 
 namespace {
 
-void StoreBgr(uint32_t packed, uint8_t* out) {
-  out[0] = uint8_t(TIFFGetB(packed));
-  out[1] = uint8_t(TIFFGetG(packed));
-  out[2] = uint8_t(TIFFGetR(packed));
-}
-
 bool CopyFullSize(ravelight::TiffBands& bands, Cimage& picture) {
   for (int y = 0; y < picture.m_height; ++y) {
-    const uint32_t* in = bands.Row(uint32_t(y));
+    const uint8_t* in = bands.Row(uint32_t(y));
     if (!in) return false;
-    uint8_t* out = picture.m_pixels + size_t(y) * picture.m_stride;
-    for (int x = 0; x < picture.m_width; ++x) StoreBgr(in[x], out + 3 * x);
+    std::copy(in, in + 3 * size_t(picture.m_width), picture.m_pixels + size_t(y) * picture.m_stride);
   }
   return true;
 }
@@ -39,7 +32,7 @@ class HalfRows : public ravelight::RowSource {
  public:
   HalfRows(ravelight::TiffBands& bands, uint32_t width, uint32_t height)
       : bands_(bands), width_(width), height_(height),
-        upper_(static_cast<uint32_t*>(std::malloc(size_t(width) * sizeof(uint32_t)))),
+        upper_(static_cast<uint8_t*>(std::malloc(3 * size_t(width)))),
         out_(static_cast<uint8_t*>(std::malloc(2 * 3 * size_t(Width())))) {}
   ~HalfRows() override {
     std::free(upper_);
@@ -56,23 +49,15 @@ class HalfRows : public ravelight::RowSource {
   const uint8_t* Row(int y) override { return MakeRow(y, out_ + size_t(y & 1) * 3 * size_t(Width())); }
 
   const uint8_t* MakeRow(int y, uint8_t* out) {
-    const uint32_t* top = bands_.Row(2 * uint32_t(y));
+    const uint8_t* top = bands_.Row(2 * uint32_t(y));
     if (!top) return nullptr;
-    std::copy(top, top + width_, upper_);
-    const uint32_t* bottom = bands_.Row(std::min<uint32_t>(2 * y + 1, height_ - 1));
+    std::copy(top, top + 3 * size_t(width_), upper_);
+    const uint8_t* bottom = bands_.Row(std::min<uint32_t>(2 * y + 1, height_ - 1));
     if (!bottom) return nullptr;
     for (int x = 0; x < Width(); ++x) {
-      const uint32_t left = 2 * x, right = std::min<uint32_t>(2 * x + 1, width_ - 1);
-      const uint32_t block[4] = {upper_[left], upper_[right], bottom[left], bottom[right]};
-      unsigned blue = 0, green = 0, red = 0;
-      for (uint32_t packed : block) {
-        blue += TIFFGetB(packed);
-        green += TIFFGetG(packed);
-        red += TIFFGetR(packed);
-      }
-      out[3 * x] = uint8_t(blue / 4);
-      out[3 * x + 1] = uint8_t(green / 4);
-      out[3 * x + 2] = uint8_t(red / 4);
+      const size_t left = 6 * size_t(x), right = 3 * size_t(std::min<uint32_t>(2 * x + 1, width_ - 1));
+      for (int c = 0; c < 3; ++c)
+        out[3 * x + c] = uint8_t((upper_[left + c] + upper_[right + c] + bottom[left + c] + bottom[right + c]) / 4);
     }
     return out;
   }
@@ -80,7 +65,7 @@ class HalfRows : public ravelight::RowSource {
  private:
   ravelight::TiffBands& bands_;
   uint32_t width_, height_;
-  uint32_t* upper_;
+  uint8_t* upper_;
   uint8_t* out_;
 };
 

@@ -9,6 +9,7 @@
 #include "gif_decoder.h"
 #include "gif_test_encoder.h"
 #include "gif_test_support.h"
+#include "test_files.h"
 
 namespace {
 
@@ -259,3 +260,32 @@ TEST(GifAnimation, FramesBeyondThePixelBudgetAreNotRead) {
 }
 
 }  // namespace
+
+// A thumbnail that the fit shrinks decodes only the first image: exactly the whole file's first
+// frame fitted (the screen still grows to cover a later image, never decoded), with no animation
+// left to play; loaded for a window, every frame stays.
+TEST(GifAnimation, ShrinkingThumbnailsDecodeOnlyTheFirstImage) {
+  const std::string path = TempPath("thumbnail.gif");
+  WriteBytes(path, GifBuilder(40, 30, kFourColours)
+                       .GraphicControl(kKeep, 10)
+                       .Image(SolidImage(0, 0, 40, 30, kRedIndex))
+                       .GraphicControl(kKeep, 10)
+                       .Image(SolidImage(30, 20, 20, 20, kGreenIndex))
+                       .File());
+  Cimage whole;
+  whole.LoadImageA(path.c_str(), 0, 0, 5);
+  ASSERT_EQ(whole.m_loadError, 0);
+  EXPECT_EQ(whole.m_animated, 1);
+  EXPECT_EQ(whole.m_width, 50);
+  whole.ReSample(20, 20, 2);
+
+  Cimage thumbnail;
+  thumbnail.LoadImageA(path.c_str(), 20, 20, 1);
+  ASSERT_EQ(thumbnail.m_loadError, 0);
+  EXPECT_EQ(thumbnail.m_animated, 0);
+  EXPECT_EQ(thumbnail.m_origWidth, 50);
+  ASSERT_EQ(thumbnail.m_width, whole.m_width);
+  ASSERT_EQ(thumbnail.m_height, whole.m_height);
+  for (int y = 0; y < whole.m_height; ++y)
+    for (int x = 0; x < whole.m_width; ++x) ASSERT_EQ(ColourAt(thumbnail, x, y), ColourAt(whole, x, y)) << x << "," << y;
+}

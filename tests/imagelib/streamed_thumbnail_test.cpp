@@ -1,6 +1,6 @@
-// Thumbnail loads of PNG, TIFF and PCX files fit the picture into the box while reading it, so the
+// Thumbnail loads of PNG, TIFF, PCX and BMP files fit the picture into the box while reading it, so the
 // full-size picture is never held. The result must be exactly the fit of the picture loaded as
-// before: the whole PNG or PCX, or the TIFF codec's half-size picture, resampled into the box.
+// before: the whole PNG, PCX or BMP, or the TIFF codec's half-size picture, resampled into the box.
 #include <algorithm>
 #include <cstring>
 #include <string>
@@ -11,6 +11,7 @@
 
 #include "Cimage.h"
 #include "cimage_test_access.h"
+#include "dib_bytes.h"
 #include "pixel_test_pictures.h"
 #include "png_test_files.h"
 #include "test_files.h"
@@ -70,6 +71,46 @@ std::vector<uint8_t> TrueColourPcx() {
   return file;
 }
 
+// Uncompressed BMP rows of every depth, stored bottom-up or top-down; 16-bit pixels as 5-6-5 bit
+// fields.
+std::vector<uint8_t> Bmp(int bitCount, bool topDown) {
+  DibSpec d;
+  d.width = kWidth;
+  d.height = topDown ? -kHeight : kHeight;
+  d.bitCount = bitCount;
+  if (bitCount <= 8)
+    for (uint32_t i = 0; i < (1u << bitCount); ++i) d.palette.push_back((i * 7 & 0xFF) << 16 | (255 - i) << 8 | (i * i & 0xFF));
+  if (bitCount == 16) {
+    d.compression = 3;
+    d.masks = {0xF800, 0x07E0, 0x001F};
+  }
+  const size_t rowBytes = (size_t(kWidth) * bitCount + 31) / 32 * 4;
+  d.bits.assign(rowBytes * kHeight, 0);
+  for (int stored = 0; stored < kHeight; ++stored) {
+    const int y = topDown ? stored : kHeight - 1 - stored;
+    uint8_t* row = d.bits.data() + stored * rowBytes;
+    for (int x = 0; x < kWidth; ++x) {
+      const uint8_t r = Sample(x, y, 0), g = Sample(x, y, 1), b = Sample(x, y, 2);
+      switch (bitCount) {
+        case 1:
+        case 4: row[x * bitCount / 8] |= uint8_t((r >> (8 - bitCount)) << (8 - bitCount - x * bitCount % 8)); break;
+        case 8: row[x] = r; break;
+        case 16: {
+          const uint16_t pixel = uint16_t((r >> 3) << 11 | (g >> 2) << 5 | b >> 3);
+          row[2 * x] = uint8_t(pixel);
+          row[2 * x + 1] = uint8_t(pixel >> 8);
+          break;
+        }
+        default:
+          row[x * bitCount / 8] = b;
+          row[x * bitCount / 8 + 1] = g;
+          row[x * bitCount / 8 + 2] = r;
+      }
+    }
+  }
+  return BmpFile(d);
+}
+
 struct Source {
   const char* name;
   const char* extension;
@@ -83,6 +124,12 @@ const Source kSources[] = {
     {"png16GreyAlpha", ".png", Png16GreyAlpha},
     {"tiffLzw", ".tif", LzwTiff},
     {"pcxTrueColour", ".pcx", TrueColourPcx},
+    {"bmp24BottomUp", ".bmp", [] { return Bmp(24, false); }},
+    {"bmp32TopDown", ".bmp", [] { return Bmp(32, true); }},
+    {"bmp16BitFields", ".bmp", [] { return Bmp(16, false); }},
+    {"bmp8TopDown", ".bmp", [] { return Bmp(8, true); }},
+    {"bmp4BottomUp", ".bmp", [] { return Bmp(4, false); }},
+    {"bmp1TopDown", ".bmp", [] { return Bmp(1, true); }},
 };
 
 class StreamedThumbnail : public testing::TestWithParam<Source> {};
@@ -180,7 +227,7 @@ TEST(StreamedThumbnail, PicturesTooLargeToHoldStillMakeThumbnails) {
 
 // A file that ends early fails as a thumbnail too, rather than showing half a picture.
 TEST(StreamedThumbnail, TruncatedFilesFail) {
-  for (const Source& source : {kSources[0], kSources[4], kSources[5]}) {
+  for (const Source& source : {kSources[0], kSources[4], kSources[5], kSources[6], kSources[9]}) {
     std::vector<uint8_t> file = source.make();
     file.resize(file.size() / 2);
     const std::string path = TempPath(std::string("truncated") + source.extension);
