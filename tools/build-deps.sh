@@ -80,13 +80,19 @@ build_libpng() {
 }
 
 build_libtiff() {
+  # Deflate ("ZIP") and JPEG compressed TIFFs are common from scanners and editors: libtiff reads
+  # them through the same static zlib and libjpeg the rest of the library uses.
   cmake_cross "$1" "$2" -DBUILD_SHARED_LIBS=OFF -Dtiff-tools=OFF -Dtiff-tests=OFF -Dtiff-contrib=OFF \
-    -Dtiff-docs=OFF -Dcxx=OFF -Dzlib=OFF -Dlibdeflate=OFF -Dpixarlog=OFF -Djpeg=OFF -Dold-jpeg=OFF \
-    -Djbig=OFF -Dlerc=OFF -Dlzma=OFF -Dwebp=OFF -Dzstd=OFF
-  # libtiff drops a codec it cannot build without saying so loudly: insist on the two we save with.
-  local summary="$2/CMakeCache.txt"
-  grep -q '^lzw:BOOL=ON' "$summary" && grep -q '^packbits:BOOL=ON' "$summary" ||
-    { echo "libtiff was configured without LZW or PackBits" >&2; return 1; }
+    -Dtiff-docs=OFF -Dcxx=OFF -Dzlib=ON -Dlibdeflate=OFF -Dpixarlog=OFF -Djpeg=ON -Dold-jpeg=OFF \
+    -Djbig=OFF -Dlerc=OFF -Dlzma=OFF -Dwebp=OFF -Dzstd=OFF \
+    -DZLIB_LIBRARY="/usr/$mingw_triple/lib/libz.a" -DZLIB_INCLUDE_DIR="/usr/$mingw_triple/include" \
+    -DJPEG_LIBRARY="$prefix/lib/libjpeg.a" -DJPEG_INCLUDE_DIR="$prefix/include"
+  # libtiff drops a codec it cannot build without saying so loudly: insist on the ones we need.
+  local codec
+  for codec in LZW PACKBITS ZIP JPEG; do
+    grep -q "^#define ${codec}_SUPPORT 1" "$2/libtiff/tiffconf.h" ||
+      { echo "libtiff was configured without ${codec}_SUPPORT" >&2; return 1; }
+  done
 }
 
 build_gtest() {

@@ -172,6 +172,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Layout{"rightToLeftStrips", COMPRESSION_NONE, ORIENTATION_TOPRIGHT, 64, 0},
                     Layout{"tiles", COMPRESSION_PACKBITS, ORIENTATION_TOPLEFT, 0, 112},
                     Layout{"oneStrip", COMPRESSION_NONE, ORIENTATION_TOPLEFT, kHeight, 0},
+                    Layout{"deflateStrips", COMPRESSION_ADOBE_DEFLATE, ORIENTATION_TOPLEFT, 16, 0},
+                    Layout{"jpegTiles", COMPRESSION_JPEG, ORIENTATION_TOPLEFT, 0, 128},
                     Layout{"oneLzwStripReadByScanline", COMPRESSION_LZW, ORIENTATION_TOPLEFT, kHeight, 0},
                     Layout{"oneLzwStripBottomUp", COMPRESSION_LZW, ORIENTATION_LEFTBOT, kHeight, 0},
                     Layout{"separatePlanes", COMPRESSION_LZW, ORIENTATION_TOPLEFT, 33, 0, true},
