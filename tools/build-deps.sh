@@ -81,10 +81,12 @@ build_libpng() {
 
 build_libtiff() {
   # Deflate ("ZIP") and JPEG compressed TIFFs are common from scanners and editors: libtiff reads
-  # them through the same static zlib and libjpeg the rest of the library uses.
+  # them through the same static zlib and libjpeg the rest of the library uses. A picture stored
+  # as one huge strip is read a scanline at a time; chunked strip reading keeps libtiff from
+  # first loading the whole compressed strip, which a 32-bit process may not have room for.
   cmake_cross "$1" "$2" -DBUILD_SHARED_LIBS=OFF -Dtiff-tools=OFF -Dtiff-tests=OFF -Dtiff-contrib=OFF \
     -Dtiff-docs=OFF -Dcxx=OFF -Dzlib=ON -Dlibdeflate=OFF -Dpixarlog=OFF -Djpeg=ON -Dold-jpeg=OFF \
-    -Djbig=OFF -Dlerc=OFF -Dlzma=OFF -Dwebp=OFF -Dzstd=OFF \
+    -Djbig=OFF -Dlerc=OFF -Dlzma=OFF -Dwebp=OFF -Dzstd=OFF -Dchunky-strip-read=ON \
     -DZLIB_LIBRARY="/usr/$mingw_triple/lib/libz.a" -DZLIB_INCLUDE_DIR="/usr/$mingw_triple/include" \
     -DJPEG_LIBRARY="$prefix/lib/libjpeg.a" -DJPEG_INCLUDE_DIR="$prefix/include"
   # libtiff drops a codec it cannot build without saying so loudly: insist on the ones we need.
