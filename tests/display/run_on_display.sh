@@ -26,5 +26,4 @@ export DISPLAY=":$(head -1 "$fdfile")"
 if [ "$depth" -le 8 ]; then
   "$WINELOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v PrivateColorMap /d Y /f >/dev/null 2>&1
 fi
-# Not exec: the display and the wineserver are stopped when the program has ended.
-"$WINELOADER" "$@"
+exec "$WINELOADER" "$@"
