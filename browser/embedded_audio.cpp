@@ -6,6 +6,7 @@
 
 #include "file_system.h"
 #include "fpx_audio_stream.h"
+#include "shared_reading.h"
 
 namespace {
 
@@ -13,7 +14,7 @@ namespace {
 constexpr size_t kMinImageSize = 1000;
 
 bool ReadFile(const std::string& path, std::vector<uint8_t>& data) {
-  FILE* file = std::fopen(path.c_str(), "rb");
+  FILE* file = platform::OpenForSharedReading(path);
   if (!file) return false;
   uint8_t block[65536];
   size_t n;

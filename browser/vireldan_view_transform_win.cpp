@@ -27,14 +27,16 @@ void CVireldanView::OnLosslessTransform(UINT id) { LosslessTransformSelected(Tra
 
 void CVireldanView::LosslessTransformSelected(int code) {
   if (items_.CountSelected() == 0) return;
+  const HWND owner = ::GetAncestor(Handle(), GA_ROOT);
   auto* job = new BatchJob;
   job->mode = BatchJob::kTransform;
   job->op = code;
   job->files = BuildWorkList(items_);
-  job->owner = ::GetAncestor(Handle(), GA_ROOT);
+  job->owner = owner;
   job->notify = Handle();
+  // A start that fails has freed the job already.
   if (!StartTransformThread(job)) {
-    ::MessageBoxA(job->owner, "The pictures could not be turned: no worker could be started.", MessageCaption(),
+    ::MessageBoxA(owner, "The pictures could not be turned: no worker could be started.", MessageCaption(),
                   MB_OK | MB_ICONEXCLAMATION);
     return;
   }

@@ -1,6 +1,13 @@
 include(CTest)
 include(GoogleTest)
 
+# Every Windows test program, whoever builds it, carries the watch that fails a test whose window
+# nobody answers instead of letting it hang.
+if(WIN32 AND TARGET GTest::gtest_main)
+  set_property(TARGET GTest::gtest_main APPEND PROPERTY INTERFACE_SOURCES
+               ${CMAKE_SOURCE_DIR}/tests/support/unanswered_window_watch.cpp)
+endif()
+
 # One GoogleTest program per group of related cases. Natively each case is its own CTest test;
 # under Wine a program is one test, since every start of a Windows program costs a Wine start.
 function(vireldan_add_gtest target)

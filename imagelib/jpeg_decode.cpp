@@ -13,6 +13,7 @@
 #include "large_block_pool.h"
 #include "load_size_modes.h"
 #include "picture_buffer.h"
+#include "shared_reading.h"
 #include "stream_size.h"
 
 #include <jerror.h>
@@ -285,7 +286,7 @@ void Cimage::LoadJPEG(FILE* stream, int width, int height, int mode) {
 int Cimage::EXIFLoadBuffer(const char* path) {
   EXIFDeleteBuffer();
   DeleteImage();
-  FILE* stream = std::fopen(path, "rb");
+  FILE* stream = platform::OpenForSharedReading(path);
   if (!stream) return 0;
   DecodeJob job{};
   job.picture = this;

@@ -6,6 +6,7 @@
 #include "Cimage.h"
 #include "file_names.h"
 #include "load_size_modes.h"
+#include "shared_reading.h"
 #include "shortcut.h"
 #include "stream_size.h"
 
@@ -48,7 +49,7 @@ void Cimage::LoadImageA(const char* path, int width, int height, int mode) {
     m_displayDithered = 0;
     m_fileSize = 0;
     m_components = 3;
-    FILE* stream = std::fopen(file.c_str(), "rb");
+    FILE* stream = platform::OpenForSharedReading(file);
     if (!stream) {
       m_loadError = 1;
       return;

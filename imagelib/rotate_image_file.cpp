@@ -8,6 +8,7 @@
 #include "lossless_transform.h"
 #include "rotate_by_decoding.h"
 #include "rotation_temporary_name.h"
+#include "shared_reading.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ constexpr JpegTransform kTransformOf[] = {JpegTransform::kRotate90, JpegTransfor
                                           JpegTransform::kFlipHorizontal};
 
 bool TurnLosslessly(const std::string& path, const std::string& temporary, JpegTransform transform) {
-  FILE* from = std::fopen(path.c_str(), "rb");
+  FILE* from = platform::OpenForSharedReading(path);
   if (!from) return false;
   FILE* to = std::fopen(temporary.c_str(), "wb");
   bool turned = to && ravelight::TransformJpeg(from, to, transform);

@@ -3,6 +3,11 @@
 #include <cstdarg>
 
 #include "picture_limits.h"
+#include "shared_reading.h"
+
+#if defined(_WIN32)
+#include <windows.h>
+#endif
 
 namespace ravelight {
 namespace {
@@ -31,7 +36,19 @@ TIFF* OpenTiffToRead(const char* path) {
   TIFFOpenOptionsSetMaxSingleMemAlloc(options, kMaxSingleAllocation);
   // Read, not mapped: a mapped file takes as much of a 32-bit process's address space as it is
   // long, and its pages count in the working set.
+#if defined(_WIN32)
+  // libtiff's own open shares no deletion, so a TIFF being read could not be renamed or recycled
+  // meanwhile; it takes a handle opened as the other readers open their files. Windows' handles
+  // fit in 32 bits, which is how libtiff's Win32 port passes them.
+  TIFF* tif = nullptr;
+  const HANDLE file = platform::OpenHandleForSharedReading(path);
+  if (file != INVALID_HANDLE_VALUE) {
+    tif = TIFFFdOpenExt(static_cast<int>(reinterpret_cast<intptr_t>(file)), path, "rm", options);
+    if (!tif) ::CloseHandle(file);
+  }
+#else
   TIFF* tif = TIFFOpenExt(path, "rm", options);
+#endif
   TIFFOpenOptionsFree(options);
   return tif;
 }

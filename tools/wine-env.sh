@@ -14,3 +14,13 @@ case $WINEARCH in
 esac
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+# Wine finds the user's folders, its recycle bin (the freedesktop trash) and its settings through
+# the home and XDG folders. Each prefix has its own, made here, trash included: nothing depends on
+# the home of whoever runs the programs, and nothing is written into it. It lies on a short path
+# named after the prefix's, since the recycle bin keeps a file's whole name below it, and Windows
+# paths end at 260 characters.
+wine_home="${TMPDIR:-/tmp}/vireldan-home-$(printf %s "$WINEPREFIX" | md5sum | cut -c1-12)"
+export HOME="$wine_home"
+export XDG_DATA_HOME="$wine_home/.local/share" XDG_CONFIG_HOME="$wine_home/.config" XDG_CACHE_HOME="$wine_home/.cache"
+mkdir -p "$XDG_DATA_HOME/Trash/files" "$XDG_DATA_HOME/Trash/info" "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME"
+unset wine_home

@@ -16,8 +16,10 @@ bool WriteWallpaper(Cimage& picture, const std::string& path) {
   return !picture.m_saveError;
 }
 
+// Kept in the user's profile too: a wallpaper the user chose lasts beyond the next log-on.
 bool ShowAsWallpaper(const std::string& path) {
-  return ::SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, const_cast<char*>(path.c_str()), SPIF_SENDCHANGE) != 0;
+  return ::SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, const_cast<char*>(path.c_str()),
+                                 SPIF_UPDATEINIFILE | SPIF_SENDCHANGE) != 0;
 }
 
 }  // namespace

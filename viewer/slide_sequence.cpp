@@ -83,6 +83,9 @@ void SlideSequence::Step(SlideHost& host, bool recycle) {
     host.LoadSlide(*current_);
   }
   currentId = current_->id;
+  // Set afresh at every step: after going back from the last slide, Next must show it again
+  // rather than end the show.
+  atLast = current_->next == nullptr;
   preloadDue = true;
   host.SlideChanged(*current_);
 }

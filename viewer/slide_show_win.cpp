@@ -213,7 +213,6 @@ void CSlideShowWnd::Paint() {
     ::BitBlt(paint.get(), 0, 0, W, H, memory.get(), 0, 0, SRCCOPY);
     sequence_.firstPaint = false;
   }
-  if (!item->next) sequence_.atLast = true;
   SlidePoint at = {0, 0};
   if (picture)
     at = PlaceSlide(g_settings.slideShow.position, W, H, picture->m_width, picture->m_height, corner_, RandomNumber);

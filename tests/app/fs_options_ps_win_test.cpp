@@ -146,13 +146,13 @@ TEST_F(SaveOptionsSheet, AJpegQualityOutsideOneToHundredKeepsTheSheetOpen) {
     for (const char* refused : {"0", "101", "abc"}) {
       ::SetDlgItemTextA(page, IDC_FS_JPEG_QUALITY, refused);
       PressSheetButton(sheet, PSBTN_OK);
-      reports.push_back(AnswerMessageBox("Error"));
+      reports.push_back(AnswerMessageBox(IDOK, "Error"));
       stayedOpen = stayedOpen && ::IsWindowVisible(sheet);
     }
     // Nor may the user leave the page with it.
     ::SetDlgItemTextA(page, IDC_FS_JPEG_QUALITY, "101");
     ::PostMessageA(sheet, PSM_SETCURSEL, kSavePageBmp, 0);
-    reports.push_back(AnswerMessageBox("Error"));
+    reports.push_back(AnswerMessageBox(IDOK, "Error"));
     stayedOpen = stayedOpen && SheetCurrentTab(sheet) == kSavePageJpeg;
     ::SetDlgItemTextA(page, IDC_FS_JPEG_QUALITY, "100");
     PressSheetButton(sheet, PSBTN_OK);

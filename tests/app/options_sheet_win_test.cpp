@@ -164,7 +164,7 @@ TEST(OptionsSheet, TheCaptureIndexStopsAtTenMillionAndTheHotKeyIsShownInWords) {
     hotkey = ControlText(page, IDC_CAPTURE_HOTKEY_TEXT);
     ::SetDlgItemTextA(page, IDC_CAPTURE_INDEX, "10000001");
     PressSheetButton(sheet, PSBTN_OK);
-    refusal = AnswerMessageBox(MessageCaption());
+    refusal = AnswerMessageBox(IDOK, MessageCaption() ? MessageCaption() : "");
     ::SetDlgItemTextA(page, IDC_CAPTURE_INDEX, "10000000");
     PressSheetButton(sheet, PSBTN_OK);
   });

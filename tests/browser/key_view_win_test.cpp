@@ -72,18 +72,6 @@ void Pump() {
   }
 }
 
-// The caption of the program's message boxes (a test program has no title of its own).
-std::string BoxCaption() { return MessageCaption() ? MessageCaption() : "Error"; }
-
-// Waits for the program's message box; its text, after pressing the button.
-std::string AnswerMessageBox(int button) {
-  HWND box = WaitForWindow(BoxCaption());
-  if (!box) return "(no message)";
-  char text[1024] = {};
-  ::GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-  PressButton(box, button);
-  return text;
-}
 
 // Holds a key down in this thread's keyboard state for the scope (what GetKeyState and OLE's
 // drag loop read).
@@ -340,7 +328,7 @@ TEST_F(KeyView, DroppedFilesAreKeyedAndCtrlDropsUnkeyThem) {
   // The message comes while the drop's feedback is still up: the progress window, once it shows
   // the last name, or none.
   auto watch = [](Seen& seen, bool many) {
-    HWND box = WaitForWindow(BoxCaption());
+    HWND box = WaitForMessageBox(ProgramBoxCaption());
     HWND progress = many ? WaitForWindow("Progress ...", 10000) : ::FindWindowA(nullptr, "Progress ...");
     seen.progress = progress != nullptr;
     for (DWORD start = ::GetTickCount(); progress && seen.position != 21 && ::GetTickCount() - start < 10000;)

@@ -100,17 +100,6 @@ int Loaded(CThumbList& items) {
   return loaded;
 }
 
-// Waits for the program's message box, ends it with the button, and gives its text.
-std::string AnswerMessageBox(int button) {
-  const char* caption = MessageCaption();
-  const HWND box = WaitForWindow(caption ? caption : "Error");
-  if (!box) return "(no message)";
-  char text[256] = {};
-  ::GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-  PressButton(box, button);
-  return text;
-}
-
 class ThumbnailView : public TempFolderTest {
  protected:
   void SetUp() override {

@@ -12,7 +12,8 @@ fdfile=$(mktemp)
 Xvfb -displayfd 3 -screen 0 "1024x768x$depth" -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
 xvfb_pid=$!
 stop() {
-  WINEPREFIX=$(realpath -m "$prefix") wineserver -k 2>/dev/null || true
+  # This prefix's wineserver only, which belongs to this display alone.
+  WINEPREFIX=$(realpath -m "$prefix") timeout 20 wineserver -k 2>/dev/null || true
   kill "$xvfb_pid" 2>/dev/null || true
   rm -f "$fdfile"
 }
@@ -26,4 +27,8 @@ export DISPLAY=":$(head -1 "$fdfile")"
 if [ "$depth" -le 8 ]; then
   "$WINELOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v PrivateColorMap /d Y /f >/dev/null 2>&1
 fi
-exec "$WINELOADER" "$@"
+# Not exec: the display and the wineserver are stopped when the program has ended. The program's
+# standard input is detached so that nothing of Wine's waits on the test runner.
+status=0
+"$WINELOADER" "$@" </dev/null || status=$?
+exit "$status"

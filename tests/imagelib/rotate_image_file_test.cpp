@@ -22,6 +22,7 @@
 #include "jpegtran_runner.h"
 #include "test_files.h"
 #include "missing_files.h"
+#include "shared_reading.h"
 
 namespace {
 
@@ -197,6 +198,26 @@ TEST_F(RotateImageFile, ShortensALongNameInTheTemporaryFolder) {
   base_ += std::string(200 - base_.size(), 'n');
   const std::string path = Write(TestJpeg(64, 48));
   ASSERT_EQ(Cimage::S_RotateImageFile(path.c_str(), 3), 1);
+  EXPECT_TRUE(NothingLeftBehind(path));
+}
+
+// The thumbnail loader may be reading the picture just as the user turns it: the turn must not
+// fail for that (a fault that once showed an error box), and the reader goes on reading the
+// bytes it opened. Every reader of the library opens files as this one does.
+TEST_F(RotateImageFile, TurnsAFileThatIsBeingReadMeanwhile) {
+  const std::vector<uint8_t> original = TestJpeg(64, 48);
+  const std::string path = Write(original);
+  std::FILE* reader = platform::OpenForSharedReading(path);
+  ASSERT_NE(reader, nullptr);
+  const int turned = Cimage::S_RotateImageFile(path.c_str(), 1);
+  std::vector<uint8_t> read(original.size() + 1);
+  read.resize(std::fread(read.data(), 1, read.size(), reader));
+  std::fclose(reader);
+  ASSERT_EQ(turned, 1);
+  EXPECT_EQ(read, original);
+  Cimage picture;
+  picture.LoadImageA(path.c_str(), 0, 0, 5);
+  EXPECT_EQ(picture.m_width, 48);
   EXPECT_TRUE(NothingLeftBehind(path));
 }
 

@@ -86,17 +86,6 @@ CAppSettings::BatchPrint GridLayout() {
 }
 constexpr int kSkip = 1;
 
-std::string AnswerMessageBox() {
-  const char* caption = MessageCaption();
-  HWND box = WaitForWindow(caption ? caption : "Error", 10000);
-  if (!box) return "(no message box)";
-  char text[512] = {};
-  ::GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-  PressButton(box, IDOK);
-  while (::IsWindow(box)) ::Sleep(10);
-  return text;
-}
-
 bool FileExists(const char* path) { return ::GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
 
 TEST(Printing, ABatchGridWithFramesCaptionsAndCopies) {

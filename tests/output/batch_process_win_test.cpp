@@ -397,7 +397,7 @@ TEST_F(BatchWorker, AbortStopsAfterTheStepInHandAndSaysSo) {
         return frame.progress.size() >= 2;
       }));
       PressButton(progress.Handle(), IDC_BATCH_ABORT);
-      told = AnswerMessageBox("Error");
+      told = AnswerMessageBox(IDOK, "Error", kAnyThread);
     });
     ASSERT_TRUE(StartBatchProcessThread(Job(Sources(12), frame.hwnd)));
     frame.RunUntil(WM_BATCH_DONE);
@@ -412,7 +412,7 @@ TEST_F(BatchWorker, AbortStopsAfterTheStepInHandAndSaysSo) {
 
 TEST_F(BatchWorker, EndingTheProgramDuringARunStopsItAndWaitsForIt) {
   FrameStandIn frame;
-  std::thread answer([] { AnswerMessageBox("Error"); });
+  std::thread answer([] { AnswerMessageBox(IDOK, "Error", kAnyThread); });
   ASSERT_TRUE(StartBatchProcessThread(Job(Sources(12), frame.hwnd)));
   ASSERT_TRUE(WaitFor([&] {
     MSG message;

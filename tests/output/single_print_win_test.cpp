@@ -40,17 +40,6 @@ std::string ItemText(HWND dialog, int id) {
   return text;
 }
 
-// Answers the message box the print opens, and returns its text.
-std::string AnswerMessageBox() {
-  const char* caption = MessageCaption();
-  HWND box = WaitForWindow(caption ? caption : "Error", 10000);
-  if (!box) return "(no message box)";
-  const std::string text = ItemText(box, 0xFFFF);
-  PressButton(box, IDOK);
-  while (::IsWindow(box)) ::Sleep(10);
-  return text;
-}
-
 bool FileExists(const char* path) { return ::GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
 
 // The printer's figures, as the layout reads them.

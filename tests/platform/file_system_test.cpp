@@ -1,6 +1,8 @@
 // The file-system seam: temporary names beside a file, replacing a file in one step, and writing
 // a new file that never lands on one that is there.
+#include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -13,6 +15,7 @@
 #endif
 
 #include "file_system.h"
+#include "shared_reading.h"
 #include "temp_folder.h"
 
 namespace {
@@ -67,6 +70,34 @@ TEST_F(FileSystemSeam, ANewFileIsWrittenWholeAndNeverOverAnother) {
   EXPECT_EQ(Read(target), "first");
   // Neither write leaves its temporary file behind.
   EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
+}
+
+// A file being read (a thumbnail, a preview) stands in the way of no move or removal, and its
+// reader goes on reading what it opened.
+TEST_F(FileSystemSeam, AFileBeingReadCanBeMovedAndRemoved) {
+  fs::create_directory(folder_ / "sub");
+  struct Step {
+    const char* what;
+    std::function<bool(const std::string&)> run;
+  };
+  const std::string elsewhere = (folder_ / "sub" / "moved.jpg").string();
+  const Step steps[] = {
+      {"moved into a subfolder", [&](const std::string& path) { return platform::MoveFileTo(path, elsewhere); }},
+      {"removed", [](const std::string& path) { return platform::RemoveFile(path); }},
+  };
+  for (const Step& step : steps) {
+    const std::string path = Make("open.jpg", "the picture being read");
+    std::FILE* reader = platform::OpenForSharedReading(path);
+    ASSERT_NE(reader, nullptr) << step.what;
+    EXPECT_TRUE(step.run(path)) << step.what;
+    char read[64] = {};
+    const size_t length = std::fread(read, 1, sizeof read, reader);
+    std::fclose(reader);
+    EXPECT_EQ(std::string(read, length), "the picture being read") << step.what;
+  }
+  EXPECT_EQ(Read(elsewhere), "the picture being read");
+  EXPECT_FALSE(fs::exists(folder_ / "open.jpg"));
+  EXPECT_EQ(platform::OpenForSharedReading((folder_ / "missing.jpg").string()), nullptr);
 }
 
 #if !defined(_WIN32)

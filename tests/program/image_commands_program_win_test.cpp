@@ -41,11 +41,7 @@ std::string UserRegistryText(const char* key, const char* name) {
 // The wallpaper another process set for the session: a process keeps the system parameters it
 // has read, so the program's change is read where Wine keeps changes not written to the
 // profile.
-std::string SessionWallpaper() {
-  return UserRegistryText("Software\\Wine\\Temporary System Parameters\\Control Panel\\Desktop", "Wallpaper");
-}
-
-// The profile's wallpaper, which the command leaves alone.
+// The profile's wallpaper, which the command sets so that it lasts beyond the next log-on.
 std::string ProfileWallpaper() { return UserRegistryText("Control Panel\\Desktop", "Wallpaper"); }
 
 std::string WallpaperFile() {
@@ -121,13 +117,13 @@ class ImageCommands : public ::testing::Test {
 };
 
 TEST_F(ImageCommands, SaveWallpaperFillsTheDesktopWithTheSelectedFile) {
-  ::SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, const_cast<char*>(""), 0);
+  ::SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, const_cast<char*>(""), SPIF_UPDATEINIFILE);
+  ASSERT_EQ(ProfileWallpaper(), "");
   ::DeleteFileA(WallpaperFile().c_str());
   RunningProgram program(Settings(), "");
   ASSERT_TRUE(StartWithPhotoSelected(program));
   ::PostMessageA(program.Frame(), WM_COMMAND, ID_SAVE_WALLPAPER, 0);
-  EXPECT_TRUE(WaitFor([] { return SessionWallpaper() == WallpaperFile(); }, 30000)) << SessionWallpaper();
-  EXPECT_EQ(ProfileWallpaper(), "");
+  EXPECT_TRUE(WaitFor([] { return ProfileWallpaper() == WallpaperFile(); }, 30000)) << ProfileWallpaper();
 
   Cimage expected, written;
   expected.LoadImageA((folder_ / "photo.jpg").string().c_str(), 0, 0, 5);
@@ -138,7 +134,7 @@ TEST_F(ImageCommands, SaveWallpaperFillsTheDesktopWithTheSelectedFile) {
   EXPECT_TRUE(SamePixels(written, expected));
   EXPECT_TRUE(program.Close());
   // The plain desktop again, for the tests that follow.
-  ::SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, const_cast<char*>(""), SPIF_SENDCHANGE);
+  ::SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, const_cast<char*>(""), SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
 }
 
 // In a listing of the subfolders' files, Go to the picture's folder makes the one selected file's

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "app.h"
-#include "ui_driver.h"
 
 INT_PTR RunModal(Dialog& dialog, const std::string& caption, const std::function<void(HWND)>& steps) {
   UiDriver user([&] {
@@ -15,17 +13,6 @@ INT_PTR RunModal(Dialog& dialog, const std::string& caption, const std::function
     steps(window);
   });
   return dialog.DoModal(nullptr);
-}
-
-std::string AnswerMessageBox(int button) {
-  const char* caption = MessageCaption();
-  HWND box = WaitForWindow(caption ? caption : "Error");
-  if (!box) return "(no message box)";
-  char text[512] = {};
-  ::GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-  PressButton(box, button);
-  while (::IsWindow(box)) ::Sleep(10);
-  return text;
 }
 
 std::string RefusalOf(Dialog& dialog, const std::string& caption, int id, const std::string& text) {

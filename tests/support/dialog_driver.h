@@ -7,13 +7,10 @@
 #include <string>
 
 #include "dialog.h"
+#include "ui_driver.h"
 
 // The dialog's result; the steps get its window, found by caption.
 INT_PTR RunModal(Dialog& dialog, const std::string& caption, const std::function<void(HWND)>& steps);
-
-// Answers the program's message box (a refused value's, a question) with the button, and returns
-// its text.
-std::string AnswerMessageBox(int button = IDOK);
 
 // Types the text into the control and presses OK; the message that refuses it (none: "(no
 // message box)"), after which the dialog is cancelled.

@@ -55,15 +55,6 @@ bool WaitUntilClosed(HWND window, DWORD milliseconds) {
   return WaitFor([&] { return !::IsWindow(window); }, milliseconds);
 }
 
-std::string AnswerMessageBox(const std::string& caption) {
-  HWND box = WaitForWindow(caption);
-  if (!box) return std::string();
-  const std::string text = ControlText(box, 0xFFFF);
-  PressButton(box, IDOK);
-  WaitUntilClosed(box);
-  return text;
-}
-
 std::string ControlText(HWND dialog, int id) {
   char text[512] = {};
   ::GetDlgItemTextA(dialog, id, text, sizeof text);

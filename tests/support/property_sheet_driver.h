@@ -4,6 +4,8 @@
 // that refuses to close never blocks the driver.
 #include <windows.h>
 
+#include "ui_driver.h"
+
 #include <string>
 #include <vector>
 
@@ -16,9 +18,6 @@ bool ShowSheetPage(HWND sheet, int index);
 void PressSheetButton(HWND sheet, int button);
 // Waits until the window is gone; true when it went.
 bool WaitUntilClosed(HWND window, DWORD milliseconds = 30000);
-// The text of a message box of this process with the caption, which is then closed with OK;
-// empty when none appears.
-std::string AnswerMessageBox(const std::string& caption);
 std::string ControlText(HWND dialog, int id);
 // The texts of a window's children in their order (a control without text gives "").
 std::vector<std::string> ChildTexts(HWND parent);

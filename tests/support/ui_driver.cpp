@@ -1,6 +1,12 @@
 #include "ui_driver.h"
 
+#include "app.h"
+
 namespace {
+
+// Static initialisation runs on the test program's main thread.
+const DWORD g_programThread = ::GetCurrentThreadId();
+constexpr int kMessageTextId = 0xFFFF;
 
 struct Search {
   const std::string* caption;
@@ -34,6 +40,84 @@ HWND WaitForWindow(const std::string& caption, DWORD milliseconds) {
 
 void PressButton(HWND dialog, int id) {
   ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
+}
+
+DWORD ProgramThread() { return g_programThread; }
+
+std::string ProgramBoxCaption() {
+  const char* caption = MessageCaption();
+  return caption ? caption : "Error";
+}
+
+namespace {
+
+std::string WindowText(HWND window) {
+  char text[1024] = {};
+  ::GetWindowTextA(window, text, sizeof text);
+  return text;
+}
+
+bool IsDialogClass(HWND window) {
+  char name[16] = {};
+  ::GetClassNameA(window, name, sizeof name);
+  return std::string(name) == "#32770";
+}
+
+struct BoxSearch {
+  const std::string* caption;
+  DWORD thread;
+  HWND found;
+  std::string others;  // the other dialogs of the process that were up
+};
+
+BOOL CALLBACK MatchMessageBox(HWND hwnd, LPARAM data) {
+  BoxSearch* search = reinterpret_cast<BoxSearch*>(data);
+  DWORD process = 0;
+  const DWORD thread = ::GetWindowThreadProcessId(hwnd, &process);
+  if (process != ::GetCurrentProcessId() || !::IsWindowVisible(hwnd) || !IsDialogClass(hwnd)) return TRUE;
+  const HWND text = ::GetDlgItem(hwnd, kMessageTextId);
+  const bool byThread = search->thread == kAnyThread || thread == search->thread;
+  if (text && byThread && WindowText(hwnd) == *search->caption) {
+    search->found = hwnd;
+    return FALSE;
+  }
+  search->others += " \"" + WindowText(hwnd) + "\"" + (text ? ": " + WindowText(text) : std::string()) +
+                    (byThread ? "" : " (another thread)") + ";";
+  return TRUE;
+}
+
+BoxSearch FindMessageBox(const std::string& caption, DWORD thread, DWORD milliseconds) {
+  const DWORD start = ::GetTickCount();
+  for (;;) {
+    BoxSearch search = {&caption, thread, nullptr, std::string()};
+    ::EnumWindows(MatchMessageBox, reinterpret_cast<LPARAM>(&search));
+    if (search.found || ::GetTickCount() - start >= milliseconds) return search;
+    ::Sleep(20);
+  }
+}
+
+}  // namespace
+
+HWND WaitForMessageBox(const std::string& caption, DWORD thread, DWORD milliseconds) {
+  return FindMessageBox(caption, thread, milliseconds).found;
+}
+
+std::string AnswerMessageBox(int button, const std::string& caption, DWORD thread, DWORD milliseconds) {
+  const std::string expected = caption.empty() ? ProgramBoxCaption() : caption;
+  const BoxSearch search = FindMessageBox(expected, thread, milliseconds);
+  if (!search.found) {
+    return "(no message box \"" + expected + "\" within " + std::to_string(milliseconds / 1000) +
+           " s; up instead:" + (search.others.empty() ? " nothing" : search.others) + ")";
+  }
+  const HWND box = search.found;
+  const std::string text = WindowText(::GetDlgItem(box, kMessageTextId));
+  // A click is posted again if the box is still up after a while: it must end, not wait for ever.
+  for (int attempt = 0; attempt < 3 && ::IsWindow(box); ++attempt) {
+    PressButton(box, button);
+    WaitFor([&] { return !::IsWindow(box) || !::IsWindowVisible(box); }, 5000);
+  }
+  if (::IsWindow(box) && ::IsWindowVisible(box)) return "(message box stayed after its button was pressed: " + text + ")";
+  return text;
 }
 
 bool MoveMouseTo(POINT screen) {

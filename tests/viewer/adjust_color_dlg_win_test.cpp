@@ -50,15 +50,19 @@ class AdjustColorDialog : public testing::Test {
   // margin, centred, adjusted as the full pass would adjust it, and white around it.
   void ExpectPreviewShows(HWND window, const ColorAdjustment& adjustment, const char* name) const {
     HWND preview = InsideFrame(window, IDC_ADJUST_PREVIEW);
-    Cimage shown = ShownPicture(preview);
-    Cimage expected(photo_);
-    expected.ReSample(shown.m_width - 14, shown.m_height - 14, 2);
-    ApplyColorAdjustment(expected, adjustment);
+    Cimage expected;
+    const auto difference = [&](Cimage& shown) {
+      expected = photo_;
+      expected.ReSample(shown.m_width - 14, shown.m_height - 14, 2);
+      ApplyColorAdjustment(expected, adjustment);
+      return LargestDifference(expected, shown, (shown.m_width - expected.m_width) / 2,
+                               (shown.m_height - expected.m_height) / 2);
+    };
+    Cimage shown = ShownPictureOnce(preview, [&](Cimage& seen) {
+      return seen.m_width > 14 && seen.GetRGB(2, 2) == kWhite && difference(seen) == 0;
+    });
     ASSERT_GT(expected.m_width, 0);
-    EXPECT_EQ(LargestDifference(expected, shown, (shown.m_width - expected.m_width) / 2,
-                                (shown.m_height - expected.m_height) / 2),
-              0)
-        << adjustment;
+    EXPECT_EQ(difference(shown), 0) << adjustment;
     EXPECT_EQ(shown.GetRGB(2, 2), kWhite);
     EXPECT_EQ(shown.GetRGB(shown.m_width - 3, shown.m_height - 3), kWhite);
     ShownPicture(window, true, name);

@@ -95,3 +95,12 @@ Cimage ShownPicture(HWND window, bool wholeWindow, const char* name, bool redraw
   if (folder && name) shown.SaveImage((std::string(folder) + "\\" + name + ".png").c_str());
   return shown;
 }
+
+Cimage ShownPictureOnce(HWND window, const std::function<bool(Cimage&)>& painted, DWORD milliseconds) {
+  Cimage shown = ShownPicture(window);
+  for (const DWORD start = ::GetTickCount(); !painted(shown) && ::GetTickCount() - start < milliseconds;) {
+    ::Sleep(50);
+    shown = ShownPicture(window);
+  }
+  return shown;
+}

@@ -3,6 +3,7 @@
 // their buttons, holds Shift or Ctrl, and looks at what a window shows.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,3 +39,8 @@ class HeldKey {
 // painted all of it anew (or, without redraw, as it is). With VIRELDAN_SCREENSHOTS set to a folder, a whole-window picture is also saved
 // there as name.png for a person to look at.
 Cimage ShownPicture(HWND window, bool wholeWindow = false, const char* name = nullptr, bool redraw = true);
+
+// What the window's client area shows once it shows what the test waits for (a window painted
+// by its own thread may not have got to it yet), read again until then; bounded, the last read
+// when the time ran out.
+Cimage ShownPictureOnce(HWND window, const std::function<bool(Cimage&)>& painted, DWORD milliseconds = 10000);

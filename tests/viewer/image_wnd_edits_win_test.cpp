@@ -299,7 +299,7 @@ TEST_F(ImageEdits, SaveAsTakesTheNewNameOnlyOnceTheFileIsWritten) {
   std::string told;
   CommandAnswered(window, ID_IMAGE_SAVE_AS, [&] {
     AnswerSaveDialog(locked);
-    told = AnswerMessageBox(MessageCaption());
+    told = AnswerMessageBox(IDOK, MessageCaption() ? MessageCaption() : "");
   });
   ::SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_NORMAL);
   EXPECT_EQ(told, "Error writing image...");

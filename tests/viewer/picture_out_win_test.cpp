@@ -59,7 +59,18 @@ std::string DesktopWallpaper() {
 }
 
 void SetDesktopWallpaper(const char* path) {
-  ::SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, const_cast<char*>(path), SPIF_SENDCHANGE);
+  ::SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, const_cast<char*>(path), SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
+}
+
+// The wallpaper the user's profile keeps for the next log-on.
+std::string ProfileWallpaper() {
+  HKEY key = nullptr;
+  if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, KEY_READ, &key) != ERROR_SUCCESS) return "(none)";
+  char path[MAX_PATH + 1] = {};
+  DWORD size = MAX_PATH;
+  const LONG read = ::RegQueryValueExA(key, "Wallpaper", nullptr, nullptr, reinterpret_cast<BYTE*>(path), &size);
+  ::RegCloseKey(key);
+  return read == ERROR_SUCCESS ? path : "(none)";
 }
 
 void MakeReadOnly(const std::string& path, bool readOnly) {
@@ -102,8 +113,10 @@ TEST_F(PictureOut, TheWallpaperIsTheWholePictureAsABitmapInTheWindowsFolder) {
 
   // A palette picture would be dithered; this one keeps every pixel.
   Cimage::S_file_colormap_bmp = 1;
+  ASSERT_NE(ProfileWallpaper(), wallpaper);
   ASSERT_TRUE(MakeDesktopWallpaper(nullptr, photo_));
   EXPECT_EQ(DesktopWallpaper(), wallpaper);
+  EXPECT_EQ(ProfileWallpaper(), wallpaper);
   Cimage shown;
   shown.LoadImageA(wallpaper.c_str(), 0, 0, 5);
   EXPECT_TRUE(SamePixels(shown, photo_));
@@ -134,7 +147,7 @@ TEST_F(PictureOut, AFailedWallpaperIsToldAndTheDesktopKeepsItsOwn) {
   std::string told;
   bool made = true;
   {
-    UiDriver user([&] { told = AnswerMessageBox(kErrorCaption); });
+    UiDriver user([&] { told = AnswerMessageBox(IDOK, kErrorCaption); });
     made = MakeDesktopWallpaper(nullptr, photo_);
   }
   MakeReadOnly(wallpaper, false);
@@ -145,7 +158,7 @@ TEST_F(PictureOut, AFailedWallpaperIsToldAndTheDesktopKeepsItsOwn) {
   ::DeleteFileA(wallpaper.c_str());
 
   {
-    UiDriver user([&] { told = AnswerMessageBox(kErrorCaption); });
+    UiDriver user([&] { told = AnswerMessageBox(IDOK, kErrorCaption); });
     made = MakeDesktopWallpaperOfFile(nullptr, Path("missing.jpg"));
   }
   EXPECT_FALSE(made);
@@ -160,7 +173,7 @@ SaveAsOutcome SaveAnswering(Cimage& picture, const std::string& name, const std:
   {
     UiDriver user([&] {
       AnswerSaveDialog(typed, view);
-      if (told) *told = AnswerMessageBox(kErrorCaption);
+      if (told) *told = AnswerMessageBox(IDOK, kErrorCaption);
     });
     outcome = SaveImageAs(nullptr, picture, name, false, saved);
   }
