@@ -3,23 +3,16 @@
 #include <cstring>
 #include <unordered_map>
 
+#include "ascii_text.h"
 #include "file_system.h"
 #include "folder_entries.h"
 #include "path_separators.h"
+#include "picture_types.h"
 #include "shortcut.h"
 
 namespace {
 
-// The listed extensions with the mask each belongs to, in listing order. ".jpeg" stands beside
-// the three-letter JPEG names: the system lists such files under "*.jpe" by their short names.
-struct ListedExtension {
-  const char* extension;
-  int mask;
-};
-constexpr ListedExtension kListed[] = {
-    {"jpg", 0}, {"jfif", 0}, {"jif", 0}, {"jpe", 0}, {"jpeg", 0}, {"gif", 1}, {"bmp", 2},
-    {"tif", 3}, {"png", 4},  {"psd", 5}, {"pcx", 6}, {"lnk", kShortcutMask},
-};
+// The masks are the picture types in listing order, then shortcuts.
 constexpr int kMaskCount = kShortcutMask + 1;
 
 bool MaskEnabled(int mask, const ListingOptions& options) {
@@ -28,19 +21,14 @@ bool MaskEnabled(int mask, const ListingOptions& options) {
   return mask >= 0 && mask < kMaskCount && enabled[mask];
 }
 
-std::string LowerExtension(const std::string& name) {
+// As the system's "*.jpg" masks match: whatever follows the last dot.
+int MaskOfName(const std::string& name) {
   const size_t dot = name.find_last_of('.');
-  if (dot == std::string::npos) return std::string();
-  std::string extension = name.substr(dot + 1);
-  for (char& c : extension)
-    if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
-  return extension;
-}
-
-int MaskOfExtension(const std::string& extension) {
-  for (const ListedExtension& listed : kListed)
-    if (extension == listed.extension) return listed.mask;
-  return -1;
+  if (dot == std::string::npos) return -1;
+  const std::string extension = name.substr(dot + 1);
+  const platform::PictureType type = platform::PictureTypeOfExtension(extension);
+  if (type != platform::PictureType::kNone) return int(type);
+  return platform::AsciiUpper(extension) == "LNK" ? kShortcutMask : -1;
 }
 
 FILETIME ToFiletime(uint64_t units) {
@@ -90,12 +78,12 @@ CThumbItem* AppendEntry(CThumbList& items, const std::string& folder, const plat
 }  // namespace
 
 int ListingMaskOf(const std::string& name, const ListingOptions& options) {
-  const int mask = MaskOfExtension(LowerExtension(name));
+  const int mask = MaskOfName(name);
   return MaskEnabled(mask, options) ? mask : -1;
 }
 
 bool ShortcutTargetShown(const std::string& target, const ListingOptions& options) {
-  const int mask = MaskOfExtension(LowerExtension(target));
+  const int mask = MaskOfName(target);
   return mask != kShortcutMask && MaskEnabled(mask, options);
 }
 

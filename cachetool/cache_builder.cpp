@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "Cimage.h"
-#include "ascii_text.h"
 #include "byte_order.h"
 #include "folder_entries.h"
 #include "path_separators.h"
+#include "picture_types.h"
 #include "tnc_format.h"
 #include "tnc_location.h"
 #include "tnc_purge.h"
@@ -16,13 +16,12 @@
 namespace {
 
 // Looked for in this order, as the browser lists them.
-const char* const kPictureExtensions[] = {".jpg", ".jpeg", ".jfif", ".gif", ".tif", ".bmp", ".png", ".pcx", ".psd"};
+// The pictures a cache holds, type by type in this order.
+constexpr platform::PictureType kCachedTypes[] = {platform::PictureType::kJpeg, platform::PictureType::kGif,
+                                                  platform::PictureType::kTiff, platform::PictureType::kBmp,
+                                                  platform::PictureType::kPng,  platform::PictureType::kPcx,
+                                                  platform::PictureType::kPsd};
 constexpr int kBuilderQuality = 85;
-
-bool HasExtension(const std::string& name, const std::string& extension) {
-  return name.size() > extension.size() &&
-         platform::AsciiUpper(name.substr(name.size() - extension.size())) == platform::AsciiUpper(extension);
-}
 
 bool FitsInPath(const std::string& path) { return path.size() < platform::kMaxPath; }
 
@@ -77,10 +76,10 @@ class FolderBuild {
     EncodeTncHeader(header, headerBytes);
     bool sound = Cimage::WriteTNC(headerBytes, 1, sizeof headerBytes) == sizeof headerBytes;
     int written = 0;
-    for (const char* extension : kPictureExtensions) {
+    for (const platform::PictureType type : kCachedTypes) {
       for (const auto& entry : entries) {
         if (!sound) break;
-        if (entry.stamp.directory || !HasExtension(entry.name, extension)) continue;
+        if (entry.stamp.directory || platform::PictureTypeOfName(entry.name) != type) continue;
         if (!observer_.KeepGoing()) {
           Discard(temporary);
           return false;

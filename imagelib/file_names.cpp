@@ -4,6 +4,7 @@
 
 #include "ascii_text.h"
 #include "file_system.h"
+#include "picture_types.h"
 
 namespace ravelight {
 
@@ -26,14 +27,16 @@ std::string ExtensionOf(const std::string& path) {
 }
 
 FileFormat FormatOfExtension(const std::string& extension) {
-  static const struct {
-    const char* extension;
-    FileFormat format;
-  } kKnown[] = {{"JPG", kJpegFormat}, {"JPEG", kJpegFormat}, {"GIF", kGifFormat}, {"BMP", kBmpFormat},
-                {"TIF", kTiffFormat}, {"PNG", kPngFormat},   {"PSD", kPsdFormat}, {"PCX", kPcxFormat}};
-  for (const auto& known : kKnown)
-    if (extension == known.extension) return known.format;
-  return kUnknownFormat;
+  switch (platform::PictureTypeOfExtension(extension)) {
+    case platform::PictureType::kJpeg: return kJpegFormat;
+    case platform::PictureType::kGif: return kGifFormat;
+    case platform::PictureType::kBmp: return kBmpFormat;
+    case platform::PictureType::kTiff: return kTiffFormat;
+    case platform::PictureType::kPng: return kPngFormat;
+    case platform::PictureType::kPsd: return kPsdFormat;
+    case platform::PictureType::kPcx: return kPcxFormat;
+    default: return kUnknownFormat;
+  }
 }
 
 }  // namespace ravelight

@@ -6,31 +6,21 @@
 #include "filetime.h"
 #include "folder_entries.h"
 #include "path_separators.h"
+#include "picture_types.h"
 
 namespace {
 
 bool Full(const CThumbList& playlist) { return playlist.GetCount() >= kPlaylistCap; }
 
-bool HasExtension(const std::string& name, const char* extension) {
-  const size_t length = std::strlen(extension);
-  if (name.size() <= length) return false;
-  for (size_t i = 0; i < length; ++i) {
-    char c = name[name.size() - length + i];
-    if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
-    if (c != extension[i]) return false;
-  }
-  return true;
-}
-
-// The extensions a show collects, in the order it collects them, with the setting of each.
-std::vector<const char*> ShownExtensions(const CAppSettings::FileOptions& files) {
-  std::vector<const char*> extensions;
-  if (files.showjpg) extensions.insert(extensions.end(), {".jpg", ".jfif", ".jif", ".jpe"});
-  if (files.showgif) extensions.push_back(".gif");
-  if (files.showtif) extensions.push_back(".tif");
-  if (files.showbmp) extensions.push_back(".bmp");
-  if (files.showpng) extensions.push_back(".png");
-  return extensions;
+// The picture types a show collects, in the order it collects them, as the settings choose them.
+std::vector<platform::PictureType> ShownTypes(const CAppSettings::FileOptions& files) {
+  std::vector<platform::PictureType> types;
+  if (files.showjpg) types.push_back(platform::PictureType::kJpeg);
+  if (files.showgif) types.push_back(platform::PictureType::kGif);
+  if (files.showtif) types.push_back(platform::PictureType::kTiff);
+  if (files.showbmp) types.push_back(platform::PictureType::kBmp);
+  if (files.showpng) types.push_back(platform::PictureType::kPng);
+  return types;
 }
 
 void AddFile(CThumbList& playlist, const std::string& folder, const platform::FolderEntry& entry) {
@@ -78,10 +68,10 @@ bool ScanFolder(const std::string& path, bool scanFiles, const CAppSettings& set
     return folder.size() + 1 + entry.name.size() < platform::kMaxPath && (showHidden || !entry.stamp.hidden);
   };
   if (scanFiles) {
-    for (const char* extension : ShownExtensions(settings.fileOptions))
+    for (const platform::PictureType type : ShownTypes(settings.fileOptions))
       for (const platform::FolderEntry& entry : entries) {
         if (Full(playlist)) return true;
-        if (!entry.stamp.directory && fits(entry) && HasExtension(entry.name, extension))
+        if (!entry.stamp.directory && fits(entry) && platform::PictureTypeOfName(entry.name) == type)
           AddFile(playlist, folder, entry);
       }
   }

@@ -43,7 +43,7 @@ TEST(ListingMasks, ExtensionsDecideInAnyCaseAndDisabledTypesAreLeftOut) {
       {"a.jpg", 0}, {"a.JPG", 0}, {"a.jfif", 0}, {"a.jif", 0}, {"a.jpe", 0}, {"a.jpeg", 0}, {"b.gif", 1},
       {"c.bmp", 2}, {"d.tif", 3}, {"e.png", 4}, {"f.psd", 5},  {"g.Pcx", 6}, {"h.lnk", 7},  {"x.y.png", 4},
       {"a.jpg.txt", -1}, {"vireldan.tnc", -1}, {"vireldan.sts", -1}, {"vireldan.iif", -1}, {"jpg", -1},
-      {"~vl12345678.tmp", -1}, {"a.tiff", -1},
+      {"~vl12345678.tmp", -1}, {"a.tiff", 3}, {"a.TIFF", 3}, {"a.tiffx", -1},
   };
   for (const auto& row : rows) EXPECT_EQ(ListingMaskOf(row.name, options), row.mask) << row.name;
   options.gif = false;
@@ -57,6 +57,7 @@ TEST(ListingMasks, ShortcutsCountWhenTheirTargetIsAShownImage) {
   options.lnk = true;
   EXPECT_TRUE(ShortcutTargetShown("C:\\PICS\\A.JPEG", options));
   EXPECT_TRUE(ShortcutTargetShown("C:\\pics\\a.pcx", options));
+  EXPECT_TRUE(ShortcutTargetShown("C:\\pics\\scan.tiff", options));
   EXPECT_FALSE(ShortcutTargetShown("C:\\pics\\a.txt", options));
   EXPECT_FALSE(ShortcutTargetShown("C:\\pics\\other.lnk", options));
   options.pcx = false;
@@ -72,18 +73,18 @@ TEST(ListingMasks, SizesAreTheLow32BitsInKilobytes) {
 
 TEST_F(Listing, AFolderListsItsImagesTypeByTypeAndNothingElse) {
   for (const char* name : {"b.png", "a.gif", "c.jpg", "z.JPE", "m.bmp", "vireldan.tnc", "vireldan.sts",
-                           "vireldan.iif", "notes.txt", "k.pcx", "p.psd", "t.tif", "s.lnk", "q.jpeg"})
+                           "vireldan.iif", "notes.txt", "k.pcx", "p.psd", "t.tif", "s.lnk", "q.jpeg", "u.tiff"})
     Touch(name, 3000);
   fs::create_directory(folder_ / "folder.jpg");
   shortcuts_["s.lnk"] = "C:\\x\\y.gif";
   ListingOptions options;
   options.lnk = true;
   CThumbList items;
-  EXPECT_EQ(AppendFolderFiles(items, Folder(), options, nextId_, Resolver()), 10);
+  EXPECT_EQ(AppendFolderFiles(items, Folder(), options, nextId_, Resolver()), 11);
   std::vector<std::string> names = NamesOf(items);
   // Within a type the system's order holds; compare the types' groups.
   const std::vector<std::vector<std::string>> groups = {{"c.jpg", "q.jpeg", "z.JPE"}, {"a.gif"}, {"m.bmp"},
-                                                        {"t.tif"}, {"b.png"}, {"p.psd"}, {"k.pcx"}, {"s.lnk"}};
+                                                        {"t.tif", "u.tiff"}, {"b.png"}, {"p.psd"}, {"k.pcx"}, {"s.lnk"}};
   size_t at = 0;
   for (const auto& group : groups) {
     ASSERT_LE(at + group.size(), names.size());
@@ -96,8 +97,8 @@ TEST_F(Listing, AFolderListsItsImagesTypeByTypeAndNothingElse) {
   EXPECT_EQ(first->folder, Folder());
   EXPECT_EQ(first->sizeKB, 2);
   EXPECT_NE(first->lastWrite.dwHighDateTime, 0u);
-  EXPECT_EQ(IdsOf(items), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
-  EXPECT_EQ(nextId_, 11);
+  EXPECT_EQ(IdsOf(items), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
+  EXPECT_EQ(nextId_, 12);
 }
 
 TEST_F(Listing, HiddenFilesAndShortcutsToOtherFilesNeedTheirSwitches) {

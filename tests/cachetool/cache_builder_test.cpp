@@ -84,6 +84,13 @@ TEST_F(CacheBuilderTest, EveryFolderWithPicturesGetsAFreshCacheSubFoldersFirst) 
   Dir("a/link-target");
   Picture("top.jpg");
   Picture("a/one.JPG");
+  {
+    // A ".tiff" is a picture as much as a ".tif".
+    Cimage picture;
+    picture.LoadImageA(kPicture, 0, 0, 5);
+    picture.SaveImage((folder_ / "a/scan.tiff").string().c_str(), 90, 0, 0, 0, 0, 0, 0);
+    ASSERT_FALSE(picture.m_saveError);
+  }
   Picture("a/b/two.png.jpg");
   std::ofstream(folder_ / "a/b/broken.jpg") << "not a picture";
   // A link back up, which followed would never end (Wine makes no links: there the native tree's
@@ -106,20 +113,20 @@ TEST_F(CacheBuilderTest, EveryFolderWithPicturesGetsAFreshCacheSubFoldersFirst) 
     for (size_t j = i + 1; j < recorder.folders.size(); ++j)
       EXPECT_NE(recorder.folders[j].rfind(recorder.folders[i], 0), 0u) << recorder.folders[i] << " before its sub-folder";
   EXPECT_EQ(report.cachesWritten, 3);
-  EXPECT_EQ(report.entries, 3);
+  EXPECT_EQ(report.entries, 4);
   EXPECT_EQ(report.unreadable, 1);
   EXPECT_FALSE(report.stopped);
   EXPECT_FALSE(fs::exists(Cache("empty")));
   EXPECT_FALSE(fs::exists(Cache("a/link-target")));
   ExpectServed("", {"top.jpg"});
-  ExpectServed("a", {"one.JPG"});
+  ExpectServed("a", {"one.JPG", "scan.tiff"});
   ExpectServed("a/b", {"two.png.jpg"});
   // Nothing but the caches was left behind: no temporary file beside them.
   int files = 0;
   for (const auto& entry : fs::recursive_directory_iterator(folder_)) files += entry.is_regular_file();
-  EXPECT_EQ(files, 4 + 3);
+  EXPECT_EQ(files, 5 + 3);
   EXPECT_EQ(CacheBuildSummary(report),
-            "Done. 3 caches written with 3 thumbnails, 1 old caches removed, 1 pictures could not be read.");
+            "Done. 3 caches written with 4 thumbnails, 1 old caches removed, 1 pictures could not be read.");
 }
 
 TEST_F(CacheBuilderTest, AStopLeavesTheCachesOfTheFolderAndItsAncestorsAsTheyWere) {

@@ -35,7 +35,8 @@ TEST(SaveByExtension, EachWrittenFormatLoadsBackAtItsSize) {
   const std::string folder = FreshFolder("formats");
   Cimage picture;
   LoadSample(picture);
-  for (const char* name : {"a.jpg", "b.JPEG", "c.bmp", "d.gif", "e.png", "f.tif"}) {
+  // ".tiff" and ".jpe" name the same formats as ".tif" and ".jpg", for saving as for loading.
+  for (const char* name : {"a.jpg", "b.JPEG", "c.bmp", "d.gif", "e.png", "f.tif", "g.tiff", "h.jpe"}) {
     const std::string path = folder + "/" + name;
     picture.SaveImage(path.c_str(), 90, 0, 0, 0, 0, 0, 0);
     EXPECT_FALSE(picture.m_saveError) << name;
@@ -45,7 +46,7 @@ TEST(SaveByExtension, EachWrittenFormatLoadsBackAtItsSize) {
     EXPECT_EQ(loaded.m_width, 48) << name;
     EXPECT_EQ(loaded.m_height, 32) << name;
   }
-  EXPECT_EQ(FilesInFolder(folder), 6u);  // no temporary files left behind
+  EXPECT_EQ(FilesInFolder(folder), 8u);  // no temporary files left behind
 }
 
 TEST(SaveByExtension, AnUnwritableFormatIsASaveErrorOnly) {
