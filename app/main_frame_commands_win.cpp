@@ -134,6 +134,8 @@ const CommandEntry<CMainFrame> CMainFrame::kCommands[] = {
      &CMainFrame::OnUpdateThumbnailViewCommand},
     {ID_SELECT_LIKE_FILENAMES, ID_SELECT_LIKE_FILENAMES, &CMainFrame::OnThumbnailViewCommand,
      &CMainFrame::OnUpdateThumbnailViewCommand},
+    // The user's Send To entries, from the view's context menu, which is tracked for the frame.
+    {ID_SEND_TO_FIRST, ID_SEND_TO_LAST, &CMainFrame::OnThumbnailViewCommand, nullptr},
     {ID_FILE_OPEN, ID_FILE_OPEN, &CMainFrame::OnFileOpen, nullptr},
     {ID_FILE_OPEN_ONE_TO_ONE, ID_FILE_OPEN_ONE_TO_ONE, &CMainFrame::OnFileOpen, nullptr},
     {ID_FILE_SAVE_AS, ID_FILE_SAVE_AS, &CMainFrame::OnSaveAs, &CMainFrame::OnUpdateSaveAs},

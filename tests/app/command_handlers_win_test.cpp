@@ -35,11 +35,13 @@ void CollectMenu(HMENU menu, std::set<UINT>& ids) {
   }
 }
 
-std::set<UINT> MenuCommands(int resource) {
+// The commands of a menu resource, or of one of its submenus (position 0 and up).
+std::set<UINT> MenuCommands(int resource, int submenu = -1) {
   std::set<UINT> ids;
   HMENU menu = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resource));
   EXPECT_TRUE(menu) << "menu " << resource;
-  if (menu) CollectMenu(menu, ids);
+  HMENU part = menu && submenu >= 0 ? ::GetSubMenu(menu, submenu) : menu;
+  if (part) CollectMenu(part, ids);
   ::DestroyMenu(menu);
   return ids;
 }
@@ -84,6 +86,18 @@ TEST(CommandHandlers, EveryCommandOfTheFrameReachesAHandler) {
     for (UINT id : source.ids)
       EXPECT_TRUE(Handled(id) || CImageWnd::Handles(id)) << source.what << ": command " << id << " has no handler";
   }
+}
+
+// The thumbnail view's context menu is tracked for the frame, so its commands come to the frame
+// whichever pane has the focus (a right click does not move it there): the frame passes each one
+// on, the user's Send To entries too.
+TEST(CommandHandlers, TheThumbnailViewsContextMenuReachesTheViewWithoutTheFocus) {
+  std::set<UINT> ids = MenuCommands(IDR_CONTEXT_MENUS, 0);
+  ASSERT_GT(ids.size(), 5u);
+  ids.insert({ID_SEND_TO_FIRST, ID_SEND_TO_LAST});
+  for (UINT id : ids)
+    if (CVireldanView::Handles(id))
+      EXPECT_TRUE(CMainFrame::Handles(id) || CVireldanApp::Handles(id)) << "command " << id << " reaches only a focused view";
 }
 
 TEST(CommandHandlers, EveryCommandOfTheCollageWindowReachesIt) {
