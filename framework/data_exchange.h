@@ -21,6 +21,10 @@ class DataExchange {
   // A trackbar's position; the control keeps it inside the range it was given.
   void Slider(int id, int& value);
 
+  // A dialog's own rule refuses the control's value: the exchange stops there as for a value
+  // that does not validate, with the message given.
+  void Refuse(int id, const std::string& message) { Fail(id, message); }
+
   bool Failed() const { return failedControl_ != 0; }
   int FailedControl() const { return failedControl_; }
   const std::string& FailureMessage() const { return failureMessage_; }

@@ -13,11 +13,19 @@ constexpr int kMaximumSide = 20000;
 CCanvasSizeDlg::CCanvasSizeDlg() : Dialog(IDD_CANVAS_SIZE) {}
 
 void CCanvasSizeDlg::DoDataExchange(DataExchange& exchange) {
-  exchange.Int(IDC_SIZE_WIDTH, width, kMinimumSide, kMaximumSide);
-  exchange.Int(IDC_SIZE_HEIGHT, height, kMinimumSide, kMaximumSide);
+  int typedWidth = width, typedHeight = height;
+  exchange.Int(IDC_SIZE_WIDTH, typedWidth, kMinimumSide, kMaximumSide);
+  exchange.Int(IDC_SIZE_HEIGHT, typedHeight, kMinimumSide, kMaximumSide);
   if (!exchange.Saving() || exchange.Failed()) return;
-  // Two sides of 20000 are more pixels than a picture may have.
-  const PictureSize size = WithinPictureLimits(width, height);
+  // Two sides of 20000 are more pixels than a picture may have: the user is told and shown the
+  // size that fits, never given it silently.
+  const PictureSize size = WithinPictureLimits(typedWidth, typedHeight);
+  if (size.width != typedWidth || size.height != typedHeight) {
+    SetItemText(IDC_SIZE_WIDTH, std::to_string(size.width));
+    SetItemText(IDC_SIZE_HEIGHT, std::to_string(size.height));
+    exchange.Refuse(IDC_SIZE_WIDTH, PixelCapMessage(size));
+    return;
+  }
   width = size.width;
   height = size.height;
 }

@@ -30,3 +30,8 @@ PictureSize WithinPictureLimits(int64_t width, int64_t height) {
   }
   return {int(w), int(h)};
 }
+
+std::string PixelCapMessage(const PictureSize& size) {
+  return "A picture may have at most " + std::to_string(kMaxPicturePixels) + " pixels: the size was reduced to " +
+         std::to_string(size.width) + " x " + std::to_string(size.height) + ".";
+}

@@ -1,10 +1,12 @@
 #pragma once
 // "Resize Image": a new width and height that keep the picture's proportions. Typing one side
 // sets the other; only the OK button closes the dialog (Enter does not). The size handed back
-// is always one the image library can make.
+// is always one the image library can make: a side it cannot make is refused with a message, and
+// a size of too many pixels is shown reduced, to be confirmed.
 #include <string>
 
 #include "dialog.h"
+#include "picture_size_rules.h"
 
 class CResizeImageDlg : public Dialog {
  public:
@@ -21,6 +23,7 @@ class CResizeImageDlg : public Dialog {
 
  private:
   void FollowTypedSide(int typedId);
+  void ShowSize(const PictureSize& size);
 
   int startHeight_ = 0;
   int startWidth_ = 0;

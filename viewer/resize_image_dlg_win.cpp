@@ -1,6 +1,7 @@
 #include "resize_image_dlg.h"
 
 #include "number_text.h"
+#include "picture_limits.h"
 #include "picture_size_rules.h"
 #include "resource.h"
 
@@ -34,11 +35,27 @@ void CResizeImageDlg::DoDataExchange(DataExchange& exchange) {
   }
   exchange.Text(IDC_SIZE_WIDTH, widthText_, kSizeDigits);
   exchange.Text(IDC_SIZE_HEIGHT, heightText_, kSizeDigits);
-  if (exchange.Saving() && !exchange.Failed()) {
-    const PictureSize size = WithinPictureLimits(TextNumber(widthText_), TextNumber(heightText_));
-    width = size.width;
-    height = size.height;
+  if (!exchange.Saving() || exchange.Failed()) return;
+  // A side of 0, an emptied one or one past the largest is refused, never made 1 or cut short.
+  int typedWidth = 0, typedHeight = 0;
+  exchange.Int(IDC_SIZE_WIDTH, typedWidth, 1, ravelight::kMaxPictureSide);
+  exchange.Int(IDC_SIZE_HEIGHT, typedHeight, 1, ravelight::kMaxPictureSide);
+  if (exchange.Failed()) return;
+  const PictureSize size = WithinPictureLimits(typedWidth, typedHeight);
+  if (size.width != typedWidth || size.height != typedHeight) {
+    ShowSize(size);
+    exchange.Refuse(IDC_SIZE_WIDTH, PixelCapMessage(size));
+    return;
   }
+  width = size.width;
+  height = size.height;
+}
+
+void CResizeImageDlg::ShowSize(const PictureSize& size) {
+  updating_ = true;
+  SetItemText(IDC_SIZE_WIDTH, std::to_string(size.width));
+  SetItemText(IDC_SIZE_HEIGHT, std::to_string(size.height));
+  updating_ = false;
 }
 
 bool CResizeImageDlg::OnCommand(int id, int code) {

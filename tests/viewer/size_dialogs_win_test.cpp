@@ -1,7 +1,8 @@
 // The size dialogs under Wine: "Resize Image" keeps the proportions as either side is typed, is
-// closed by its OK button only, and hands back sizes the image library can make (no side of 0,
-// none past the largest side, no more pixels than the cap, five-digit sides as they came);
-// "Canvas Size" refuses sides outside 10..20000 and keeps two large sides under the pixel cap;
+// closed by its OK button only, and hands back sizes the image library can make (a side of 0, an
+// empty one or one past the largest refused with a message, a size past the pixel cap shown
+// reduced and said so, five-digit sides as they came); "Canvas Size" refuses sides outside
+// 10..20000 and says so when two large sides are more pixels than the cap;
 // "Scale Collage" takes a factor of up to 8 characters. Each with its exact texts.
 #include <windows.h>
 
@@ -56,12 +57,6 @@ TEST(ResizeImageDialog, TypingOneSideSetsTheOtherAndOkGivesASizeTheLibraryCanMak
       {200, 100, IDC_SIZE_HEIGHT, "50", "100", 100, 50},
       {200, 100, IDC_SIZE_WIDTH, "50", "25", 50, 25},
       {640, 480, IDC_SIZE_WIDTH, "333", "249", 333, 249},
-      // A typed 0 gives no side of 0: the other shows 1, and OK hands on 1 x 1.
-      {200, 100, IDC_SIZE_HEIGHT, "0", "1", 1, 1},
-      {200, 100, IDC_SIZE_WIDTH, "", "1", 1, 1},
-      // Past the largest side, and past the pixel cap: both shrink alike.
-      {30000, 10, IDC_SIZE_HEIGHT, "9999", "30000", 28379, 9458},
-      {200, 100, IDC_SIZE_WIDTH, "99999", "30000", 16384, 16384},
       // Sides of five digits come back as they went in.
       {12000, 8000, 0, nullptr, nullptr, 12000, 8000},
       // A caller's zero size divides nothing.
@@ -89,6 +84,64 @@ TEST(ResizeImageDialog, TypingOneSideSetsTheOtherAndOkGivesASizeTheLibraryCanMak
     EXPECT_EQ(dialog.width, c.resultWidth) << label;
     EXPECT_EQ(dialog.height, c.resultHeight) << label;
   }
+}
+
+// OK with a side the library cannot make keeps the dialog open with a message: a typed 0 or an
+// emptied side never resizes to 1 x 1, and a size past the pixel cap is shown reduced, which a
+// second OK takes.
+TEST(ResizeImageDialog, RefusesSidesItCannotMakeAndSaysWhenItReducesASize) {
+  const struct {
+    int width, height;
+    int typedId;
+    const char* typed;
+    const char* message;
+    const char* shownWidth;  // the fields after the message
+    const char* shownHeight;
+  } cases[] = {
+      {200, 100, IDC_SIZE_HEIGHT, "0", "Please enter an integer between 1 and 30000.", "1", "0"},
+      {200, 100, IDC_SIZE_WIDTH, "", "Please enter an integer.", "", "1"},
+      {200, 100, IDC_SIZE_WIDTH, "99999", "Please enter an integer between 1 and 30000.", "99999", "30000"},
+      {30000, 10, IDC_SIZE_HEIGHT, "9999",
+       "A picture may have at most 268435456 pixels: the size was reduced to 28379 x 9458.", "28379", "9458"},
+  };
+  for (const auto& c : cases) {
+    CResizeImageDlg dialog;
+    dialog.width = c.width;
+    dialog.height = c.height;
+    std::string message, shownWidth, shownHeight;
+    bool stayedOpen = false;
+    EXPECT_EQ(RunModal(dialog, "Resize Image",
+                       [&](HWND window) {
+                         ::SetDlgItemTextA(window, c.typedId, c.typed);
+                         PressButton(window, IDC_RESIZE_OK);
+                         message = AnswerMessageBox();
+                         stayedOpen = ::IsWindowVisible(window) != FALSE;
+                         shownWidth = ItemText(window, IDC_SIZE_WIDTH);
+                         shownHeight = ItemText(window, IDC_SIZE_HEIGHT);
+                         PressButton(window, IDCANCEL);
+                       }),
+              IDCANCEL);
+    EXPECT_EQ(message, c.message) << c.typed;
+    EXPECT_TRUE(stayedOpen) << c.typed;
+    EXPECT_EQ(shownWidth, c.shownWidth) << c.typed;
+    EXPECT_EQ(shownHeight, c.shownHeight) << c.typed;
+    EXPECT_EQ(dialog.width, c.width) << c.typed;
+    EXPECT_EQ(dialog.height, c.height) << c.typed;
+  }
+  // The reduced size, confirmed.
+  CResizeImageDlg dialog;
+  dialog.width = 30000;
+  dialog.height = 10;
+  EXPECT_EQ(RunModal(dialog, "Resize Image",
+                     [&](HWND window) {
+                       ::SetDlgItemTextA(window, IDC_SIZE_HEIGHT, "9999");
+                       PressButton(window, IDC_RESIZE_OK);
+                       AnswerMessageBox();
+                       PressButton(window, IDC_RESIZE_OK);
+                     }),
+            IDOK);
+  EXPECT_EQ(dialog.width, 28379);
+  EXPECT_EQ(dialog.height, 9458);
 }
 
 TEST(ResizeImageDialog, EnterDoesNotCloseItAndCancelKeepsTheCallersSize) {
@@ -121,9 +174,7 @@ TEST(CanvasSizeDialog, ShowsTheSizeAndTakesANewOne) {
   } cases[] = {
       {"800", "300", 800, 300},
       {"10", "20000", 10, 20000},
-      // Two sides of 20000 are more pixels than a picture may have.
-      {"20000", "20000", 16384, 16384},
-      {"20000", "13422", 19999, 13421},
+      {"20000", "13421", 20000, 13421},
   };
   for (const auto& c : cases) {
     CCanvasSizeDlg dialog;
@@ -160,6 +211,29 @@ TEST(CanvasSizeDialog, RefusesSidesOutsideTenTo20000) {
     EXPECT_EQ(dialog.width, 500);
     EXPECT_EQ(dialog.height, 300);
   }
+}
+
+// Two sides of 20000 are more pixels than a picture may have: the dialog says so and shows the
+// size that fits, which a second OK takes.
+TEST(CanvasSizeDialog, SaysWhenTwoLargeSidesAreReduced) {
+  CCanvasSizeDlg dialog;
+  dialog.width = 500;
+  dialog.height = 300;
+  std::string message, shown;
+  EXPECT_EQ(RunModal(dialog, "Canvas Size",
+                     [&](HWND window) {
+                       ::SetDlgItemTextA(window, IDC_SIZE_WIDTH, "20000");
+                       ::SetDlgItemTextA(window, IDC_SIZE_HEIGHT, "20000");
+                       PressButton(window, IDOK);
+                       message = AnswerMessageBox();
+                       shown = ItemText(window, IDC_SIZE_WIDTH) + " x " + ItemText(window, IDC_SIZE_HEIGHT);
+                       PressButton(window, IDOK);
+                     }),
+            IDOK);
+  EXPECT_EQ(message, "A picture may have at most 268435456 pixels: the size was reduced to 16384 x 16384.");
+  EXPECT_EQ(shown, "16384 x 16384");
+  EXPECT_EQ(dialog.width, 16384);
+  EXPECT_EQ(dialog.height, 16384);
 }
 
 TEST(ScaleCollageDialog, TakesAFactorOfUpToEightCharacters) {
