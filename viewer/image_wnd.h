@@ -159,6 +159,8 @@ class CImageWnd : public FrameWindow {
   bool dragging_ = false;
   bool drawingLine_ = false;
   bool panZoom_ = false;
+  // A reduced picture kept after the full-size reload failed on the switch to pan/zoom.
+  bool holdsReduced_ = false;
   bool fastDraw_ = false;  // while a scroll bar's thumb is dragged
   // What the scroll bars were last set to (cbSize 0: never).
   SCROLLINFO verticalBar_ = {};

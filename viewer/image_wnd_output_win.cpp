@@ -56,7 +56,7 @@ const ImageWindowCommand* OutputCommandFor(UINT id) { return ImageWindowCommandF
 int CImageWnd::SaveAs() {
   interacted_ = true;
   const bool optionsAsked = SaveOptionsAsked();
-  if (ShownReduced(!panZoom_, image_.m_scaleNum, image_.m_scaleDen, image_.m_origWidth) &&
+  if ((holdsReduced_ || ShownReduced(!panZoom_, image_.m_scaleNum, image_.m_scaleDen, image_.m_origWidth)) &&
       !AskYes(Handle(), IDD_RESOLUTION_LOST))
     return 0;
   std::string saved;
@@ -67,6 +67,7 @@ int CImageWnd::SaveAs() {
   fileName_ = FileNameOfPath(saved);
   folder_ = saved.substr(0, saved.size() - fileName_.size());
   path_ = saved;
+  holdsReduced_ = false;  // the file now holds what the window does
   if (!panZoom_) {
     image_.m_origWidth = image_.m_width;
     image_.m_origHeight = image_.m_height;

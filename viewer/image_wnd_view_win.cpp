@@ -5,6 +5,7 @@
 
 #include "command_ids.h"
 #include "full_screen_wnd.h"
+#include "image_edit_rules.h"
 #include "image_wnd.h"
 #include "program_state.h"
 #include "wait_cursor.h"
@@ -92,7 +93,11 @@ void CImageWnd::SwitchToPanZoom(bool keepScale, bool noRepaint) {
     // leaves the window as it was.
     Cimage full;
     full.LoadImageA(path_.c_str(), 0, 0, kFullSizeLoad);
-    if (full.m_valid && !full.m_loadError) image_ = full;
+    if (full.m_valid && !full.m_loadError)
+      image_ = full;
+    else
+      // Still the reduced picture, now shown as if it were the file's: a save must warn as before.
+      holdsReduced_ = ShownReduced(true, image_.m_scaleNum, image_.m_scaleDen, image_.m_origWidth);
   }
   zoom_ = keepScale ? NearestZoom(percent) : ZoomRatio{1, 1};
   panZoom_ = true;

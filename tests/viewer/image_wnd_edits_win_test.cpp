@@ -362,6 +362,22 @@ TEST_F(ImageEdits, AReducedPictureWarnsBeforeItIsSavedSmaller) {
   EXPECT_EQ(later, "");
 }
 
+// The full-size picture cannot be loaded again when the window turns to pan and zoom (the file
+// went meanwhile): the window keeps the reduced picture, and a save still warns.
+TEST_F(ImageEdits, AReducedPictureKeptAfterAFailedReloadStillWarns) {
+  std::filesystem::copy_file(std::string(kWideFlower).substr(2), folder_ / "wide.jpg");
+  CImageWnd* window = Open(folder_.string() + "\\", "wide.jpg", OpenMode::Settings);
+  ASSERT_TRUE(window);
+  ASSERT_EQ(window->image_.m_width, 1134);
+  ASSERT_TRUE(std::filesystem::remove(folder_ / "wide.jpg"));
+  Command(window, ID_ZOOM_ONE_TO_ONE);
+  ASSERT_TRUE(window->IsPanZoom());
+  EXPECT_EQ(window->image_.m_width, 1134);
+  std::string question;
+  CommandAnswered(window, ID_IMAGE_SAVE_AS, [&] { question = AnswerQuestion("Resolution will be lost!", IDCANCEL, nullptr); });
+  EXPECT_NE(question, "(no dialog)");
+}
+
 TEST_F(ImageEdits, AModifiedWindowAsksBeforeClosingAndStaysOpenWhenNotSaved) {
   const struct {
     bool modified;
