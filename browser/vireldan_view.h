@@ -214,7 +214,8 @@ class CVireldanView : public View {
   void OnFileCommand(UINT id);
   void OnUpdateFileCommand(CommandState& state);
   // Renames one item's file within its folder; false (after telling the user) stops the command.
-  bool RenameItem(CThumbItem* item, const std::string& newName, bool patterned);
+  // False when the file could not be renamed.
+  bool RenameItem(CThumbItem* item, const std::string& newName);
   // Moves (after Cut, unless the folder tree stands on the screen-saver item) or copies the
   // clipboard's files into the shown folder.
   void TransferClipboardHere(bool move);

@@ -168,20 +168,11 @@ void CVireldanView::DeleteSelected() {
   EndFileCommand();
 }
 
-bool CVireldanView::RenameItem(CThumbItem* item, const std::string& newName, bool patterned) {
-  const HWND mainWindow = ::GetAncestor(Handle(), GA_ROOT);
+bool CVireldanView::RenameItem(CThumbItem* item, const std::string& newName) {
   const std::string finalName = WithOldExtension(newName, item->name);
   if (finalName == item->name) return true;
-  const std::string target = item->folder + finalName;
-  // A name that differs only in case is the same file on these file systems.
-  if (patterned && FileExists(target) && ::lstrcmpiA(finalName.c_str(), item->name.c_str()) != 0) {
-    Tell(mainWindow, "Unable to rename:\n" + item->name + "\nbecause \"" + finalName +
-                         "\" already exists.\nNo further files were renamed.");
-    return false;
-  }
-  // Never replaces an existing file.
-  if (!::MoveFileA((item->folder + item->name).c_str(), target.c_str()))
-    return Ask(mainWindow, "Unable to rename:\n" + item->name + "\nContinue?");
+  // A plain rename never replaces a file: a name taken makes it fail, and the user is asked.
+  if (!::MoveFileA((item->folder + item->name).c_str(), (item->folder + finalName).c_str())) return false;
   g_keyIndex.RenameFile(item->folder, item->name, finalName);
   item->name = finalName;
   return true;
@@ -230,9 +221,13 @@ void CVireldanView::RenameSelected() {
       newName = dialog.newName;
     }
     const std::string oldName = item->name;
-    const bool goOn = RenameItem(item, newName, patterned);
-    renamedAny = renamedAny || item->name != oldName;
-    if (!goOn) break;
+    if (RenameItem(item, newName)) {
+      renamedAny = renamedAny || item->name != oldName;
+      continue;
+    }
+    if (progress) progress->Show(false);
+    if (!Ask(mainWindow, "Unable to rename:\n" + oldName + "\nContinue?")) break;
+    if (progress) progress->Show(true);
   }
   if (progress) progress->Close();
   if (renamedAny) SaveKeyIndex();

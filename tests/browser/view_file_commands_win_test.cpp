@@ -268,34 +268,41 @@ TEST_F(ViewFileCommands, DeleteAsksAsConfiguredAndKeysGoOnlyWithTheFiles) {
   EXPECT_EQ(RunAnswering(*view_, ID_DELETE_FILES, IDOK), "There are no files currently selected.");
 }
 
-TEST_F(ViewFileCommands, PatternRenamingStopsBeforeAnExistingFileAndKeysFollow) {
-  const std::string here = Pictures("pics", {"p1.JPG", "p2.jpg", "p3.jpg", "x03.jpg"});
+// A name the pattern gives that is taken already is never overwritten: the user is asked whether
+// to go on, and Yes passes over that one file (No, further down, stops there).
+TEST_F(ViewFileCommands, PatternRenamingAsksAtATakenNameOverwritesNothingAndKeysFollow) {
+  const std::string here = Pictures("pics", {"p1.JPG", "p2.jpg", "p3.jpg", "p4.jpg", "x03.jpg"});
   const std::vector<uint8_t> kept = FileBytes((folder_ / "pics" / "x03.jpg").string());
   view_->SetFolder(here);
   CThumbList& items = view_->Items();
   Key({"p1.JPG", "p2.jpg", "p3.jpg"});
-  SelectOnly(items, {"p1.JPG", "p2.jpg", "p3.jpg"});
-  std::string told;
-  {
+  SelectOnly(items, {"p1.JPG", "p2.jpg", "p3.jpg", "p4.jpg"});
+  // Renames the selection by "x#" from the first number; the question's text, answered with the button.
+  const auto renameAnswering = [&](const char* firstNumber, int button) {
+    std::string told;
     UiDriver user([&] {
       PressButton(WaitForWindow("Rename multiple files"), IDC_AUTO_RENAME);
       const HWND pattern = WaitForWindow("Auto Rename");
       ::SetDlgItemTextA(pattern, IDC_RENAME_FORMAT, "x#");
-      ::SetDlgItemTextA(pattern, IDC_RENAME_FIRST_NUMBER, "1");
+      ::SetDlgItemTextA(pattern, IDC_RENAME_FIRST_NUMBER, firstNumber);
       PressButton(pattern, IDOK);
-      const HWND box = WaitForWindow(BoxCaption());
-      told = TextOf(box);
-      PressButton(box, IDOK);
+      told = AnswerMessageBox(button);
     });
     view_->OnCommand(ID_RENAME_SELECTED);
-  }
-  EXPECT_EQ(told, "Unable to rename:\np3.jpg\nbecause \"x03.jpg\" already exists.\nNo further files were renamed.");
-  for (const char* name : {"x01.jpg", "x02.jpg", "p3.jpg", "x03.jpg"})
+    return told;
+  };
+  EXPECT_EQ(renameAnswering("1", IDYES), "Unable to rename:\np3.jpg\nContinue?");
+  for (const char* name : {"x01.jpg", "x02.jpg", "p3.jpg", "x03.jpg", "x04.jpg"})
     EXPECT_TRUE(fs::exists(folder_ / "pics" / name)) << name;
   EXPECT_FALSE(fs::exists(folder_ / "pics" / "p1.JPG"));
   EXPECT_EQ(FileBytes((folder_ / "pics" / "x03.jpg").string()), kept);
-  EXPECT_EQ(NamesOf(items), (std::vector<std::string>{"x01.jpg", "x02.jpg", "p3.jpg", "x03.jpg"}));
+  EXPECT_EQ(NamesOf(items), (std::vector<std::string>{"x01.jpg", "x02.jpg", "p3.jpg", "x04.jpg", "x03.jpg"}));
   EXPECT_EQ(Keyed("pics"), (std::vector<std::string>{"p3.jpg::Trip", "x01.jpg::Trip", "x02.jpg::Trip"}));
+
+  // No stops at the taken name: the files after it keep theirs.
+  SelectOnly(items, {"x01.jpg", "x02.jpg", "p3.jpg", "x04.jpg"});
+  EXPECT_EQ(renameAnswering("2", IDNO), "Unable to rename:\nx01.jpg\nContinue?");
+  EXPECT_EQ(NamesOf(items), (std::vector<std::string>{"x01.jpg", "x02.jpg", "p3.jpg", "x04.jpg", "x03.jpg"}));
 
   // One by one: the typed extension gives way to the old one, in lower case.
   SelectOnly(items, {"x01.jpg"});
