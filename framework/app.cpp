@@ -44,5 +44,6 @@ int App::Run(const std::string& commandLine, int showCommand) {
   loop_.firstLook = [this](MSG& message) { return PreviewMessage(message); };
   loop_.preTranslate = [this](MSG& message) { return PreTranslateMessage(message); };
   loop_.onThreadMessage = [this](const MSG& message) { OnThreadMessage(message); };
+  loop_.mainWindow = [this] { return mainWindow_; };
   return ExitInstance(loop_.Run());
 }

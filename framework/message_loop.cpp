@@ -8,7 +8,20 @@ bool MessageLoop::PreTranslate(MSG& message) {
     Window* window = Window::FromHandle(hwnd);
     if (window && window->PreTranslateMessage(message)) return true;
   }
+  if (LentToMainWindow(message)) return true;
   return preTranslate && preTranslate(message);
+}
+
+// The main window's accelerators serve the program's other top-level windows too (an image
+// window's Ctrl+S saves its picture), for the keys those windows lend, after their own handling.
+bool MessageLoop::LentToMainWindow(MSG& message) const {
+  if (!mainWindow || !message.hwnd || (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN)) return false;
+  const HWND main = mainWindow();
+  const HWND root = ::GetAncestor(message.hwnd, GA_ROOT);
+  if (!main || !root || root == main || !::IsWindowEnabled(main)) return false;
+  Window* lender = Window::FromHandle(root);
+  Window* taker = Window::FromHandle(main);
+  return lender && taker && lender->LendsKeyToMainWindow(message) && taker->PreTranslateMessage(message);
 }
 
 bool MessageLoop::ResetsIdle(const MSG& message) {

@@ -1,6 +1,7 @@
 #pragma once
 // A thread's message loop: messages are offered for pre-translation (to the loop's first look,
-// from the target window up through its parents, then to the loop's own filter), dispatched, and whenever the queue runs
+// from the target window up through its parents, to the main window for a key another top-level
+// window lends it, then to the loop's own filter), dispatched, and whenever the queue runs
 // empty the idle handler is called with a rising count until it returns false.
 #include <windows.h>
 
@@ -12,6 +13,7 @@ class MessageLoop {
   std::function<bool(MSG& message)> firstLook;      // optional, before the windows' own
   std::function<bool(MSG& message)> preTranslate;   // optional, after the windows' own
   std::function<void(const MSG& message)> onThreadMessage;  // messages posted to the thread itself
+  std::function<HWND()> mainWindow;  // optional: takes the keys other top-level windows lend it
 
   // Runs until WM_QUIT; returns its exit code.
   int Run();
@@ -24,4 +26,5 @@ class MessageLoop {
 
  private:
   static bool ResetsIdle(const MSG& message);
+  bool LentToMainWindow(MSG& message) const;
 };

@@ -76,6 +76,8 @@ void Window::Destroy() {
 
 bool Window::PreTranslateMessage(MSG&) { return false; }
 
+bool Window::LendsKeyToMainWindow(const MSG&) const { return false; }
+
 std::string Window::GetText() const {
   const int length = ::GetWindowTextLengthA(hwnd_);
   std::vector<char> text(size_t(length) + 2, '\0');

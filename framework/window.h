@@ -35,6 +35,9 @@ class Window {
   // Offered every message before it is dispatched, from the target window up to its top-level
   // parent; true when the message was consumed (dialog navigation, accelerators).
   virtual bool PreTranslateMessage(MSG& message);
+  // A key typed in this top-level window, passed by its own pre-translation, that the program's
+  // main window may take next (its accelerators): none, unless the window says otherwise.
+  virtual bool LendsKeyToMainWindow(const MSG& message) const;
 
   std::string GetText() const;
   void SetText(const std::string& text);

@@ -22,6 +22,7 @@ class CCollageWnd : public FrameWindow {
   const CollageLayout& Layout() const { return layout_; }
 
   bool OnCommand(UINT id) override;
+  bool LendsKeyToMainWindow(const MSG& message) const override;
   bool OnUpdateCommand(CommandState& state) override;
 
  protected:

@@ -10,6 +10,7 @@
 #include "canvas_size_dlg.h"
 #include "command_ids.h"
 #include "device_context.h"
+#include "lent_frame_keys.h"
 #include "picture_file_dialog.h"
 #include "resource.h"
 #include "save_image_dialog_rules.h"
@@ -410,3 +411,5 @@ LRESULT CCollageWnd::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return FrameWindow::WndProc(message, wParam, lParam);
   }
 }
+
+bool CCollageWnd::LendsKeyToMainWindow(const MSG& message) const { return IsKeyLentToMainFrame(message); }

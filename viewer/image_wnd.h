@@ -86,6 +86,7 @@ class CImageWnd : public FrameWindow {
  protected:
   LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   bool OnCommand(UINT id) override;
+  bool LendsKeyToMainWindow(const MSG& message) const override;
   bool OnUpdateCommand(CommandState& state) override;
   void OnClose() override;
   void OnFinalMessage() override { delete this; }

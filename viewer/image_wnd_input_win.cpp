@@ -10,6 +10,7 @@
 #include "image_wnd.h"
 #include "key_index.h"
 #include "frame_link.h"
+#include "lent_frame_keys.h"
 #include "private_messages.h"
 #include "program_state.h"
 #include "resource.h"
@@ -295,3 +296,5 @@ void CImageWnd::RefitToClient() {
   UpdateTitle();
   Repaint();
 }
+
+bool CImageWnd::LendsKeyToMainWindow(const MSG& message) const { return IsKeyLentToMainFrame(message); }

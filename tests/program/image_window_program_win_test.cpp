@@ -5,6 +5,7 @@
 // "dismissonmore" the sixth window closes the oldest. What the windows show is read from the
 // screen and compared with the file decoded here.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -15,6 +16,7 @@
 #include "dialog_user_win.h"
 #include "image_window_rules.h"
 #include "missing_files.h"
+#include "property_sheet_driver.h"
 #include "running_program.h"
 #include "ui_driver.h"
 #include "viewer_pictures.h"
@@ -70,6 +72,13 @@ class ImageWindowProgram : public ::testing::Test {
     ::PostMessageA(view, WM_LBUTTONDBLCLK, MK_LBUTTON | keys, at);
     ::PostMessageA(view, WM_LBUTTONUP, keys, at);
   }
+  // The first file opened by a double-click: its window, null when none came.
+  HWND OpenFirstFile(RunningProgram& program) {
+    const HWND view = Start(program);
+    if (!view) return nullptr;
+    DoubleClick(view, 0);
+    return program.WaitForWindow(Caption("a.jpg", "1:1"));
+  }
   static bool Gone(HWND window) {
     return WaitFor([window] { return !::IsWindow(window); });
   }
@@ -79,10 +88,7 @@ class ImageWindowProgram : public ::testing::Test {
 
 TEST_F(ImageWindowProgram, ADoubleClickShowsThePhotographAndEnterCloses) {
   RunningProgram program(Settings("0"), "");
-  const HWND view = Start(program);
-  ASSERT_TRUE(view);
-  DoubleClick(view, 0);
-  const HWND window = program.WaitForWindow(Caption("a.jpg", "1:1"));
+  const HWND window = OpenFirstFile(program);
   ASSERT_TRUE(window);
   EXPECT_FALSE(::GetWindowLongA(window, GWL_STYLE) & WS_VSCROLL) << "a picture that fits opens autosizing";
 
@@ -129,6 +135,33 @@ TEST_F(ImageWindowProgram, ADoubleClickShowsThePhotographAndEnterCloses) {
   ::PostMessageA(next, WM_KEYDOWN, VK_RETURN, 0);
   EXPECT_TRUE(Gone(next));
   EXPECT_TRUE(WaitFor([&] { return ::GetForegroundWindow() == program.Frame(); }));
+  EXPECT_TRUE(program.Close());
+}
+
+// The main frame's shortcuts work while an image window is in front (Ctrl+S saves its picture,
+// F4 opens the options), and the window's own keys stay its own: "+" zooms the picture rather
+// than making the thumbnails bigger.
+TEST_F(ImageWindowProgram, TheFramesShortcutsWorkInAnImageWindowAfterItsOwnKeys) {
+  RunningProgram program(Settings("0"), "");
+  const HWND window = OpenFirstFile(program);
+  ASSERT_TRUE(window);
+  ::SetForegroundWindow(window);
+  ASSERT_TRUE(WaitFor([&] { return ::GetForegroundWindow() == window; }));
+
+  TypeKey(VK_ADD);
+  EXPECT_TRUE(program.WaitForWindow(Caption("a.jpg", "2:1")));
+  TypeKey('S', {VK_CONTROL});
+  const HWND saveAs = program.WaitForWindow("Save As");
+  EXPECT_TRUE(saveAs) << "Ctrl+S in the image window";
+  if (saveAs) PressButton(saveAs, IDCANCEL);
+  ASSERT_TRUE(WaitFor([&] { return ::GetForegroundWindow() == window; }));
+  TypeKey(VK_F4);
+  const HWND options = program.WaitForWindow("Vireldan options");
+  EXPECT_TRUE(options) << "F4 in the image window";
+  if (options) {
+    PressSheetButton(options, PSBTN_CANCEL);
+    EXPECT_TRUE(WaitUntilClosed(options));
+  }
   EXPECT_TRUE(program.Close());
 }
 
