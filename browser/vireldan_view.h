@@ -92,6 +92,9 @@ class CVireldanView : public View {
   const std::string& TipText() const { return tipText_; }
   // Takes the tip down and forgets the hovered item.
   void CancelTip();
+  // The pointer left the view, or the items under it changed: no tip, no hovered path.
+  void ForgetHover();
+  void OnMouseLeave();
 
   // File commands on the selection. Keys of the keyword index follow only the files that really
   // went, moved or arrived.
@@ -258,6 +261,7 @@ class CVireldanView : public View {
   HWND notify_ = nullptr;
   CThumbItem* anchor_ = nullptr;
   const CThumbItem* lastHovered_ = nullptr;  // the item whose path the status bar shows
+  bool leaveTracked_ = false;  // the system tells the view when the pointer leaves it
   HWND scrollBar_ = nullptr;
   HDC memDC_ = nullptr;
   HBITMAP backBitmap_ = nullptr;

@@ -180,6 +180,23 @@ void CVireldanView::OnMouseMove(WPARAM flags, POINT point) {
     if (hovered != lastHovered_) g_program.mainFrame->SetStatusText(hovered ? hovered->folder + hovered->name : "");
     lastHovered_ = hovered;
   }
+  // The view hears when the pointer leaves it (into the tree, off the window), so that the tip
+  // and the hovered path go with it.
+  if (!leaveTracked_) {
+    TRACKMOUSEEVENT track = {sizeof track, TME_LEAVE, Handle(), 0};
+    leaveTracked_ = ::TrackMouseEvent(&track) != FALSE;
+  }
+}
+
+void CVireldanView::OnMouseLeave() {
+  leaveTracked_ = false;
+  ForgetHover();
+}
+
+void CVireldanView::ForgetHover() {
+  CancelTip();
+  if (lastHovered_ && g_program.mainFrame) g_program.mainFrame->SetStatusText("");
+  lastHovered_ = nullptr;
 }
 
 // Frames the items the band would take (and the selected ones) and draws the band itself, both

@@ -54,9 +54,8 @@ void CVireldanView::RemoveItem(CThumbItem* item) {
 }
 
 void CVireldanView::RemoveAllItems() {
-  CancelTip();
+  ForgetHover();
   anchor_ = nullptr;
-  lastHovered_ = nullptr;
   requested_.clear();
   items_.RemoveAll();
 }
@@ -165,6 +164,8 @@ void CVireldanView::FilterByKey(CKeyIndex::TreeItem key, bool exclude) {
   SaveSlideTable();
   plainFolder_ = false;
   CloseChangeNotification();
+  // The tip's item may be filtered away under it.
+  ForgetHover();
   {
     WaitCursor wait;
     int position = 0, removedBefore = 0;

@@ -308,6 +308,9 @@ LRESULT CVireldanView::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_KILLFOCUS:
       OnKillFocus(reinterpret_cast<HWND>(wParam));
       break;
+    case WM_MOUSELEAVE:
+      OnMouseLeave();
+      return 0;
     case WM_DESTROY:
       CancelTip();
       ::KillTimer(Handle(), kRepaintTimer);

@@ -24,6 +24,7 @@
 #include "private_messages.h"
 #include "program_state.h"
 #include "temp_folder.h"
+#include "ui_driver.h"
 #include "vireldan_view.h"
 
 namespace {
@@ -387,6 +388,19 @@ TEST_F(PreviewAndTip, AnAnnotatedPictureShowsItsAnnotationInATipColouredPopUp) {
   EXPECT_STREQ(name, "Annotation");
   ::PostMessageA(view_->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(rest.x + 5, rest.y));
   ASSERT_TRUE(PumpUntil([&] { return view_->TipWindow() == nullptr; }));
+}
+
+// The tip goes when the pointer leaves the view (into the folder tree, off the window), with
+// the path it put in the status bar; it once stayed floating over whatever came next.
+TEST_F(PreviewAndTip, TheTipGoesWhenThePointerLeavesTheView) {
+  ListColours();
+  g_settings.frameLayout.preview_on = 0;
+  g_settings.thumbnails.fileinfo = 1;
+  ASSERT_TRUE(RestPointerUntilTheTipShows(POINT{25, 35}));
+  RECT view = {};
+  ::GetWindowRect(view_->Handle(), &view);
+  ASSERT_TRUE(MoveMouseTo(POINT{view.right + 40, view.bottom + 40}));
+  EXPECT_TRUE(PumpUntil([&] { return view_->TipWindow() == nullptr; }));
 }
 
 }  // namespace
