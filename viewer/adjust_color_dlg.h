@@ -1,8 +1,9 @@
 #pragma once
 // "Adjust Color": brightness, saturation and contrast of a picture, with a reduced preview of the
-// result and plots of the three curves. The dialog works on its own copy only: whatever was
-// previewed, the caller's picture is untouched, and after OK the caller applies the values
-// (ApplyColorAdjustment) to the full picture.
+// result and plots of the three curves. The dialog only reads the caller's picture, which must
+// outlive it: whatever was previewed, the picture is untouched, and after OK the caller applies
+// the values (ApplyColorAdjustment) to it. It keeps no full-size copy, so that the edit that
+// follows holds no more than the picture and its undo copy.
 #include <windows.h>
 
 #include "Cimage.h"
@@ -37,10 +38,10 @@ class CAdjustColorDlg : public Dialog {
   CCurvePreviewWnd contrastCurve_;
   BitmapButton buttons_[6];
   ToolTips tips_;
-  // The caller's picture, copied; from it, each time the dialog opens, the source: reduced to
-  // the preview's size and kept in YCbCr. The preview image is made from the source again after
+  // The caller's picture; from it, each time the dialog opens, the source: reduced to the
+  // preview's size and kept in YCbCr. The preview image is made from the source again after
   // every change.
-  Cimage picture_;
+  const Cimage& picture_;
   Cimage source_;
   Cimage previewImage_;
 };
