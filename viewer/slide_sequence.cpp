@@ -32,7 +32,8 @@ bool SlideSequence::OnIdle(SlideHost& host, bool recycle) {
   if (stopRequest) return false;
   if (advanceRequested && atLast && !backwards && !recycle) return false;
   if (preloadDue) {
-    CThumbItem* item = !current_ ? playlist_.GetFirst() : SlideLoaded(*current_) ? current_->next : current_;
+    // Once the current slide was loaded (or tried), the next one is loaded ahead.
+    CThumbItem* item = !current_ ? playlist_.GetFirst() : current_->thumbnail ? current_->next : current_;
     if (!item && recycle) item = playlist_.GetFirst();
     if (item) host.LoadSlide(*item);
     preloadDue = false;
@@ -64,24 +65,9 @@ void SlideSequence::Step(SlideHost& host, bool recycle) {
   if (wrapping)
     for (CThumbItem* item = current_ ? current_->next : nullptr; item; item = item->next) item->FreeThumbnail();
   if (!current_) return;
+  // A file that does not load is shown all the same: its slide is the background with its
+  // caption (and transition), and the show goes on.
   host.LoadSlide(*current_);
-  // A file that does not load is passed over (in the same direction) rather than shown as an empty
-  // screen; a show with nothing left to show ends.
-  for (int tries = playlist_.GetCount(); !SlideLoaded(*current_); --tries) {
-    host.SlideSkipped(*current_);
-    if (tries <= 1 || (forward && !current_->next && !recycle)) {
-      stopRequest = true;
-      return;
-    }
-    if (!Neighbour(current_, forward)) {
-      // Past an end: back to the first (forward, recycling) or on from the first (backward).
-      forward = true;
-      current_ = current_->next ? current_->next : playlist_.GetFirst();
-    } else {
-      Move(forward);
-    }
-    host.LoadSlide(*current_);
-  }
   currentId = current_->id;
   // Set afresh at every step: after going back from the last slide, Next must show it again
   // rather than end the show.

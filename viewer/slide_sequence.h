@@ -1,7 +1,7 @@
 #pragma once
 // The slideshow's state machine, free of windows: which slide is current, which one is loaded
 // ahead, when the show moves on and when it ends. The show window is its host: it loads slides,
-// repaints, plays sounds and tells the user of a slide that could not be shown.
+// repaints and plays sounds.
 #include "thumb_list.h"
 
 class Cimage;
@@ -11,10 +11,8 @@ class SlideHost {
   virtual ~SlideHost() = default;
   // Gives the item an image (its thumbnail) loaded from its file, when it has none.
   virtual void LoadSlide(CThumbItem& item) = 0;
-  // The item became the current slide and is loaded.
+  // The item became the current slide, loaded (or, when its file did not load, without a picture).
   virtual void SlideChanged(CThumbItem& item) = 0;
-  // The item's file could not be shown; the show moves past it.
-  virtual void SlideSkipped(const CThumbItem& item) = 0;
 };
 
 class SlideSequence {

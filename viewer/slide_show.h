@@ -22,7 +22,6 @@ class CSlideShowWnd : public Window, public SlideHost {
 
   void LoadSlide(CThumbItem& item) override;
   void SlideChanged(CThumbItem& item) override;
-  void SlideSkipped(const CThumbItem& item) override;
   // Keys typed while this window has the focus go there.
   void SetKeyWindow(HWND keys) { keys_ = keys; }
 

@@ -182,10 +182,6 @@ void CSlideShowWnd::SlideChanged(CThumbItem& item) {
   if (!painting_) ::RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
-void CSlideShowWnd::SlideSkipped(const CThumbItem& item) {
-  if (g_program.mainFrame) g_program.mainFrame->SetStatusText("Skipped " + PathOf(item) + ": it could not be loaded");
-}
-
 void CSlideShowWnd::Paint() {
   PaintDC paint(Handle());
   const bool recycle = g_settings.slideShow.recycle != 0;
