@@ -92,7 +92,7 @@ class CVireldanView : public View {
   const std::string& TipText() const { return tipText_; }
   // Takes the tip down and forgets the hovered item.
   void CancelTip();
-  // The pointer left the view, or the items under it changed: no tip, no hovered path.
+  // The items under the pointer changed: no tip, no hovered item.
   void ForgetHover();
   void OnMouseLeave();
 

@@ -190,12 +190,14 @@ void CVireldanView::OnMouseMove(WPARAM flags, POINT point) {
 
 void CVireldanView::OnMouseLeave() {
   leaveTracked_ = false;
+  // The path the pointer showed goes with it, as over the view's empty space.
+  if (lastHovered_ && g_program.mainFrame) g_program.mainFrame->SetStatusText("");
   ForgetHover();
 }
 
+// The status bar is left alone: a new listing's folder may be shown there already.
 void CVireldanView::ForgetHover() {
   CancelTip();
-  if (lastHovered_ && g_program.mainFrame) g_program.mainFrame->SetStatusText("");
   lastHovered_ = nullptr;
 }
 

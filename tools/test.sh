@@ -48,6 +48,11 @@ tools/check-64bit.py build/win32 | tail -40 || failed+=(64-bit-check)
 . tools/session.sh
 start_display
 start_wine "build/$run_tree/wineprefix"
+# The test prefix's recycle bin starts empty: Wine gives a recycled file a new random suffix when
+# its name is taken, from a sequence that starts alike in every process, and gives up after a few,
+# so names that earlier runs left there would make a later run's turns and deletes fail.
+rm -rf "$XDG_DATA_HOME/Trash"
+mkdir -p "$XDG_DATA_HOME/Trash/files" "$XDG_DATA_HOME/Trash/info"
 
 echo "== fuzzing (build/fuzz)"
 ctest --test-dir build/fuzz -j"$(nproc)" --output-on-failure || failed+=(fuzz)
