@@ -216,8 +216,7 @@ class CVireldanView : public View {
   void EndFileCommand();
   void OnFileCommand(UINT id);
   void OnUpdateFileCommand(CommandState& state);
-  // Renames one item's file within its folder; false (after telling the user) stops the command.
-  // False when the file could not be renamed.
+  // Renames one item's file within its folder, never over another; false when it could not.
   bool RenameItem(CThumbItem* item, const std::string& newName);
   // Moves (after Cut, unless the folder tree stands on the screen-saver item) or copies the
   // clipboard's files into the shown folder.

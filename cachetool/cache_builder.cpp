@@ -15,7 +15,6 @@
 
 namespace {
 
-// Looked for in this order, as the browser lists them.
 // The pictures a cache holds, type by type in this order.
 constexpr platform::PictureType kCachedTypes[] = {platform::PictureType::kJpeg, platform::PictureType::kGif,
                                                   platform::PictureType::kTiff, platform::PictureType::kBmp,
