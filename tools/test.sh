@@ -62,6 +62,11 @@ echo "== native tests with sanitizers (build/native); the Windows tests ran on b
 ctest --test-dir build/native -j"$(nproc)" --timeout 300 --output-on-failure || failed+=(native)
 
 if [ ${#failed[@]} -gt 0 ]; then
+  # Named again at the end, where a log cut to its last lines still shows them.
+  for tree in "${failed[@]}"; do
+    list="build/$tree/Testing/Temporary/LastTestsFailed.log"
+    [ -f "$list" ] && sed "s|^|  failed in build/$tree: |" "$list" >&2
+  done
   echo "Tests failed in: ${failed[*]}" >&2
   exit 1
 fi
