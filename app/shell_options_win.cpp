@@ -80,7 +80,9 @@ class CShellOptionsDlg : public Dialog {
 
  protected:
   void DoDataExchange(DataExchange& exchange) override {
-    for (int type = 0; type < 6; ++type) exchange.Check(IDC_SHELL_JPG + type, choices_.types[type]);
+    // In the order of the types.
+    const int boxes[] = {IDC_SHELL_JPG, IDC_SHELL_GIF, IDC_SHELL_TIF, IDC_SHELL_BMP, IDC_SHELL_PNG, IDC_SHELL_PCX};
+    for (int type = 0; type < 6; ++type) exchange.Check(boxes[type], choices_.types[type]);
     exchange.Check(IDC_SHELL_FOLDER, choices_.folderVerb);
   }
 

@@ -56,4 +56,30 @@ TEST(OptionsCommands, OpenOnTheirPagesOrTheLastOneAndTheProgramKeepsWhatWasConfi
   EXPECT_EQ(StoredSetting("Thumbnails", "cachemode"), "2");
 }
 
+// The Shell Interface Options dialog of the program: each box under its own control id (the
+// numbers the help and other tools know them by), checked as the settings say.
+TEST(OptionsCommands, ShellInterfaceOptionsShowsEachTypeUnderItsId) {
+  RunningProgram program({{"Main Options/tipson", "0"}, {"Main Options/mainpath", "C:\\"}, {"Shell Types/.gif", "1"},
+                          {"Shell Types/ofold", "1"}},
+                         "");
+  ASSERT_TRUE(program.Frame());
+  program.Settle();
+  ::PostMessageA(program.Frame(), WM_COMMAND, ID_SHELL_OPTIONS, 0);
+  const HWND dialog = program.WaitForWindow("Shell Interface Options");
+  ASSERT_TRUE(dialog);
+  const struct {
+    int id;
+    const char* text;
+    bool checked;
+  } boxes[] = {{1097, "JPEGs", false}, {1098, "GIFs", true},  {1101, "TIFs", false}, {1099, "BMPs", false},
+               {1102, "PNGs", false},  {1233, "PCXs", false}, {1275, "Display Vireldan launch option on Folders in Explorer", true}};
+  for (const auto& box : boxes) {
+    EXPECT_EQ(ControlText(dialog, box.id), box.text) << box.id;
+    EXPECT_EQ(::IsDlgButtonChecked(dialog, box.id) == BST_CHECKED, box.checked) << box.id;
+  }
+  PressButton(dialog, IDCANCEL);
+  EXPECT_TRUE(WaitUntilClosed(dialog));
+  EXPECT_TRUE(program.Close());
+}
+
 }  // namespace
