@@ -30,13 +30,12 @@ void CMainFrame::OnBatchPrintClosed() { batchPrintSheet_.reset(); }
 void CMainFrame::BatchPrintJob() {
   BatchPrintRequest request;
   request.owner = Handle();
-  request.files = std::move(BatchPrintList);
-  BatchPrintList.clear();
+  request.files = BatchPrintList;  // the list goes only once the job has run: a failure keeps it
   request.skip = BatchPrintSkip;
   request.annotation = TipAnnotation;
   const std::unique_ptr<HDC__, decltype(&::DeleteDC)> dc(theApp.Printer().CreatePrinterDC(), &::DeleteDC);
   request.printer = dc.get();
-  RunBatchPrintJob(request, g_settings.batchPrint);
+  if (RunBatchPrintJob(request, g_settings.batchPrint) != BatchPrintEnd::kNotStarted) BatchPrintList.clear();
 }
 
 void CMainFrame::OnChooseBatchPrintFont() {

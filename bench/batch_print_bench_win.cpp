@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
   request.printer = dc;
   request.files = Photographs(argv[1]);
   const auto start = std::chrono::steady_clock::now();
-  const bool printed = RunBatchPrintJob(request, layout);
+  const bool printed = RunBatchPrintJob(request, layout) == BatchPrintEnd::kPrinted;
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   ::DeleteDC(dc);
   PROCESS_MEMORY_COUNTERS memory = {};

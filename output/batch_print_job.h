@@ -20,6 +20,11 @@ struct BatchPrintRequest {
   std::function<std::string(const std::string& path)> annotation;
 };
 
-// Prints; "copies" below 1 becomes 1 in print. Every failure is told the user. False when
-// nothing was sent to the printer.
-bool RunBatchPrintJob(const BatchPrintRequest& request, CAppSettings::BatchPrint& print);
+enum class BatchPrintEnd {
+  kNotStarted,  // refused, or the printer would not start the document: told the user
+  kPrinted,
+  kCancelled,   // by the progress window's Cancel: the document was aborted
+};
+
+// Prints; "copies" is kept within 1..kMaxBatchCopies in print.
+BatchPrintEnd RunBatchPrintJob(const BatchPrintRequest& request, CAppSettings::BatchPrint& print);

@@ -185,31 +185,31 @@ struct GdiObjectDeleter {
 
 }  // namespace
 
-bool RunBatchPrintJob(const BatchPrintRequest& request, CAppSettings::BatchPrint& print) {
-  if (print.copies < 1) print.copies = 1;
+BatchPrintEnd RunBatchPrintJob(const BatchPrintRequest& request, CAppSettings::BatchPrint& print) {
+  print.copies = std::clamp(print.copies, 1, kMaxBatchCopies);
   if (request.files.empty()) {
     Tell(request.owner, "Nothing to print...");
-    return false;
+    return BatchPrintEnd::kNotStarted;
   }
   HDC dc = request.printer;
   if (!dc) {
     Tell(request.owner, "Error creating printer device context");
-    return false;
+    return BatchPrintEnd::kNotStarted;
   }
   const BatchPrinterCaps caps = ReadBatchPrinterCaps(dc);
   const std::vector<BatchCell> cells =
       PlanBatchCells(int(request.files.size()), print.copies, request.skip, print.rows, print.cols);
   if (!caps.Known()) {
     Tell(request.owner, "Error loading printer capabilities...\nTry Print->Setup");
-    return false;
+    return BatchPrintEnd::kNotStarted;
   }
   if (cells.empty()) {
     Tell(request.owner, "Nothing fits on a page of this layout.\nCheck the rows and columns of the Grid Setup.");
-    return false;
+    return BatchPrintEnd::kNotStarted;
   }
   const bool ownerWasEnabled = request.owner && !::EnableWindow(request.owner, FALSE);
   std::unique_ptr<void, GdiObjectDeleter> font(::CreateFontA(
-      print.bp_points * 10, 0, 0, 0, 500, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+      BatchFontHeight(print.bp_points, caps.dpiY), 0, 0, 0, 500, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_MODERN, print.bp_font.c_str()));
   const HGDIOBJ oldFont = ::SelectObject(dc, font.get());
   ::SetMapMode(dc, MM_TEXT);
@@ -227,7 +227,7 @@ bool RunBatchPrintJob(const BatchPrintRequest& request, CAppSettings::BatchPrint
   if (::StartDocA(dc, &document) <= 0) {
     finish();
     Tell(request.owner, "Error setting up printer");
-    return false;
+    return BatchPrintEnd::kNotStarted;
   }
   CProgressWnd progress(request.owner, false);
   progress.SetPos(0, 100);
@@ -280,5 +280,5 @@ bool RunBatchPrintJob(const BatchPrintRequest& request, CAppSettings::BatchPrint
     ::EndDoc(dc);
   finish();
   progress.Close();
-  return !cancelled;
+  return cancelled ? BatchPrintEnd::kCancelled : BatchPrintEnd::kPrinted;
 }

@@ -79,9 +79,11 @@ void FitBatchImageArea(CAppSettings::BatchPrint& print) {
 int BatchImagesToPrint(int copies, int files) { return Clamp(int64_t(std::max(copies, 0)) * files, 0, INT32_MAX); }
 
 int BatchPagesToPrint(int skip, int images, int rows, int cols) {
-  const int64_t cells = int64_t(GridCount(rows)) * GridCount(cols);
-  return int((std::max(skip, 0) + int64_t(images) + cells - 1) / cells);
+  const int cells = GridCount(rows) * GridCount(cols);
+  return int((BatchSkippedCells(skip, cells) + int64_t(images) + cells - 1) / cells);
 }
+
+int BatchSkippedCells(int skip, int cellsPerPage) { return std::clamp(skip, 0, std::max(cellsPerPage - 1, 0)); }
 
 int LayoutToDevice(int length, int dpi, int offset) {
   return Clamp(int64_t(length) * dpi / kLayoutUnitsPerInch - offset, INT32_MIN, INT32_MAX);
@@ -179,7 +181,7 @@ std::vector<BatchCell> PlanBatchCells(int files, int copies, int skip, int rows,
   if (rows <= 0 || cols <= 0 || files <= 0) return cells;
   copies = std::max(copies, 1);
   const int perPage = rows * cols;
-  skip = std::clamp(skip, 0, perPage - 1);
+  skip = BatchSkippedCells(skip, perPage);
   const int64_t total = int64_t(files) * copies + skip;
   cells.reserve(size_t(total));
   for (int64_t i = 0; i < total; ++i) {
@@ -195,6 +197,8 @@ std::vector<BatchCell> PlanBatchCells(int files, int copies, int skip, int rows,
   }
   return cells;
 }
+
+int BatchFontHeight(int points, int dpiY) { return -Clamp((int64_t(points) * dpiY + 36) / 72, 0, INT32_MAX); }
 
 std::string BatchSizeCaption(int64_t fileBytes, int width, int height) {
   char text[64];

@@ -12,6 +12,9 @@
 
 constexpr int kLayoutUnitsPerInch = 100000;
 constexpr int kMaxGridCount = 20;
+// "copies" runs from 1 to this. A thousand cells of one picture fill two and a half pages of the
+// finest grid; more is a slip of the keyboard, and the job plans every cell it prints.
+constexpr int kMaxBatchCopies = 1000;
 
 // What the layout needs to know of the printer.
 struct BatchPrinterCaps {
@@ -35,6 +38,11 @@ void FitBatchImageArea(CAppSettings::BatchPrint& print);
 // "copies" × files, and the pages they fill after the skipped cells.
 int BatchImagesToPrint(int copies, int files);
 int BatchPagesToPrint(int skip, int images, int rows, int cols);
+
+// The cells left empty at the start of the first page for the "Skip first frames" count: never
+// fewer than none, and never the whole page (a skipped page would print blank). The sheet's
+// counts, the miniature and the job all keep to it.
+int BatchSkippedCells(int skip, int cellsPerPage);
 
 struct DeviceRect {
   int left = 0, top = 0, right = 0, bottom = 0;
@@ -80,8 +88,12 @@ struct BatchCell {
 };
 
 // Every cell the job fills, skipped ones included. "copies" below 1 counts as 1, the skip is
-// kept within the first page, and a grid of no cells places nothing (an empty plan).
+// BatchSkippedCells, and a grid of no cells places nothing (an empty plan).
 std::vector<BatchCell> PlanBatchCells(int files, int copies, int skip, int rows, int cols);
+
+// The height to ask of the caption font: the em of the named point size on a printer of the
+// resolution (a negative font height names the em rather than the whole cell).
+int BatchFontHeight(int points, int dpiY);
 
 // The caption lines of a cell.
 std::string BatchSizeCaption(int64_t fileBytes, int width, int height);

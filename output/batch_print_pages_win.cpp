@@ -8,6 +8,7 @@
 #include "app.h"
 #include "app_settings.h"
 #include "batch_print_ps.h"
+#include "number_text.h"
 #include "private_messages.h"
 #include "resource.h"
 
@@ -41,6 +42,15 @@ bool SpinLength(const LengthSpinner* spinners, size_t count, int id, int delta) 
 }
 
 int NumberIn(const std::string& text) { return std::atoi(text.c_str()); }
+
+// The copies the box holds while it is typed into: only a count the box would accept when the page
+// is left; meanwhile the counts and the miniature keep the last good one.
+bool CopiesIn(const std::string& text, int& copies) {
+  int number = 0;
+  if (!ParseDecimalInt(text, number) || number < 1 || number > kMaxBatchCopies) return false;
+  copies = number;
+  return true;
+}
 
 }  // namespace
 
@@ -79,11 +89,16 @@ void BatchPrintPage::AskUprightForText() {
 CGridSetupPP::CGridSetupPP(CBatchPrintPS& sheet) : BatchPrintPage(IDD_BP_GRID, sheet) {}
 
 bool CGridSetupPP::OnInitDialog() {
-  SetItemText(IDC_BP_COPIES, std::to_string(Layout().copies));
   SetItemText(IDC_BP_SKIP, std::to_string(BatchPrintSkip));
   ::SendMessageA(Item(IDC_BP_COPIES), EM_LIMITTEXT, 40, 0);
   Refresh();
   return PropertyPage::OnInitDialog();
+}
+
+// The box shows the copies again whenever the page comes to the front (a loaded setup brings its
+// own) and holds the user to the range when the page is left or the sheet prints.
+void CGridSetupPP::DoDataExchange(DataExchange& exchange) {
+  exchange.Int(IDC_BP_COPIES, Layout().copies, 1, kMaxBatchCopies);
 }
 
 void CGridSetupPP::Refresh() {
@@ -134,9 +149,12 @@ bool CGridSetupPP::OnCommand(int id, int code) {
       sheet_.ComputeLayout();
       break;
     case IDC_BP_COPIES:
+      if (code != EN_CHANGE) return false;
+      if (!CopiesIn(ItemText(id), p.copies)) return true;
+      break;
     case IDC_BP_SKIP:
       if (code != EN_CHANGE) return false;
-      (id == IDC_BP_COPIES ? p.copies : BatchPrintSkip) = std::max(0, NumberIn(ItemText(id)));
+      BatchPrintSkip = std::max(0, NumberIn(ItemText(id)));
       break;
     default:
       return PropertyPage::OnCommand(id, code);

@@ -28,15 +28,21 @@ void PrepareCellPicture(CellPicture& cell, const std::string& path, int areaWidt
   cell.captionHeight = picture.m_origHeight;
   // A picture smaller than the cell is enlarged here rather than by the printer.
   if (std::min(picture.m_width, picture.m_height) < side) picture.ReSample(2 * side, 2 * side, 2);
+  bool turned = false;
+  cell.fit = ShapePictureForArea(picture, areaWidth, areaHeight, upright, overfill, turned);
+  if (turned) std::swap(cell.captionWidth, cell.captionHeight);
+}
+
+PictureFit ShapePictureForArea(Cimage& picture, int areaWidth, int areaHeight, bool upright, bool overfill,
+                               bool& turned) {
   // A turned picture is fitted to the turned area and turned last, when it is smallest.
-  const bool turn = !upright && TurnToFitArea(areaWidth, areaHeight, picture.m_width, picture.m_height);
-  if (turn) std::swap(cell.captionWidth, cell.captionHeight);
-  const PictureFit fit = FitPictureToArea(picture.m_width, picture.m_height, turn ? areaHeight : areaWidth,
-                                          turn ? areaWidth : areaHeight, overfill);
+  turned = !upright && TurnToFitArea(areaWidth, areaHeight, picture.m_width, picture.m_height);
+  const PictureFit fit = FitPictureToArea(picture.m_width, picture.m_height, turned ? areaHeight : areaWidth,
+                                          turned ? areaWidth : areaHeight, overfill);
   if (fit.resampleWidth > 0) picture.ReSample(fit.resampleWidth, fit.resampleHeight, 2);
   const PictureFit cut = CutWithinPicture(fit, picture.m_width, picture.m_height);
   if (cut.Crops()) picture.Crop(CRect(cut.cropLeft, cut.cropTop, cut.cropRight, cut.cropBottom));
-  if (turn) picture.Rotate_Clockwise();
+  if (turned) picture.Rotate_Clockwise();
   // The picture now has its printed size: this places it in the area.
-  cell.fit = FitPictureToArea(picture.m_width, picture.m_height, areaWidth, areaHeight, overfill);
+  return FitPictureToArea(picture.m_width, picture.m_height, areaWidth, areaHeight, overfill);
 }

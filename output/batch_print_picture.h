@@ -20,6 +20,11 @@ struct CellPicture {
 void PrepareCellPicture(CellPicture& cell, const std::string& path, int areaWidth, int areaHeight, bool upright,
                         bool overfill);
 
+// Turns (unless upright), resamples and, when overfilling, cuts a picture for an area; where the
+// picture, as it then is, goes in the area. turned says whether it was turned.
+PictureFit ShapePictureForArea(Cimage& picture, int areaWidth, int areaHeight, bool upright, bool overfill,
+                               bool& turned);
+
 // The cut of a fit for the picture as the resampling left it: the resampling keeps the aspect
 // and may end a pixel short of the planned size, so the cut is kept within the picture (a cut
 // past it would be refused and the whole picture squeezed into the area). No cut (Crops() false)

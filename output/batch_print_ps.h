@@ -60,6 +60,7 @@ class CGridSetupPP : public BatchPrintPage {
 
  protected:
   bool OnInitDialog() override;
+  void DoDataExchange(DataExchange& exchange) override;
   bool OnCommand(int id, int code) override;
   bool OnSpin(int id, int delta) override;
 };

@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "app_settings.h"
@@ -39,6 +40,8 @@ void CBatchPrintPS::AddPages() {
   for (PropertyPage* page : std::initializer_list<PropertyPage*>{&grid_, &image_, &text_, &files_, &setups_})
     AddPage(page);
   BatchPrintSpinUnit = Layout().english ? 10000 : 3937;
+  // The Copies box opens on a count it accepts, whatever the settings file held.
+  Layout().copies = std::clamp(Layout().copies, 1, kMaxBatchCopies);
 }
 
 bool CBatchPrintPS::Create() { return ModelessPropertySheet::Create(owner_); }
@@ -126,6 +129,7 @@ void CBatchPrintPS::PrintSetup() {
 }
 
 void CBatchPrintPS::Print() {
+  if (!Apply()) return;  // the page in front refused its values and said why
   BatchPrintList = files_.Items();
   BatchPrintCount = int(BatchPrintList.size());
   Close();

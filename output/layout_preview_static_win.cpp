@@ -3,6 +3,7 @@
 
 #include "app.h"
 #include "app_settings.h"
+#include "batch_print_picture.h"
 #include "batch_print_ps.h"
 #include "device_context.h"
 
@@ -48,15 +49,15 @@ RECT PaperIn(const RECT& client, const BatchPrinterCaps& caps) {
   return {left, top, left + int(w), top + int(h)};
 }
 
+// The picture shaped as the job shapes it for the printer, then brought to the size it is drawn
+// at, since the miniature draws pixel for pixel.
 void DrawPicture(HDC dc, const Cimage& thumbnail, const RECT& area, const CAppSettings::BatchPrint& p) {
-  const int width = area.right - area.left, height = area.bottom - area.top;
   Cimage copy(thumbnail);
   if (!copy.m_valid || copy.m_width <= 0 || copy.m_height <= 0) return;
-  if (!p.upright && TurnToFitArea(width, height, copy.m_width, copy.m_height)) copy.Rotate_Clockwise();
-  const PictureFit fit = FitPictureToArea(copy.m_width, copy.m_height, width, height, p.overfill != 0);
+  bool turned = false;
+  const PictureFit fit =
+      ShapePictureForArea(copy, area.right - area.left, area.bottom - area.top, p.upright != 0, p.overfill != 0, turned);
   if (!fit.Prints()) return;
-  if (fit.resampleWidth > 0) copy.ReSample(fit.resampleWidth, fit.resampleHeight, 2);
-  if (fit.Crops()) copy.Crop(CRect(fit.cropLeft, fit.cropTop, fit.cropRight, fit.cropBottom));
   if (copy.m_width != fit.width || copy.m_height != fit.height) copy.ReSample(fit.width, fit.height, 2);
   copy.DisplayImage(dc, area.left + fit.offsetX, area.top + fit.offsetY);
 }
@@ -111,7 +112,7 @@ void CLayoutPreviewStatic::Paint(HDC dc, const RECT& client) {
             map.Y(int64_t(caps_.offsetY) + caps_.vertRes)},
        RGB(255, 255, 255));
   const int rows = std::clamp(p.rows, 1, kMaxGridCount), cols = std::clamp(p.cols, 1, kMaxGridCount);
-  int skip = std::clamp(BatchPrintSkip, 0, rows * cols - 1);
+  int skip = BatchSkippedCells(BatchPrintSkip, rows * cols);
   CBPFilesPP& files = sheet_.Files();
   const Cimage* picture = skip > 0 ? nullptr : files.NextThumbnail(true);
   int copiesShown = 0;

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "batch_print_layout.h"
 #include "file_system.h"
 
 namespace {
@@ -42,7 +43,7 @@ void KeepInRange(CAppSettings::BatchPrint& p) {
   for (int* flag : {&p.english, &p.upright, &p.overfill, &p.framed, &p.dotted, &p.center, &p.bp_dotext})
     *flag = Flag(*flag);
   if (p.framed) p.dotted = 0;
-  p.copies = std::clamp(p.copies, 1, 1000);
+  p.copies = std::clamp(p.copies, 1, kMaxBatchCopies);
   p.rows = std::clamp(p.rows, 1, 20);
   p.cols = std::clamp(p.cols, 1, 20);
   for (int* length : {&p.coloffset, &p.rowoffset, &p.colwidth, &p.colheight, &p.paoffsetx, &p.paoffsety,
@@ -95,7 +96,7 @@ bool DecodePrintSetup(const std::vector<uint8_t>& bytes, CAppSettings::BatchPrin
   } else {
     loaded.bp_dotext = 0;
     loaded.taoffsetx = loaded.taoffsety = loaded.tasizex = loaded.tasizey = 0;
-    loaded.bp_font = "New Times Roman";
+    loaded.bp_font = "Times New Roman";
     loaded.bp_points = 10;
   }
   KeepInRange(loaded);

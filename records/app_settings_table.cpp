@@ -93,7 +93,7 @@ std::vector<SettingRow> SettingsTable(CAppSettings& settings) {
       {"bp_static", &print.bp_static, 0},
       {"bp_points", &print.bp_points, 12},
       {"bp_txtcolor", &print.bp_txtcolor, 0},
-      {"bp_font", &print.bp_font, "New Times Roman"},
+      {"bp_font", &print.bp_font, "Times New Roman"},
       {"bp_string", &print.bp_string, "Copyright Notice"},
   });
 

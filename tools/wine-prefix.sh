@@ -24,10 +24,14 @@ if [ ! -f "$WINEPREFIX/.vireldan-desktop" ]; then
   wineserver -w
   touch "$WINEPREFIX/.vireldan-desktop"
 fi
-# Captions are drawn in Arial, which Wine does not have: the metric-compatible Liberation Sans
-# stands in, so that text is laid out as it will be on Windows.
-if [ ! -f "$WINEPREFIX/.vireldan-fonts" ]; then
-  "$WINELOADER" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d 'Liberation Sans' /f >/dev/null 2>&1
+# Captions are drawn in Arial, and batch-printed captions in Times New Roman, which every Windows
+# has and Wine does not: the metric-compatible Liberation fonts stand in, so that text is laid out
+# as it will be on Windows. Each is set once (the marker file).
+stand_in() {  # face, its stand-in, marker
+  [ -f "$WINEPREFIX/$3" ] && return
+  "$WINELOADER" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$1" /d "$2" /f >/dev/null 2>&1
   wineserver -w
-  touch "$WINEPREFIX/.vireldan-fonts"
-fi
+  touch "$WINEPREFIX/$3"
+}
+stand_in Arial 'Liberation Sans' .vireldan-fonts
+stand_in 'Times New Roman' 'Liberation Serif' .vireldan-font-times

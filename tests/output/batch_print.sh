@@ -7,9 +7,9 @@ work=$1
 shift
 mkdir -p "$work"
 cd "$work"
-rm -f batch-grid*.p* contact-sheet*.p* batch-sheet.ppm
+rm -f batch-grid*.p* batch-captions*.p* contact-sheet*.p* batch-sheet.ppm
 "$@" --gtest_filter='Printing.*'
-for document in batch-grid.ps contact-sheet.ps; do
+for document in batch-grid.ps batch-captions.ps contact-sheet.ps; do
   gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=ppmraw -r300 -sOutputFile="${document%.ps}-%d.ppm" "$document"
 done
 "$@" --gtest_filter='PrintedPage.*'

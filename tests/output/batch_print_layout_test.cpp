@@ -137,6 +137,22 @@ TEST(BatchPrintLayout, CountsOfImagesAndPages) {
   EXPECT_EQ(BatchPagesToPrint(0, 5, 0, 0), 5);  // a grid of no cells counts as one cell
 }
 
+// The sheet announces the pages the job prints: cells skipped past the first page are not
+// counted, as the job leaves at most the first page's cells but one empty.
+TEST(BatchPrintLayout, TheSheetCountsThePagesTheJobPrints) {
+  const struct {
+    int skip, files, copies, rows, cols, pages;
+  } cases[] = {
+      {8, 5, 1, 2, 3, 2}, {5, 5, 1, 2, 3, 2}, {6, 1, 1, 2, 3, 1}, {2, 5, 1, 3, 2, 2},
+      {1000000000, 7, 2, 4, 3, 3}, {-4, 6, 1, 2, 3, 1}, {3, 4, 3, 1, 1, 12},
+  };
+  for (const auto& c : cases) {
+    const std::string what = "skip " + std::to_string(c.skip) + ", " + std::to_string(c.files) + " files";
+    EXPECT_EQ(BatchPagesToPrint(c.skip, BatchImagesToPrint(c.copies, c.files), c.rows, c.cols), c.pages) << what;
+    EXPECT_EQ(PlanBatchCells(c.files, c.copies, c.skip, c.rows, c.cols).back().page, c.pages) << what;
+  }
+}
+
 std::string Plan(const std::vector<BatchCell>& cells) {
   std::ostringstream out;
   for (const BatchCell& c : cells) out << c.page << ":" << c.column << c.row << "=" << c.file << "." << c.copy << " ";
@@ -257,6 +273,11 @@ TEST(BatchPrintLayout, TextsStepsAndLines) {
   EXPECT_EQ(name, "a-long");
   EXPECT_EQ(DottedLineDashes(0, 50, 10), (std::vector<std::pair<int, int>>{{0, 10}, {20, 30}, {40, 50}}));
   EXPECT_EQ(DottedLineDashes(5, 9, 0), (std::vector<std::pair<int, int>>{{5, 9}}));
+  // The caption font's em is the point size on the printer's own resolution.
+  const struct {
+    int points, dpi, height;
+  } fonts[] = {{12, 300, -50}, {12, 600, -100}, {12, 720, -120}, {10, 300, -42}, {7, 96, -9}, {500, 2400, -16667}};
+  for (const auto& f : fonts) EXPECT_EQ(BatchFontHeight(f.points, f.dpi), f.height) << f.points << " at " << f.dpi;
 }
 
 // Print-setup files.
@@ -327,7 +348,7 @@ TEST(PrintSetupFile, VersionOneTurnsTextAreasOff) {
   EXPECT_EQ(p.paheight, 40);
   EXPECT_EQ(p.bp_dotext, 0);
   EXPECT_EQ(p.tasizex + p.tasizey + p.taoffsetx + p.taoffsety, 0);
-  EXPECT_EQ(p.bp_font, "New Times Roman");
+  EXPECT_EQ(p.bp_font, "Times New Roman");
   EXPECT_EQ(p.bp_points, 10);
 }
 

@@ -19,11 +19,13 @@
 #include "batch_print_job.h"
 #include "batch_print_ps.h"
 #include "display_test_support.h"
+#include "ini_profile.h"
 #include "print_setup_file.h"
 #include "print_thumbs_dlg.h"
 #include "printed_page.h"
 #include "printer_caps.h"
 #include "printer_defaults.h"
+#include "progress_window.h"
 #include "resource.h"
 #include "ui_driver.h"
 
@@ -32,6 +34,7 @@ namespace {
 const char kPort[] = "C:\\vireldan-test-printer.ps";
 const char kGridPage[] = "batch-grid";
 const char kSheetPage[] = "contact-sheet";
+const char kCaptionPage[] = "batch-captions";
 constexpr int kFiles = 7;
 
 // The pictures: one solid colour each, never black or white, landscape and portrait.
@@ -88,36 +91,61 @@ constexpr int kSkip = 1;
 
 bool FileExists(const char* path) { return ::GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
 
-TEST(Printing, ABatchGridWithFramesCaptionsAndCopies) {
-  MakePictures();
+// Prints the files on the test printer and keeps the document under the name, for rendering.
+void PrintDocument(std::vector<std::string> files, int skip, CAppSettings::BatchPrint layout, const char* name) {
   ::DeleteFileA(kPort);
-  CAppSettings::BatchPrint layout = GridLayout();
   BatchPrintRequest request;
-  request.files = Pictures();
-  request.skip = kSkip;
+  request.files = std::move(files);
+  request.skip = skip;
   HDC dc = TestPrinter().CreatePrinterDC();
   ASSERT_TRUE(dc);
   request.printer = dc;
-  EXPECT_TRUE(RunBatchPrintJob(request, layout));
+  EXPECT_EQ(RunBatchPrintJob(request, layout), BatchPrintEnd::kPrinted);
   ::DeleteDC(dc);
   ASSERT_TRUE(FileExists(kPort));
-  EXPECT_TRUE(::CopyFileA(kPort, (std::string(kGridPage) + ".ps").c_str(), FALSE));
+  EXPECT_TRUE(::CopyFileA(kPort, (std::string(name) + ".ps").c_str(), FALSE));
+}
+
+TEST(Printing, ABatchGridWithFramesCaptionsAndCopies) {
+  MakePictures();
+  PrintDocument(Pictures(), kSkip, GridLayout(), kGridPage);
+}
+
+// Captions as a new user prints them: the face and size the settings start with, name, date,
+// size and two lines of fixed text, on a 2 x 2 grid, one file a cell.
+CAppSettings::BatchPrint CaptionLayout() {
+  CAppSettings defaults;
+  IniProfile none("C:\\vireldan-no-such-settings.ini");
+  defaults.Load(none, SettingsEnvironment{1024, 768, "C:\\Vireldan"});
+  CAppSettings::BatchPrint p = defaults.batchPrint;
+  EXPECT_EQ(p.bp_points, 12);
+  p.rows = 2, p.cols = 2, p.bp_dotext = 1, p.bp_names = 1, p.bp_dates = 1, p.bp_sizes = 1, p.bp_static = 1;
+  p.bp_string = "llllllllllll\r\nMMMMMMMMMMMM";
+  ComputeBatchLayout(p, Caps());
+  return p;
+}
+constexpr int kCaptionLines = 5;
+
+TEST(Printing, CaptionsInTheDefaultFaceAndSize) {
+  MakePictures();
+  PrintDocument({PicturePath(0)}, 0, CaptionLayout(), kCaptionPage);
 }
 
 TEST(Printing, NothingIsSentWithoutFilesOrCells) {
   const struct {
     std::vector<std::string> files;
-    int rows;
+    int rows, copies, copiesAfter;
     const char* message;
   } cases[] = {
-      {{}, 3, "Nothing to print..."},
-      {Pictures(), 0, "Nothing fits on a page of this layout.\nCheck the rows and columns of the Grid Setup."},
+      {{}, 3, 0, 1, "Nothing to print..."},  // copies 0 print, and stay, as 1
+      {Pictures(), 0, 100000000, kMaxBatchCopies,
+       "Nothing fits on a page of this layout.\nCheck the rows and columns of the Grid Setup."},
   };
   for (const auto& c : cases) {
     ::DeleteFileA(kPort);
     CAppSettings::BatchPrint layout = GridLayout();
     layout.rows = c.rows;
-    layout.copies = 0;
+    layout.copies = c.copies;
     BatchPrintRequest request;
     request.files = c.files;
     HDC dc = TestPrinter().CreatePrinterDC();
@@ -125,13 +153,92 @@ TEST(Printing, NothingIsSentWithoutFilesOrCells) {
     std::string message;
     {
       UiDriver user([&] { message = AnswerMessageBox(); });
-      EXPECT_FALSE(RunBatchPrintJob(request, layout));
+      EXPECT_EQ(RunBatchPrintJob(request, layout), BatchPrintEnd::kNotStarted);
     }
     ::DeleteDC(dc);
     EXPECT_EQ(message, c.message);
-    EXPECT_EQ(layout.copies, 1) << "copies 0 print, and stay, as 1";
+    EXPECT_EQ(layout.copies, c.copiesAfter);
     EXPECT_FALSE(FileExists(kPort));
   }
+}
+
+// The sheet, owned by a window that takes its messages.
+class SheetOwner {
+ public:
+  SheetOwner() {
+    WNDCLASSA type = {};
+    type.lpfnWndProc = Proc;
+    type.hInstance = ::GetModuleHandleA(nullptr);
+    type.lpszClassName = "BatchPrintOwner";
+    ::RegisterClassA(&type);
+    hwnd_ = ::CreateWindowA("BatchPrintOwner", "owner", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
+                            type.hInstance, nullptr);
+  }
+  ~SheetOwner() { ::DestroyWindow(hwnd_); }
+  HWND Handle() const { return hwnd_; }
+  static inline bool started = false, closed = false;
+
+ private:
+  static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == 0x42B) started = true;
+    if (message == 0x42A) closed = true;
+    return ::DefWindowProcA(hwnd, message, wParam, lParam);
+  }
+  HWND hwnd_;
+};
+
+std::string WindowText(HWND window) {
+  char text[600] = {};
+  ::GetWindowTextA(window, text, sizeof text);
+  return text;
+}
+
+// The user presses Cancel in the progress window while the third cell of the first page prints:
+// that cell is finished, the page ended and the document aborted, so nothing reaches the printer;
+// the progress window goes, the owner is enabled again, and no message is shown.
+TEST(Printing, CancelInTheMiddleOfAPageAbortsTheDocument) {
+  MakePictures();
+  ::DeleteFileA(kPort);
+  CAppSettings::BatchPrint layout = GridLayout();  // 14 cells on two pages
+  layout.bp_annots = 1;
+  SheetOwner owner;
+  BatchPrintRequest request;
+  request.owner = owner.Handle();
+  request.files = Pictures();
+  HDC dc = TestPrinter().CreatePrinterDC();
+  ASSERT_TRUE(dc);
+  request.printer = dc;
+  int cells = 0;
+  bool ownerDisabled = false;
+  request.annotation = [&](const std::string&) {
+    ownerDisabled = !::IsWindowEnabled(owner.Handle());
+    if (++cells == 3) WaitFor([] { return g_bCancel != 0; });  // the user is pressing Cancel
+    return std::string();
+  };
+  std::string page, file;
+  HWND progress = nullptr;
+  BatchPrintEnd end;
+  {
+    UiDriver user([&] {
+      progress = WaitForWindow("Progress ...");
+      if (!progress) return;
+      const HWND line2 = ::GetDlgItem(progress, IDC_PROGRESS_LINE2);
+      WaitFor([&] { return WindowText(line2) == PicturePath(1); });  // the second file, in the third cell
+      page = WindowText(::GetDlgItem(progress, IDC_PROGRESS_LINE1));
+      file = WindowText(line2);
+      PressButton(progress, IDC_PROGRESS_CANCEL);
+    });
+    end = RunBatchPrintJob(request, layout);
+  }
+  ::DeleteDC(dc);
+  EXPECT_EQ(end, BatchPrintEnd::kCancelled);
+  EXPECT_EQ(page, "Page 1 of 2");
+  EXPECT_EQ(file, PicturePath(1));
+  EXPECT_EQ(cells, 3) << "the cell being printed is finished, no other begun";
+  EXPECT_TRUE(ownerDisabled);
+  EXPECT_TRUE(::IsWindowEnabled(owner.Handle()));
+  EXPECT_FALSE(::IsWindow(progress));
+  EXPECT_FALSE(FileExists(kPort)) << "an aborted document never reaches the printer";
 }
 
 ContactSheetSource SheetSource() {
@@ -184,31 +291,6 @@ TEST(Printing, AContactSheetThroughItsDialog) {
   ASSERT_TRUE(FileExists(kPort));
   EXPECT_TRUE(::CopyFileA(kPort, (std::string(kSheetPage) + ".ps").c_str(), FALSE));
 }
-
-// The sheet, owned by a window that takes its messages.
-class SheetOwner {
- public:
-  SheetOwner() {
-    WNDCLASSA type = {};
-    type.lpfnWndProc = Proc;
-    type.hInstance = ::GetModuleHandleA(nullptr);
-    type.lpszClassName = "BatchPrintOwner";
-    ::RegisterClassA(&type);
-    hwnd_ = ::CreateWindowA("BatchPrintOwner", "owner", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
-                            type.hInstance, nullptr);
-  }
-  ~SheetOwner() { ::DestroyWindow(hwnd_); }
-  HWND Handle() const { return hwnd_; }
-  static inline bool started = false, closed = false;
-
- private:
-  static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == 0x42B) started = true;
-    if (message == 0x42A) closed = true;
-    return ::DefWindowProcA(hwnd, message, wParam, lParam);
-  }
-  HWND hwnd_;
-};
 
 void Pump() {
   MSG message;
@@ -296,7 +378,7 @@ TEST(Printing, TheSetupSheetCountsShowsTheMiniatureLoadsSetupsAndHandsOverItsFil
   SheetOwner owner;
   BatchPrintHooks hooks{[](bool) { return Pictures(); },
                         [](const std::string& path, Cimage& copy) {
-                          copy.LoadImageA(path.c_str(), 80, 80, 1);
+                          copy.LoadImageA(path.c_str(), 160, 160, 1);  // larger than the areas
                           return copy.m_valid != 0;
                         }};
   CBatchPrintPS sheet(owner.Handle(), TestPrinter(), hooks);
@@ -331,28 +413,51 @@ TEST(Printing, TheSetupSheetCountsShowsTheMiniatureLoadsSetupsAndHandsOverItsFil
   const int paperWidth = paper.right - paper.left + 1, paperHeight = paper.bottom - paper.top + 1;
   EXPECT_NEAR(double(paperHeight) / paperWidth, double(caps.physicalHeight) / caps.physicalWidth, 0.01);
   const CAppSettings::BatchPrint& p = g_settings.batchPrint;
-  const auto at = [&](int column, int row) {
-    const int64_t x = p.coloffset + column * int64_t(p.colwidth) + p.paoffsetx + p.pawidth / 2;
-    const int64_t y = p.rowoffset + row * int64_t(p.colheight) + p.paoffsety + p.paheight / 2;
+  // A point of a cell's image area, at a share of its width and height.
+  const auto at = [&](int column, int row, double across = 0.5, double down = 0.5) {
+    const int64_t x = p.coloffset + column * int64_t(p.colwidth) + p.paoffsetx + int64_t(p.pawidth * across);
+    const int64_t y = p.rowoffset + row * int64_t(p.colheight) + p.paoffsety + int64_t(p.paheight * down);
     return shot.At(paper.left + int(x * caps.dpiX / 100000 * paperWidth / caps.physicalWidth),
                    paper.top + int(y * caps.dpiY / 100000 * paperHeight / caps.physicalHeight));
   };
-  // The skipped cell stays grey; the pictures follow, each in two cells.
+  // The skipped cell stays grey; the pictures follow, each in two cells, filling their areas to
+  // the corners (overfill), as the printed page does.
   EXPECT_EQ(at(0, 0), (Rgb{224, 224, 224}));
-  EXPECT_EQ(at(1, 0), Colour(0));
-  EXPECT_EQ(at(2, 0), Colour(0));
-  EXPECT_EQ(at(0, 1), Colour(1));
+  const struct {
+    int column, row, file;
+  } filled[] = {{1, 0, 0}, {2, 0, 0}, {0, 1, 1}};
+  for (const auto& [column, row, file] : filled) {
+    EXPECT_EQ(at(column, row), Colour(file)) << column << "," << row;
+    EXPECT_EQ(at(column, row, 0.94, 0.94), Colour(file)) << column << "," << row << ": the bottom right corner";
+    EXPECT_EQ(at(column, row, 0.06, 0.06), Colour(file)) << column << "," << row << ": the top left corner";
+  }
+  // Skipping more cells than a page has: the count follows the job, which leaves all the first
+  // page's cells but one empty.
+  const HWND grid = sheet.PageWindow(CBatchPrintPS::kGrid);
+  ::SetDlgItemTextA(grid, IDC_BP_SKIP, "100");
+  EXPECT_EQ(Text(sheet.Handle(), IDC_BP_PAGES), "3 Pages to print");  // 11 skipped, 14 images: 25 cells of 12
+  ::SetDlgItemTextA(grid, IDC_BP_SKIP, "1");
+  // Copies out of range: the counts keep the last good number, and the page is not left.
+  ::SetDlgItemTextA(grid, IDC_BP_COPIES, "100000000");
+  EXPECT_EQ(Text(sheet.Handle(), IDC_BP_IMAGES), "14 Images to print");
+  std::string message;
+  {
+    UiDriver user([&] { message = AnswerMessageBox(); });
+    sheet.SetActiveIndex(CBatchPrintPS::kSetups);
+  }
+  EXPECT_EQ(message, "Please enter an integer between 1 and 1000.");
+  EXPECT_EQ(sheet.ActiveIndex(), CBatchPrintPS::kGrid);
+  ::SetDlgItemTextA(grid, IDC_BP_COPIES, "2");
   // Setups: a good one loads, a damaged one is refused with a message and changes nothing.
   const std::string folder = CBPSaveLoadPP::SetupsFolder();
   CAppSettings::BatchPrint saved = g_settings.batchPrint;
-  saved.rows = 2, saved.cols = 5, saved.bp_font = "Courier New";
+  saved.rows = 2, saved.cols = 5, saved.copies = 3, saved.bp_font = "Courier New";
   ASSERT_TRUE(SavePrintSetupFile(folder + "\\a-good.psu", saved));
   FILE* damaged = std::fopen((folder + "\\b-short.psu").c_str(), "wb");
   std::fwrite("\x4F\x43\x19\x12\x01\x00", 1, 6, damaged);
   std::fclose(damaged);
   sheet.SetActiveIndex(CBatchPrintPS::kSetups);
   HWND setups = sheet.PageWindow(CBatchPrintPS::kSetups);
-  std::string message;
   {
     UiDriver user([&] { message = AnswerMessageBox(); });
     ClickSetup(setups, "b-short.psu");
@@ -363,12 +468,31 @@ TEST(Printing, TheSetupSheetCountsShowsTheMiniatureLoadsSetupsAndHandsOverItsFil
   EXPECT_EQ(g_settings.batchPrint.rows, 2);
   EXPECT_EQ(g_settings.batchPrint.cols, 5);
   EXPECT_EQ(g_settings.batchPrint.bp_font, "Courier New");
-  EXPECT_EQ(Text(sheet.Handle(), IDC_BP_PAGES), "2 Pages to print");  // 15 cells of 10
+  EXPECT_EQ(Text(sheet.Handle(), IDC_BP_IMAGES), "21 Images to print");
+  EXPECT_EQ(Text(sheet.Handle(), IDC_BP_PAGES), "3 Pages to print");  // 22 cells of 10
   std::remove((folder + "\\a-good.psu").c_str());
   std::remove((folder + "\\b-short.psu").c_str());
+  sheet.SetActiveIndex(CBatchPrintPS::kGrid);
+  EXPECT_EQ(Text(grid, IDC_BP_COPIES), "3") << "the Copies box shows the loaded setup's";
+  const auto print = [&] {
+    ::SendMessageA(sheet.Handle(), WM_COMMAND, MAKEWPARAM(IDC_BP_PRINT, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(sheet.Handle(), IDC_BP_PRINT)));
+  };
+  // Print with Copies out of range says so and keeps the sheet and its list.
+  ::SetDlgItemTextA(grid, IDC_BP_COPIES, "0");
+  message.clear();
+  {
+    UiDriver user([&] { message = AnswerMessageBox(); });
+    print();
+  }
+  EXPECT_EQ(message, "Please enter an integer between 1 and 1000.");
+  Pump();
+  EXPECT_FALSE(SheetOwner::started);
+  ASSERT_TRUE(::IsWindow(sheet.Handle()));
+  EXPECT_EQ(g_settings.batchPrint.copies, 3);
   // Print hands the list over and closes the sheet.
-  ::SendMessageA(sheet.Handle(), WM_COMMAND, MAKEWPARAM(IDC_BP_PRINT, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(::GetDlgItem(sheet.Handle(), IDC_BP_PRINT)));
+  ::SetDlgItemTextA(grid, IDC_BP_COPIES, "3");
+  print();
   EXPECT_TRUE(PumpUntil([] { return SheetOwner::started && SheetOwner::closed; }));
   EXPECT_EQ(BatchPrintList, Pictures());
   EXPECT_EQ(BatchPrintCount, kFiles);
@@ -441,6 +565,44 @@ TEST(PrintedPage, EveryCellOfTheGridHoldsItsPictureFramesAndCaption) {
     const int x = LayoutToDevice(p.coloffset + c * p.colwidth, caps.dpiX, caps.offsetX) + caps.offsetX;
     EXPECT_GT(DarkPixels(pages[0], {x - 2, y, x + 2, y}), 0) << "column line " << c;
   }
+}
+
+// The runs of rows of a box that hold dark pixels: the printed lines of a text, each as the box
+// its dark pixels fill.
+std::vector<Box> TextLinesIn(const Page& page, const Box& within) {
+  std::vector<Box> lines;
+  bool inLine = false;
+  for (int y = within.top; y <= within.bottom + 1; ++y) {
+    const bool dark = y <= within.bottom && DarkPixels(page, {within.left, y, within.right, y}) > 0;
+    if (dark && !inLine) lines.push_back({within.right, y, within.left, y});
+    if (dark) {
+      Box& line = lines.back();
+      line.bottom = y;
+      for (int x = within.left; x <= within.right; ++x) {
+        const Rgb c = page.At(x, y);
+        if (c.red < 128 && c.green < 128 && c.blue < 128) line.left = std::min(line.left, x), line.right = std::max(line.right, x);
+      }
+    }
+    inLine = dark;
+  }
+  return lines;
+}
+
+// Twelve points at 300 dpi are an em of 50 pixels: the text area of a 2 x 2 grid holds every line
+// asked for, and the face is the proportional one named (a run of l is far narrower than one of M).
+TEST(PrintedPage, CaptionsPrintAtTheirPointSizeInAProportionalFace) {
+  Page page;
+  ASSERT_TRUE(ReadPpm(Rendering(kCaptionPage, 1), page));
+  const BatchPrinterCaps caps = Caps();
+  ASSERT_EQ(caps.dpiY, 300);
+  const DeviceRect text = BatchCellArea(CaptionLayout(), caps, 0, 0, true);
+  const std::vector<Box> lines = TextLinesIn(page, {text.left + caps.offsetX, text.top + caps.offsetY,
+                                                    text.right + caps.offsetX - 1, text.bottom + caps.offsetY - 1});
+  ASSERT_EQ(lines.size(), size_t(kCaptionLines)) << "name, date, size and two lines of fixed text";
+  const Box& capitals = lines[4];  // "MMMMMMMMMMMM": capitals stand about two thirds of an em high
+  EXPECT_NEAR(capitals.bottom - capitals.top + 1, 33, 5);
+  const int narrow = lines[3].right - lines[3].left, wide = capitals.right - capitals.left;
+  EXPECT_LT(narrow * 2, wide) << "l is " << narrow << " pixels a dozen, M " << wide;
 }
 
 TEST(PrintedPage, TheContactSheetHasItsTitlePicturesCaptionsAndACrossForTheBrokenFile) {

@@ -67,7 +67,7 @@ const Default kDefaults[] = {
     {"Batch Print", "bp_static", "0"},
     {"Batch Print", "bp_points", "12"},
     {"Batch Print", "bp_txtcolor", "0"},
-    {"Batch Print", "bp_font", "New Times Roman"},
+    {"Batch Print", "bp_font", "Times New Roman"},
     {"Batch Print", "bp_string", "Copyright Notice"},
 
     {"Capture", "enable", "0"},
