@@ -12,6 +12,9 @@ if(WIN32)
   else()
     set(VIRELDAN_WINDOWS_TREE win32)
   endif()
+  # windres runs the C preprocessor but CMake asks it for no dependency list, so a changed
+  # resource header (new control ids) would leave the compiled resources stale.
+  set(CMAKE_DEPFILE_FLAGS_RC "--preprocessor-arg=-MD --preprocessor-arg=-MT --preprocessor-arg=<DEP_TARGET> --preprocessor-arg=-MF --preprocessor-arg=<DEP_FILE>")
   file(WRITE ${CMAKE_BINARY_DIR}/wine-arch "${VIRELDAN_WINDOWS_TREE}\n")
   set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/tools/wine-run.sh ${CMAKE_BINARY_DIR}/wineprefix)
 elseif(VIRELDAN_FUZZ)
