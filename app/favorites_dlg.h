@@ -45,7 +45,7 @@ class CFavoritesDlg : public Dialog {
   void BeginDrag(int index);
   void DragTo(POINT inDialog);
   void Drop(POINT inDialog);
-  void EndImageDrag();
+  void EndDrag();
 
   bool initialised_ = false;
   bool visible_ = false;

@@ -156,6 +156,8 @@ int CFavoritesDlg::ItemAt(POINT inDialog) const {
   return ListView_HitTest(List(), &hit);
 }
 
+// The entry stays in the list, and the file as it was, until a drop lands: a drag that ends any
+// other way (out of the list, or the mouse taken away by another window) changes nothing.
 void CFavoritesDlg::BeginDrag(int index) {
   dragIndex_ = index;
   dragText_ = ItemTextAt(List(), index);
@@ -168,18 +170,18 @@ void CFavoritesDlg::BeginDrag(int index) {
   ::GetCursorPos(&cursor);
   ::ScreenToClient(List(), &cursor);
   ImageList_DragEnter(List(), cursor.x, cursor.y);
-  ListView_DeleteItem(List(), index);
-  ::SetCapture(Handle());
   dragging_ = true;
   dropTarget_ = -1;
-  Changed();
+  ::SetCapture(Handle());
 }
 
-void CFavoritesDlg::EndImageDrag() {
+void CFavoritesDlg::EndDrag() {
+  if (!dragging_) return;
+  dragging_ = false;  // first: releasing the mouse comes back here as a lost capture
   ImageList_DragLeave(List());
   ImageList_EndDrag();
-  dragging_ = false;
-  ::ReleaseCapture();
+  ListView_SetItemState(List(), -1, 0, LVIS_DROPHILITED);
+  if (::GetCapture() == Handle()) ::ReleaseCapture();
 }
 
 void CFavoritesDlg::DragTo(POINT inDialog) {
@@ -188,10 +190,7 @@ void CFavoritesDlg::DragTo(POINT inDialog) {
   RECT listArea = {};
   ::GetWindowRect(List(), &listArea);
   if (!::PtInRect(&listArea, screen)) {
-    const int count = ListView_GetItemCount(List());
-    Insert(dragIndex_ <= count ? dragIndex_ : count, dragText_);
-    EndImageDrag();
-    Changed();
+    EndDrag();
     return;
   }
   POINT inList = screen;
@@ -207,11 +206,16 @@ void CFavoritesDlg::DragTo(POINT inDialog) {
   dropTarget_ = target;
 }
 
+// The entry goes just after the one it is dropped on (counted as if it had left its place), or
+// last when it lands on none; dropped on itself it stays.
 void CFavoritesDlg::Drop(POINT inDialog) {
-  EndImageDrag();
-  ListView_SetItemState(List(), -1, 0, LVIS_DROPHILITED | LVIS_SELECTED);
+  EndDrag();
+  ListView_SetItemState(List(), -1, 0, LVIS_SELECTED);
   const int hit = ItemAt(inDialog);
-  Insert(hit >= 0 ? hit + 1 : ListView_GetItemCount(List()), dragText_);
+  if (hit == dragIndex_ || dragIndex_ >= ListView_GetItemCount(List())) return;
+  ListView_DeleteItem(List(), dragIndex_);
+  const int after = hit < 0 ? ListView_GetItemCount(List()) : (hit < dragIndex_ ? hit + 1 : hit);
+  Insert(after, dragText_);
   Changed();
 }
 
@@ -233,6 +237,12 @@ bool CFavoritesDlg::OnMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& resu
       if (!dragging_) return false;
       Drop(point);
       return true;
+    case WM_CAPTURECHANGED:
+      EndDrag();
+      return false;
+    case WM_DESTROY:
+      EndDrag();
+      return false;
     case WM_NOTIFY: {
       const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
       if (header->idFrom != IDC_FAVORITES_LIST) return false;

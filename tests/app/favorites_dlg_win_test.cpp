@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -121,9 +122,9 @@ TEST_F(FavoritesWindow, AddPutsTheFolderShownFirstAndRemoveTakesTheSelectedOneOu
 }
 
 // Drags an entry with the real mouse from one point of the list to another, while this thread
-// runs the window's messages.
-void Drag(HWND list, int from, POINT to) {
-  std::atomic<bool> done{false};
+// runs the window's messages. Halfway, with the button still down, this thread runs midway.
+void Drag(HWND list, int from, POINT to, const std::function<void()>& midway = nullptr) {
+  std::atomic<bool> done{false}, halfway{false}, halfwayDone{!midway};
   UiDriver user([&] {
     RECT item = {};
     ListView_GetItemRect(list, from, &item, LVIR_LABEL);
@@ -131,8 +132,12 @@ void Drag(HWND list, int from, POINT to) {
     ::ClientToScreen(list, &at);
     MoveMouseTo(at);
     PressLeftButton(true);
-    for (int step = 1; step <= 8; ++step)
+    for (int step = 1; step <= 8; ++step) {
       MoveMouseTo({at.x + (to.x - at.x) * step / 8, at.y + (to.y - at.y) * step / 8});
+      if (step != 4) continue;
+      halfway = true;
+      WaitFor([&] { return halfwayDone.load(); });
+    }
     PressLeftButton(false);
     done = true;
   });
@@ -142,6 +147,10 @@ void Drag(HWND list, int from, POINT to) {
     while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
       ::TranslateMessage(&message);
       ::DispatchMessageA(&message);
+    }
+    if (halfway && !halfwayDone) {
+      midway();
+      halfwayDone = true;
     }
     ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
   }
@@ -176,6 +185,45 @@ TEST_F(FavoritesWindow, DraggingPutsAnEntryAfterTheOneDroppedOnAtTheEndBelowTheL
   EXPECT_EQ(favorites_.Entries(), (Folders{"C:\\C", "C:\\B", "C:\\D", "C:\\A"})) << "out of the window: back";
   EXPECT_EQ(Bytes(), "C:\\C\r\nC:\\B\r\nC:\\D\r\nC:\\A\r\n");
   EXPECT_EQ(MenuEntries().size(), 4u);
+}
+
+// Until a drop lands the list and the file stay as they were, so a drag that is ended any other
+// way loses nothing: the mouse taken by another window, the system cancelling it (as it does when
+// the user switches to another program), or the window going while the program closes.
+TEST_F(FavoritesWindow, ADragThatLosesTheMouseChangesNeitherListNorFile) {
+  const std::string bytes = "C:\\A\r\nC:\\B\r\nC:\\C\r\nC:\\D\r\n";
+  const Folders entries = {"C:\\A", "C:\\B", "C:\\C", "C:\\D"};
+  struct Case {
+    const char* what;
+    std::function<void(HWND favorites)> interrupt;
+  };
+  const Case cases[] = {
+      {"another window takes the mouse", [this](HWND) { ::SetCapture(main_); }},
+      {"the system cancels the drag", [](HWND favorites) { ::SendMessageA(favorites, WM_CANCELMODE, 0, 0); }},
+      {"the window goes", [this](HWND) { favorites_.Destroy(); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Open(bytes);
+    favorites_.Toggle();
+    HWND list = ::GetDlgItem(favorites_.Handle(), IDC_FAVORITES_LIST);
+    std::string duringDrag;
+    Folders listDuringDrag;
+    Drag(list, 1, OnItem(list, 3), [&] {
+      duringDrag = Bytes();
+      listDuringDrag = favorites_.Entries();
+      c.interrupt(favorites_.Handle());
+      ::ReleaseCapture();
+    });
+    EXPECT_EQ(duringDrag, bytes);
+    EXPECT_EQ(listDuringDrag, entries);
+    EXPECT_EQ(Bytes(), bytes);
+    if (!favorites_.Handle()) continue;
+    EXPECT_EQ(favorites_.Entries(), entries);
+    // The drag is over: the mouse moving and let go over the window now does nothing.
+    EXPECT_EQ(::GetCapture(), nullptr);
+    favorites_.Destroy();
+  }
 }
 
 }  // namespace
