@@ -1,7 +1,8 @@
 #pragma once
 // A window's OLE drop target that keeps the names of the files dropped on it: at a drop it reads
 // the data's CF_HDROP list into its name list (replacing the last drop's), then the owner's
-// OnDrop hands the names out one by one.
+// OnDrop hands the names out one by one. Data without a file list is refused without troubling
+// the owner, and its drop leaves the list empty: no drop works on another one's names.
 #include <string>
 #include <vector>
 
@@ -14,6 +15,9 @@ class CFileDropTarget : public OleDropTarget {
   explicit CFileDropTarget(DropTargetEvents& events) : OleDropTarget(events) {}
   ~CFileDropTarget();
 
+  HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD keys, POINTL point, DWORD* effect) override;
+  HRESULT STDMETHODCALLTYPE DragOver(DWORD keys, POINTL point, DWORD* effect) override;
+  HRESULT STDMETHODCALLTYPE DragLeave() override;
   HRESULT STDMETHODCALLTYPE Drop(IDataObject* data, DWORD keys, POINTL point, DWORD* effect) override;
 
   // Replaces the name list with the files a drag from this program starts with.
@@ -32,5 +36,6 @@ class CFileDropTarget : public OleDropTarget {
 
   CNameNode* names_ = nullptr;
   bool containsFolder_ = false;
+  bool draggingFiles_ = false;  // the drag over the window offers a file list
   char current_[260] = {};
 };

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include "drop_files_block.h"
 #include "drop_files_names.h"
@@ -34,6 +35,13 @@ std::string AnsiName(const std::u16string& name) {
   return ansi;
 }
 
+FORMATETC FileListFormat() { return FORMATETC{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL}; }
+
+bool OffersFileList(IDataObject* data) {
+  FORMATETC format = FileListFormat();
+  return data && data->QueryGetData(&format) == S_OK;
+}
+
 }  // namespace
 
 CFileDropTarget::~CFileDropTarget() { FreeNames(); }
@@ -45,18 +53,40 @@ void CFileDropTarget::FreeNames() {
   containsFolder_ = false;
 }
 
+HRESULT STDMETHODCALLTYPE CFileDropTarget::DragEnter(IDataObject* data, DWORD keys, POINTL point, DWORD* effect) {
+  draggingFiles_ = OffersFileList(data);
+  if (draggingFiles_) return OleDropTarget::DragEnter(data, keys, point, effect);
+  *effect = DROPEFFECT_NONE;
+  return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE CFileDropTarget::DragOver(DWORD keys, POINTL point, DWORD* effect) {
+  if (draggingFiles_) return OleDropTarget::DragOver(keys, point, effect);
+  *effect = DROPEFFECT_NONE;
+  return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE CFileDropTarget::DragLeave() {
+  if (!std::exchange(draggingFiles_, false)) return S_OK;
+  return OleDropTarget::DragLeave();
+}
+
 HRESULT STDMETHODCALLTYPE CFileDropTarget::Drop(IDataObject* data, DWORD keys, POINTL point, DWORD* effect) {
-  FORMATETC format = {CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+  FreeNames();
+  if (!std::exchange(draggingFiles_, false)) {
+    *effect = DROPEFFECT_NONE;
+    return S_OK;
+  }
+  FORMATETC format = FileListFormat();
   STGMEDIUM medium = {};
   if (data && SUCCEEDED(data->GetData(&format, &medium))) {
     if (medium.tymed == TYMED_HGLOBAL) {
       const GlobalLockScope block(medium.hGlobal);
       ReadNames(block.data(), block.size());
-    } else {
-      FreeNames();
     }
     ::ReleaseStgMedium(&medium);
   }
+  // Also with no names read: the owner takes its drag feedback away.
   return OleDropTarget::Drop(data, keys, point, effect);
 }
 

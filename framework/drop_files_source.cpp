@@ -7,12 +7,11 @@
 
 namespace {
 
-FORMATETC HdropFormat() { return FORMATETC{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL}; }
-
-// One CF_HDROP block, handed out as a fresh copy in shareable global memory on every request.
-class FilesDataObject final : public IDataObject {
+// One block of one clipboard format, handed out as a fresh copy in shareable global memory on
+// every request.
+class BlockDataObject final : public IDataObject {
  public:
-  explicit FilesDataObject(const std::string& block) : block_(block) {}
+  BlockDataObject(UINT format, const std::string& block) : format_(format), block_(block) {}
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
     if (!object) return E_POINTER;
@@ -49,7 +48,7 @@ class FilesDataObject final : public IDataObject {
   HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC* format) override {
     if (!format) return E_INVALIDARG;
-    return format->cfFormat == CF_HDROP && (format->tymed & TYMED_HGLOBAL) && format->dwAspect == DVASPECT_CONTENT
+    return format->cfFormat == format_ && (format->tymed & TYMED_HGLOBAL) && format->dwAspect == DVASPECT_CONTENT
                ? S_OK
                : DV_E_FORMATETC;
   }
@@ -60,7 +59,7 @@ class FilesDataObject final : public IDataObject {
   HRESULT STDMETHODCALLTYPE SetData(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE EnumFormatEtc(DWORD direction, IEnumFORMATETC** formats) override {
     if (direction != DATADIR_GET) return E_NOTIMPL;
-    FORMATETC format = HdropFormat();
+    FORMATETC format = {CLIPFORMAT(format_), nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
     return ::SHCreateStdEnumFmtEtc(1, &format, formats);
   }
   HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override {
@@ -70,7 +69,8 @@ class FilesDataObject final : public IDataObject {
   HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override { return OLE_E_ADVISENOTSUPPORTED; }
 
  private:
-  ~FilesDataObject() = default;
+  ~BlockDataObject() = default;
+  const UINT format_;
   std::string block_;
   ULONG references_ = 1;
 };
@@ -98,8 +98,10 @@ class ButtonDropSource : public IDropSource {
 
 }  // namespace
 
-DWORD DragDropFiles(const std::string& block, DWORD allowedEffects) {
-  FilesDataObject* data = new FilesDataObject(block);
+DWORD DragDropFiles(const std::string& block, DWORD allowedEffects) { return DragDropBlock(CF_HDROP, block, allowedEffects); }
+
+DWORD DragDropBlock(UINT format, const std::string& block, DWORD allowedEffects) {
+  BlockDataObject* data = new BlockDataObject(format, block);
   ButtonDropSource source;
   DWORD effect = DROPEFFECT_NONE;
   const HRESULT result = ::DoDragDrop(data, &source, allowedEffects, &effect);

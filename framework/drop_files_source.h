@@ -8,3 +8,5 @@
 // Runs the drag until it ends; the effect the target chose (DROPEFFECT_NONE when the drag was
 // cancelled or the block could not be offered).
 DWORD DragDropFiles(const std::string& block, DWORD allowedEffects);
+// The same for a block of any clipboard format, such as text.
+DWORD DragDropBlock(UINT format, const std::string& block, DWORD allowedEffects);

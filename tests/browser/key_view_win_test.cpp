@@ -313,6 +313,13 @@ TEST_F(KeyView, DroppedFilesAreKeyedAndCtrlDropsUnkeyThem) {
   EXPECT_EQ(Drop(all, Root(), false), DWORD(DROPEFFECT_NONE));
   EXPECT_EQ(Drop(all, Item("Trips"), false), DWORD(DROPEFFECT_COPY));
   EXPECT_EQ(KeyedCount(all, "Trips"), 21);
+  // Text dragged after a refused drop of files is refused in its turn: the files of the drop
+  // before are not keyed again, nor unkeyed.
+  EXPECT_EQ(Drop(all, Root(), true), DWORD(DROPEFFECT_NONE));
+  EXPECT_EQ(DragBlockOnto(Tree().Handle(), ItemCentre(Item("Trips")), CF_TEXT, std::string("f01.jpg\0", 8),
+                          DROPEFFECT_COPY | DROPEFFECT_LINK, DragKeys{true, false}),
+            DWORD(DROPEFFECT_NONE));
+  EXPECT_EQ(KeyedCount(all, "Trips"), 21);
 
   // An index marked read-only is left as it is and the user is told; meanwhile 20 names run
   // under the hourglass and 21 in the progress window.

@@ -79,3 +79,8 @@ DWORD DragFilesOnto(HWND window, POINT client, const std::string& block, DWORD a
                     const std::function<bool()>& done) {
   return DragOnto(window, client, keys, [&] { return DragDropFiles(block, allowedEffects); }, done);
 }
+
+DWORD DragBlockOnto(HWND window, POINT client, UINT format, const std::string& block, DWORD allowedEffects,
+                    DragKeys keys) {
+  return DragOnto(window, client, keys, [&] { return DragDropBlock(format, block, allowedEffects); });
+}

@@ -23,3 +23,6 @@ DWORD DragOnto(HWND window, POINT client, DragKeys keys, const std::function<DWO
 // (DROPEFFECT_NONE when it refused).
 DWORD DragFilesOnto(HWND window, POINT client, const std::string& block, DWORD allowedEffects, DragKeys keys,
                     const std::function<bool()>& done = [] { return true; });
+// The same with a block of another clipboard format (text, say) in place of the file list.
+DWORD DragBlockOnto(HWND window, POINT client, UINT format, const std::string& block, DWORD allowedEffects,
+                    DragKeys keys);
