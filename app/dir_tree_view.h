@@ -64,10 +64,6 @@ class CDirTreeView : public CDragDropDirView {
   // Makes "New Folder" under parent (whose path is folder) and starts naming it.
   void MakeNewFolder(HTREEITEM parent, const std::string& folder);
   bool ShellDelete(const std::string& target, bool toRecycleBin);
-  // Lets go of everything open in the folders before one is renamed or deleted: the thumbnail
-  // view's files, and the keyword index's folders, whose changes are written while they still
-  // stand where they were read.
-  void ReleaseOpenFolders();
   void PostFolderChanged();
 
   bool newFolder_ = false;

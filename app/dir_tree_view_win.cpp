@@ -41,12 +41,6 @@ void CDirTreeView::OnEndLabelEdit(HTREEITEM item, const char* text) {
   if (!naming) PostFolderChanged();
 }
 
-void CDirTreeView::ReleaseOpenFolders() {
-  ClearThumbnailPane();
-  g_keyIndex.SaveSecondFolder();
-  g_keyIndex.SaveFolder();
-}
-
 void CDirTreeView::OnFolderRenamed(HTREEITEM, const std::string& oldPath, const std::string& newPath) {
   g_keyIndex.InvalidateSummaries(oldPath);
   g_keyIndex.InvalidateSummaries(newPath);

@@ -37,6 +37,10 @@ class CDragDropDirView : public CNameSpaceTreeView, protected DropTargetEvents {
 
   // The hover timer ran out: open the folder the mouse still rests on.
   void OnHoverTimer();
+  // Lets go of everything open in the folders before one is renamed, moved or deleted: the
+  // thumbnail view's files, and the keyword index's folders, whose changes are written while they
+  // still stand where they were read.
+  void ReleaseOpenFolders();
 
   static constexpr UINT_PTR kHoverTimer = 2;
 
@@ -49,8 +53,8 @@ class CDragDropDirView : public CNameSpaceTreeView, protected DropTargetEvents {
   DWORD DropFiles(const std::vector<std::string>& names, const std::string& destination, DropKeys keys,
                   bool onScreenSaverItem, WindowTransferHost& host, FileTransfer& transfer);
   DWORD DropOnRecycleBin(const std::vector<std::string>& names);
-  // Lets go of what the program holds open below folder (the thumbnail view's folder, the index)
-  // before the folder moves away.
+  // Lets go of what the program holds open below folder (the thumbnail view's folder, the index,
+  // the current directory) before the folder moves away.
   void ReleaseFolder(const std::string& folder);
   std::vector<std::string> TakeDroppedNames();
   void Warn(const char* text);

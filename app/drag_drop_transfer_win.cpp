@@ -80,15 +80,21 @@ DWORD CDragDropDirView::DropFiles(const std::vector<std::string>& names, const s
   return effect;
 }
 
-void CDragDropDirView::ReleaseFolder(const std::string& folder) {
-  const std::string selected = GetSelectedPath();
-  if (selected.empty() || !IsSameOrInside(folder, selected)) return;
+void CDragDropDirView::ReleaseOpenFolders() {
   ClearThumbnailPane();
-  WaitForThumbnailLoaderIdle();
   g_keyIndex.SaveSecondFolder();
   g_keyIndex.SaveFolder();
-  const std::string parent = folder.substr(0, folder.size() - platform::FileNameOf(folder).size());
-  SelectNearestPath(parent);
+}
+
+void CDragDropDirView::ReleaseFolder(const std::string& folder) {
+  const std::string selected = GetSelectedPath();
+  if (!selected.empty() && IsSameOrInside(folder, selected)) {
+    ReleaseOpenFolders();
+    WaitForThumbnailLoaderIdle();
+    SelectNearestPath(folder.substr(0, folder.size() - platform::FileNameOf(folder).size()));
+  }
+  // Now, not when the new selection is shown: that comes by a posted message, after the move.
+  LeaveFolder(folder);
 }
 
 DWORD CDragDropDirView::DropFolder(HTREEITEM, const std::string& destination, DropKeys keys, WindowTransferHost& host,

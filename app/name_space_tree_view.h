@@ -49,6 +49,9 @@ class CNameSpaceTreeView : public ControlPane {
   HWND MainWindow() const { return ::GetAncestor(Handle(), GA_ROOT); }
   // A message box owned by the main window, with the program's caption.
   int Message(const std::string& text, UINT flags) const;
+  // A folder about to be renamed or moved must not be the process's current directory or lie
+  // above it (the system refuses to move it then): the directory moves to the folder's parent.
+  static void LeaveFolder(const std::string& folder);
 
   bool OnControlNotify(NMHDR* header, LRESULT& result) override;
 

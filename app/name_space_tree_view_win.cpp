@@ -12,9 +12,9 @@ bool IsSameOrInside(const std::string& path, const std::string& folder) {
   return path.size() == folder.size() || path[folder.size()] == '\\';
 }
 
-// A folder that is about to be renamed must not be the process's current directory or lie above
-// it; the directory moves to the folder's parent.
-void LeaveFolder(const std::string& folder) {
+}  // namespace
+
+void CNameSpaceTreeView::LeaveFolder(const std::string& folder) {
   char current[MAX_PATH] = {};
   const DWORD length = ::GetCurrentDirectoryA(MAX_PATH, current);
   std::string currentPath(current, length < MAX_PATH ? length : 0);
@@ -22,8 +22,6 @@ void LeaveFolder(const std::string& folder) {
   if (!IsSameOrInside(currentPath, folder)) return;
   ::SetCurrentDirectoryA(SiblingPath(folder, "").c_str());
 }
-
-}  // namespace
 
 bool CNameSpaceTreeView::Create(HWND parent, UINT id) {
   if (!Window::Create(0, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 0, 0, parent,
