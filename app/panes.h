@@ -66,8 +66,8 @@ bool ThumbnailPaneCommand(UINT id);
 std::vector<std::string> ThumbnailPanePaths(bool selectedOnly);
 // A copy of the thumbnail the view holds for a path; false when it holds none.
 bool CopyPaneThumbnail(const std::string& path, Cimage& copy);
-// The view's files for a contact sheet, all or the selected ones; composed is set when they come
-// from more than the one folder shown.
+// The view's files for a contact sheet, all or the selected ones; composed is set when the view
+// shows a composed list (subfolder contents, key-search or key-filter results), not one folder.
 std::vector<ContactSheetItem> ThumbnailPaneSheetItems(bool selectedOnly, bool* composed = nullptr);
 // The path of the one selected file; false unless exactly one is selected.
 bool SingleSelectedThumbnailPath(std::string& path);

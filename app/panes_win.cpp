@@ -153,11 +153,11 @@ bool CopyPaneThumbnail(const std::string& path, Cimage& copy) {
 std::vector<ContactSheetItem> ThumbnailPaneSheetItems(bool selectedOnly, bool* composed) {
   std::vector<ContactSheetItem> sheetItems;
   CThumbList& items = g_thumbnailView.Items();
-  if (composed) *composed = false;
+  // Whatever folders its files happen to lie in: a subfolder listing or a key filter may hold
+  // files of the one folder only, and still is not that folder.
+  if (composed) *composed = !g_thumbnailView.ShowsPlainFolder();
   for (CThumbItem* item = selectedOnly ? items.GetFirstSelected() : items.GetFirst(); item;
-       item = selectedOnly ? items.GetNextSelected() : items.GetNext()) {
+       item = selectedOnly ? items.GetNextSelected() : items.GetNext())
     sheetItems.push_back({item->folder + item->name, item->name, item->GetDateText(), item->sizeKB});
-    if (composed && item->folder != g_thumbnailView.Folder()) *composed = true;
-  }
   return sheetItems;
 }
