@@ -1,6 +1,7 @@
 #include "page_preview_wnd.h"
 
 #include "device_context.h"
+#include "library_palette.h"
 
 namespace {
 
@@ -75,16 +76,11 @@ void CPagePreviewWnd::OnPaint() {
   ::GetClientRect(Handle(), &client);
   ::FillRect(dc, &client, ::GetSysColorBrush(COLOR_BTNFACE));
   if (paper_.width <= 0 || paper_.height <= 0) return;
-  HPALETTE previous = nullptr;
-  if (Cimage::S_use_palette && Cimage::S_hpal) {
-    previous = ::SelectPalette(dc, Cimage::S_hpal, FALSE);
-    ::RealizePalette(dc);
-  }
+  const LibraryPalette palette(dc);
   const RECT paper = {0, 0, paper_.width, paper_.height};
   ::FillRect(dc, &paper, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
   const LayoutSize shown = Shown();
   if (shown.width > 0 && shown.height > 0)
     shown_.DisplayImage(dc, int(int64_t(paper_.width) * position_.x / kPositionSpan) - shown.width / 2,
                         int(int64_t(paper_.height) * position_.y / kPositionSpan) - shown.height / 2);
-  if (previous) ::SelectPalette(dc, previous, FALSE);
 }

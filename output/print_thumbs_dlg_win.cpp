@@ -5,6 +5,7 @@
 
 #include "app_settings.h"
 #include "device_context.h"
+#include "library_palette.h"
 #include "page_layout.h"
 #include "printer_caps.h"
 #include "resource.h"
@@ -163,6 +164,7 @@ LRESULT CThumbLayoutPreview::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
   ::FillRect(dc, &client, static_cast<HBRUSH>(::GetStockObject(GRAY_BRUSH)));
   const ContactSheetPrinter& page = dialog_.Printer();
   if (page.physicalWidth <= 0 || page.physicalHeight <= 0) return 0;
+  const LibraryPalette palette(dc);
   const LayoutSize paper =
       PaperInPreview(client.right, client.bottom, page.physicalWidth, page.physicalHeight, page.aspectX, page.aspectY);
   const int left = (client.right - paper.width) / 2, top = (client.bottom - paper.height) / 2;

@@ -2,6 +2,7 @@
 
 #include "Cimage.h"
 #include "device_context.h"
+#include "library_palette.h"
 
 namespace {
 
@@ -9,25 +10,6 @@ int Offset(int client, int picture, PictureAlignment alignment) {
   const int centred = (client - picture) / 2;
   return alignment == PictureAlignment::kCentredOrOrigin && centred < 0 ? 0 : centred;
 }
-
-// Selects and realises the library's palette in a context for the scope, when it is in use.
-class LibraryPalette {
- public:
-  explicit LibraryPalette(HDC dc) : dc_(dc) {
-    if (!Cimage::S_use_palette || !Cimage::S_hpal) return;
-    previous_ = ::SelectPalette(dc, Cimage::S_hpal, FALSE);
-    ::RealizePalette(dc);
-  }
-  ~LibraryPalette() {
-    if (previous_) ::SelectPalette(dc_, previous_, FALSE);
-  }
-  LibraryPalette(const LibraryPalette&) = delete;
-  LibraryPalette& operator=(const LibraryPalette&) = delete;
-
- private:
-  HDC dc_;
-  HPALETTE previous_ = nullptr;
-};
 
 }  // namespace
 
