@@ -203,6 +203,13 @@ bool CPageLayoutDlg::OnCommand(int id, int code) {
 }
 
 bool CPageLayoutDlg::OnMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+  // The mouse taken by another window (or the user switching programs) ends the drag where the
+  // picture is: the mouse coming back with its button up must not go on moving it.
+  if (message == WM_CAPTURECHANGED) {
+    dragging_ = false;
+    position_ = preview_.Position();
+    return false;
+  }
   if (message != WM_LBUTTONDOWN && message != WM_MOUSEMOVE && message != WM_LBUTTONUP) return false;
   OnMouse(message, lParam);
   result = 0;

@@ -17,6 +17,7 @@
 #include "Cimage.h"
 #include "app.h"
 #include "display_test_support.h"
+#include "page_layout_dlg.h"
 #include "printed_page.h"
 #include "printer_defaults.h"
 #include "resource.h"
@@ -261,6 +262,33 @@ void DragToTopLeft(HWND dialog) {
   ::SendMessageA(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(start.x, start.y));
   ::SendMessageA(dialog, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(end.x, end.y));
   ::SendMessageA(dialog, WM_LBUTTONUP, 0, MAKELPARAM(end.x, end.y));
+}
+
+// A drag whose mouse is taken away (another window, or the user switching programs) is over: the
+// mouse coming back with its button up moves the picture no further.
+TEST(Dialog, ADragEndsWhenTheMouseIsTakenAway) {
+  Cimage picture;
+  MakePicture(picture, Blocks(2, 2));
+  CPageLayoutDlg layout(picture, TestPrinter());
+  {
+    UiDriver user([&] {
+      HWND dialog = WaitForWindow("Page Layout");
+      ASSERT_TRUE(dialog);
+      RECT preview = {};
+      ::GetWindowRect(::GetDlgItem(dialog, IDC_LAYOUT_PREVIEW), &preview);
+      POINT centre = {(preview.left + preview.right) / 2, (preview.top + preview.bottom) / 2},
+            corner = {preview.left - 20, preview.top - 20};
+      ::ScreenToClient(dialog, &centre);
+      ::ScreenToClient(dialog, &corner);
+      ::SendMessageA(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(centre.x, centre.y));
+      ::SendMessageA(dialog, WM_CANCELMODE, 0, 0);
+      ::SendMessageA(dialog, WM_MOUSEMOVE, 0, MAKELPARAM(corner.x, corner.y));
+      PressButton(dialog, IDCANCEL);
+    });
+    layout.DoModal(nullptr);
+  }
+  EXPECT_EQ(layout.Position().x, kCentre);
+  EXPECT_EQ(layout.Position().y, kCentre);
 }
 
 TEST(Printing, DraggedToTheEdgeItStopsAtTheMargin) {
