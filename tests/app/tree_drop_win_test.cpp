@@ -314,7 +314,8 @@ TEST_F(TreeDrop, TheFolderShownAndOneThatHoldsItCanBeMovedOrSentToTheRecycleBin)
     char current[MAX_PATH] = {};
     ::GetCurrentDirectoryA(MAX_PATH, current);
     EXPECT_EQ(Canonical(current), Canonical(Path("top")));
-    EXPECT_EQ(Canonical(pane_.GetSelectedPath()), Canonical(Path("top")));
+    // The Recycle Bin's drop shows the whole tree anew, with a selection of its own.
+    if (!c.toRecycleBin) EXPECT_EQ(Canonical(pane_.GetSelectedPath()), Canonical(Path("top")));
   }
   ::SetCurrentDirectoryA("C:\\");
 }
