@@ -324,7 +324,8 @@ TEST_F(TreeDrop, TheFolderShownAndOneThatHoldsItCanBeMovedOrSentToTheRecycleBin)
 // cannot be moved there: the user is asked, and Yes copies it.
 TEST_F(TreeDrop, AFolderDraggedToAnotherDriveIsCopiedWhenTheUserSaysYes) {
   if (::GetFileAttributesA("Z:\\tmp") == INVALID_FILE_ATTRIBUTES) GTEST_SKIP() << "no second drive Z:";
-  const std::string there = "Z:\\tmp\\vireldan-tree-drop-across";
+  // Named after this process: the host's /tmp is shared with any other test run on the machine.
+  const std::string there = "Z:\\tmp\\vireldan-tree-drop-across-" + std::to_string(::GetCurrentProcessId());
   for (const int answer : {IDNO, IDYES}) {
     SCOPED_TRACE(answer);
     Reset({{"src/a.jpg", "A"}, {"src/inner/b.jpg", "B"}});
