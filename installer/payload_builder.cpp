@@ -25,6 +25,7 @@ void AppendRecord(std::vector<uint8_t>& out, uint32_t offset, uint32_t packed, u
 
 bool BuildInstallerFile(const std::vector<uint8_t>& program, const std::vector<PayloadFile>& extractionOrder,
                         std::vector<uint8_t>& installer) {
+  if (program.empty()) return false;
   installer = program;
   std::vector<uint8_t> records;  // built last-extracted first, which is storage order
   AppendRecord(records, 0, uint32_t(program.size()), uint32_t(program.size()), "Setup.exe");

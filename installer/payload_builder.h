@@ -11,7 +11,8 @@ struct PayloadFile {
   std::vector<uint8_t> bytes;
 };
 
-// False when a name does not fit its record or the file would pass 4 GB.
+// False when there is no program (a stream at offset 0 would read as the program's own record),
+// a name does not fit its record or the file would pass 4 GB.
 bool BuildInstallerFile(const std::vector<uint8_t>& program, const std::vector<PayloadFile>& extractionOrder,
                         std::vector<uint8_t>& installer);
 

@@ -12,10 +12,13 @@ uint32_t ReadU32(const std::vector<uint8_t>& file, size_t at) {
          uint32_t(file[at + 3]) << 24;
 }
 
+// Windows opens a device for the part before the first dot, blanks before that dot ignored:
+// "nul.txt" and "CON .log" are devices too.
 bool IsDeviceName(std::string part) {
   part = part.substr(0, part.find('.'));
+  part.erase(part.find_last_not_of(' ') + 1);
   std::transform(part.begin(), part.end(), part.begin(), [](unsigned char c) { return char(std::toupper(c)); });
-  static const char* const devices[] = {"CON", "PRN", "AUX", "NUL"};
+  static const char* const devices[] = {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"};
   for (const char* device : devices)
     if (part == device) return true;
   return part.size() == 4 && (part.compare(0, 3, "COM") == 0 || part.compare(0, 3, "LPT") == 0) &&

@@ -66,6 +66,13 @@ TEST(PayloadLayout, EveryChangedByteFailsTheChecksum) {
   }
 }
 
+// Its first stream would start at offset 0, which the reader takes for the program's own record:
+// the file would install without that stream's file.
+TEST(PayloadLayout, NoInstallerIsBuiltWithoutAProgram) {
+  std::vector<uint8_t> installer;
+  EXPECT_FALSE(BuildInstallerFile({}, {{"readme.txt", Bytes("hello")}}, installer));
+}
+
 TEST(PayloadNames, TrailingBlanksAreNotPartOfTheName) {
   PayloadDirectory directory;
   std::string problem;
@@ -88,6 +95,8 @@ TEST(PayloadNames, NamesThatCouldLeaveTheTargetAreRefused) {
       {"a\\b\\c.txt", false},         {"CON", false},                    {"nul.txt", false},
       {"lpt1", false},                {"...", false},                    {"a.\\b", false},
       {"", false},                    {"tab\there", false},              {"wild*.txt", false},
+      {"CON .txt", false},            {"printsetups\\aux  .psu", false}, {"conin$", false},
+      {"CONOUT$.log", false},         {"console.txt", true},             {"com10.txt", true},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(PayloadNameProblem(c.name).empty(), c.safe) << c.name;
