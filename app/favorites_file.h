@@ -7,7 +7,12 @@
 // lines after it still read.
 constexpr size_t kFavoriteLineLimit = 999;
 
-// The folders of the file in order, empty lines left out; a missing file gives none.
+// The folders of the file's bytes in order, empty lines left out.
+std::vector<std::string> FavoritesFromText(const std::string& text);
+// The file's bytes for the folders.
+std::string FavoritesText(const std::vector<std::string>& folders);
+
+// The folders of the file; a missing file gives none.
 std::vector<std::string> ReadFavorites(const std::string& path);
 // Creates or truncates the file and writes every folder; false when it could not be written.
 bool WriteFavorites(const std::string& path, const std::vector<std::string>& folders);
