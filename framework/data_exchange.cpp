@@ -16,12 +16,6 @@ std::string ItemText(HWND dialog, int id) {
   return std::string(text.data());
 }
 
-std::string Trimmed(const std::string& text) {
-  const size_t first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return std::string();
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 }  // namespace
 
 void DataExchange::Fail(int id, const std::string& message) {
@@ -59,8 +53,7 @@ void DataExchange::Int(int id, int& value, int minimum, int maximum) {
     return;
   }
   int parsed = 0;
-  const std::string text = Trimmed(ItemText(dialog_, id));
-  if (!ParseDecimalInt(text, parsed) || text.find_first_not_of("+-0123456789") != std::string::npos) {
+  if (!ParseDecimalInt(ItemText(dialog_, id), parsed)) {
     Fail(id, "Please enter an integer.");
   } else if (parsed < minimum || parsed > maximum) {
     Fail(id, "Please enter an integer between " + std::to_string(minimum) + " and " + std::to_string(maximum) + ".");

@@ -33,7 +33,7 @@ IniProfile::IniProfile(std::string path) : path_(std::move(path)), document_(Rea
 int IniProfile::GetInt(const std::string& section, const std::string& name, int defaultValue) {
   std::string text;
   int value = defaultValue;
-  if (document_.Find(section, name, text) && ParseDecimalInt(text, value)) return value;
+  if (document_.Find(section, name, text) && ParseLeadingDecimalInt(text, value)) return value;
   return defaultValue;
 }
 

@@ -1,7 +1,9 @@
 // Dialogs from templates with their data exchange, driven from a second thread as a user would.
 #include <windows.h>
 
+#include <list>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -121,6 +123,56 @@ TEST(DialogExchange, TextLongerThanItsLimitNamesTheControl) {
   dialog.DoModal(nullptr);
   EXPECT_EQ(dialog.message, "Enter no more than 5 characters.");
   EXPECT_EQ(dialog.focusAfter, IDC_NAME);
+}
+
+// Whatever the user typed in the number box, with what the exchange made of it.
+struct TypedNumber {
+  const char* text;
+  int number;           // the variable afterwards (42 when refused)
+  const char* message;  // empty when taken
+};
+
+class TypedNumbers : public ExchangeDialog {
+ public:
+  explicit TypedNumbers(const std::vector<TypedNumber>& cases) : cases_(cases) {}
+  std::vector<TypedNumber> seen;
+
+ protected:
+  bool OnInitDialog() override {
+    ExchangeDialog::OnInitDialog();
+    for (const TypedNumber& typed : cases_) {
+      ::SetDlgItemTextA(Handle(), IDC_NUMBER, typed.text);
+      number = 42;
+      DataExchange exchange(Handle(), true);
+      DoDataExchange(exchange);
+      messages_.push_back(exchange.FailureMessage());
+      seen.push_back({typed.text, number, messages_.back().c_str()});
+    }
+    EndDialog(IDCANCEL);
+    return true;
+  }
+
+ private:
+  const std::vector<TypedNumber>& cases_;
+  std::list<std::string> messages_;
+};
+
+TEST(DialogExchange, ANumberMustBeTheWholeText) {
+  const char* const kNotANumber = "Please enter an integer.";
+  const std::vector<TypedNumber> cases = {
+      {"9999+1", 42, kNotANumber}, {"1-2", 42, kNotANumber},  {"50-", 42, kNotANumber},
+      {"5 0", 42, kNotANumber},    {"7x", 42, kNotANumber},   {"", 42, kNotANumber},
+      {"-", 42, kNotANumber},      {" 7 ", 7, ""},            {"+15", 15, ""},
+      {"\t100", 100, ""},          {"-0", 0, ""},
+      {"101", 42, "Please enter an integer between 0 and 100."},
+  };
+  TypedNumbers dialog(cases);
+  dialog.DoModal(nullptr);
+  ASSERT_EQ(dialog.seen.size(), cases.size());
+  for (size_t i = 0; i < cases.size(); ++i) {
+    EXPECT_EQ(dialog.seen[i].number, cases[i].number) << '"' << cases[i].text << '"';
+    EXPECT_STREQ(dialog.seen[i].message, cases[i].message) << '"' << cases[i].text << '"';
+  }
 }
 
 }  // namespace
