@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "app.h"
+#include "unexpected_failure.h"
 
 const char* MessageCaption() {
   const App* app = App::Instance();
@@ -111,7 +112,8 @@ INT_PTR CALLBACK Dialog::StaticDialogProc(HWND hwnd, UINT message, WPARAM wParam
   try {
     handled = self->DialogProc(message, wParam, lParam);
   } catch (...) {
-    handled = FALSE;
+    ReportUnexpectedFailure(std::current_exception());
+    handled = FALSE;  // the dialog manager's own handling keeps the dialog sound
   }
   if (message == WM_NCDESTROY) {
     self->DetachOnFinalMessage();

@@ -2,10 +2,28 @@
 
 #include <vector>
 
+#include "unexpected_failure.h"
+
 namespace {
 
 constexpr char kObjectProperty[] = "Vireldan.Window";
 constexpr char kDefaultClass[] = "VireldanWindow";
+
+// What a message whose handler failed answers, so that the window goes on in a sound state: a
+// window that could not be built is not made, and a failed paint is not asked for again at once.
+LRESULT FailedMessageResult(HWND hwnd, UINT message) {
+  switch (message) {
+    case WM_NCCREATE:
+      return FALSE;
+    case WM_CREATE:
+      return -1;
+    case WM_PAINT:
+      ::ValidateRect(hwnd, nullptr);
+      return 0;
+    default:
+      return 0;
+  }
+}
 
 }  // namespace
 
@@ -129,7 +147,8 @@ LRESULT CALLBACK Window::StaticWndProc(HWND hwnd, UINT message, WPARAM wParam, L
   try {
     if (!Reflect(message, wParam, lParam, result)) result = self->WndProc(message, wParam, lParam);
   } catch (...) {
-    result = 0;
+    ReportUnexpectedFailure(std::current_exception());
+    result = FailedMessageResult(hwnd, message);
   }
   if (message == WM_NCDESTROY) {
     self->DetachOnFinalMessage();

@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "unexpected_failure.h"
+
 WorkerThread::~WorkerThread() {
   if (handle_) ::CloseHandle(handle_);
 }
@@ -12,6 +14,7 @@ unsigned __stdcall WorkerThread::Entry(void* self) {
   try {
     static_cast<WorkerThread*>(self)->work_();
   } catch (...) {
+    ReportUnexpectedFailure(std::current_exception());
   }
   return 0;
 }
@@ -49,6 +52,7 @@ unsigned __stdcall DetachedEntry(void* work) {
   try {
     (*owned)();
   } catch (...) {
+    ReportUnexpectedFailure(std::current_exception());
   }
   return 0;
 }

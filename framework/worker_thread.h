@@ -1,5 +1,7 @@
 #pragma once
-// A thread running one function, with its id for posted thread messages.
+// A thread running one function, with its id for posted thread messages. A failure that escapes
+// the function is reported to the user on that thread as it ends (after the function's own
+// objects are gone, so that a done message they post on every exit is already on its way).
 #include <windows.h>
 
 #include <functional>

@@ -9,6 +9,7 @@
 #include "app.h"
 #include "batch_print_layout.h"
 #include "batch_print_picture.h"
+#include "com_scope.h"
 #include "device_context.h"
 #include "file_system.h"
 #include "file_time_text.h"
@@ -110,9 +111,8 @@ class PicturesAhead {
       pending.thread = std::make_unique<WorkerThread>();
       CellPicture* into = pending.picture.get();
       const bool started = pending.thread->Start([this, k, into] {
-        const HRESULT com = ::CoInitialize(nullptr);  // shortcuts are resolved through the shell
+        const ComScope com;  // shortcuts are resolved through the shell
         Prepare(k, *into);
-        if (SUCCEEDED(com)) ::CoUninitialize();
       });
       if (!started) pending.thread.reset();
       ahead_.push_back(std::move(pending));

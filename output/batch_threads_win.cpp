@@ -1,7 +1,5 @@
 #include "batch_threads.h"
 
-#include <objbase.h>
-
 #include <algorithm>
 #include <cstring>
 #include <memory>
@@ -9,8 +7,10 @@
 #include <vector>
 
 #include "app.h"
+#include "com_scope.h"
 #include "file_exists_dlg.h"
 #include "private_messages.h"
+#include "scope_exit.h"
 #include "worker_thread.h"
 
 std::atomic<int> BatchAbortFlag{0};
@@ -60,37 +60,25 @@ class WorkerHost : public BatchHost {
   const bool escapeStops_;
 };
 
-class ComScope {
- public:
-  ComScope() : ok_(SUCCEEDED(::CoInitialize(nullptr))) {}
-  ~ComScope() {
-    if (ok_) ::CoUninitialize();
-  }
-
- private:
-  const bool ok_;
-};
-
 void BatchProcessThread(BatchJob* job) {
   ComScope com;
   const HWND owner = job->owner;
   bool completed;
   {
+    // The main window takes its controls back however the run ends, also after one that failed.
+    ScopeExit done([owner] { ::PostMessageA(owner, WM_BATCH_DONE, 0, 0); });
+    const std::unique_ptr<BatchJob> owned(job);
     WorkerHost host(*job, false);
     completed = RunBatch(job->recipe, job->files, host);
   }
-  delete job;
-  ::PostMessageA(owner, WM_BATCH_DONE, 0, 0);
   if (!completed) ::MessageBoxA(owner, "Batch process aborted.", MessageCaption(), MB_OK);
 }
 
 void TransformThread(BatchJob* job) {
   ComScope com;
-  {
-    WorkerHost host(*job, true);
-    RunTransform(job->files, job->op, host);
-  }
-  delete job;
+  const std::unique_ptr<BatchJob> owned(job);
+  WorkerHost host(*job, true);
+  RunTransform(job->files, job->op, host);
 }
 
 bool StartWorker(BatchJob* job, void (*work)(BatchJob*)) {

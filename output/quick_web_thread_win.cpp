@@ -1,15 +1,16 @@
 #include "quick_web_thread.h"
 
-#include <objbase.h>
 #include <shellapi.h>
 
 #include <atomic>
 #include <memory>
 
 #include "app.h"
+#include "com_scope.h"
 #include "file_time_text.h"
 #include "private_messages.h"
 #include "progress_window.h"
+#include "scope_exit.h"
 #include "worker_thread.h"
 
 namespace {
@@ -41,19 +42,19 @@ class ProgressHost : public QuickWebHost {
 };
 
 void QuickWebThreadProc(const QuickWebJob* job, HWND owner) {
-  const bool com = SUCCEEDED(::CoInitialize(nullptr));
+  ComScope com;
   const std::string index = QuickWebIndexPath(job->options);
-  QuickWebOutcome outcome;
+  QuickWebOutcome outcome = QuickWebOutcome::kNoIndex;  // until the run says otherwise
   {
     CProgressWnd progress(owner, false);
+    // The job is the main window's again from here on, also after a run that failed part way,
+    // so that the next Quick Web can start.
+    ScopeExit done([&] { ::PostMessageA(owner, WM_QUICKWEB_DONE, 0, outcome == QuickWebOutcome::kNoIndex ? 1 : 0); });
     progress.SetPos(0, 100);
     progress.SetTitle("Generating web page, images, and thumbnails...");
     progress.SetLines(job->options.filename.c_str(), "Initializing...");
     ProgressHost host(progress, owner);
     outcome = RunQuickWeb(*job, host);
-    // The job is the main window's again from here on.
-    ::PostMessageA(owner, WM_QUICKWEB_DONE, 0, outcome == QuickWebOutcome::kNoIndex ? 1 : 0);
-    progress.Close();
   }
   switch (outcome) {
     case QuickWebOutcome::kSameFolder:
@@ -67,7 +68,6 @@ void QuickWebThreadProc(const QuickWebJob* job, HWND owner) {
       if (!g_programEnding) ::ShellExecuteA(nullptr, "open", index.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
       break;
   }
-  if (com) ::CoUninitialize();
 }
 
 }  // namespace

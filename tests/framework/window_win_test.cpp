@@ -2,16 +2,24 @@
 // exceptions, and the end of a window's life.
 #include <windows.h>
 
+#include <atomic>
+#include <new>
 #include <stdexcept>
+#include <string>
 
 #include <gtest/gtest.h>
 
 #include "message_loop.h"
+#include "scope_exit.h"
+#include "ui_driver.h"
 #include "window.h"
+#include "worker_thread.h"
 
 namespace {
 
-constexpr UINT kThrow = WM_APP + 1;
+constexpr UINT kThrow = WM_APP + 1;        // a handler that fails unexpectedly
+constexpr UINT kOutOfMemory = WM_APP + 2;  // a handler whose buffer could not be had
+constexpr UINT kAnswer = WM_APP + 3;       // a handler that works
 
 class TestWindow : public Window {
  public:
@@ -20,6 +28,8 @@ class TestWindow : public Window {
  protected:
   LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override {
     if (message == kThrow) throw std::runtime_error("handler failed");
+    if (message == kOutOfMemory) throw std::bad_alloc();
+    if (message == kAnswer) return 77;
     return Window::WndProc(message, wParam, lParam);
   }
   void OnFinalMessage() override { finalMessageSeen = true; }
@@ -71,11 +81,44 @@ TEST(WindowBase, ASystemControlCreatedForAnObjectReportsToIt) {
   EXPECT_EQ(button.clicks, 1);
 }
 
-TEST(WindowBase, AnExceptionInAHandlerNeverLeavesTheWindowProcedure) {
+TEST(WindowBase, AFailedHandlerIsReportedAndTheWindowGoesOn) {
+  const struct {
+    UINT message;
+    const char* report;
+  } kCases[] = {
+      {kOutOfMemory, "There is not enough memory to complete the operation."},
+      {kThrow, "The operation could not be completed because of an unexpected error."},
+  };
   TestWindow window;
   ASSERT_TRUE(window.Create(0, "throws", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr));
-  EXPECT_EQ(::SendMessageA(window.Handle(), kThrow, 0, 0), 0);
-  EXPECT_TRUE(::IsWindow(window.Handle()));
+  for (const auto& failing : kCases) {
+    std::string report;
+    {
+      UiDriver user([&] { report = AnswerMessageBox(IDOK); });
+      EXPECT_EQ(::SendMessageA(window.Handle(), failing.message, 0, 0), 0);
+    }
+    EXPECT_EQ(report, failing.report);
+    ASSERT_TRUE(::IsWindow(window.Handle()));
+    EXPECT_EQ(::SendMessageA(window.Handle(), kAnswer, 0, 0), 77);
+  }
+}
+
+TEST(WorkerThread, AFailedWorkIsReportedAfterItsDoneMessageWentOut) {
+  std::atomic<bool> donePosted{false};
+  WorkerThread worker;
+  ASSERT_TRUE(worker.Start([&] {
+    ScopeExit done([&] { donePosted = true; });
+    throw std::bad_alloc();
+  }));
+  bool doneBeforeBox = false;
+  const std::string report = [&] {
+    const HWND box = WaitForMessageBox(ProgramBoxCaption(), kAnyThread);
+    doneBeforeBox = donePosted;
+    return box ? AnswerMessageBox(IDOK, std::string(), kAnyThread) : std::string("(no box)");
+  }();
+  EXPECT_EQ(report, "There is not enough memory to complete the operation.");
+  EXPECT_TRUE(doneBeforeBox);
+  EXPECT_TRUE(worker.Wait(10000));
 }
 
 TEST(WindowBase, DestroyingAWindowDetachesItsObject) {
