@@ -2,6 +2,9 @@
 // a scanned picture goes.
 #include <windows.h>
 
+#include <algorithm>
+#include <string>
+
 #include "Cimage.h"
 #include "app.h"
 #include "app_settings.h"
@@ -66,6 +69,18 @@ void CMainFrame::SaveScannedPicture(HGLOBAL dib) {
   Cimage picture;
   picture.FromDIB(dib);
   ::GlobalFree(dib);
+  if (name.empty()) {
+    ::MessageBoxA(Handle(),
+                  ("The scanned picture could not be saved: no file number from " +
+                   std::to_string(std::min(destination.index, kTwainIndexMaximum)) + " to " +
+                   std::to_string(kTwainIndexMaximum) +
+                   " is free.\nChoose a lower next index with Select Destination. It is shown in a new window "
+                   "instead.")
+                      .c_str(),
+                  MessageCaption(), MB_OK | MB_ICONEXCLAMATION);
+    OpenImageWindowFromImage(picture);
+    return;
+  }
   const std::string path = base + name;
   picture.SaveImage(path.c_str());
   if (picture.m_saveError) {

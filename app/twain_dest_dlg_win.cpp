@@ -2,17 +2,18 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-#include <climits>
-#include <cstdlib>
+#include <string>
 
+#include "number_text.h"
 #include "resource.h"
+#include "twain_file_name.h"
 
 CTwainDestDlg::CTwainDestDlg() : Dialog(IDD_TWAIN_DEST), destination_(g_settings.twainDest) {}
 
 bool CTwainDestDlg::OnInitDialog() {
   prefixEdit_.Subclass(Item(IDC_TWAIN_PREFIX));
   const bool result = Dialog::OnInitDialog();
+  ::SendMessageA(Item(IDC_TWAIN_INDEX), EM_LIMITTEXT, std::to_string(kTwainIndexMaximum).size(), 0);
   EnableFileControls(destination_.mode != 0);
   return result;
 }
@@ -20,7 +21,7 @@ bool CTwainDestDlg::OnInitDialog() {
 void CTwainDestDlg::DoDataExchange(DataExchange& exchange) {
   exchange.Radio(IDC_TWAIN_OPEN, destination_.mode);
   exchange.Text(IDC_TWAIN_PREFIX, destination_.filename, MAX_PATH - 20);
-  exchange.Int(IDC_TWAIN_INDEX, destination_.index, 0, INT_MAX);
+  exchange.Int(IDC_TWAIN_INDEX, destination_.index, 0, kTwainIndexMaximum);
   exchange.Radio(IDC_TWAIN_JPG, destination_.format);
 }
 
@@ -36,7 +37,8 @@ bool CTwainDestDlg::OnCommand(int id, int code) {
     return false;
   }
   if (id == IDC_TWAIN_INDEX && code == EN_CHANGE && !writingIndex_) {
-    destination_.index = std::max(0, std::atoi(ItemText(IDC_TWAIN_INDEX).c_str()));
+    int typed = 0;
+    destination_.index = ParseDecimalInt(ItemText(IDC_TWAIN_INDEX), typed) ? BoundedTwainIndex(typed) : 0;
     return true;
   }
   return Dialog::OnCommand(id, code);
@@ -46,7 +48,7 @@ bool CTwainDestDlg::OnMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& resu
   if (message != WM_NOTIFY) return false;
   const auto* change = reinterpret_cast<const NMUPDOWN*>(lParam);
   if (change->hdr.idFrom != IDC_TWAIN_SPIN || change->hdr.code != UDN_DELTAPOS) return false;
-  destination_.index = std::max(0, destination_.index - change->iDelta);
+  destination_.index = BoundedTwainIndex(static_cast<long long>(destination_.index) - change->iDelta);
   writingIndex_ = true;
   SetItemText(IDC_TWAIN_INDEX, std::to_string(destination_.index));
   writingIndex_ = false;

@@ -81,6 +81,32 @@ TEST(TwainDestination, FileControlsFollowTheChoiceTheIndexMovesAndOkStoresIt) {
   EXPECT_EQ(g_settings.twainDest.filename, "scan");
 }
 
+TEST(TwainDestination, TheIndexStaysWithinItsRange) {
+  Reset();
+  std::vector<std::string> indexes;
+  std::string refused;
+  CTwainDestDlg dialog;
+  ASSERT_EQ(RunModal(dialog, kCaption,
+                     [&](HWND window) {
+                       ::SendDlgItemMessageA(window, IDC_TWAIN_SAVE, BM_CLICK, 0, 0);
+                       ::SetDlgItemTextA(window, IDC_TWAIN_INDEX, "99999999");
+                       ClickSpin(window, true);
+                       indexes.push_back(Text(window, IDC_TWAIN_INDEX));
+                       ::SetDlgItemTextA(window, IDC_TWAIN_INDEX, "2147483647");
+                       ClickSpin(window, true);
+                       indexes.push_back(Text(window, IDC_TWAIN_INDEX));
+                       ::SetDlgItemTextA(window, IDC_TWAIN_INDEX, "2147483647");
+                       PressButton(window, IDOK);
+                       refused = AnswerMessageBox(IDOK);
+                       ::SetDlgItemTextA(window, IDC_TWAIN_INDEX, "99999999");
+                       PressButton(window, IDOK);
+                     }),
+            IDOK);
+  EXPECT_EQ(indexes, (std::vector<std::string>{"99999999", "99999999"}));
+  EXPECT_EQ(refused, "Please enter an integer between 0 and 99999999.");
+  EXPECT_EQ(g_settings.twainDest.index, 99999999);
+}
+
 TEST(TwainDestination, CancelKeepsTheSettings) {
   Reset();
   CTwainDestDlg dialog;

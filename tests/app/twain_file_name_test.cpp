@@ -1,6 +1,7 @@
 // The numbered names scanned pictures are saved under.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <set>
 #include <string>
 
@@ -27,6 +28,10 @@ const NameCase kCases[] = {
     {"Bmp", {"scan5.BMP"}, "scan", 5, 3, "scan6.BMP", 7},
     {"AnyOtherFormatIsBmp", {}, "scan", 1, 9, "scan1.BMP", 2},
     {"NoPrefix", {"1.JPG"}, "", 1, 0, "2.JPG", 3},
+    {"ANegativeIndexStartsAtNought", {}, "TWAIN", -5, 0, "TWAIN0.JPG", 1},
+    {"TheLastNumberStaysTheNextIndex", {}, "TWAIN", kTwainIndexMaximum, 0, "TWAIN99999999.JPG", kTwainIndexMaximum},
+    {"NoNumberLeft", {"TWAIN99999998.JPG", "TWAIN99999999.JPG"}, "TWAIN", 99999998, 0, "", 99999998},
+    {"AStoredIndexPastTheLastNumber", {}, "TWAIN", INT_MAX, 0, "", INT_MAX},
 };
 
 class TwainFileName : public ::testing::TestWithParam<NameCase> {};
