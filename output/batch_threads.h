@@ -9,7 +9,8 @@
 #include "batch_run.h"
 
 // Set by the progress dialog's Abort (and by other long jobs that stop early), polled by both
-// workers between their steps; every run clears it as it starts.
+// workers between their steps. A batch run clears it as it starts; so does a transform, unless
+// a batch run is going, whose Abort it must not erase.
 extern std::atomic<int> BatchAbortFlag;
 
 struct BatchJob {

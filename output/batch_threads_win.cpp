@@ -22,6 +22,7 @@ constexpr size_t kProgressTextSize = 500;
 // The workers still running, so that the program can wait for them as it ends.
 std::mutex g_workersLock;
 std::vector<std::unique_ptr<WorkerThread>> g_workers;
+std::atomic<int> g_batchRuns{0};  // batch runs started and not yet ended
 
 class WorkerHost : public BatchHost {
  public:
@@ -66,7 +67,10 @@ void BatchProcessThread(BatchJob* job) {
   bool completed;
   {
     // The main window takes its controls back however the run ends, also after one that failed.
-    ScopeExit done([owner] { ::PostMessageA(owner, WM_BATCH_DONE, 0, 0); });
+    ScopeExit done([owner] {
+      --g_batchRuns;
+      ::PostMessageA(owner, WM_BATCH_DONE, 0, 0);
+    });
     const std::unique_ptr<BatchJob> owned(job);
     WorkerHost host(*job, false);
     completed = RunBatch(job->recipe, job->files, host);
@@ -82,8 +86,6 @@ void TransformThread(BatchJob* job) {
 }
 
 bool StartWorker(BatchJob* job, void (*work)(BatchJob*)) {
-  // A run starts with no stop pending, whatever an earlier run or another job left behind.
-  BatchAbortFlag = 0;
   auto worker = std::make_unique<WorkerThread>();
   if (!worker->Start([job, work] { work(job); }, THREAD_PRIORITY_LOWEST)) {
     delete job;
@@ -99,9 +101,21 @@ bool StartWorker(BatchJob* job, void (*work)(BatchJob*)) {
 
 }  // namespace
 
-bool StartBatchProcessThread(BatchJob* job) { return StartWorker(job, BatchProcessThread); }
+bool StartBatchProcessThread(BatchJob* job) {
+  // A run starts with no stop pending, whatever an earlier run left behind.
+  BatchAbortFlag = 0;
+  ++g_batchRuns;
+  if (StartWorker(job, BatchProcessThread)) return true;
+  --g_batchRuns;
+  return false;
+}
 
-bool StartTransformThread(BatchJob* job) { return StartWorker(job, TransformThread); }
+bool StartTransformThread(BatchJob* job) {
+  // A stop left by an earlier run does not cut the turn short; one that a running batch has not
+  // seen yet is that batch's, and stays.
+  if (g_batchRuns == 0) BatchAbortFlag = 0;
+  return StartWorker(job, TransformThread);
+}
 
 bool StopBatchThreads(DWORD milliseconds) {
   BatchAbortFlag = 1;

@@ -410,6 +410,36 @@ TEST_F(BatchWorker, AbortStopsAfterTheStepInHandAndSaysSo) {
   EXPECT_LT(written, 12);
 }
 
+TEST_F(BatchWorker, ATurnStartedWhileABatchRunsKeepsItsPendingAbort) {
+  FrameStandIn frame;
+  CBatchProgressDlg progress;
+  ASSERT_TRUE(progress.CreateModeless(frame.hwnd));
+  const std::string turned = (folder_ / "turn.jpg").string();
+  std::filesystem::copy_file(kFlower, turned);
+  std::string told;
+  {
+    UiDriver user([&] {
+      if (HWND exists = WaitForWindow("File exists")) PressButton(exists, IDOK);
+      told = AnswerMessageBox(IDOK, "Error", kAnyThread);
+    });
+    ASSERT_TRUE(StartBatchProcessThread(Job(Sources(12), frame.hwnd)));
+    // Abort pressed, then the view's turn asked for before the batch worker looked at the flag.
+    ::SendMessageA(progress.Handle(), WM_COMMAND, MAKEWPARAM(IDC_BATCH_ABORT, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(progress.Handle(), IDC_BATCH_ABORT)));
+    auto* turn = new BatchJob;
+    turn->mode = BatchJob::kTransform;
+    turn->op = 1;
+    turn->files = BatchWorkList({turned});
+    turn->owner = turn->notify = frame.hwnd;
+    ASSERT_TRUE(StartTransformThread(turn));
+    frame.RunUntil(WM_BATCH_DONE);
+    EXPECT_TRUE(StopBatchThreads(30000));
+  }
+  EXPECT_EQ(told, "Batch process aborted.");
+  EXPECT_LT(CompletePictures(), 12);
+  EXPECT_TRUE(frame.changed.empty()) << "the turn stops at the same Abort";
+}
+
 TEST_F(BatchWorker, EndingTheProgramDuringARunStopsItAndWaitsForIt) {
   FrameStandIn frame;
   std::thread answer([] { AnswerMessageBox(IDOK, "Error", kAnyThread); });
