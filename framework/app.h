@@ -42,7 +42,9 @@ class App : public CommandTarget {
   // Called while the queue is empty, with a count that restarts after real activity; return
   // true to be called again before the next message.
   virtual bool OnIdle(long count);
-  // Offered every message before any window sees it; true when consumed.
+  // Offered every message that any loop of the user-interface thread takes from its queue (also
+  // under a message box or a dialog, and messages posted to the thread), before anything else
+  // sees it; true when consumed.
   virtual bool PreviewMessage(MSG&) { return false; }
   // Offered every message after the windows' own pre-translation; true when consumed.
   virtual bool PreTranslateMessage(MSG& message);

@@ -1,9 +1,51 @@
 #include "message_loop.h"
 
+#include "unexpected_failure.h"
 #include "window.h"
 
+namespace {
+
+thread_local MessageLoop* t_lookingLoop = nullptr;
+
+// Sees every message a loop of the thread takes from its queue: the program's own loops, and
+// those Windows runs for message boxes, dialogs and menus. A message the first look takes is
+// left to nobody else.
+LRESULT CALLBACK FirstLookHook(int code, WPARAM removal, LPARAM lParam) {
+  MessageLoop* loop = t_lookingLoop;
+  if (code == HC_ACTION && removal == PM_REMOVE && loop && loop->firstLook) {
+    MSG& message = *reinterpret_cast<MSG*>(lParam);
+    try {
+      if (loop->firstLook(message)) message.message = WM_NULL;
+    } catch (...) {
+      ReportUnexpectedFailure(std::current_exception());
+    }
+  }
+  return ::CallNextHookEx(nullptr, code, removal, lParam);
+}
+
+// The first look, for the thread, while the loop runs.
+class FirstLookScope {
+ public:
+  explicit FirstLookScope(MessageLoop& loop) {
+    if (!loop.firstLook || t_lookingLoop) return;
+    hook_ = ::SetWindowsHookExA(WH_GETMESSAGE, FirstLookHook, nullptr, ::GetCurrentThreadId());
+    if (hook_) t_lookingLoop = &loop;
+  }
+  ~FirstLookScope() {
+    if (!hook_) return;
+    ::UnhookWindowsHookEx(hook_);
+    t_lookingLoop = nullptr;
+  }
+  FirstLookScope(const FirstLookScope&) = delete;
+  FirstLookScope& operator=(const FirstLookScope&) = delete;
+
+ private:
+  HHOOK hook_ = nullptr;
+};
+
+}  // namespace
+
 bool MessageLoop::PreTranslate(MSG& message) {
-  if (firstLook && firstLook(message)) return true;
   for (HWND hwnd = message.hwnd; hwnd; hwnd = ::GetParent(hwnd)) {
     Window* window = Window::FromHandle(hwnd);
     if (window && window->PreTranslateMessage(message)) return true;
@@ -31,6 +73,7 @@ bool MessageLoop::ResetsIdle(const MSG& message) {
 }
 
 int MessageLoop::Run() {
+  const FirstLookScope looking(*this);
   long idleCount = 0;
   bool idle = true;
   MSG message;

@@ -87,6 +87,43 @@ TEST_F(TwainConnection, SelectingASourceAsksTheManagerAndLeavesTheStateAsItWas) 
   EXPECT_EQ(FakeTwainLog(), (std::vector<std::string>{"GETDEFAULT", "USERSELECT"}));
 }
 
+// A manager that cannot be opened (0), a source that cannot be opened (1) or enabled (2) is told
+// by its code, and the connection drops back to the state it had before the command.
+struct RefusalCase {
+  const char* name;
+  bool managerOpen;  // the command starts from state 3, else below it
+  bool select;       // Select Source, else Acquire
+  ScanScript script;
+  std::vector<std::string> calls;
+  int error;
+};
+
+class Refusing : public TwainConnection, public ::testing::WithParamInterface<RefusalCase> {};
+
+TEST_P(Refusing, TellsTheErrorAndDropsBackToTheStateBefore) {
+  const RefusalCase& c = GetParam();
+  ASSERT_TRUE(twain_.IsAvailable());
+  WriteScanScript({});
+  if (c.managerOpen) ASSERT_TRUE(twain_.OpenSourceManager(window_));
+  const int before = twain_.GetState();
+  WriteScanScript(c.script);
+  EXPECT_FALSE(c.select ? twain_.SelectSource(window_) : twain_.Acquire(window_));
+  EXPECT_EQ(twain_.errors, std::vector<int>{c.error});
+  EXPECT_EQ(twain_.GetState(), before);
+  EXPECT_EQ(FakeTwainLog(), c.calls);
+}
+
+const RefusalCase kRefusalCases[] = {
+    {"AcquireWithoutTheManager", false, false, {0, 0, 0, 1, 0, 1}, {"OPENDSM failed"}, CTwain::kManagerNotOpened},
+    {"SelectWithoutTheManager", false, true, {0, 0, 0, 1, 0, 1}, {"OPENDSM failed"}, CTwain::kManagerNotOpened},
+    {"NoSource", true, false, {0, 0, 0, 1, 0, 0, 1}, {"OPENDS failed"}, CTwain::kSourceNotOpened},
+    {"SourceNotEnabled", true, false, {0, 0, 0, 1, 0, 0, 0, 1}, {"OPENDS", "ENABLEDS failed", "CLOSEDS"},
+     CTwain::kSourceNotEnabled},
+};
+
+INSTANTIATE_TEST_SUITE_P(Script, Refusing, ::testing::ValuesIn(kRefusalCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 struct AcquireCase {
   const char* name;
   ScanScript script;

@@ -21,12 +21,18 @@ struct ScanScript {
   int fail = 0;
   int cancel = 0;
   int close = 1;
+  int thread = 0;
+  int openManager = 0;
+  int openSource = 0;
+  int enable = 0;
 };
 
 inline void WriteScanScript(const ScanScript& script) {
   const std::string ini = WindowsFolderFile("fake_twain.ini");
-  for (const auto& [key, value] : {std::pair<const char*, int>{"pictures", script.pictures},
-                                   {"fail", script.fail}, {"cancel", script.cancel}, {"close", script.close}})
+  for (const auto& [key, value] :
+       {std::pair<const char*, int>{"pictures", script.pictures}, {"fail", script.fail}, {"cancel", script.cancel},
+        {"close", script.close}, {"thread", script.thread}, {"openmanager", script.openManager},
+        {"opensource", script.openSource}, {"enable", script.enable}})
     ::WritePrivateProfileStringA("scan", key, std::to_string(value).c_str(), ini.c_str());
   ::WritePrivateProfileStringA(nullptr, nullptr, nullptr, ini.c_str());
   ::DeleteFileA(WindowsFolderFile("fake_twain.log").c_str());
@@ -68,6 +74,8 @@ class InstalledFakeTwain {
   InstalledFakeTwain(const InstalledFakeTwain&) = delete;
   InstalledFakeTwain& operator=(const InstalledFakeTwain&) = delete;
   bool Installed() const { return installed_; }
+  // No source manager at all, as on a system without TWAIN.
+  bool Remove() const { return ::DeleteFileA(manager_.c_str()) != 0; }
 
  private:
   // Wine loads its own source manager for any file of that name unless told to take the file;

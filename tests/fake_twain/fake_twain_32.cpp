@@ -2,7 +2,9 @@
 //
 // Script (fake_twain.ini in the Windows folder, section [scan]): pictures = how many the scanner
 // delivers once enabled; fail = the number of the picture whose transfer fails; cancel = the
-// number of one the user cancels; close = 1 to ask to be closed once nothing is pending.
+// number of one the user cancels; close = 1 to ask to be closed once nothing is pending;
+// thread = 1 to post the scanner's events to the thread instead of its window; openmanager,
+// opensource, enable = 1 to refuse opening the manager, opening the source, enabling it.
 // Log (fake_twain.log beside it): one line per call, in the order the calls came.
 #include <windows.h>
 
@@ -58,7 +60,17 @@ HGLOBAL Picture(int number) {
 }
 
 void Post(UINT message) {
-  if (g_scanner) ::PostMessageA(g_scanner, message, 0, 0);
+  if (Script("thread"))
+    ::PostThreadMessageA(::GetCurrentThreadId(), message, 0, 0);
+  else if (g_scanner)
+    ::PostMessageA(g_scanner, message, 0, 0);
+}
+
+// Logs the call that the script refuses; true when it does.
+bool Refused(const char* key, const char* call) {
+  if (!Script(key)) return false;
+  Log(std::string(call) + " failed");
+  return true;
 }
 
 TW_UINT16 Source(TW_UINT32 group, TW_UINT16 data, TW_UINT16 message, TW_MEMREF pData) {
@@ -79,6 +91,7 @@ TW_UINT16 Source(TW_UINT32 group, TW_UINT16 data, TW_UINT16 message, TW_MEMREF p
     return TWRC_NOTDSEVENT;
   }
   if (data == DAT_USERINTERFACE && message == MSG_ENABLEDS) {
+    if (Refused("enable", "ENABLEDS")) return TWRC_FAILURE;
     const auto* ui = static_cast<const TW_USERINTERFACE*>(pData);
     Log("ENABLEDS showui=" + std::to_string(ui->ShowUI));
     g_scanner = ::CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "Fake Scanner", WS_POPUP | WS_CAPTION | WS_VISIBLE, 50,
@@ -130,6 +143,7 @@ void Name(TW_STR32& field, const char* text) { lstrcpynA(field, text, sizeof fie
 
 TW_UINT16 Manager(TW_IDENTITY* origin, TW_UINT16 data, TW_UINT16 message, TW_MEMREF pData) {
   if (data == DAT_PARENT && message == MSG_OPENDSM) {
+    if (Refused("openmanager", "OPENDSM")) return TWRC_FAILURE;
     Log(std::string("OPENDSM ") + origin->ProductName + "|" + origin->Manufacturer + "|" + origin->ProductFamily +
         "|" + origin->Version.Info + " " + std::to_string(origin->Version.MajorNum) + "." +
         std::to_string(origin->Version.MinorNum) + " protocol " + std::to_string(origin->ProtocolMajor) + "." +
@@ -146,9 +160,11 @@ TW_UINT16 Manager(TW_IDENTITY* origin, TW_UINT16 data, TW_UINT16 message, TW_MEM
   if (data == DAT_IDENTITY) {
     auto* source = static_cast<TW_IDENTITY*>(pData);
     switch (message) {
+      case MSG_OPENDS:
+        if (Refused("opensource", "OPENDS")) return TWRC_FAILURE;
+        [[fallthrough]];
       case MSG_GETDEFAULT:
       case MSG_USERSELECT:
-      case MSG_OPENDS:
         Log(message == MSG_GETDEFAULT ? "GETDEFAULT" : message == MSG_USERSELECT ? "USERSELECT" : "OPENDS");
         source->Id = 7;
         Name(source->ProductName, "Fake Scanner");

@@ -6,6 +6,7 @@
 #include <new>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -20,16 +21,19 @@ namespace {
 constexpr UINT kThrow = WM_APP + 1;        // a handler that fails unexpectedly
 constexpr UINT kOutOfMemory = WM_APP + 2;  // a handler whose buffer could not be had
 constexpr UINT kAnswer = WM_APP + 3;       // a handler that works
+constexpr UINT kWatched = WM_APP + 4;      // one the message loop's first look takes
 
 class TestWindow : public Window {
  public:
   bool finalMessageSeen = false;
+  int watchedHere = 0;
 
  protected:
   LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override {
     if (message == kThrow) throw std::runtime_error("handler failed");
     if (message == kOutOfMemory) throw std::bad_alloc();
     if (message == kAnswer) return 77;
+    if (message == kWatched) ++watchedHere;
     return Window::WndProc(message, wParam, lParam);
   }
   void OnFinalMessage() override { finalMessageSeen = true; }
@@ -149,6 +153,52 @@ TEST(MessageLoop, IdleRunsUntilItDeclinesAndThreadMessagesArrive) {
   EXPECT_EQ(loop.Run(), 3);
   EXPECT_EQ(threadMessages, 1);
   EXPECT_GE(lastCount, 2);
+}
+
+// Whatever loop takes a message from the queue (the program's own, DispatchWaiting, a message
+// box's), the first look sees it first, also when it was posted to the thread.
+TEST(MessageLoop, TheFirstLookSeesWhatEveryLoopOfTheThreadTakes) {
+  TestWindow window;
+  ASSERT_TRUE(window.Create(0, "watched", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr));
+  MessageLoop loop;
+  std::string loopNow;
+  std::vector<std::string> seen;
+  bool threadHandlerGotIt = false;
+  loop.firstLook = [&](MSG& message) {
+    if (message.message != kWatched) return false;
+    seen.push_back(loopNow + (message.hwnd ? " window" : " thread"));
+    return true;
+  };
+  loop.onThreadMessage = [&](const MSG& message) { threadHandlerGotIt |= message.message == kWatched; };
+  int step = 0;
+  std::string boxAnswer;
+  loop.onIdle = [&](long) {
+    switch (step++) {
+      case 0:
+        loopNow = "own";
+        ::PostThreadMessageA(::GetCurrentThreadId(), kWatched, 0, 0);
+        return false;
+      default:
+        loopNow = "waiting";
+        ::PostMessageA(window.Handle(), kWatched, 0, 0);
+        MessageLoop::DispatchWaiting();
+        loopNow = "box";
+        {
+          UiDriver user([&] {
+            if (WaitForMessageBox(ProgramBoxCaption())) ::PostThreadMessageA(ProgramThread(), kWatched, 0, 0);
+            boxAnswer = AnswerMessageBox(IDOK);
+          });
+          ::MessageBoxA(nullptr, "under the box", nullptr, MB_OK);
+        }
+        ::PostQuitMessage(0);
+        return false;
+    }
+  };
+  EXPECT_EQ(loop.Run(), 0);
+  EXPECT_EQ(boxAnswer, "under the box");
+  EXPECT_EQ(seen, (std::vector<std::string>{"own thread", "waiting window", "box thread"}));
+  EXPECT_EQ(window.watchedHere, 0);
+  EXPECT_FALSE(threadHandlerGotIt);
 }
 
 }  // namespace

@@ -26,10 +26,15 @@ bool Logged(const std::string& line) {
   return false;
 }
 
-// The text of the program's message box with the caption, answered with OK.
-std::string AnswerProgramMessage(const char* caption) {
+// The program's message box with the caption; null when none came.
+HWND WaitForProgramMessage(const char* caption, DWORD milliseconds = 20000) {
   HWND box = nullptr;
-  WaitFor([&] { return (box = ::FindWindowA("#32770", caption)) != nullptr; }, 20000);
+  WaitFor([&] { return (box = ::FindWindowA("#32770", caption)) != nullptr; }, milliseconds);
+  return box;
+}
+
+// The box's text, answered with OK.
+std::string Answer(HWND box) {
   if (!box) return "(no message box)";
   char text[512] = {};
   ::GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
@@ -37,13 +42,18 @@ std::string AnswerProgramMessage(const char* caption) {
   return text;
 }
 
-// The user closes the scanner's own window. (A source that asked to close by itself while one of
-// the program's message boxes was up would not be heard: the box's own loop dispatches the
-// source's messages without showing them to the connection.)
+std::string AnswerProgramMessage(const char* caption) { return Answer(WaitForProgramMessage(caption)); }
+
+// The user closes the scanner's own window.
 void CloseScanner(const RunningProgram& program) {
   HWND scanner = program.WaitForWindow("Fake Scanner");
   ASSERT_TRUE(scanner);
   ::PostMessageA(scanner, ::RegisterWindowMessageA("FakeTwainClose"), 0, 0);
+}
+
+std::vector<std::string> LogAfterOpening() {
+  const std::vector<std::string> log = FakeTwainLog();
+  return log.empty() ? log : std::vector<std::string>(log.begin() + 1, log.end());
 }
 
 class TwainProgram : public ::testing::Test {
@@ -56,11 +66,11 @@ class TwainProgram : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(folder_); }
 
-  SettingsValues Settings(const std::string& mode, const std::string& prefix, int format) const {
+  SettingsValues Settings(const std::string& mode, const std::string& prefix, int format, int index = 1) const {
     SettingsValues settings = FolderInSmallThumbnails(folder_.string() + "\\");
     settings["TWAINDest/mode"] = mode;
     settings["TWAINDest/filename"] = prefix;
-    settings["TWAINDest/index"] = "1";
+    settings["TWAINDest/index"] = std::to_string(index);
     settings["TWAINDest/format"] = std::to_string(format);
     return settings;
   }
@@ -119,13 +129,18 @@ TEST_F(TwainProgram, FormatThreeSavesBmpAndTheScanningCommandsWaitWhileTheSource
                                       "CLOSEDSREQ", "DISABLEDS", "CLOSEDS", "CLOSEDSM"}));
 }
 
+// The source's close request comes while the program's message box is up: the box's own loop
+// hands it to the connection too.
 TEST_F(TwainProgram, AFailingTransferIsToldAndTheSourceIsResetAfterThePictureBeforeItOpened) {
   WriteScanScript({2, 2, 0, 0});
   const auto program = Acquire(Settings("0", "TWAIN", 0));
-  EXPECT_EQ(AnswerProgramMessage("Vireldan"), "A TWAIN error occurred.");
-  EXPECT_TRUE(program->WaitForWindowStartingWith("untitled.jpg 40 X 30"));
+  const HWND box = WaitForProgramMessage("Vireldan");
+  ASSERT_TRUE(box);
   CloseScanner(*program);
-  EXPECT_TRUE(WaitFor([] { return Logged("CLOSEDS"); }, 30000));
+  EXPECT_TRUE(WaitFor([] { return Logged("CLOSEDS"); }, 20000)) << "the close request was lost under the box";
+  EXPECT_TRUE(::IsWindow(box));
+  EXPECT_EQ(Answer(box), "A TWAIN error occurred.");
+  EXPECT_TRUE(program->WaitForWindowStartingWith("untitled.jpg 40 X 30"));
   EXPECT_TRUE(fs::is_empty(folder_)) << "an opened scan is not saved";
   const std::vector<std::string> log = FakeTwainLog();
   EXPECT_EQ(std::vector<std::string>(log.begin() + 1, log.end()),
@@ -144,6 +159,69 @@ TEST_F(TwainProgram, AScanThatCannotBeSavedIsToldAndShownInAWindow) {
   CloseScanner(*program);
   EXPECT_TRUE(WaitFor([] { return Logged("CLOSEDS"); }, 30000));
   ASSERT_TRUE(program->Close());
+}
+
+TEST_F(TwainProgram, EventsTheSourcePostsToTheThreadReachTheConnection) {
+  WriteScanScript({1, 0, 0, 1, 1});
+  const auto program = Acquire(Settings("1", "TWAIN", 0));
+  EXPECT_TRUE(WaitFor([] { return Logged("CLOSEDS"); }, 30000));
+  EXPECT_TRUE(fs::exists(folder_ / "TWAIN1.JPG"));
+  ASSERT_TRUE(program->Close());
+  EXPECT_EQ(LogAfterOpening(), (std::vector<std::string>{"OPENDS", "ENABLEDS showui=1", "XFERREADY", "GET 1 done",
+                                                         "ENDXFER pending=0", "CLOSEDSREQ", "DISABLEDS", "CLOSEDS",
+                                                         "CLOSEDSM"}));
+}
+
+// A source that cannot be opened or enabled is told, and the connection is back where it was:
+// the next Acquire scans.
+TEST_F(TwainProgram, ASourceThatCannotBeOpenedOrEnabledIsToldAndTheNextScanWorks) {
+  const struct {
+    ScanScript refusing;
+    std::vector<std::string> calls;
+  } kCases[] = {
+      {{1, 0, 0, 1, 0, 0, 1, 0}, {"OPENDS failed"}},
+      {{1, 0, 0, 1, 0, 0, 0, 1}, {"OPENDS", "ENABLEDS failed", "CLOSEDS"}},
+  };
+  for (const auto& refused : kCases) {
+    fs::remove(folder_ / "TWAIN1.JPG");
+    WriteScanScript(refused.refusing);
+    const auto program = Acquire(Settings("1", "TWAIN", 0));
+    EXPECT_EQ(AnswerProgramMessage("Vireldan"), "A TWAIN error occurred.");
+    EXPECT_TRUE(WaitFor([&] { return FakeTwainLog().size() > refused.calls.size(); }, 5000));
+    EXPECT_EQ(LogAfterOpening(), refused.calls);
+    WriteScanScript({1, 0, 0, 1});
+    ::PostMessageA(program->Frame(), WM_COMMAND, ID_TWAIN_ACQUIRE, 0);
+    EXPECT_TRUE(WaitFor([] { return Logged("CLOSEDS"); }, 30000));
+    EXPECT_TRUE(fs::exists(folder_ / "TWAIN1.JPG"));
+    ASSERT_TRUE(program->Close());
+  }
+}
+
+// Without a source manager the commands do nothing and nothing is said.
+TEST_F(TwainProgram, WithoutTheSourceManagerTheCommandsDoNothing) {
+  ASSERT_TRUE(fake_.Remove());
+  const auto program = Acquire(Settings("1", "TWAIN", 0));
+  for (UINT command : {ID_TWAIN_SOURCE, ID_TWAIN_DESTINATION})
+    ::PostMessageA(program->Frame(), WM_COMMAND, command, 0);
+  EXPECT_FALSE(WaitForProgramMessage("Vireldan", 3000) || program->WaitForWindow("TWAIN destination", 1000));
+  EXPECT_TRUE(FakeTwainLog().empty());
+  EXPECT_TRUE(fs::is_empty(folder_));
+  ASSERT_TRUE(program->Close());
+}
+
+TEST_F(TwainProgram, WhenNoNumberIsLeftTheScanIsToldAndShownInAWindow) {
+  std::ofstream(folder_ / "TWAIN99999999.JPG") << "taken";
+  WriteScanScript({1, 0, 0, 0});
+  const auto program = Acquire(Settings("1", "TWAIN", 0, 99999999));
+  EXPECT_EQ(AnswerProgramMessage("Vireldan"),
+            "The scanned picture could not be saved: no file number from 99999999 to 99999999 is free.\nChoose a "
+            "lower next index with Select Destination. It is shown in a new window instead.");
+  EXPECT_TRUE(program->WaitForWindowStartingWith("untitled.jpg 40 X 30"));
+  CloseScanner(*program);
+  EXPECT_TRUE(WaitFor([] { return Logged("CLOSEDS"); }, 30000));
+  ASSERT_TRUE(program->Close());
+  EXPECT_EQ(StoredSetting("TWAINDest", "index"), "99999999");
+  EXPECT_FALSE(fs::exists(folder_ / "TWAIN100000000.JPG"));
 }
 
 }  // namespace
