@@ -1,7 +1,8 @@
 #pragma once
 // One message window's record, shared with its sending thread. While "sending" is set the
-// window's input controls are disabled, so the thread reads the fields undisturbed; the window
-// frees the record only after the thread has ended.
+// window refuses everything that would change what the thread reads (its input controls, Open,
+// Attachments, dropped files); the window frees the record only after the thread has ended and
+// no dialog of the window is up.
 #include <windows.h>
 
 #include <string>
@@ -32,6 +33,9 @@ struct MessageWindowState {
   std::string errorText;
   HANDLE thread = nullptr;
   bool closeWhenStopped = false;
+  // Dialogs and boxes the window has up; the send's outcome waits until they have gone.
+  int modalDepth = 0;
+  UINT deferredOutcome = 0;
 
   // Adds a path when the list has room for it; false when it is full.
   bool AddAttachment(const std::string& path);

@@ -1,15 +1,17 @@
 #include <windows.h>
 #include <commctrl.h>
-#include <commdlg.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 
 #include "compose_and_send_win.h"
 #include "mailer_dialogs_win.h"
 #include "mailer_registry_win.h"
 #include "message_file.h"
+#include "message_file_dialog_win.h"
 #include "postlark_resource.h"
 #include "recipients.h"
 
@@ -21,6 +23,8 @@ constexpr size_t kSubjectField = 1000;
 constexpr size_t kTextField = 65000;
 constexpr size_t kMessageFile = 70000;
 const int kInputControls[] = {IDC_TO, IDC_CC, IDC_SUBJECT, IDC_TEXT, IDC_SEND};
+// The commands that change the message; Save, Settings and Contacts leave it as it is.
+const int kEditingCommands[] = {ID_MAIL_OPEN, ID_MAIL_ATTACHMENTS};
 const int kSendingControls[] = {IDC_PROGRESS, IDC_STATUS, IDC_STOP};
 
 MessageWindowState* StateOf(HWND window) {
@@ -96,15 +100,42 @@ void FillContactCombo(HWND combo) {
   ::SetWindowTextA(combo, text.c_str());
 }
 
-void ReadMessageControls(HWND window, MessageWindowState& state) {
-  state.body = WindowText(Item(window, IDC_TEXT), kTextField);
-  state.subject = WindowText(Item(window, IDC_SUBJECT), kSubjectField);
-  state.to = WindowText(Item(window, IDC_TO), kRecipientField);
-  state.cc = WindowText(Item(window, IDC_CC), kRecipientField);
+MessageFields ControlFields(HWND window) {
+  return {WindowText(Item(window, IDC_TO), kRecipientField), WindowText(Item(window, IDC_CC), kRecipientField),
+          WindowText(Item(window, IDC_SUBJECT), kSubjectField), WindowText(Item(window, IDC_TEXT), kTextField)};
 }
+
+void ReadMessageControls(HWND window, MessageWindowState& state) {
+  const MessageFields fields = ControlFields(window);
+  state.to = fields.to;
+  state.cc = fields.cc;
+  state.subject = fields.subject;
+  state.body = fields.text;
+}
+
+// Every modal dialog or box runs a message loop that may deliver the send's outcome, and the
+// outcome can free the record and the window; it waits until the last of them has gone.
+class ModalScope {
+ public:
+  ModalScope(HWND window, MessageWindowState& state) : window_(window), state_(state) { ++state_.modalDepth; }
+  ~ModalScope() {
+    if (--state_.modalDepth > 0 || !state_.deferredOutcome) return;
+    ::PostMessageA(window_, state_.deferredOutcome, 0, 0);
+    state_.deferredOutcome = 0;
+  }
+  ModalScope(const ModalScope&) = delete;
+  ModalScope& operator=(const ModalScope&) = delete;
+
+ private:
+  HWND window_;
+  MessageWindowState& state_;
+};
 
 void ShowSendingControls(HWND window, MessageWindowState& state, bool sending) {
   for (int id : kInputControls) ::EnableWindow(Item(window, id), !sending);
+  for (int id : kEditingCommands)
+    ::EnableMenuItem(::GetMenu(window), id, MF_BYCOMMAND | (sending ? MF_GRAYED : MF_ENABLED));
+  ::DragAcceptFiles(window, !sending);
   for (int id : kSendingControls) ::ShowWindow(Item(window, id), sending ? SW_SHOW : SW_HIDE);
   if (!sending) ::SendMessageA(Item(window, IDC_PROGRESS), PBM_SETPOS, 0, 0);
   state.sending = sending;
@@ -113,6 +144,7 @@ void ShowSendingControls(HWND window, MessageWindowState& state, bool sending) {
 }
 
 void Send(HWND window, MessageWindowState& state) {
+  if (state.sending) return;
   ReadMessageControls(window, state);
   const std::vector<Contact> contacts = g_mailerSettings.Contacts();
   state.to = ResolveRecipients(ResolveRecipients(state.to, contacts), contacts);
@@ -152,37 +184,26 @@ void FreeStateAndClose(HWND window) {
 
 // While a send runs, the window hides and stops it, and goes once the thread has reported.
 void AskToClose(HWND window, MessageWindowState& state) {
-  if (::MessageBoxA(window, "Are you sure you want to close this message window?", "Close message?",
-                    MB_YESNO | MB_ICONQUESTION) != IDYES)
-    return;
+  bool yes;
+  {
+    ModalScope modal(window, state);
+    yes = ::MessageBoxA(window, "Are you sure you want to close this message window?", "Close message?",
+                        MB_YESNO | MB_ICONQUESTION) == IDYES;
+  }
+  if (!yes) return;
   if (!state.sending) return FreeStateAndClose(window);
   state.closeWhenStopped = true;
   state.stop = 1;
   ::ShowWindow(window, SW_HIDE);
 }
 
-bool ChooseMessageFile(HWND window, bool save, std::string& path) {
-  char name[MAX_PATH] = {}, folder[MAX_PATH] = {};
-  ::GetCurrentDirectoryA(MAX_PATH, folder);
-  OPENFILENAMEA dialog{};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = window;
-  dialog.lpstrFilter = "Text Files (*.txt)\0*.txt\0";
-  dialog.lpstrFile = name;
-  dialog.nMaxFile = MAX_PATH;
-  dialog.lpstrInitialDir = folder;
-  dialog.Flags = OFN_EXPLORER | (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
-  if (!(save ? ::GetSaveFileNameA(&dialog) : ::GetOpenFileNameA(&dialog))) return false;
-  path = EnsureTxtExtension(name);
-  return true;
-}
-
-void SaveMessageText(HWND window, const MessageWindowState& state) {
+// Saves what the controls show; the record is the sending thread's to read meanwhile.
+void SaveMessageText(HWND window, const MessageFields& fields) {
   std::string path;
   if (!ChooseMessageFile(window, true, path)) return;
   FILE* file = std::fopen(path.c_str(), "wb");
   if (!file) return;
-  const std::string bytes = FormatMessageFile({state.to, state.cc, state.subject, state.body});
+  const std::string bytes = FormatMessageFile(fields);
   const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
   if (std::fclose(file) != 0 || !written)
     ::MessageBoxA(window, ("Unable to write " + path).c_str(), "Error!", MB_OK | MB_ICONWARNING);
@@ -209,7 +230,7 @@ void LoadMessageText(HWND window, MessageWindowState& state) {
 }
 
 void AddDroppedFiles(HWND window, MessageWindowState& state, HDROP drop) {
-  const UINT count = ::DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+  const UINT count = state.sending ? 0 : ::DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
   for (UINT i = 0; i < count; ++i) {
     char path[MAX_PATH];
     if (::DragQueryFileA(drop, i, path, MAX_PATH)) state.AddAttachment(path);
@@ -222,6 +243,40 @@ void RunModal(HWND window, int help, int dialog, DLGPROC procedure, LPARAM param
   g_helpContext = help;
   ::DialogBoxParamA(PostlarkModule(), MAKEINTRESOURCEA(dialog), window, procedure, parameter);
   g_helpContext = kHelpMessage;
+}
+
+// The commands that open a dialog or a file dialog.
+void OnDialogCommand(HWND window, MessageWindowState& state, int id) {
+  const bool editing = std::find(std::begin(kEditingCommands), std::end(kEditingCommands), id) != std::end(kEditingCommands);
+  if (editing && state.sending) return;
+  ModalScope modal(window, state);
+  switch (id) {
+    case ID_MAIL_OPEN:
+      ::EnableWindow(window, FALSE);
+      ReadMessageControls(window, state);
+      LoadMessageText(window, state);
+      UpdateMessageTitle(window, state);
+      ::EnableWindow(window, TRUE);
+      break;
+    case ID_MAIL_SAVE: {
+      const MessageFields fields = ControlFields(window);
+      ::EnableWindow(window, FALSE);
+      SaveMessageText(window, fields);
+      ::EnableWindow(window, TRUE);
+      break;
+    }
+    case ID_MAIL_SETTINGS:
+    case IDC_SETTINGS_COMMAND: RunModal(window, kHelpSettings, IDD_SETTINGS, SettingsDlgProc); break;
+    case ID_MAIL_CONTACTS:
+      RunModal(window, kHelpContacts, IDD_CONTACTS, ContactsDlgProc);
+      FillContactCombo(Item(window, IDC_TO));
+      FillContactCombo(Item(window, IDC_CC));
+      break;
+    case ID_MAIL_ATTACHMENTS:
+      RunModal(window, kHelpAttachments, IDD_ATTACHMENTS, AttachmentsDlgProc, reinterpret_cast<LPARAM>(&state));
+      UpdateMessageTitle(window, state);
+      break;
+  }
 }
 
 void OnCommand(HWND window, MessageWindowState& state, WPARAM wParam) {
@@ -239,31 +294,8 @@ void OnCommand(HWND window, MessageWindowState& state, WPARAM wParam) {
   switch (id) {
     case IDC_SEND: Send(window, state); break;
     case IDC_STOP: state.stop = 1; break;
-    case ID_MAIL_OPEN:
-      ::EnableWindow(window, FALSE);
-      ReadMessageControls(window, state);
-      LoadMessageText(window, state);
-      UpdateMessageTitle(window, state);
-      ::EnableWindow(window, TRUE);
-      break;
-    case ID_MAIL_SAVE:
-      ReadMessageControls(window, state);
-      ::EnableWindow(window, FALSE);
-      SaveMessageText(window, state);
-      ::EnableWindow(window, TRUE);
-      break;
-    case ID_MAIL_SETTINGS:
-    case IDC_SETTINGS_COMMAND: RunModal(window, kHelpSettings, IDD_SETTINGS, SettingsDlgProc); break;
-    case ID_MAIL_CONTACTS:
-      RunModal(window, kHelpContacts, IDD_CONTACTS, ContactsDlgProc);
-      FillContactCombo(Item(window, IDC_TO));
-      FillContactCombo(Item(window, IDC_CC));
-      break;
-    case ID_MAIL_ATTACHMENTS:
-      RunModal(window, kHelpAttachments, IDD_ATTACHMENTS, AttachmentsDlgProc, reinterpret_cast<LPARAM>(&state));
-      UpdateMessageTitle(window, state);
-      break;
     case IDCANCEL: AskToClose(window, state); break;
+    default: OnDialogCommand(window, state, id);
   }
 }
 
@@ -286,12 +318,17 @@ void OnInitDialog(HWND window, const char* attachments) {
   UpdateMessageTitle(window, *state);
 }
 
-// The outcome of a send; a window closed meanwhile goes now.
+// The outcome of a send, once no dialog of the window is up; a window closed meanwhile goes now.
+// An error is told while the controls still show the send, and editing resumes after it.
 void OnSendOutcome(HWND window, MessageWindowState& state, UINT outcome) {
+  if (state.modalDepth > 0) {
+    state.deferredOutcome = outcome;
+    return;
+  }
   if (outcome == WM_MAIL_DONE || state.closeWhenStopped) return FreeStateAndClose(window);
   JoinSendThread(state);
-  ShowSendingControls(window, state, false);
   if (outcome == WM_MAIL_ERROR) ::MessageBoxA(window, state.errorText.c_str(), "Error!", MB_OK | MB_ICONWARNING);
+  ShowSendingControls(window, state, false);
 }
 }  // namespace
 

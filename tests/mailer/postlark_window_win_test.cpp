@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
@@ -12,6 +13,7 @@
 
 #include "mail_test_env_win.h"
 #include "postlark_resource.h"
+#include "property_sheet_driver.h"
 #include "save_dialog_user_win.h"
 #include "ui_driver.h"
 
@@ -52,6 +54,32 @@ bool PumpUntil(const std::function<bool()>& done, DWORD milliseconds) {
     }
   }
   return true;
+}
+
+std::string FileBytes(const std::string& name) {
+  std::string bytes;
+  if (FILE* file = std::fopen(TestFilePath(name).c_str(), "rb")) {
+    char piece[512];
+    for (size_t read; (read = std::fread(piece, 1, sizeof piece, file)) > 0;) bytes.append(piece, read);
+    std::fclose(file);
+  }
+  return bytes;
+}
+
+void WriteBytes(const std::string& name, const std::string& bytes) {
+  FILE* file = std::fopen(TestFilePath(name).c_str(), "wb");
+  ASSERT_TRUE(file) << name;
+  std::fwrite(bytes.data(), 1, bytes.size(), file);
+  std::fclose(file);
+}
+
+// File > Save under the name typed; the question whether to replace a file, answered with the
+// button ("(no question)" when none came).
+std::string SaveAs(HWND window, const std::string& name, int button) {
+  std::string question;
+  UiDriver user([&] { question = SaveAnsweringReplace(TestFilePath(name), button); });
+  ::SendMessageA(window, WM_COMMAND, ID_MAIL_SAVE, 0);
+  return question;
 }
 
 HGLOBAL DroppedFiles(const std::string& first, const std::string& second) {
@@ -131,6 +159,96 @@ TEST_F(PostlarkDll, ClosedWhileSendingGoesWhenTheSendEnds) {
   // Hidden at once, destroyed (its record freed) only once the thread has reported.
   EXPECT_FALSE(::IsWindowVisible(window));
   EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(window); }, 60000));
+}
+
+// While a message goes to the slow server, nothing that the send reads may change: dropped files
+// and the commands that edit the message are refused, and a dialog up when the send ends keeps
+// the window until it closes. smtp_check.py checks that the message arrived as it was sent.
+TEST_F(PostlarkDll, NothingTheSendReadsChangesUntilItEnds) {
+  StoreMailValue("SMTP_host", REG_SZ, LocalServer("POSTLARK_SLOW"));
+  EXPECT_EQ(initialize_(), 0);
+  const std::string list = TestFilePath("holiday.png") + '\0' + '\0';
+  HWND window = newMessage_(nullptr, list.c_str());
+  ASSERT_TRUE(window);
+  ::SetDlgItemTextA(window, IDC_TO, "ann@example.com");
+  ::SetDlgItemTextA(window, IDC_SUBJECT, "Edited while sending");
+  ::SetDlgItemTextA(window, IDC_TEXT, "Sent as it was");
+  ::SendMessageA(window, WM_COMMAND, IDC_SEND, 0);
+
+  ::SendMessageA(window, WM_DROPFILES,
+                 reinterpret_cast<WPARAM>(DroppedFiles(TestFilePath("three.bin"), TestFilePath("dots.txt"))), 0);
+  EXPECT_EQ(Caption(window), "Email message - 1 attachments");
+  EXPECT_FALSE(::GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+  const struct {
+    int command;
+    const char* dialog;
+  } refused[] = {{ID_MAIL_ATTACHMENTS, "Attachments..."}, {ID_MAIL_OPEN, "Open"}};
+  for (const auto& r : refused) {
+    EXPECT_TRUE(::GetMenuState(::GetMenu(window), r.command, MF_BYCOMMAND) & MF_GRAYED) << r.dialog;
+    // Refused, the command returns at once; a dialog it opened would stand until the watch for
+    // unanswered windows ends it and fails the test.
+    ::SendMessageA(window, WM_COMMAND, r.command, 0);
+  }
+
+  {
+    UiDriver user([&] {
+      HWND settings = WaitForWindow("Email configuration");
+      ASSERT_TRUE(settings);
+      EXPECT_TRUE(WaitFor([&] { return ControlText(window, IDC_STATUS) == "Closing connection" || !::IsWindow(window); },
+                          60000));
+      EXPECT_FALSE(WaitFor([&] { return !::IsWindow(window); }, 3000)) << "the window went under its dialog";
+      PressButton(settings, IDCANCEL);
+    });
+    ::SendMessageA(window, WM_COMMAND, ID_MAIL_SETTINGS, 0);
+  }
+  EXPECT_TRUE(::IsWindow(window));
+  EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(window); }, 60000)) << "a sent message closes its window";
+}
+
+// A failed send is told while the window still shows the send; editing resumes after the box.
+TEST_F(PostlarkDll, SendErrorComesBeforeEditingResumes) {
+  HWND window = newMessage_(nullptr, nullptr);
+  ASSERT_TRUE(window);
+  ::SetDlgItemTextA(window, IDC_SUBJECT, "No one to send to");
+  ::SendMessageA(window, WM_COMMAND, IDC_SEND, 0);
+  HWND send = ::GetDlgItem(window, IDC_SEND), stop = ::GetDlgItem(window, IDC_STOP);
+  std::string error;
+  {
+    UiDriver user([&] {
+      ASSERT_TRUE(WaitForMessageBox("Error!"));
+      EXPECT_FALSE(::IsWindowEnabled(send));
+      EXPECT_TRUE(::IsWindowVisible(stop));
+      error = AnswerMessageBox(IDOK, "Error!");
+    });
+    EXPECT_TRUE(PumpUntil([&] { return ::IsWindowEnabled(send) != FALSE; }, 30000));
+  }
+  EXPECT_EQ(error, "No Recipients!");
+  EXPECT_FALSE(::IsWindowVisible(stop));
+  UiDriver user([] { PressButton(WaitForWindow("Close message?"), IDYES); });
+  ::SendMessageA(window, WM_COMMAND, IDCANCEL, 0);
+}
+
+// Save writes the name with ".txt" added, and asks before replacing that file, not the one typed.
+TEST_F(PostlarkDll, SaveAsksAboutTheFileItWrites) {
+  HWND window = newMessage_(nullptr, nullptr);
+  ASSERT_TRUE(window);
+  ::SetDlgItemTextA(window, IDC_SUBJECT, "Saved again");
+  const std::string saved = std::string("To:\nCc:\nSubject:Saved again\n") + '\0';
+  const std::string question = TestFilePath("answer.txt") + " already exists.\nDo you want to replace it?";
+
+  WriteBytes("answer.txt", "old");
+  EXPECT_EQ(SaveAs(window, "answer", IDNO), question);
+  EXPECT_EQ(FileBytes("answer.txt"), "old");
+  EXPECT_EQ(SaveAs(window, "answer", IDYES), question);
+  EXPECT_EQ(FileBytes("answer.txt"), saved);
+
+  WriteBytes("plain", "old");
+  EXPECT_EQ(SaveAs(window, "plain", IDYES), "(no question)");
+  EXPECT_EQ(FileBytes("plain"), "old");
+  EXPECT_EQ(FileBytes("plain.txt"), saved);
+
+  UiDriver user([] { PressButton(WaitForWindow("Close message?"), IDYES); });
+  ::SendMessageA(window, WM_COMMAND, IDCANCEL, 0);
 }
 
 TEST_F(PostlarkDll, DroppedFilesAndClosing) {

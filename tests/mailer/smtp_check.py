@@ -215,14 +215,15 @@ def check_smtp_program(inbox, folder, checks):
 
 
 def check_window_program(inbox, folder, checks):
-    found = inbox.by_subject("From the window")
-    checks.expect(len(found) == 1, "the window's message arrived")
-    if found:
-        got = attachments(found[0][3])
-        checks.expect(got == {"holiday.png": open(os.path.join(folder, "holiday.png"), "rb").read()},
-                      "the window's attachment arrives byte for byte")
-        text = found[0][3].get_body(("plain",)).get_content()
-        checks.expect(text == "Typed in the window", "the window's text: %r" % text)
+    holiday = {"holiday.png": open(os.path.join(folder, "holiday.png"), "rb").read()}
+    for subject, typed in (("From the window", "Typed in the window"), ("Edited while sending", "Sent as it was")):
+        found = inbox.by_subject(subject)
+        checks.expect(len(found) == 1, "the window's message %r arrived once" % subject)
+        if found:
+            got = attachments(found[0][3])
+            checks.expect(got == holiday, "%r: its attachment arrives byte for byte, alone" % subject)
+            text = found[0][3].get_body(("plain",)).get_content()
+            checks.expect(text == typed, "%r: the window's text: %r" % (subject, text))
 
 
 def check_program(inbox, folder, checks):

@@ -60,9 +60,34 @@ bool AnswerSaveDialog(const std::string& path, SaveDialogView* view, DWORD milli
   return dialog && AnswerSaveDialogWindow(dialog, path, view);
 }
 
-bool AnswerSaveDialogWindow(HWND dialog, const std::string& path, SaveDialogView* view) {
-  // The dialog fills its controls after it shows.
+namespace {
+
+// The dialog fills its controls after it shows.
+void WaitUntilFilled(HWND dialog) {
   WaitFor([&] { return ::SendMessageA(::GetDlgItem(dialog, cmb1), CB_GETCOUNT, 0, 0) > 0; });
+}
+
+}  // namespace
+
+std::string SaveAnsweringReplace(const std::string& path, int button, DWORD milliseconds) {
+  HWND dialog = WaitForWindow(kCaption, milliseconds);
+  if (!dialog) return "(no save dialog)";
+  WaitUntilFilled(dialog);
+  ::SendMessageA(NameBox(dialog), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+  PressButton(dialog, IDOK);
+  std::string text = "(no question)";
+  if (HWND question = WaitForOwnedWindow(dialog, 3000)) {
+    text = ControlText(question, 0xFFFF);
+    PressButton(question, button);
+    WaitUntilClosed(question);
+    if (button == IDNO) PressButton(dialog, IDCANCEL);
+  }
+  WaitUntilClosed(dialog);
+  return text;
+}
+
+bool AnswerSaveDialogWindow(HWND dialog, const std::string& path, SaveDialogView* view) {
+  WaitUntilFilled(dialog);
   if (view) {
     view->proposedName = ControlText(dialog, ::GetDlgCtrlID(NameBox(dialog)));
     view->types = Types(dialog);

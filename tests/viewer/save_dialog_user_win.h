@@ -15,3 +15,7 @@ struct SaveDialogView {
 bool AnswerSaveDialog(const std::string& path, SaveDialogView* view = nullptr, DWORD milliseconds = 30000);
 // The same with a dialog already found (also one of another process).
 bool AnswerSaveDialogWindow(HWND dialog, const std::string& path, SaveDialogView* view = nullptr);
+
+// Saves under path and answers the question whether to replace a file with the button (after No
+// the dialog, still up, is cancelled); the question's text, or "(no question)" when none came.
+std::string SaveAnsweringReplace(const std::string& path, int button, DWORD milliseconds = 30000);
