@@ -18,6 +18,10 @@ int GensockTransport::LocalHostName(std::string& name) {
 
 int GensockTransport::Send(const char* data, size_t size) { return gensock_put_data(link_, data, size); }
 
+int GensockTransport::SendBuffered(const char* data, size_t size) { return gensock_put_buffered(link_, data, size); }
+
+int GensockTransport::Flush() { return gensock_flush(link_); }
+
 int GensockTransport::ReadByte(char& c) { return gensock_getchar(link_, 0, &c); }
 
 int GensockTransport::Close() {

@@ -10,6 +10,8 @@ class GensockTransport : public SmtpTransport {
   int Connect(const std::string& host, const std::string& service) override;
   int LocalHostName(std::string& name) override;
   int Send(const char* data, size_t size) override;
+  int SendBuffered(const char* data, size_t size) override;
+  int Flush() override;
   int ReadByte(char& c) override;
   int Close() override;
 

@@ -12,7 +12,7 @@
 
 namespace {
 constexpr size_t kBufferSize = 512;
-constexpr int kLargestSend = 64 * 1024;
+constexpr int kLargestSend = 1024;
 
 // Winsock runs while any connection of the process is open; the list is shared by the sending
 // threads of all message windows.
@@ -50,8 +50,7 @@ int ResolveService(const char* service, unsigned short& port) {
     port = entry->s_port;
     return 0;
   }
-  const int error = ::WSAGetLastError();
-  return error == WSAHOST_NOT_FOUND || error == WSANO_DATA || error == 0 ? kErrService : error - 5000;
+  return ServiceLookupError(::WSAGetLastError());
 }
 
 int ResolveHost(const char* host, in_addr& address) {
@@ -74,8 +73,10 @@ bool Listed(connection* link) {
 struct connection {
   SOCKET socket = INVALID_SOCKET;
   char inBuffer[kBufferSize];
+  char outBuffer[kBufferSize];
   int inIndex = 0;
   int inCount = 0;
+  size_t outCount = 0;
   timeval timeout{30, 0};
 
   int Connect(const char* host, const char* service);
@@ -196,6 +197,28 @@ int gensock_getchar(connection* link, int poll, char* out) {
 int gensock_put_data(connection* link, const char* data, size_t length) {
   if (!link) return kErrNotASocket;
   return link->PutData(data, length);
+}
+
+int gensock_put_buffered(connection* link, const char* data, size_t length) {
+  if (!link) return kErrNotASocket;
+  while (link->outCount + length >= kBufferSize) {
+    const size_t fill = kBufferSize - link->outCount;
+    std::memcpy(link->outBuffer + link->outCount, data, fill);
+    link->outCount = 0;
+    if (int error = link->PutData(link->outBuffer, kBufferSize)) return error;
+    data += fill;
+    length -= fill;
+  }
+  std::memcpy(link->outBuffer + link->outCount, data, length);
+  link->outCount += length;
+  return 0;
+}
+
+int gensock_flush(connection* link) {
+  if (!link) return kErrNotASocket;
+  const size_t waiting = link->outCount;
+  link->outCount = 0;
+  return link->PutData(link->outBuffer, waiting);
 }
 
 int gensock_close(connection* link) {

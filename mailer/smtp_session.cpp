@@ -10,7 +10,17 @@
 #include "socket_errors.h"
 
 namespace {
-constexpr size_t kTransmitPiece = 64 * 1024;
+// The message goes in pieces no larger than the socket layer's buffer, so that Stop takes effect
+// within one of them.
+constexpr size_t kTransmitPiece = 512;
+
+// Where the piece from offset ends: at most kTransmitPiece on, and where the whole percentage
+// of size next changes, so that the progress shows every percent.
+size_t PieceEnd(size_t offset, size_t size) {
+  const unsigned long long percent = static_cast<unsigned long long>(offset) * 100 / size;
+  const size_t nextPercent = static_cast<size_t>(((percent + 1) * size + 99) / 100);
+  return std::min({size, offset + kTransmitPiece, nextPercent});
+}
 }  // namespace
 
 SmtpSession::SmtpSession(SmtpTransport& transport, SendReporter& reporter, std::string& errorText)
@@ -23,7 +33,7 @@ void SmtpSession::PrintError(int code, const char* function) {
   std::fflush(stdout);
 }
 
-int SmtpSession::Connect(const std::string& server) {
+int SmtpSession::Connect(const std::string& server, std::string& hostName) {
   std::string host, port;
   SplitServer(server, host, port);
   int result = transport_.Connect(host, port.empty() ? "smtp" : port);
@@ -33,6 +43,11 @@ int SmtpSession::Connect(const std::string& server) {
     return -1;
   }
   connected_ = true;
+  const int nameResult = transport_.LocalHostName(hostName);
+  if (nameResult != 0) {
+    PrintError(nameResult, "gensock_gethostname");
+    return -1;
+  }
   return 0;
 }
 
@@ -68,13 +83,8 @@ int SmtpSession::Open(const std::string& server, const std::string& sender,
                       const std::vector<std::string>& recipients) {
   if (reporter_.StopRequested()) return -1;
   reporter_.Status("Connecting to: " + server);
-  if (Connect(server) != 0) return Fail("Unable to connect to SMTP server");
   std::string hostName;
-  const int nameResult = transport_.LocalHostName(hostName);
-  if (nameResult != 0) {
-    PrintError(nameResult, "gensock_gethostname");
-    hostName = "localhost";
-  }
+  if (Connect(server, hostName) != 0) return Fail("Unable to connect to SMTP server");
   if (reporter_.StopRequested()) return -1;
   if (GetReply() != 220) return Fail("SMTP server reports 220 error");
 
@@ -95,7 +105,15 @@ int SmtpSession::Open(const std::string& server, const std::string& sender,
     if (reporter_.StopRequested()) return -1;
     const std::string rcpt = "RCPT To: <" + recipient + ">\r\n";
     reporter_.Status(rcpt);
-    Send(rcpt, nullptr);
+    // A failed send is only told here; the reply decides.
+    if (const int result = transport_.Send(rcpt.data(), rcpt.size())) {
+      if (result == kErrDropped) {
+        std::printf("SMTP server has closed the connection\n");
+        std::fflush(stdout);
+      } else {
+        PrintError(result, "gensock_put_data");
+      }
+    }
     if (GetReply() != 250)
       return Fail("The mail server doesn't like the name " + recipient + ".\nHave you set the 'To: ' field correctly?");
   }
@@ -117,13 +135,14 @@ int SmtpSession::Transmit(const std::string& message) {
     const int percent = static_cast<int>(static_cast<unsigned long long>(offset) * 100 / message.size());
     if (percent != shown) reporter_.Progress(shown = percent);
     piece.clear();
-    offset = stuffer.Stuff(offset, std::min(message.size(), offset + kTransmitPiece), piece);
-    const int result = transport_.Send(piece.data(), piece.size());
+    offset = stuffer.Stuff(offset, PieceEnd(offset, message.size()), piece);
+    const int result = transport_.SendBuffered(piece.data(), piece.size());
     if (result != 0) return result;
   }
   if (reporter_.StopRequested()) return 0;
   const std::string marker = stuffer.EndMarker();
-  return transport_.Send(marker.data(), marker.size());
+  if (const int result = transport_.SendBuffered(marker.data(), marker.size())) return result;
+  return transport_.Flush();
 }
 
 int SmtpSession::SendMessage(const std::string& message) {

@@ -12,6 +12,9 @@ class SmtpTransport {
   virtual int Connect(const std::string& host, const std::string& service) = 0;
   virtual int LocalHostName(std::string& name) = 0;
   virtual int Send(const char* data, size_t size) = 0;
+  // The message's bytes go through a small buffer, sent whenever it is full and at Flush.
+  virtual int SendBuffered(const char* data, size_t size) = 0;
+  virtual int Flush() = 0;
   // The next byte, waiting for it up to the transport's time-out.
   virtual int ReadByte(char& c) = 0;
   virtual int Close() = 0;
@@ -40,7 +43,8 @@ class SmtpSession {
   void Disconnect();
 
  private:
-  int Connect(const std::string& server);
+  // Connects and reads the local host name for HELO.
+  int Connect(const std::string& server, std::string& hostName);
   int GetReply();
   int Send(const std::string& text, const char* failure);
   int Fail(const std::string& text);

@@ -24,6 +24,10 @@ const char* const kTexts[] = {
 };
 }  // namespace
 
+int ServiceLookupError(int winsockError) {
+  return winsockError == 11003 || winsockError == 11004 ? kErrService : winsockError - 5000;
+}
+
 std::string SocketErrorLine(int code, const char* function) {
   if (code >= kErrNoMemory && code <= kErrRefused) return kTexts[code - kErrNoMemory];
   char line[300];

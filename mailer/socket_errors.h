@@ -23,5 +23,9 @@ enum SocketError {
   kErrRefused = 4017,
 };
 
+// The error of a service name that Winsock could not look up: kErrService when it knows no such
+// service (11003, 11004), else the Winsock number minus 5000.
+int ServiceLookupError(int winsockError);
+
 // The line written to standard output for an error of the named function.
 std::string SocketErrorLine(int code, const char* function);

@@ -2,6 +2,8 @@
 // cut into the pieces a network may deliver.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "smtp_session.h"
 #include "smtp_wire.h"
 #include "socket_errors.h"
@@ -17,12 +19,17 @@ class ScriptedServer : public SmtpTransport {
   }
   int LocalHostName(std::string& name) override {
     name = "client";
-    return 0;
+    return hostNameResult;
   }
   int Send(const char* data, size_t size) override {
     written.append(data, size);
     return dropAfter && written.size() > dropAfter ? kErrDropped : 0;
   }
+  int SendBuffered(const char* data, size_t size) override {
+    largestPiece = std::max(largestPiece, size);
+    return Send(data, size);
+  }
+  int Flush() override { return 0; }
   int ReadByte(char& c) override {
     if (next_ >= replies_.size()) return kErrDropped;
     c = replies_[next_++];
@@ -35,6 +42,8 @@ class ScriptedServer : public SmtpTransport {
   std::vector<std::string> connects;
   std::string written;
   size_t dropAfter = 0;
+  int hostNameResult = 0;
+  size_t largestPiece = 0;
   int closes = 0;
 
  private:
@@ -119,6 +128,61 @@ TEST(SmtpDialogue, ServiceFallsBackToPort25) {
   std::string error;
   EXPECT_EQ(DeliverMessage(server, reporter, error, "mail", "me@x", kTwo, "m\r\n"), 0);
   EXPECT_EQ(server.connects, (std::vector<std::string>{"mail:smtp", "mail:25"}));
+}
+
+TEST(SmtpDialogue, UnreadableHostNameFailsTheConnection) {
+  ScriptedServer server(kGoodReplies);
+  server.hostNameResult = 11004 - 5000;
+  Recorder reporter;
+  std::string error;
+  EXPECT_EQ(DeliverMessage(server, reporter, error, "h", "me@x", kTwo, "m\r\n", {1, 0}), 1);
+  EXPECT_EQ(error, "Unable to connect to SMTP server");
+  EXPECT_EQ(server.written, "QUIT\r\n");
+  EXPECT_EQ(server.closes, 1);
+}
+
+TEST(SmtpDialogue, ServiceLookupErrors) {
+  const struct {
+    int winsock, error;
+  } cases[] = {{11003, kErrService}, {11004, kErrService}, {11001, 6001}, {11002, 6002}, {10093, 5093}};
+  for (const auto& c : cases) EXPECT_EQ(ServiceLookupError(c.winsock), c.error) << c.winsock;
+}
+
+TEST(SmtpDialogue, RecipientSendDroppedIsTold) {
+  ScriptedServer server("220 hi\r\n250 hello\r\n250 ok\r\n");
+  server.dropAfter = std::string("HELO client\r\nMAIL From:<me@x>\r\n").size();
+  Recorder reporter;
+  std::string error;
+  testing::internal::CaptureStdout();
+  DeliverMessage(server, reporter, error, "h", "me@x", kTwo, "m\r\n", {1, 0});
+  const std::string printed = testing::internal::GetCapturedStdout();
+  EXPECT_EQ(printed.substr(0, printed.find('\n') + 1), "SMTP server has closed the connection\n");
+  EXPECT_EQ(error, "The mail server doesn't like the name ann@example.com.\nHave you set the 'To: ' field correctly?");
+}
+
+// A message under 64 KiB shows every percent, and goes in pieces no larger than the socket
+// layer's buffer; Stop ends it within one piece.
+TEST(SmtpDialogue, ProgressAndStopEveryPiece) {
+  const std::string message = "H: x\r\n\r\n" + std::string(20000, 'a') + "\r\n";
+  const size_t dialogue = std::string("HELO client\r\nMAIL From:<me@x>\r\nRCPT To: <ann@example.com>\r\n"
+                                      "RCPT To: <bob@example.com>\r\nDATA\r\n").size();
+  const struct {
+    int stopAt;
+    size_t largestWritten;
+  } cases[] = {{-1, message.size()}, {40, message.size() * 40 / 100 + 512}, {3, message.size() * 3 / 100 + 512}};
+  for (const auto& c : cases) {
+    ScriptedServer server(kGoodReplies);
+    Recorder reporter;
+    reporter.stopAt = c.stopAt;
+    std::string error;
+    DeliverMessage(server, reporter, error, "h", "me@x", kTwo, message);
+    std::vector<int> expected;
+    for (int percent = 0; percent <= (c.stopAt < 0 ? 99 : c.stopAt); ++percent) expected.push_back(percent);
+    EXPECT_EQ(reporter.progress, expected) << c.stopAt;
+    EXPECT_LE(server.largestPiece, 512u);
+    const size_t sent = server.written.size() - dialogue;
+    EXPECT_LE(sent, c.largestWritten + (c.stopAt < 0 ? 3 + 6 : 0)) << c.stopAt;  // end marker and QUIT
+  }
 }
 
 TEST(SmtpDialogue, Refusals) {
