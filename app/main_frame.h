@@ -45,6 +45,9 @@ class CMainFrame : public FrameWindow, public CFrameLink, public CTwain {
   void BringImageWindowFirst(HWND window) override;
   void RemoveImageWindow(HWND window) override;
   const std::vector<HWND>& ImageWindows() const { return imageWindows_; }
+  // Closes the image windows, newest first, each as its own close box does, so a modified picture
+  // is offered for saving; false when one stays open, where the closing stops.
+  bool CloseImageWindows();
 
   void RegisterCaptureHotkey();
   void UnregisterCaptureHotkey();

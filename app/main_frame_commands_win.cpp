@@ -207,8 +207,7 @@ void CMainFrame::OnWindowCommand(UINT id) {
       ToggleLeftPane();
       break;
     case ID_WINDOW_CLOSE_ALL:
-      for (HWND window : std::vector<HWND>(windows)) ::DestroyWindow(window);
-      ::BringWindowToTop(Handle());
+      if (CloseImageWindows()) ::BringWindowToTop(Handle());
       break;
     case ID_WINDOW_CYCLE:
     case ID_WINDOW_BACK:

@@ -36,6 +36,12 @@ UINT HotkeyModifiers(unsigned controlBits) {
   return ((controlBits & 1) ? MOD_SHIFT : 0) | ((controlBits & 2) ? MOD_CONTROL : 0) | ((controlBits & 4) ? MOD_ALT : 0);
 }
 
+// The window's own close, which asks before a modified picture goes; true when it went.
+bool CloseImageWindow(HWND window) {
+  ::SendMessageA(window, WM_CLOSE, 0, 0);
+  return !::IsWindow(window);
+}
+
 }  // namespace
 
 CMainFrame::CMainFrame() = default;
@@ -148,8 +154,10 @@ void CMainFrame::SetStatusPane2(const std::string& text) { Status().SetPaneText(
 void CMainFrame::AddImageWindow(HWND window) {
   imageWindows_.insert(imageWindows_.begin(), window);
   const auto& frames = g_settings.pictureFrames;
+  // The oldest window's own destruction removes it from the list; a modified one that the user
+  // keeps stays beyond the limit.
   if (frames.dismissonmore && int(imageWindows_.size()) > frames.dismissonimages)
-    ::DestroyWindow(imageWindows_.back());  // the window's own destruction removes it from the list
+    CloseImageWindow(imageWindows_.back());
 }
 
 void CMainFrame::BringImageWindowFirst(HWND window) {
@@ -157,6 +165,12 @@ void CMainFrame::BringImageWindowFirst(HWND window) {
   if (at == imageWindows_.end() || at == imageWindows_.begin()) return;
   imageWindows_.erase(at);
   imageWindows_.insert(imageWindows_.begin(), window);
+}
+
+bool CMainFrame::CloseImageWindows() {
+  for (HWND window : std::vector<HWND>(imageWindows_))
+    if (::IsWindow(window) && !CloseImageWindow(window)) return false;
+  return true;
 }
 
 void CMainFrame::RemoveImageWindow(HWND window) {
@@ -223,7 +237,9 @@ void CMainFrame::SaveLayout() {
   layout.toolbar = ::IsWindowVisible(Bar().Handle()) ? 1 : 0;
 }
 
+// A picture the user keeps open stops the exit before anything has been taken down.
 void CMainFrame::OnClose() {
+  if (!CloseImageWindows()) return;
   slideShow_.Stop();
   LetBatchWorkersEnd();
   LetQuickWebEnd();
@@ -231,7 +247,6 @@ void CMainFrame::OnClose() {
   SaveLayout();
   if (preview_) preview_->SavePlacement();
   ::ShowWindow(Handle(), SW_HIDE);
-  for (HWND window : std::vector<HWND>(imageWindows_)) ::DestroyWindow(window);
   if (g_program.favorites) g_program.favorites->Destroy();
   CloseSourceManager(Handle());
   UnloadSourceManager();

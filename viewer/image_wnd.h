@@ -43,7 +43,8 @@ class CImageWnd : public FrameWindow {
   bool OnUpdateEditCommand(CommandState& state);
   // Saves the working picture under a name the user picks; 1 when it was saved.
   int SaveAs();
-  // Asked when the window is about to close; true when it may close.
+  // Asked when the window is about to close; true when it may close. A modified picture is
+  // offered for saving; a window whose question is already up stays.
   bool ConfirmClose();
 
   // Takes an autosizing window to pan/zoom mode, reloading the file at full size: at the ladder's
@@ -163,6 +164,7 @@ class CImageWnd : public FrameWindow {
   // A reduced picture kept after the full-size reload failed on the switch to pan/zoom.
   bool holdsReduced_ = false;
   bool fastDraw_ = false;  // while a scroll bar's thumb is dragged
+  bool askingToClose_ = false;  // the save question, or the save it leads to, is up
   // What the scroll bars were last set to (cbSize 0: never).
   SCROLLINFO verticalBar_ = {};
   SCROLLINFO horizontalBar_ = {};

@@ -78,8 +78,13 @@ int CImageWnd::SaveAs() {
   return 1;
 }
 
+// The question disables only this window: the main frame's Close All or exit can ask again
+// meanwhile, and the window must not go while its own question or save is still running.
 bool CImageWnd::ConfirmClose() {
   if (!modified_ || g_settings.preferences.dontconfirm) return true;
-  if (!AskYes(Handle(), IDD_SAVE_MODIFIED)) return true;
-  return SaveAs() != 0;
+  if (askingToClose_) return false;
+  askingToClose_ = true;
+  const bool close = !AskYes(Handle(), IDD_SAVE_MODIFIED) || SaveAs() != 0;
+  askingToClose_ = false;
+  return close;
 }

@@ -2,7 +2,8 @@
 // of its own, shown pixel for pixel; the window zooms by its commands and tells the pixel under
 // the pointer (the nearest one of the picture when the pointer is beside it); Space closes it and
 // opens the next file; Enter closes it and the main frame comes back to the front; with
-// "dismissonmore" the sixth window closes the oldest. What the windows show is read from the
+// "dismissonmore" the sixth window closes the oldest. Close All, exit and that limit ask before a
+// modified picture goes, as its own close box does. What the windows show is read from the
 // screen and compared with the file decoded here.
 #include <windows.h>
 #include <commctrl.h>
@@ -52,12 +53,12 @@ class ImageWindowProgram : public ::testing::Test {
     fs::remove_all(folder_, ignored);
   }
   std::string Folder() const { return fs::path(folder_).make_preferred().string() + "\\"; }
-  SettingsValues Settings(const char* dismissOnMore) const {
+  SettingsValues Settings(const char* dismissOnMore, const char* limit = "5") const {
     return {{"Main Options/tipson", "0"},       {"Main Options/mainpath", Folder()},
             {"Thumbnails/Thumbnail Size", "4"}, {"Thumbnails/sortby", "0"},
             {"Picture Frames/position", "1"},   {"Picture Frames/viewstyle", "0"},
             {"Picture Frames/dismissonmore", dismissOnMore},
-            {"Picture Frames/dismissonimages", "5"},
+            {"Picture Frames/dismissonimages", limit},
             {"Audio/playondisplay", "0"},       {"Frame Layout/maximized", "0"}};
   }
   HWND Start(RunningProgram& program) {
@@ -81,6 +82,23 @@ class ImageWindowProgram : public ::testing::Test {
   }
   static bool Gone(HWND window) {
     return WaitFor([window] { return !::IsWindow(window); });
+  }
+  // The file in the cell opened pixel for pixel in a window of its own (Ctrl: pan/zoom mode).
+  static HWND OpenOneToOne(RunningProgram& program, HWND view, int cell) {
+    DoubleClick(view, cell, MK_CONTROL);
+    return program.WaitForWindow(Caption(kNames[cell], "1:1"));
+  }
+  // An edit that leaves the window's picture unsaved.
+  static void Modify(const RunningProgram& program, HWND window) {
+    ::PostMessageA(window, WM_COMMAND, ID_ROTATE_180, 0);
+    program.Settle();
+  }
+  // The question before a modified picture goes, answered: No closes the window; Yes offers the
+  // save, and Cancel there keeps the window. The question's text.
+  static std::string AnswerSaveQuestion(const RunningProgram& program, bool keep) {
+    const std::string asked = program.AnswerDialog("Save modified image?", keep ? IDOK : IDCANCEL);
+    if (keep && program.AnswerDialog("Save As", IDCANCEL) == "(no dialog)") return asked + " (no Save As)";
+    return asked;
   }
 
   fs::path folder_;
@@ -190,6 +208,67 @@ TEST_F(ImageWindowProgram, TheSixthWindowClosesTheOldestWhenDismissOnMoreIsOn) {
   // Closing them all brings the main frame back.
   for (int i = 1; i < 6; ++i) ::PostMessageA(windows[i], WM_CLOSE, 0, 0);
   for (int i = 1; i < 6; ++i) EXPECT_TRUE(Gone(windows[i])) << kNames[i];
+  EXPECT_TRUE(program.Close());
+}
+
+constexpr char kSaveQuestion[] = "This image has been modified, but not saved...\nDo you want to save it?";
+
+// A picture the user keeps stops Close All there (the older window stays too) and stops the exit;
+// answered No, the window closes and the close or the exit goes on.
+TEST_F(ImageWindowProgram, CloseAllAndExitAskBeforeAModifiedPictureGoes) {
+  RunningProgram program(Settings("0"), "");
+  const HWND view = Start(program);
+  ASSERT_TRUE(view);
+  const HWND older = OpenOneToOne(program, view, 0);
+  const HWND edited = OpenOneToOne(program, view, 1);
+  ASSERT_TRUE(older && edited);
+  Modify(program, edited);
+
+  ::PostMessageA(program.Frame(), WM_COMMAND, ID_WINDOW_CLOSE_ALL, 0);
+  EXPECT_EQ(AnswerSaveQuestion(program, true), kSaveQuestion);
+  program.Settle();
+  EXPECT_TRUE(::IsWindow(edited) && ::IsWindow(older)) << "Close All stops at the picture kept";
+
+  ::PostMessageA(program.Frame(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(AnswerSaveQuestion(program, true), kSaveQuestion);
+  program.Settle();
+  EXPECT_TRUE(::IsWindowVisible(program.Frame())) << "the exit stops";
+  EXPECT_TRUE(::IsWindow(edited) && ::IsWindow(older));
+  // Still modified: asked again.
+  ::PostMessageA(program.Frame(), WM_COMMAND, ID_WINDOW_CLOSE_ALL, 0);
+  EXPECT_EQ(AnswerSaveQuestion(program, false), kSaveQuestion);
+  EXPECT_TRUE(Gone(edited));
+  EXPECT_TRUE(Gone(older));
+
+  const HWND reopened = OpenOneToOne(program, view, 2);
+  ASSERT_TRUE(reopened);
+  Modify(program, reopened);
+  ::PostMessageA(program.Frame(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(AnswerSaveQuestion(program, false), kSaveQuestion);
+  EXPECT_TRUE(program.Close()) << "the exit goes on after No";
+}
+
+// With a limit of one window, opening another asks about the modified oldest one: kept, it stays
+// beside the new one; answered No, it closes.
+TEST_F(ImageWindowProgram, TheWindowLimitAsksBeforeClosingAModifiedPicture) {
+  RunningProgram program(Settings("1", "1"), "");
+  const HWND view = Start(program);
+  ASSERT_TRUE(view);
+  const HWND edited = OpenOneToOne(program, view, 0);
+  ASSERT_TRUE(edited);
+  Modify(program, edited);
+
+  DoubleClick(view, 1, MK_CONTROL);
+  EXPECT_EQ(AnswerSaveQuestion(program, true), kSaveQuestion);
+  const HWND second = program.WaitForWindow(Caption(kNames[1], "1:1"));
+  EXPECT_TRUE(second);
+  EXPECT_TRUE(::IsWindow(edited)) << "kept beyond the limit";
+
+  DoubleClick(view, 2, MK_CONTROL);
+  EXPECT_EQ(AnswerSaveQuestion(program, false), kSaveQuestion);
+  EXPECT_TRUE(program.WaitForWindow(Caption(kNames[2], "1:1")));
+  EXPECT_TRUE(Gone(edited));
+  EXPECT_TRUE(::IsWindow(second)) << "one window closes per window opened";
   EXPECT_TRUE(program.Close());
 }
 

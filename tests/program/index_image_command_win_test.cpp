@@ -142,6 +142,9 @@ TEST_F(IndexImageCommand, OkPutsTheImageMapOnTheClipboardCancelDoesNothing) {
       "</map>\r\n"
       "<img border=\"0\" src=\"IMAGEMAP_IMAGENAME\" usemap=\"#IMAGEMAP_NAME\">\r\n";
   EXPECT_TRUE(WaitFor([&] { return ClipboardText() == map; })) << ClipboardText();
+  // The index image was never saved: the exit asks, and No lets it go.
+  ::PostMessageA(program.Frame(), WM_CLOSE, 0, 0);
+  EXPECT_NE(program.AnswerDialog("Save modified image?", IDCANCEL), "(no dialog)");
   ASSERT_TRUE(program.Close());
   EXPECT_EQ(StoredSetting("CreateIndex", "width"), "4");
   EXPECT_EQ(StoredSetting("CreateIndex", "height"), "2");

@@ -6,6 +6,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "property_sheet_driver.h"
+
 namespace {
 
 std::string ReadWhole(const std::string& path, bool* exists) {
@@ -173,6 +175,17 @@ HWND RunningProgram::WaitForWindowCaption(const std::string& caption, bool start
     ::Sleep(50);
   } while (::GetTickCount() - start < milliseconds);
   return nullptr;
+}
+
+std::string RunningProgram::AnswerDialog(const std::string& caption, int button, DWORD milliseconds) const {
+  const HWND dialog = WaitForWindow(caption, milliseconds);
+  if (!dialog) return "(no dialog)";
+  HWND text = ::FindWindowExA(dialog, nullptr, "Static", nullptr);
+  char said[1024] = {};
+  if (text) ::GetWindowTextA(text, said, sizeof said);
+  ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), LPARAM(::GetDlgItem(dialog, button)));
+  if (!WaitUntilClosed(dialog, milliseconds)) return std::string(said) + " (the dialog stayed)";
+  return said;
 }
 
 bool RunningProgram::Close(DWORD milliseconds) {
