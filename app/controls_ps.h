@@ -14,8 +14,9 @@ constexpr int kOptionsCachePage = 7;
 
 class CControlsPS : public PropertySheet {
  public:
-  // "Vireldan options", no parent window; the start page becomes the remembered one.
-  explicit CControlsPS(int startPage);
+  // "Vireldan options", modal to the owner (none: no window is disabled); the start page becomes
+  // the remembered one.
+  explicit CControlsPS(int startPage, HWND owner = nullptr);
   CControlsPS(const std::string& caption, HWND parent, int startPage);
 
   // The page the options open on when no page is asked for: 0 at start, then the last closed on.

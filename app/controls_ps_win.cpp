@@ -2,7 +2,7 @@
 
 int CControlsPS::s_startPage = 0;
 
-CControlsPS::CControlsPS(int startPage) : PropertySheet("Vireldan options", nullptr, startPage) {
+CControlsPS::CControlsPS(int startPage, HWND owner) : PropertySheet("Vireldan options", owner, startPage) {
   s_startPage = startPage;
   AddPages();
 }

@@ -321,7 +321,8 @@ void CMainFrame::OnOptions(UINT id) {
   if (id == ID_TRANSITIONS) page = kOptionsTransitionsPage;
   if (id == ID_FILE_OPTIONS) page = kOptionsSystemPage;
   if (id == ID_CACHE_OPTIONS) page = kOptionsCachePage;
-  CControlsPS(page).DoModal();
+  // Owned by the frame, the sheet keeps the user from closing the frame underneath it.
+  CControlsPS(page, Handle()).DoModal();
   RegisterCaptureHotkey();
   ApplyThumbnailSizeInPane();
   RefreshThumbnailPane();

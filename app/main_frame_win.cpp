@@ -237,9 +237,11 @@ void CMainFrame::SaveLayout() {
   layout.toolbar = ::IsWindowVisible(Bar().Handle()) ? 1 : 0;
 }
 
-// A picture the user keeps open stops the exit before anything has been taken down.
+// A disabled frame has a modal window of its own up (the options, a print job): a close sent
+// from outside then would take the frame down under that window's code, so it is refused. A
+// picture the user keeps open stops the exit before anything has been taken down.
 void CMainFrame::OnClose() {
-  if (!CloseImageWindows()) return;
+  if (!::IsWindowEnabled(Handle()) || !CloseImageWindows()) return;
   slideShow_.Stop();
   LetBatchWorkersEnd();
   LetQuickWebEnd();

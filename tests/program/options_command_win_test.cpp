@@ -82,4 +82,28 @@ TEST(OptionsCommands, ShellInterfaceOptionsShowsEachTypeUnderItsId) {
   EXPECT_TRUE(program.Close());
 }
 
+// The sheet is modal to the main frame: while it is up the frame takes no input, and a close
+// that reaches the frame anyway (sent by another program) leaves the frame and the sheet alone;
+// what is confirmed afterwards is kept, and the program then ends normally.
+TEST(OptionsCommands, TheMainFrameStaysWhileTheSheetIsOpen) {
+  RunningProgram program({{"Main Options/tipson", "0"}, {"Main Options/mainpath", "C:\\"}, {"Confirmations/allsize", "500"}},
+                         "");
+  ASSERT_TRUE(program.Frame());
+  program.Settle();
+  const int front = RunSheet(program, ID_FILE_OPTIONS, PSBTN_OK, [](HWND sheet) {
+    HWND frame = ::GetWindow(sheet, GW_OWNER);
+    EXPECT_TRUE(frame && !::IsWindowEnabled(frame)) << "owned by the disabled frame";
+    ::PostMessageA(frame, WM_CLOSE, 0, 0);
+    DWORD_PTR ignored = 0;
+    ::SendMessageTimeoutA(frame, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &ignored);
+    ::Sleep(300);
+    EXPECT_TRUE(::IsWindow(frame) && ::IsWindow(sheet)) << "the close was refused";
+    ::SetDlgItemTextA(SheetPage(sheet, 4), IDC_SYSTEM_ALLSIZE, "777");
+  });
+  EXPECT_EQ(front, 4);
+  EXPECT_TRUE(::IsWindowEnabled(program.Frame()));
+  ASSERT_TRUE(program.Close());
+  EXPECT_EQ(StoredSetting("Confirmations", "allsize"), "777");
+}
+
 }  // namespace
