@@ -223,7 +223,8 @@ void CMainFrame::OnWindowCommand(UINT id) {
       ::BringWindowToTop(windows.front());
       break;
     case ID_WINDOW_PREV:
-      if (windows.size() < 2) break;
+      // With one window it is the last one as well: it comes to the top.
+      if (windows.empty()) break;
       std::rotate(windows.rbegin(), windows.rbegin() + 1, windows.rend());
       ::BringWindowToTop(windows.front());
       break;

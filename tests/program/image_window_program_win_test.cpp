@@ -1,7 +1,8 @@
 // Image windows in Vireldan.exe: a double-click on a thumbnail opens the photograph in a window
 // of its own, shown pixel for pixel; the window zooms by its commands and tells the pixel under
 // the pointer (the nearest one of the picture when the pointer is beside it); Space closes it and
-// opens the next file; Enter closes it and the main frame comes back to the front; with
+// opens the next file; Prev window brings a lone window to the front; Enter closes it and the main
+// frame comes back to the front; with
 // "dismissonmore" the sixth window closes the oldest. Close All, exit and that limit ask before a
 // modified picture goes, as its own close box does. What the windows show is read from the
 // screen and compared with the file decoded here.
@@ -147,6 +148,17 @@ TEST_F(ImageWindowProgram, ADoubleClickShowsThePhotographAndEnterCloses) {
   EXPECT_TRUE(Gone(window));
   const HWND next = program.WaitForWindow(Caption("b.jpg", "1:1"));
   ASSERT_TRUE(next);
+
+  // Prev window brings the one window back in front of the main frame.
+  const auto above = [](HWND upper, HWND lower) {
+    for (HWND window = ::GetWindow(lower, GW_HWNDPREV); window; window = ::GetWindow(window, GW_HWNDPREV))
+      if (window == upper) return true;
+    return false;
+  };
+  ::PostMessageA(program.Frame(), WM_COMMAND, ID_WINDOW_FRONT, 0);
+  ASSERT_TRUE(WaitFor([&] { return above(program.Frame(), next); }));
+  ::PostMessageA(program.Frame(), WM_COMMAND, ID_WINDOW_PREV, 0);
+  EXPECT_TRUE(WaitFor([&] { return above(next, program.Frame()); })) << "F7 with one image window";
 
   // Enter closes the window without a question (nothing was changed), and the main frame is in
   // front again.
