@@ -2,10 +2,9 @@
 // of its own, shown pixel for pixel; the window zooms by its commands and tells the pixel under
 // the pointer (the nearest one of the picture when the pointer is beside it); Space closes it and
 // opens the next file; Prev window brings a lone window to the front; Enter closes it and the main
-// frame comes back to the front; with
-// "dismissonmore" the sixth window closes the oldest. Close All, exit and that limit ask before a
-// modified picture goes, as its own close box does. What the windows show is read from the
-// screen and compared with the file decoded here.
+// frame comes back to the front; with "dismissonmore" the sixth window closes the oldest. Close
+// All, exit and that limit ask before a modified picture goes, as its own close box does. What
+// the windows show is read from the screen and compared with the file decoded here.
 #include <windows.h>
 #include <commctrl.h>
 
