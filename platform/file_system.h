@@ -2,6 +2,7 @@
 // File-system services the portable code needs, behind narrow functions: Win32 in the product,
 // POSIX stand-ins in the native tree, so the logic above them is tested in both.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,13 @@ std::string TemporaryNameBeside(const std::string& path);
 // writes cut short left behind. Other names stay, similar ones included; on Win32 a file still
 // open for writing cannot be removed, so a write in progress keeps its file.
 void RemoveTemporariesBeside(const std::string& path);
+
+struct FileStamp;
+using LeftoverTest = std::function<bool(const std::string& path, const FileStamp& stamp)>;
+
+// The same, for only the leftovers that removable accepts: where other programs may be saving
+// into the folder under names of the same kind, the caller tells what is surely no one's work.
+void RemoveTemporariesBeside(const std::string& path, const LeftoverTest& removable);
 
 // Moves from onto to, replacing to if it exists, in one step: either to is the complete new file
 // afterwards, or it is untouched. False on failure (from is then left where it was).

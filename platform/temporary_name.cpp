@@ -55,10 +55,16 @@ std::string TemporaryNameBeside(const std::string& path) {
 }
 
 void RemoveTemporariesBeside(const std::string& path) {
+  RemoveTemporariesBeside(path, [](const std::string&, const FileStamp&) { return true; });
+}
+
+void RemoveTemporariesBeside(const std::string& path, const LeftoverTest& removable) {
   const std::string folder = FolderOf(path);
   std::vector<std::string> leftovers;
   ListFolder(folder.empty() ? std::string(".") : folder, [&](const FolderEntry& entry) {
-    if (!entry.stamp.directory && !entry.isLink && IsTemporaryName(entry.name)) leftovers.push_back(folder + entry.name);
+    if (!entry.stamp.directory && !entry.isLink && IsTemporaryName(entry.name) &&
+        removable(folder + entry.name, entry.stamp))
+      leftovers.push_back(folder + entry.name);
     return true;
   });
   for (const std::string& leftover : leftovers) RemoveFile(leftover);

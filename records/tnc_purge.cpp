@@ -5,15 +5,20 @@
 #include "file_system.h"
 #include "tnc_format.h"
 
-bool IsLockedTncFile(const std::string& path) {
+bool ReadTncFileHeader(const std::string& path, TncHeader* header) {
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (!file) return false;
   uint8_t bytes[kTncHeaderSize];
   const bool read = std::fread(bytes, 1, sizeof bytes, file) == sizeof bytes;
   std::fclose(file);
   if (!read) return false;
-  const TncHeader header = DecodeTncHeader(bytes);
-  return IsKnownTncVersion(header.version) && header.locked != 0;
+  *header = DecodeTncHeader(bytes);
+  return IsKnownTncVersion(header->version);
+}
+
+bool IsLockedTncFile(const std::string& path) {
+  TncHeader header;
+  return ReadTncFileHeader(path, &header) && header.locked != 0;
 }
 
 namespace {

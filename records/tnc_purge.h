@@ -3,7 +3,11 @@
 #include <functional>
 #include <string>
 
+#include "tnc_format.h"
 #include "tnc_options.h"
+
+// The header a file begins with, when it begins with a cache header of a known version.
+bool ReadTncFileHeader(const std::string& path, TncHeader* header);
 
 // The cache file is marked locked ("Cache Lock"): it is read, never changed, replaced or deleted.
 // False when it cannot be read.

@@ -1,5 +1,10 @@
 // Thumbwell's walk over real folders: what each folder's cache holds afterwards, read by the
 // cache reader the browser uses, and what a stop, a lock or a bad picture leaves.
+#if defined(_WIN32)
+#include <windows.h>
+#endif
+
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -44,6 +49,16 @@ class Recorder : public CacheBuildObserver {
 
 class CacheBuilderTest : public TempFolderTest {
  protected:
+  // Whether a file made now and given an old write time still tells when it was made.
+  bool KeepsCreationTimes() const {
+    const std::string probe = Make("probe", "");
+    fs::last_write_time(probe, fs::file_time_type::clock::now() - std::chrono::hours(30));
+    platform::FileStamp stamp;
+    const bool kept = platform::FindFileStamp(probe, &stamp) &&
+                      stamp.creation > stamp.lastWrite + 3600 * platform::kFileTimeTicksPerSecond;
+    fs::remove(probe);
+    return kept;
+  }
   std::string Dir(const std::string& relative) const {
     fs::create_directories(folder_ / relative);
     return (folder_ / relative).string() + "/";
@@ -182,6 +197,70 @@ TEST_F(CacheBuilderTest, AProcessKilledMidWriteLeavesTheOldCache) {
   EXPECT_EQ(Build(recorder).cachesWritten, 1);
   EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 3);
 }
+
+// Vireldan saves pictures through temporaries of the very names a cut-short cache has: the build
+// takes away only what holds a cache, or what nobody has made or written for a day.
+TEST_F(CacheBuilderTest, OnlyCutShortCachesAndDayOldTemporariesGoFromBesideTheCache) {
+  Picture("one.jpg");
+  uint8_t header[kTncHeaderSize];
+  EncodeTncHeader(TncHeader(), header);
+  const std::string cache(reinterpret_cast<char*>(header), sizeof header);
+  const std::vector<char> pictureBytes = Bytes(kPicture);
+  const std::string picture(pictureBytes.begin(), pictureBytes.end());
+  const auto now = fs::file_time_type::clock::now();
+  const struct {
+    const char* name;
+    std::string bytes;
+    fs::file_time_type written;
+    bool goes;
+  } rows[] = {
+      {"~vl00000001.tmp", picture, now, false},                           // a save on its way
+      {"~vl00000002.tmp", cache, now, true},                              // a build killed just now
+      // A copy on its way keeps its source's write time, but was made just now; where the system
+      // keeps no creation times (POSIX, Wine on most file systems), a day without a write is enough.
+      {"~vl00000003.tmp", picture, now - std::chrono::hours(30), !KeepsCreationTimes()},
+      {"~vl00000004.tmp", picture, now + std::chrono::hours(48), false},  // a clock ahead of ours
+      {"~vl00000005.tmp", "", now, false},                                 // made, nothing written yet
+  };
+  for (const auto& row : rows) {
+    Make(row.name, row.bytes);
+    fs::last_write_time(folder_ / row.name, row.written);
+  }
+  Recorder recorder;
+  EXPECT_EQ(Build(recorder).cachesWritten, 1);
+  for (const auto& row : rows) EXPECT_EQ(fs::exists(folder_ / row.name), !row.goes) << row.name;
+}
+
+#if defined(_WIN32)
+// The old cache is hidden and in use, so the new one cannot replace it: it stays hidden, its
+// bytes as they were; once free, the new one takes its place hidden.
+TEST_F(CacheBuilderTest, AFailedReplaceLeavesTheOldCacheHiddenAndWhole) {
+  Picture("one.jpg");
+  const std::string old = "the old cache";
+  const std::string path = Make(kTncFileName, old);
+  ASSERT_TRUE(platform::SetHiddenAttribute(path, true));
+  TncOptions options;
+  options.hideFile = true;
+  const auto build = [&] {
+    Recorder recorder;
+    return BuildCaches(folder_.string(), options, [](const std::string&) { return platform::DriveInfo{}; }, recorder);
+  };
+  {
+    platform::DenyWriteHold inUse;
+    ASSERT_EQ(inUse.Take(path), platform::DenyWriteHold::Result::kHeld);
+    const CacheBuildReport report = build();
+    EXPECT_EQ(report.failedFolders, 1);
+    EXPECT_EQ(report.cachesWritten, 0);
+  }
+  const std::vector<char> bytes = Bytes(path);
+  EXPECT_EQ(std::string(bytes.begin(), bytes.end()), old);
+  EXPECT_TRUE(::GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_HIDDEN);
+  EXPECT_EQ(build().cachesWritten, 1);
+  EXPECT_GT(Bytes(path).size(), kTncHeaderSize);
+  EXPECT_TRUE(::GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_HIDDEN);
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 2);
+}
+#endif
 
 TEST_F(CacheBuilderTest, LockedAndReadOnlyCachesAreNeverReplaced) {
   Dir("locked");
