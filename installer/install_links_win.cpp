@@ -15,7 +15,12 @@ std::string LinkFolder(int common, int own) {
 
 }  // namespace
 
-std::string ProgramGroupFolder() { return LinkFolder(CSIDL_COMMON_PROGRAMS, CSIDL_PROGRAMS) + "\\Vireldan"; }
+// With no Programs folder at all the group has no place: made from an empty folder it would be
+// "\Vireldan" at the root of the current drive.
+std::string ProgramGroupFolder() {
+  const std::string programs = LinkFolder(CSIDL_COMMON_PROGRAMS, CSIDL_PROGRAMS);
+  return programs.empty() ? programs : programs + "\\Vireldan";
+}
 
 std::vector<InstallLink> InstallLinks(const std::string& target, bool startMenu, bool desktop) {
   const std::string program = JoinPath(target, "Vireldan.exe");

@@ -9,7 +9,8 @@ struct InstallLink {
   std::string target, description;
 };
 
-// The program group's folder: the all-users one, or the user's own when there is none.
+// The program group's folder: in the all-users Programs folder, or the user's own when there is
+// none; empty when the shell has neither.
 std::string ProgramGroupFolder();
 
 // The links of an installation into the target folder; the start-menu and desktop ones only when
