@@ -15,12 +15,14 @@ bool LiesBelow(const std::string& path, const std::string& folder) {
                                                        int(base.size()), base.c_str(), int(base.size())) == CSTR_EQUAL;
 }
 
-bool WriteWhole(const std::string& path, const std::vector<uint8_t>& bytes) {
+enum class WriteResult { kWritten, kNotCreated, kIncomplete };
+
+WriteResult WriteWhole(const std::string& path, const std::vector<uint8_t>& bytes) {
   const HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
+  if (file == INVALID_HANDLE_VALUE) return WriteResult::kNotCreated;
   DWORD written = 0;
   const bool complete = ::WriteFile(file, bytes.data(), DWORD(bytes.size()), &written, nullptr) && written == bytes.size();
-  return ::CloseHandle(file) && complete;
+  return ::CloseHandle(file) && complete ? WriteResult::kWritten : WriteResult::kIncomplete;
 }
 
 }  // namespace
@@ -45,9 +47,10 @@ bool ExtractPayloadEntry(const std::vector<uint8_t>& installer, const std::strin
     ShowInstallError("ERROR decompressing " + path);
     return false;
   }
-  if (!WriteWhole(partial, bytes) || !::MoveFileExA(partial.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+  const WriteResult written = WriteWhole(partial, bytes);
+  if (written != WriteResult::kWritten || !::MoveFileExA(partial.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) {
     ::DeleteFileA(partial.c_str());
-    ShowInstallError("Error creating  " + path);
+    ShowInstallError((written == WriteResult::kIncomplete ? "ERROR decompressing " : "Error creating  ") + path);
     return false;
   }
   return true;

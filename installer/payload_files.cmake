@@ -1,8 +1,8 @@
 # The files Setup.exe carries, in the order the installer unpacks them: "<entry name>|<source>",
 # where the source is a target of the build, "<target>:<file>" for a file that a target writes
 # (into its own folder, e.g. the print setups, or else the build's program folder), or a file
-# below the source folder. A row whose target is not built (or whose file is missing) is left
-# out, so the table may list what is still to come.
+# below the source folder. A row whose target or file the build does not make stops the
+# configuration, so no Setup.exe is made without one of them.
 set(UNFURL_PAYLOAD
   "printsetups\\columnwtext.psu|print_setups:columnwtext.psu"
   "printsetups\\thumbnails.psu|print_setups:thumbnails.psu"

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "installed_files.h"
 #include "payload_builder.h"
 #include "payload_format.h"
 #include "test_program_folder_win.h"
@@ -81,13 +82,20 @@ HWND WaitForWindowOf(DWORD process, const std::string& caption, HANDLE ended) {
 }
 
 struct Answer {
-  Answer(std::string c, int b, int typedInto = 0, std::string typed = "")
-      : caption(std::move(c)), button(b), control(typedInto), text(std::move(typed)) {}
+  Answer(std::string c, int b, int typedInto = 0, std::string typed = "", std::string says = "")
+      : caption(std::move(c)), button(b), control(typedInto), text(std::move(typed)), message(std::move(says)) {}
   std::string caption;  // the dialog that must come
   int button;
   int control;  // typed into first, when not 0
   std::string text;
+  std::string message;  // the message box's text, when not empty
 };
+
+std::string MessageBoxText(HWND box) {
+  char text[2048] = {};
+  ::GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+  return text;
+}
 
 // Waits until every process of the job has ended; false when they did not within a minute.
 bool WaitForEmptyJob(HANDLE port) {
@@ -123,6 +131,9 @@ int RunCommand(std::string command, const std::vector<Answer>& answers = {}) {
       ::TerminateProcess(process.hProcess, 99);
       break;
     }
+    if (!answer.message.empty()) {
+      EXPECT_EQ(MessageBoxText(dialog), answer.message) << answer.caption;
+    }
     if (answer.control) ::SetDlgItemTextA(dialog, answer.control, answer.text.c_str());
     ::PostMessageA(dialog, WM_COMMAND, answer.button, 0);
   }
@@ -156,6 +167,35 @@ std::vector<std::pair<std::string, std::string>> PayloadSources() {
   }
   return sources;
 }
+
+bool Listed(const std::string& name) {
+  WIN32_FIND_DATAA found;
+  const HANDLE search = ::FindFirstFileA(name.c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return false;
+  ::FindClose(search);
+  return true;
+}
+
+// Runs a program of the prefix's Unix host with a Windows path name as its last argument (only
+// the host can make, or remove, a link to a device) and waits, for at most ten seconds, until
+// the name is listed or not as wanted: the host program's end does not reach this side.
+bool RunOnHost(const std::string& command, const std::string& name, bool listedAfter) {
+  using UnixName = char*(CDECL*)(LPCWSTR);
+  const auto unixName = reinterpret_cast<UnixName>(
+      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+  WCHAR wide[MAX_PATH] = {};
+  ::MultiByteToWideChar(CP_ACP, 0, name.c_str(), -1, wide, MAX_PATH);
+  char* path = unixName ? unixName(wide) : nullptr;
+  if (!path) return false;
+  RunCommand(command + " \"" + path + "\"");
+  ::HeapFree(::GetProcessHeap(), 0, path);
+  for (int attempt = 0; attempt < 100 && Listed(name) != listedAfter; ++attempt) ::Sleep(100);
+  return Listed(name) == listedAfter;
+}
+
+// Makes name a link to a disk that is always full (the Windows side lists it, but cannot open
+// or delete it).
+bool MakeFullDiskLink(const std::string& name) { return RunOnHost("/bin/ln -s /dev/full", name, true); }
 
 std::string LinkTarget(const std::string& link) {
   IShellLinkA* shellLink = nullptr;
@@ -261,8 +301,10 @@ class SetupTest : public ::testing::Test {
 TEST_F(SetupTest, QuietInstallPutsEveryFileShortcutAndRegistryEntryInPlaceAndTheProgramStarts) {
   ASSERT_EQ(RunInstaller(setup_, "-quiet"), 0);
 
+  // Every file of the table that lists what ships is in Setup.exe, in the table's order.
   const auto sources = PayloadSources();
-  ASSERT_GE(sources.size(), 2u);
+  ASSERT_EQ(sources.size(), std::size(kInstalledFiles));
+  for (size_t i = 0; i < sources.size(); ++i) EXPECT_EQ(sources[i].first, kInstalledFiles[i]);
   for (const auto& [name, source] : sources) {
     const std::vector<uint8_t> built = ReadBytes(source);
     ASSERT_FALSE(built.empty()) << source;
@@ -465,6 +507,36 @@ TEST_F(SetupTest, TheUninstallerAsksFirstAndRemovesTheWholeFolderWhenNothingElse
   EXPECT_EQ(RunCommand(uninstaller + " -QUIET"), 0);
   EXPECT_FALSE(Exists(target_));
   EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString"), "<missing>");
+}
+
+TEST_F(SetupTest, AFileThatCannotBeCreatedOrWrittenWholeIsNamedAndTheOldOneStays) {
+  const std::vector<uint8_t> program = ReadBytes(TestProgramFolder() + "\\unfurl.exe");
+  const std::vector<uint8_t> text = {'t', 'e', 'x', 't'}, old = {'o', 'l', 'd'};
+  std::vector<uint8_t> installer;
+  ASSERT_TRUE(BuildInstallerFile(program, {{"readme.txt", text}}, installer));
+  const std::string setup = WriteInstaller(installer);
+  const std::string readme = target_ + "\\readme.txt", temporary = readme + ".partial";
+  const struct {
+    const char* what;
+    bool (*block)(const std::string& temporary);
+    const char* says;
+  } cases[] = {
+      {"the disk is full", MakeFullDiskLink, "ERROR decompressing "},
+      {"a folder has the name", [](const std::string& t) { return ::CreateDirectoryA(t.c_str(), nullptr) != FALSE; },
+       "Error creating  "},
+  };
+  for (const auto& c : cases) {
+    RemoveTree(target_);
+    ASSERT_TRUE(::CreateDirectoryA(target_.c_str(), nullptr));
+    WriteBytes(readme, old);
+    ASSERT_TRUE(c.block(temporary)) << c.what;
+    EXPECT_EQ(RunInstaller(setup, "-quiet",
+                           {{"Destination already exists!", IDOK}, {"Install error", IDOK, 0, "", c.says + readme}}),
+              1)
+        << c.what;
+    if (Listed(temporary) && !Exists(temporary)) RunOnHost("/bin/rm -f", temporary, false);
+    EXPECT_TRUE(ReadBytes(readme) == old) << c.what;
+  }
 }
 
 }  // namespace
