@@ -125,6 +125,17 @@ int InstallMain(const char* commandLine) {
   if (!quiet && ShowAgreement() != 1) return kStopped;
   if (!ChooseTarget(choices, quiet)) return kStopped;
 
+  // Replacing the files a running Vireldan holds fails half-way and leaves old and new files
+  // side by side, so one file that cannot be replaced stops the installation before any is.
+  for (const PayloadEntry& entry : directory.entries) {
+    const std::string path = JoinPath(choices.target, entry.name);
+    if (FileIsInUse(path)) {
+      ShowInstallError("Cannot replace " + path + "\nIt is in use: Vireldan must be closed before it is installed again.\n\n"
+                       "Please close Vireldan and run the installation again");
+      return kStopped;
+    }
+  }
+
   MakeSubFolder(choices.target, "printsetups",
                 "Error creating the print setups sub-directory\nPrint setups will not be available");
   MakeSubFolder(choices.target, "vnsaver", "Error creating the VNsaver sub-directory\nVN Screen saver will not function properly");

@@ -14,6 +14,19 @@ bool GetSpecialFolderPath(int csidl, std::string& path) {
   return found;
 }
 
+bool FileIsInUse(const std::string& path) {
+  // Asking for delete access alone is not enough: a loaded DLL grants it and refuses only the
+  // delete itself, so write access is asked for too, with every kind of sharing allowed.
+  const HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE | DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file != INVALID_HANDLE_VALUE) {
+    ::CloseHandle(file);
+    return false;
+  }
+  const DWORD error = ::GetLastError();
+  return error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND;
+}
+
 std::string NormalisedPath(const std::string& path) {
   char full[MAX_PATH] = {};
   const DWORD length = ::GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);

@@ -20,3 +20,7 @@ bool CreateShellLink(const std::string& target, const std::string& folder, const
 
 // The file a shortcut leads to; empty when it cannot be read.
 std::string ShellLinkTarget(const std::string& linkPath);
+
+// Whether an existing file cannot be replaced or removed now, as when a running program has it
+// loaded or open. A missing file is not in use.
+bool FileIsInUse(const std::string& path);

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "uninstall_steps_win.h"
 
@@ -43,6 +44,13 @@ int Tell(bool quiet, const std::string& text, UINT icon, int code) {
   return code;
 }
 
+int TellFilesInUse(const std::vector<std::string>& files, bool quiet) {
+  std::string names;
+  for (const std::string& name : files) names += "\n    " + name;
+  return Tell(quiet, "Vireldan must be closed before it is removed: these of its files are in use:" + names +
+                         "\n\nClose Vireldan and run the uninstaller again.", MB_ICONERROR, kFailed);
+}
+
 // Starts the copy in the temporary folder, handing it this process to wait for.
 int StartRemovalCopy(const std::string& folder, bool quiet) {
   char temporary[MAX_PATH] = {};
@@ -73,12 +81,7 @@ int RemoveAfter(HANDLE first, const std::string& folder, bool quiet) {
   const UninstallResult result = RemoveInstallation(folder);
   ::CoUninitialize();
   ::MoveFileExA(OwnPath().c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
-  if (!result.filesInUse.empty()) {
-    std::string names;
-    for (const std::string& name : result.filesInUse) names += "\n    " + name;
-    return Tell(quiet, "These files of Vireldan could not be removed, perhaps because Vireldan is running:" + names +
-                           "\n\nClose Vireldan and run the uninstaller again.", MB_ICONERROR, kFailed);
-  }
+  if (!result.filesInUse.empty()) return TellFilesInUse(result.filesInUse, quiet);
   std::string text = "Vireldan has been removed.";
   if (result.folderKept)
     text += "\n\nThe folder " + folder + " was left in place: it holds files that Vireldan did not install "
@@ -100,6 +103,9 @@ int UninstallMain(const char* commandLine) {
   const std::string installed = FolderOf(OwnPath());
   if (!IsInstallationFolder(installed))
     return Tell(quiet, "Vireldan is not installed in " + installed + ".\nNothing was removed.", MB_ICONERROR, kFailed);
+  // Checked here, in the process the user started, so that the answer and the exit code are this one's.
+  const std::vector<std::string> inUse = InstalledFilesInUse(installed);
+  if (!inUse.empty()) return TellFilesInUse(inUse, quiet);
   if (!quiet && ::MessageBoxA(nullptr,
                               ("Remove Vireldan and all of its files from the folder\n" + installed +
                                " ?\n\nPictures and other files you added there are kept.").c_str(),

@@ -11,6 +11,8 @@ namespace {
 
 const char kUninstaller[] = "uninstall.exe";
 const char* const kSubFolders[] = {"printsetups", "vnsaver", "SendTo"};
+// What Vireldan writes into its own folder: the key tree it keeps between runs.
+const char* const kProgramWrittenFiles[] = {"startup.iif"};
 
 bool Exists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
@@ -35,11 +37,22 @@ bool IsInstallationFolder(const std::string& folder) {
   return false;
 }
 
+std::vector<std::string> InstalledFilesInUse(const std::string& folder) {
+  std::vector<std::string> inUse;
+  for (const char* name : kInstalledFiles)
+    if (lstrcmpiA(name, kUninstaller) != 0 && FileIsInUse(JoinPath(folder, name))) inUse.push_back(name);
+  return inUse;
+}
+
 UninstallResult RemoveInstallation(const std::string& folder) {
   UninstallResult result;
+  result.filesInUse = InstalledFilesInUse(folder);
+  if (!result.filesInUse.empty()) return result;
   for (const char* name : kInstalledFiles)
     if (lstrcmpiA(name, kUninstaller) != 0 && !Remove(JoinPath(folder, name))) result.filesInUse.push_back(name);
   if (!result.filesInUse.empty()) return result;
+
+  for (const char* name : kProgramWrittenFiles) Remove(JoinPath(folder, name));
 
   Remove(JoinPath(folder, kUninstaller));
   RemoveLinks(folder);

@@ -13,6 +13,12 @@ struct UninstallResult {
 // Whether the folder holds an installation (the sub-folders the installer makes).
 bool IsInstallationFolder(const std::string& folder);
 
-// Removes the installation in folder, all of it or, while one of its files is in use, nothing
-// but the files that could be removed, so that running the uninstaller again finishes the work.
+// The installed files in folder, the uninstaller itself aside, that cannot be removed now
+// (Vireldan is running); removing the installation then would leave a broken program behind.
+std::vector<std::string> InstalledFilesInUse(const std::string& folder);
+
+// Removes the installation in folder, with the files the program writes beside itself: all of
+// it, or nothing while one of its files is in use. Should a file be taken between the check and
+// its removal, only the files that could be removed go, so running the uninstaller again
+// finishes the work.
 UninstallResult RemoveInstallation(const std::string& folder);

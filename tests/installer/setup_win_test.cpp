@@ -247,6 +247,54 @@ std::string RegQuery(const std::string& key) {
   return output;
 }
 
+// The installed Vireldan.exe started as the shell's folder verb starts it, with a folder whose
+// name has a blank, until it is closed; the program's settings file is put back afterwards.
+class InstalledVireldan {
+ public:
+  explicit InstalledVireldan(const std::string& folder) : settings_(ReadBytes(ini_)) {
+    ::WritePrivateProfileStringA("Main Options", "tipson", "0", ini_.c_str());
+    ::WritePrivateProfileStringA(nullptr, nullptr, nullptr, ini_.c_str());
+    std::string command = "\"" + folder + "\\Vireldan.exe\" \"" + folder + "\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    if (!::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process_)) return;
+    for (int attempt = 0; attempt < 300 && !frame_; ++attempt) {
+      for (HWND window = ::FindWindowExA(nullptr, nullptr, "VireldanFrame", nullptr); window && !frame_;
+           window = ::FindWindowExA(nullptr, window, "VireldanFrame", nullptr)) {
+        DWORD owner = 0;
+        ::GetWindowThreadProcessId(window, &owner);
+        if (owner == process_.dwProcessId && ::IsWindowVisible(window)) frame_ = window;
+      }
+      if (!frame_ && ::WaitForSingleObject(process_.hProcess, 100) == WAIT_OBJECT_0) break;
+    }
+  }
+  ~InstalledVireldan() {
+    Close();
+    if (settings_.empty()) ::DeleteFileA(ini_.c_str());
+    else WriteBytes(ini_, settings_);
+  }
+  bool ShowsItsFrame() const { return frame_ != nullptr; }
+  // Closes the frame and waits for the program to end, as the user's close does.
+  void Close() {
+    if (!process_.hProcess) return;
+    if (frame_) ::PostMessageA(frame_, WM_CLOSE, 0, 0);
+    if (::WaitForSingleObject(process_.hProcess, 30000) != WAIT_OBJECT_0) {
+      ADD_FAILURE() << "Vireldan did not end when its frame was closed";
+      ::TerminateProcess(process_.hProcess, 1);
+      ::WaitForSingleObject(process_.hProcess, 10000);
+    }
+    ::CloseHandle(process_.hThread);
+    ::CloseHandle(process_.hProcess);
+    process_ = {};
+  }
+
+ private:
+  const std::string ini_ = SpecialFolder(CSIDL_WINDOWS) + "\\Vireldan.ini";
+  const std::vector<uint8_t> settings_;
+  PROCESS_INFORMATION process_ = {};
+  HWND frame_ = nullptr;
+};
+
 const char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Vireldan";
 const char kAppPathKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Vireldan.exe";
 const char kFolderVerbKey[] = "Folder\\Shell\\Vireldan\\command";
@@ -337,32 +385,7 @@ TEST_F(SetupTest, QuietInstallPutsEveryFileShortcutAndRegistryEntryInPlaceAndThe
 
   // The shell's folder verb, as the shell runs it on a folder with a blank in its name: the
   // installed program, beside its installed library, shows its frame.
-  const std::string ini = SpecialFolder(CSIDL_WINDOWS) + "\\Vireldan.ini";
-  const std::vector<uint8_t> settings = ReadBytes(ini);
-  ::WritePrivateProfileStringA("Main Options", "tipson", "0", ini.c_str());
-  ::WritePrivateProfileStringA(nullptr, nullptr, nullptr, ini.c_str());
-  std::string command = quotedProgram + " \"" + target_ + "\"";
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION started = {};
-  ASSERT_TRUE(::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started));
-  HWND frame = nullptr;
-  for (int attempt = 0; attempt < 300 && !frame; ++attempt) {
-    for (HWND window = ::FindWindowExA(nullptr, nullptr, "VireldanFrame", nullptr); window && !frame;
-         window = ::FindWindowExA(nullptr, window, "VireldanFrame", nullptr)) {
-      DWORD owner = 0;
-      ::GetWindowThreadProcessId(window, &owner);
-      if (owner == started.dwProcessId && ::IsWindowVisible(window)) frame = window;
-    }
-    if (!frame && ::WaitForSingleObject(started.hProcess, 100) == WAIT_OBJECT_0) break;
-  }
-  EXPECT_TRUE(frame) << "the installed Vireldan.exe showed no frame";
-  if (frame) ::PostMessageA(frame, WM_CLOSE, 0, 0);
-  if (::WaitForSingleObject(started.hProcess, 30000) != WAIT_OBJECT_0) ::TerminateProcess(started.hProcess, 1);
-  ::CloseHandle(started.hThread);
-  ::CloseHandle(started.hProcess);
-  if (settings.empty()) ::DeleteFileA(ini.c_str());
-  else WriteBytes(ini, settings);
+  EXPECT_TRUE(InstalledVireldan(target_).ShowsItsFrame()) << "the installed Vireldan.exe showed no frame";
 }
 
 TEST_F(SetupTest, InstallingOverAnExistingFolderAsksEvenWhenQuietAndReplacesOnlyWhenTold) {
@@ -537,6 +560,40 @@ TEST_F(SetupTest, AFileThatCannotBeCreatedOrWrittenWholeIsNamedAndTheOldOneStays
     if (Listed(temporary) && !Exists(temporary)) RunOnHost("/bin/rm -f", temporary, false);
     EXPECT_TRUE(ReadBytes(readme) == old) << c.what;
   }
+}
+
+TEST_F(SetupTest, WhileVireldanRunsSetupAndUninstallChangeNothingAndSayItMustBeClosed) {
+  ASSERT_EQ(RunInstaller(setup_, "-quiet"), 0);
+  // Setup places the read-me before the program's files: a replaced one would show here.
+  const std::string readme = target_ + "\\readme.txt";
+  const std::vector<uint8_t> old = {'o', 'l', 'd'};
+  WriteBytes(readme, old);
+  InstalledVireldan running(target_);
+  ASSERT_TRUE(running.ShowsItsFrame());
+
+  EXPECT_EQ(RunInstaller(setup_, "-quiet",
+                         {{"Destination already exists!", IDOK},
+                          {"Install error", IDOK, 0, "",
+                           "Cannot replace " + target_ + "\\ravelight.dll\nIt is in use: Vireldan must be closed before "
+                           "it is installed again.\n\nPlease close Vireldan and run the installation again"}}),
+            1);
+  const std::string uninstaller = "\"" + target_ + "\\uninstall.exe\"";
+  EXPECT_EQ(RunCommand(uninstaller, {{"Vireldan uninstall", IDOK, 0, "",
+                                      "Vireldan must be closed before it is removed: these of its files are in use:\n"
+                                      "    ravelight.dll\n    Vireldan.exe\n\nClose Vireldan and run the uninstaller again."}}),
+            2);
+  EXPECT_EQ(RunCommand(uninstaller + " -quiet"), 2);
+
+  EXPECT_TRUE(ReadBytes(readme) == old);
+  for (const auto& [name, source] : PayloadSources()) EXPECT_TRUE(Exists(target_ + "\\" + name)) << name;
+  for (const Link& link : Links()) EXPECT_TRUE(Exists(link.path)) << link.path;
+  EXPECT_NE(RegistryText(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString"), "<missing>");
+
+  // Closed, it has written its key tree beside itself; that goes too, and so the folder.
+  running.Close();
+  EXPECT_TRUE(Exists(target_ + "\\startup.iif"));
+  EXPECT_EQ(RunCommand(uninstaller + " -quiet"), 0);
+  EXPECT_FALSE(Exists(target_));
 }
 
 }  // namespace
