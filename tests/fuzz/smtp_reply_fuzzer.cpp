@@ -28,6 +28,8 @@ class ScriptedServer : public SmtpTransport {
     written.append(data, size);
     return 0;
   }
+  int SendBuffered(const char* data, size_t size) override { return Send(data, size); }
+  int Flush() override { return 0; }
   int ReadByte(char& c) override {
     if (next_ >= replies_.size()) return kErrDropped;
     c = replies_[next_++];
