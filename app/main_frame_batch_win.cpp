@@ -29,7 +29,7 @@ void CMainFrame::OnBatchStart() {
   job->files = std::move(g_batchWorkList);
   g_batchWorkList.Clear();
   job->owner = Handle();
-  const std::string problem = BatchDestinationProblem(job->recipe.folder, job->files.Entries(), job->recipe.format);
+  const std::string problem = BatchDestinationProblem(job->recipe.folder);
   if (!problem.empty()) {
     ::MessageBoxA(Handle(), problem.c_str(), MessageCaption(), MB_OK | MB_ICONEXCLAMATION);
     return;

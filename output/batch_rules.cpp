@@ -1,7 +1,6 @@
 #include "batch_rules.h"
 
 #include <algorithm>
-#include <cctype>
 #include <set>
 
 #include "file_system.h"
@@ -9,9 +8,6 @@
 const char kBatchRootMessage[] = "Sorry, you can't batch process into the root directory";
 const char kBatchNoFolderMessage[] =
     "The specified destination path does not exist,\nis not a directory, or is read only";
-const char kBatchOverwritesSourceMessage[] =
-    "The destination folder holds the pictures to be processed,\nand their new files would replace them.\n"
-    "Choose another destination folder or another output format.";
 
 namespace {
 
@@ -19,12 +15,17 @@ const char* const kFormatExtensions[] = {".jpg", ".gif", ".bmp", ".png", ".tif"}
 
 bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 
-// Windows compares file names without regard to letter case.
-std::string Folded(const std::string& path) {
-  std::string folded = path;
-  std::transform(folded.begin(), folded.end(), folded.begin(),
-                 [](unsigned char c) { return IsSeparator(char(c)) ? '\\' : char(std::tolower(c)); });
-  return folded;
+// A drive's or a share's top folder however it is written: "C:", "C:\\", "c:/", "\\" (the
+// current drive's), "\\\\server\\share\\".
+bool IsRootFolder(const std::string& folder) {
+  size_t end = folder.size();
+  while (end > 0 && IsSeparator(folder[end - 1])) --end;
+  const std::string trimmed = folder.substr(0, end);
+  if (trimmed.empty()) return !folder.empty();
+  if (trimmed.size() == 2 && trimmed[1] == ':') return true;
+  if (trimmed.size() < 3 || !IsSeparator(trimmed[0]) || !IsSeparator(trimmed[1])) return false;
+  const size_t server = trimmed.find_first_of("\\/", 2);
+  return server == std::string::npos || trimmed.find_first_of("\\/", server + 1) == std::string::npos;
 }
 
 }  // namespace
@@ -60,12 +61,10 @@ std::string BatchOutputPath(const std::string& folder, const std::string& source
   return path + name;
 }
 
-std::string BatchDestinationProblem(const std::string& folder, const std::vector<std::string>& sources, int format) {
-  if (folder.size() == 2 && folder[1] == ':') return kBatchRootMessage;
+std::string BatchDestinationProblem(const std::string& folder) {
+  if (IsRootFolder(folder)) return kBatchRootMessage;
   if (platform::KindOfPath(folder) != platform::PathKind::kDirectory || platform::IsReadOnlyFile(folder))
     return kBatchNoFolderMessage;
-  for (const std::string& source : sources)
-    if (Folded(BatchOutputPath(folder, source, format)) == Folded(source)) return kBatchOverwritesSourceMessage;
   return {};
 }
 

@@ -23,14 +23,14 @@ BatchSize SolidBorderCanvas(int borderWidth, int borderHeight, BatchSize picture
 // that has none.
 std::string BatchOutputPath(const std::string& folder, const std::string& source, int format);
 
-// Why a run cannot start, as the message that tells the user; empty when it can. The outputs are
-// checked too: a run that would write over one of its own sources (the destination is the
-// sources' folder and the name stays the same) is refused before anything is written.
-std::string BatchDestinationProblem(const std::string& folder, const std::vector<std::string>& sources, int format);
+// Why a run cannot start into the folder, as the message that tells the user; empty when it can.
+// A drive's or a share's top folder is refused however it is written. A folder that holds the
+// sources is not: each file a run would replace is asked about as it comes, and a picture is
+// only ever replaced by a complete new one.
+std::string BatchDestinationProblem(const std::string& folder);
 
 extern const char kBatchRootMessage[];
 extern const char kBatchNoFolderMessage[];
-extern const char kBatchOverwritesSourceMessage[];
 
 // Removes every row that equals an earlier row byte for byte (letter case counts).
 void RemoveDuplicateRows(std::vector<std::string>& rows);

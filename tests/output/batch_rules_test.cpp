@@ -72,33 +72,32 @@ TEST(BatchRules, OutputPathIsTheFolderAndTheNameWithTheFormatsExtension) {
 
 class BatchDestination : public TempFolderTest {};
 
-TEST_F(BatchDestination, RefusesTheRootMissingFoldersFilesAndOverwritingTheSources) {
+TEST_F(BatchDestination, RefusesRootsHoweverWrittenMissingFoldersAndFilesButNotTheSourcesOwnFolder) {
   const std::string folder = folder_.string();
   const std::string file = Make("photo.jpg", "x");
-  const std::string other = (folder_ / "other").string();
-  std::filesystem::create_directory(other);
-  const std::vector<std::string> sources = {other + kSep + "a.jpg", file};
+  const std::string root = "Sorry, you can't batch process into the root directory";
+  const std::string none = "The specified destination path does not exist,\nis not a directory, or is read only";
   const struct {
     std::string destination;
-    std::vector<std::string> sources;
-    int format;
     std::string message;
   } cases[] = {
-      {"C:", sources, 1, "Sorry, you can't batch process into the root directory"},
-      {"c:", {}, 0, "Sorry, you can't batch process into the root directory"},
-      {folder + kSep + "missing", sources, 1,
-       "The specified destination path does not exist,\nis not a directory, or is read only"},
-      {file, sources, 1, "The specified destination path does not exist,\nis not a directory, or is read only"},
-      {folder, sources, 0, kBatchOverwritesSourceMessage},                        // photo.jpg would replace itself
-      {folder + kSep, sources, 1, kBatchOverwritesSourceMessage},                 // JPEG keeps .jpg
-      {folder, {folder + kSep + "PHOTO.JPG"}, 1, kBatchOverwritesSourceMessage},  // letter case aside
-      {folder, sources, 4, ""},                                                   // PNG: new names beside the sources
-      {other, {file}, 0, ""},
-      {folder, {}, 0, ""},
+      {"C:", root},
+      {"c:", root},
+      {"C:\\", root},
+      {"c:/", root},
+      {"C:\\\\", root},
+      {"\\", root},  // the current drive's
+      {"/", root},
+      {"\\\\server\\share", root},
+      {"\\\\server\\share\\", root},
+      {"\\\\server", root},
+      {folder + kSep + "missing", none},
+      {file, none},
+      {"", none},
+      {folder, ""},  // the sources' own folder: each file is asked about as it comes
+      {folder + kSep, ""},
   };
-  for (const auto& c : cases)
-    EXPECT_EQ(BatchDestinationProblem(c.destination, c.sources, c.format), c.message)
-        << c.destination << " format " << c.format;
+  for (const auto& c : cases) EXPECT_EQ(BatchDestinationProblem(c.destination), c.message) << c.destination;
 }
 
 TEST(BatchInputList, NoDuplicatesKeepsTheFirstOfEqualRowsAndRowsDifferingInCase) {
