@@ -54,9 +54,16 @@ bool CChooseDirDlg::OnMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& resu
 }
 
 // A folder that cannot be made (a file of that name is there, say) is reported rather than
-// passed over: the user would otherwise look for it in vain.
+// passed over: the user would otherwise look for it in vain. An item that is no folder (My
+// Computer, the Control Panel) has no path to make it in.
 void CChooseDirDlg::OnNewFolder() {
-  const std::string made = tree_.GetSelectedPath() + "\\" + newFolderName_;
+  const std::string parent = tree_.GetSelectedPath();
+  if (parent.empty()) {
+    const std::string advice = "Select the folder in which to create the new folder \"" + newFolderName_ + "\".";
+    ::MessageBoxA(Handle(), advice.c_str(), "Choose Directory", MB_OK | MB_ICONEXCLAMATION);
+    return;
+  }
+  const std::string made = parent + "\\" + newFolderName_;
   std::string failure;
   if (!platform::CreateDirectoryChain(made, &failure)) {
     ::MessageBoxA(Handle(), failure.c_str(), "Choose Directory", MB_OK | MB_ICONEXCLAMATION);

@@ -23,6 +23,21 @@ size_t RootLength(const std::string& path) {
   return 0;
 }
 
+bool IsSeparator(char c) { return std::string(kSeparators).find(c) != std::string::npos; }
+
+// A path that says where it starts: a drive and its top folder, a share, or the POSIX root. Any
+// other would be made below whatever the current drive and folder are ("\QuickWeb" at the top
+// of the current drive).
+bool IsFullPath(const std::string& path) {
+  const size_t root = RootLength(path);
+#if defined(_WIN32)
+  if (root == 2) return path.size() == 2 || IsSeparator(path[2]);
+  return root > 2;
+#else
+  return root == 0 && !path.empty() && IsSeparator(path[0]);
+#endif
+}
+
 }  // namespace
 
 bool CreateDirectoryChain(const std::string& path, std::string* failure) {
@@ -31,6 +46,7 @@ bool CreateDirectoryChain(const std::string& path, std::string* failure) {
     return false;
   };
   if (path.empty()) return fail(".");
+  if (!IsFullPath(path)) return fail(":\nit is not a full path.");
   for (size_t at = RootLength(path); at < path.size();) {
     size_t end = path.find_first_of(kSeparators, at);
     if (end == at) {

@@ -301,4 +301,34 @@ TEST_F(ChooseDirectory, TheTreeAndTheEditFollowEachOtherAndANewFolderIsMade) {
   EXPECT_EQ(dialog.path, afterNewFolder);
 }
 
+// With an item selected that is no folder (My Computer), "New Folder" has nowhere to make its
+// folder: it says so, and makes none at the top of the current drive.
+TEST_F(ChooseDirectory, NewFolderOnAnItemThatIsNoFolderIsRefused) {
+  const std::string name = "vireldan-choose-dir-new-folder";
+  CChooseDirDlg dialog(Path("a"));
+  dialog.SetNewFolderName(name);
+  std::string told, shown = "?";
+  EXPECT_EQ(RunDialog(dialog, "Choose Directory",
+                      [&](HWND window) {
+                        // The desktop's first child that is not one of its folders: My Computer.
+                        const HWND tree = ::GetDlgItem(window, IDC_CHOOSE_DIR_TREE);
+                        for (HTREEITEM item = TreeView_GetChild(tree, TreeView_GetRoot(tree)); item;
+                             item = TreeView_GetNextSibling(tree, item)) {
+                          TreeView_SelectItem(tree, item);
+                          shown = ItemText(window, IDC_CHOOSE_DIR_PATH);
+                          if (shown.empty()) break;
+                        }
+                        PressButton(window, IDC_NEW_FOLDER);
+                        told = AnswerMessageBox(IDOK, "Choose Directory");
+                        PressButton(window, IDCANCEL);
+                      }),
+            IDCANCEL);
+  EXPECT_EQ(shown, "");
+  EXPECT_EQ(told, "Select the folder in which to create the new folder \"" + name + "\".");
+  const std::string rooted = "\\" + name;
+  EXPECT_FALSE(std::filesystem::exists(rooted));
+  std::error_code ignored;
+  std::filesystem::remove(rooted, ignored);
+}
+
 }  // namespace

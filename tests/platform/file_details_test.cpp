@@ -65,6 +65,25 @@ TEST_F(FileDetails, AFileInAFolderChainFailsWithAMessageNamingIt) {
   EXPECT_EQ(untouched, "no failure");
 }
 
+// A path that does not say where it starts would be made below the current folder, or at the top
+// of the current drive: refused, and nothing is made.
+TEST_F(FileDetails, APathThatIsNotFullIsRefused) {
+  std::vector<std::string> paths = {"vireldan-chain-relative", "vireldan-chain-relative" + std::string(1, platform::kPathSeparator) + "below"};
+#if defined(_WIN32)
+  paths.push_back("\\vireldan-chain-rooted");
+  paths.push_back("/vireldan-chain-rooted");
+  paths.push_back("C:vireldan-chain-relative");
+#endif
+  for (const std::string& path : paths) {
+    std::string failure;
+    EXPECT_FALSE(platform::CreateDirectoryChain(path, &failure)) << path;
+    EXPECT_EQ(failure, "Unable to create the folder \"" + path + "\":\nit is not a full path.");
+    EXPECT_EQ(platform::KindOfPath(path), platform::PathKind::kMissing) << path;
+    std::error_code ignored;
+    fs::remove_all(path, ignored);
+  }
+}
+
 TEST_F(FileDetails, SubfoldersAreListedWithoutFilesOrDots) {
   fs::create_directories(folder_ / "one");
   fs::create_directories(folder_ / "two" / "inner");
