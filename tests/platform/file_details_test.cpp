@@ -68,20 +68,25 @@ TEST_F(FileDetails, AFileInAFolderChainFailsWithAMessageNamingIt) {
 // A path that does not say where it starts would be made below the current folder, or at the top
 // of the current drive: refused, and nothing is made.
 TEST_F(FileDetails, APathThatIsNotFullIsRefused) {
-  std::vector<std::string> paths = {"vireldan-chain-relative", "vireldan-chain-relative" + std::string(1, platform::kPathSeparator) + "below"};
+  const std::string relative = "vireldan-chain-relative";
+  std::vector<std::string> paths = {relative, relative + std::string(1, platform::kPathSeparator) + "below"};
 #if defined(_WIN32)
   paths.push_back("\\vireldan-chain-rooted");
   paths.push_back("/vireldan-chain-rooted");
   paths.push_back("C:vireldan-chain-relative");
 #endif
+  const auto removeAll = [&] {
+    std::error_code ignored;
+    for (const std::string& path : paths) fs::remove_all(path.substr(0, path.find_first_of("\\/", 1)), ignored);
+  };
+  removeAll();
   for (const std::string& path : paths) {
     std::string failure;
     EXPECT_FALSE(platform::CreateDirectoryChain(path, &failure)) << path;
     EXPECT_EQ(failure, "Unable to create the folder \"" + path + "\":\nit is not a full path.");
     EXPECT_EQ(platform::KindOfPath(path), platform::PathKind::kMissing) << path;
-    std::error_code ignored;
-    fs::remove_all(path, ignored);
   }
+  removeAll();
 }
 
 TEST_F(FileDetails, SubfoldersAreListedWithoutFilesOrDots) {

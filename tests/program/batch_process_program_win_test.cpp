@@ -104,7 +104,8 @@ class BatchProcessProgram : public ::testing::Test {
   // of its control, or what came instead.
   static std::string Answer(const char* caption, int button, int textId) {
     HWND box = nullptr;
-    if (!WaitFor([&] { return (box = ::FindWindowA("#32770", caption)) != nullptr; }, 30000))
+    // Visible only once its dialog procedure has filled it in.
+    if (!WaitFor([&] { return (box = ::FindWindowA("#32770", caption)) != nullptr && ::IsWindowVisible(box); }, 30000))
       return std::string("no \"") + caption + "\" came";
     const std::string text = Text(box, textId);
     PressButton(box, button);
