@@ -190,7 +190,13 @@ std::string RunningProgram::AnswerDialog(const std::string& caption, int button,
 
 bool RunningProgram::Close(DWORD milliseconds) {
   if (!process_.hProcess) return false;
-  if (frame_) ::PostMessageA(frame_, WM_CLOSE, 0, 0);
+  if (frame_) {
+    // The close box cannot be pressed while a modal window of the frame (a print job finishing,
+    // a sheet) still has it disabled, and the frame refuses a close that comes then.
+    const DWORD start = ::GetTickCount();
+    while (::IsWindow(frame_) && !::IsWindowEnabled(frame_) && ::GetTickCount() - start < milliseconds) ::Sleep(50);
+    ::PostMessageA(frame_, WM_CLOSE, 0, 0);
+  }
   DWORD code = 1;
   const bool ended = ::WaitForSingleObject(process_.hProcess, milliseconds) == WAIT_OBJECT_0 &&
                      ::GetExitCodeProcess(process_.hProcess, &code) && code == 0;
