@@ -1,10 +1,9 @@
 #include "image_load.h"
 
-#include <objbase.h>
-
 #include <cstring>
 
 #include "app.h"
+#include "com_scope.h"
 #include "private_messages.h"
 #include "worker_thread.h"
 
@@ -14,7 +13,7 @@ constexpr int kFitExactly = 4;
 
 // Runs on the request's own thread, which touches nothing else until it hands the request over.
 void ImageLoadThread(ImageLoadRequest* request) {
-  const HRESULT com = ::CoInitialize(nullptr);
+  const ComScope com;
   request->image->LoadImageA(request->path, request->width, request->height, kFitExactly);
   const LPARAM carried = reinterpret_cast<LPARAM>(request);
   if (::SendMessageA(request->hwnd, WM_IMAGE_LOADED, 0, carried) != kImageTaken) {
@@ -25,7 +24,6 @@ void ImageLoadThread(ImageLoadRequest* request) {
     if (!mainWindow || !::PostMessageA(mainWindow, WM_IMAGE_LOADED, 0, carried))
       TakeImageLoadRequest(carried).reset();
   }
-  if (SUCCEEDED(com)) ::CoUninitialize();
 }
 
 }  // namespace
