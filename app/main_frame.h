@@ -16,6 +16,7 @@
 #include "slide_show.h"
 #include "twain_session.h"
 
+class CImageWnd;
 class CPreviewWnd;
 class CFullScreenWnd;
 class CBatchProcessPS;
@@ -45,6 +46,8 @@ class CMainFrame : public FrameWindow, public CFrameLink, public CTwain {
   void BringImageWindowFirst(HWND window) override;
   void RemoveImageWindow(HWND window) override;
   const std::vector<HWND>& ImageWindows() const { return imageWindows_; }
+  // The image window activated last, or none.
+  CImageWnd* FrontImageWindow() const;
   // Closes the image windows, newest first, each as its own close box does, so a modified picture
   // is offered for saving; false when one stays open, where the closing stops.
   bool CloseImageWindows();

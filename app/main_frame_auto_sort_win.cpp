@@ -2,7 +2,6 @@
 // subfolders it made.
 #include "app.h"
 #include "app_settings.h"
-#include "command_ids.h"
 #include "main_frame.h"
 #include "panes.h"
 
@@ -12,7 +11,8 @@ void CMainFrame::OnAutoSort(UINT) {
                     "names.\n\nAre you sure you want to proceed?",
                     MessageCaption(), MB_YESNO | MB_ICONQUESTION) != IDYES)
     return;
-  ThumbnailPaneCommand(ID_AUTO_SORT);
+  AutoSortThumbnailPane();
   ::SetCurrentDirectoryA(g_settings.mainOptions.mainpath.c_str());
   RefreshFolderTree();
+  ExpandFolderTreeSelection();
 }

@@ -15,6 +15,7 @@
 #include "fs_options_ps.h"
 #include "full_screen_wnd.h"
 #include "go_to_path_dlg.h"
+#include "image_wnd.h"
 #include "main_frame.h"
 #include "panes.h"
 #include "path_list.h"
@@ -25,7 +26,7 @@
 
 namespace {
 
-// Commands that flip one setting, and the setting each flips.
+// Commands whose check mark shows one setting, and the setting; the toggles among them flip it.
 struct Toggle {
   UINT id;
   int* (*setting)();
@@ -43,6 +44,7 @@ const Toggle kToggles[] = {
     {ID_PREVIEW_WINDOW, [] { return &g_settings.frameLayout.preview_on; }},
     {ID_TIP_OF_THE_DAY, [] { return &g_settings.mainOptions.tipson; }},
     {ID_FLAT_TOOLBAR, [] { return &g_settings.preferences.flatbar; }},
+    {ID_EXIF_TIPS, [] { return &g_settings.thumbnails.exif_tipsenable; }},
 };
 
 int* ToggledSetting(UINT id) {
@@ -102,7 +104,7 @@ const CommandEntry<CMainFrame> CMainFrame::kCommands[] = {
     {ID_SAVE_OPTIONS, ID_SAVE_OPTIONS, &CMainFrame::OnSaveOptions, nullptr},
     {ID_CONFIRMATIONS, ID_CONFIRMATIONS, &CMainFrame::OnConfirmations, nullptr},
     {ID_GO_TO, ID_GO_TO, &CMainFrame::OnGoTo, nullptr},
-    {ID_EXIF_TIPS, ID_EXIF_TIPS, &CMainFrame::OnExifTips, nullptr},
+    {ID_EXIF_TIPS, ID_EXIF_TIPS, &CMainFrame::OnExifTips, &CMainFrame::OnUpdateToggle},
     {ID_BIGGER_THUMBNAILS, ID_SMALLER_THUMBNAILS, &CMainFrame::OnThumbnailViewCommand,
      &CMainFrame::OnUpdateThumbnailViewCommand},
     // The thumbnail view's file commands.
@@ -246,8 +248,13 @@ void CMainFrame::OnConfirmations(UINT) { CConfirmationsDlg().DoModal(Handle()); 
 void CMainFrame::OnExifTips(UINT) { CExifTipsDlg().DoModal(Handle()); }
 
 // Paths handed to and from the folder tree end without a backslash; the current folder has one.
+// With a picture open, the user most likely wants to go near it.
 void CMainFrame::OnGoTo(UINT) {
   std::string folder = g_program.currentFolder;
+  if (const CImageWnd* window = FrontImageWindow()) {
+    const std::string& path = window->FilePath();
+    folder = path.substr(0, path.find_last_of('\\') + 1);
+  }
   if (!folder.empty() && folder.back() == '\\') folder.pop_back();
   CGoToPathDlg dialog(folder);
   if (dialog.DoModal(Handle()) != IDOK) return;
@@ -267,7 +274,15 @@ void CMainFrame::OnHome(UINT) {
   GoHome();
 }
 
-void CMainFrame::OnPreviousDir(UINT) { SelectFolderInTree(g_program.previousFolder); }
+// From search hits or a subfolder listing the way back is the folder itself, listed again.
+void CMainFrame::OnPreviousDir(UINT) {
+  if (ThumbnailPaneShowsPlainFolder()) {
+    SelectFolderInTree(g_program.previousFolder);
+    return;
+  }
+  ShowFolderInThumbnailPane(g_program.currentFolder);
+  SetStatusText(g_program.currentFolder);
+}
 
 void CMainFrame::OnRefresh(UINT id) {
   ::SetCurrentDirectoryA(g_settings.mainOptions.mainpath.c_str());

@@ -8,14 +8,9 @@
 #include "pending_features.h"
 #include "panes.h"
 
-namespace {
-
-// The image window activated last, or none.
-CImageWnd* FrontImageWindow(const std::vector<HWND>& windows) {
-  return windows.empty() ? nullptr : dynamic_cast<CImageWnd*>(Window::FromHandle(windows.front()));
+CImageWnd* CMainFrame::FrontImageWindow() const {
+  return imageWindows_.empty() ? nullptr : dynamic_cast<CImageWnd*>(Window::FromHandle(imageWindows_.front()));
 }
-
-}  // namespace
 
 void CMainFrame::OnFileOpen(UINT id) {
   std::string path;
@@ -26,14 +21,14 @@ void CMainFrame::OnFileOpen(UINT id) {
 }
 
 void CMainFrame::OnSaveAs(UINT) {
-  if (CImageWnd* window = FrontImageWindow(imageWindows_)) window->SaveAs();
+  if (CImageWnd* window = FrontImageWindow()) window->SaveAs();
 }
 
-void CMainFrame::OnUpdateSaveAs(CommandState& state) { state.enabled = FrontImageWindow(imageWindows_) != nullptr; }
+void CMainFrame::OnUpdateSaveAs(CommandState& state) { state.enabled = FrontImageWindow() != nullptr; }
 
 // The front image window prints its picture; without one, the one selected file prints.
 void CMainFrame::OnPrint(UINT) {
-  if (CImageWnd* window = FrontImageWindow(imageWindows_)) {
+  if (CImageWnd* window = FrontImageWindow()) {
     window->OnEditCommand(ID_FILE_PRINT);
     return;
   }
@@ -53,7 +48,7 @@ void CMainFrame::OnToolbarPrint(UINT) {
 
 void CMainFrame::OnUpdatePrint(CommandState& state) {
   std::string path;
-  state.enabled = FrontImageWindow(imageWindows_) != nullptr || SingleSelectedThumbnailPath(path);
+  state.enabled = FrontImageWindow() != nullptr || SingleSelectedThumbnailPath(path);
 }
 
 void CMainFrame::OnSaveWallpaper(UINT) {

@@ -22,6 +22,8 @@ std::string FolderTreeSelectedPath();
 bool FolderTreeOnScreenSaverItem();
 void SelectFolderInTree(const std::string& path);
 void RefreshFolderTree();
+// Opens the selected folder's branch, so its subfolders show.
+void ExpandFolderTreeSelection();
 // A drive's medium came or went: the tree forgets the folders of the drive of the mask's lowest
 // bit.
 void RefreshFolderTreeDrive(DWORD unitMask);
@@ -44,7 +46,11 @@ void RefreshKeyPane();
 
 // The thumbnail view.
 void ShowFolderInThumbnailPane(const std::string& folder);
+// False while it shows search hits, a subfolder listing or a key filter.
+bool ThumbnailPaneShowsPlainFolder();
 void RefreshThumbnailPane();
+// Moves each series of the folder shown into a subfolder of its own.
+void AutoSortThumbnailPane();
 // The thumbnail size of the settings, laid out anew.
 void ApplyThumbnailSizeInPane();
 void FocusThumbnailPane();

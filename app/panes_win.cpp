@@ -68,6 +68,8 @@ void SelectFolderInTree(const std::string& path) { g_folderTreePane.SelectPath(p
 
 void RefreshFolderTree() { g_folderTreePane.RefreshAll(); }
 
+void ExpandFolderTreeSelection() { g_folderTreePane.ExpandSelected(); }
+
 void RefreshFolderTreeDrive(DWORD unitMask) { g_folderTreePane.RefreshDrive(unitMask); }
 
 HWND FolderTreeWindow() { return g_folderTreePane.Handle(); }
@@ -98,7 +100,11 @@ void RefreshKeyPane() {
 
 void ShowFolderInThumbnailPane(const std::string& folder) { g_thumbnailView.SetFolder(folder); }
 
+bool ThumbnailPaneShowsPlainFolder() { return g_thumbnailView.ShowsPlainFolder(); }
+
 void RefreshThumbnailPane() { g_thumbnailView.Refresh(true, true); }
+
+void AutoSortThumbnailPane() { g_thumbnailView.AutoSort(); }
 
 void ApplyThumbnailSizeInPane() { g_thumbnailView.ApplyThumbnailSize(); }
 

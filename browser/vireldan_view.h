@@ -216,6 +216,7 @@ class CVireldanView : public View {
   void EndFileCommand();
   void OnFileCommand(UINT id);
   void OnUpdateFileCommand(CommandState& state);
+  void OnUpdatePaste(CommandState& state);
   // Renames one item's file within its folder, never over another; false when it could not.
   bool RenameItem(CThumbItem* item, const std::string& newName);
   // Moves (after Cut, unless the folder tree stands on the screen-saver item) or copies the
@@ -245,7 +246,6 @@ class CVireldanView : public View {
   void OnExtractAudio(UINT id);
   void OnLosslessTransform(UINT id);
   void OnSelectLikeFilenames(UINT id);
-  void OnAutoSortCommand(UINT id);
   void OnUpdateExactlyOneSelected(CommandState& state);
   void OnUpdateAnySelected(CommandState& state);
   // Selects every item whose name holds the prefix of name (nothing is deselected); the count.

@@ -60,8 +60,6 @@ void CVireldanView::OnSelectLikeFilenames(UINT) {
   Redraw();
 }
 
-void CVireldanView::OnAutoSortCommand(UINT) { AutoSort(); }
-
 void CVireldanView::AutoSort() {
   if (!plainFolder_ || items_.GetCount() == 0) return;
   const HWND main = ::GetAncestor(Handle(), GA_ROOT);

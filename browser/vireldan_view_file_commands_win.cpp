@@ -36,8 +36,6 @@ constexpr int kMostFilesWithoutRenameProgress = 50;
 
 bool FileExists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-std::string NameOf(const std::string& path) { return path.substr(path.find_last_of('\\') + 1); }
-
 bool Ask(HWND owner, const std::string& text) {
   return ::MessageBoxA(owner, text.c_str(), MessageCaption(), MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
@@ -116,6 +114,9 @@ void CVireldanView::OnFileCommand(UINT id) {
 }
 
 void CVireldanView::OnUpdateFileCommand(CommandState& state) { state.enabled = items_.CountSelected() > 0; }
+
+// Pasting goes into the shown folder, so a search or subfolder listing has nowhere to put files.
+void CVireldanView::OnUpdatePaste(CommandState& state) { state.enabled = HasFileClipboard() && plainFolder_; }
 
 void CVireldanView::DeleteSelected() {
   const HWND mainWindow = ::GetAncestor(Handle(), GA_ROOT);
@@ -234,27 +235,28 @@ void CVireldanView::RenameSelected() {
   EndFileCommand();
 }
 
+// With nothing selected (an accelerator reaches here even while the menu item is greyed) the
+// files held from before stay held.
 void CVireldanView::CopyFiles() {
-  fileClipboard_.clear();
-  items_.MarkSelected(false);
   const std::vector<std::string> paths = GetSelectedPaths();
-  if (!paths.empty()) {
-    fileClipboard_ = DoubleNulList(paths);
-    fileClipboardMove_ = false;
-  }
+  if (paths.empty()) return;
+  items_.MarkSelected(false);
+  fileClipboard_ = DoubleNulList(paths);
+  fileClipboardMove_ = false;
   Redraw();
 }
 
 void CVireldanView::CutFiles() {
-  cutHere_ = true;
-  fileClipboard_.clear();
   if (::GetKeyState(VK_MENU) < 0) {
+    cutHere_ = true;
+    fileClipboard_.clear();
     items_.MarkSelected(false);
     Redraw();
     return;
   }
   const std::vector<std::string> paths = GetSelectedPaths();
   if (paths.empty()) return;
+  cutHere_ = true;
   items_.MarkSelected(true);
   fileClipboard_ = DoubleNulList(paths);
   fileClipboardMove_ = true;

@@ -55,16 +55,16 @@ const CommandEntry<CVireldanView> CVireldanView::kCommands[] = {
      &CVireldanView::OnUpdateAnySelected},
     {ID_SELECT_LIKE_FILENAMES, ID_SELECT_LIKE_FILENAMES, &CVireldanView::OnSelectLikeFilenames,
      &CVireldanView::OnUpdateExactlyOneSelected},
-    {ID_AUTO_SORT, ID_AUTO_SORT, &CVireldanView::OnAutoSortCommand, nullptr},
     {ID_SEND_TO_FIRST, ID_SEND_TO_LAST, &CVireldanView::OnSendTo, nullptr},
     // File commands on the selection.
     {ID_DELETE_FILES, ID_DELETE_FILES, &CVireldanView::OnFileCommand, nullptr},
     {ID_DELETE_KEY, ID_DELETE_KEY, &CVireldanView::OnFileCommand, nullptr},
     {ID_RENAME_SELECTED, ID_RENAME_SELECTED, &CVireldanView::OnFileCommand, &CVireldanView::OnUpdateFileCommand},
     {ID_RENAME_F2, ID_RENAME_F2, &CVireldanView::OnFileCommand, &CVireldanView::OnUpdateFileCommand},
-    {ID_EDIT_COPY, ID_EDIT_CUT, &CVireldanView::OnFileCommand, nullptr},
-    {ID_EDIT_PASTE, ID_EDIT_PASTE, &CVireldanView::OnFileCommand, nullptr},
-    {ID_FILE_CUT, ID_FILE_PASTE, &CVireldanView::OnFileCommand, nullptr},
+    {ID_EDIT_COPY, ID_EDIT_CUT, &CVireldanView::OnFileCommand, &CVireldanView::OnUpdateFileCommand},
+    {ID_EDIT_PASTE, ID_EDIT_PASTE, &CVireldanView::OnFileCommand, &CVireldanView::OnUpdatePaste},
+    {ID_FILE_CUT, ID_FILE_COPY, &CVireldanView::OnFileCommand, &CVireldanView::OnUpdateFileCommand},
+    {ID_FILE_PASTE, ID_FILE_PASTE, &CVireldanView::OnFileCommand, &CVireldanView::OnUpdatePaste},
 };
 
 bool CVireldanView::Handles(UINT id) { return FindCommand(kCommands, id) != nullptr; }

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app_settings.h"
 #include "collage_wnd.h"
 #include "command_ids.h"
 #include "dir_tree_view.h"
@@ -95,13 +96,36 @@ TEST(CommandHandlers, TheThumbnailViewsContextMenuReachesTheViewWithoutTheFocus)
   std::set<UINT> ids = MenuCommands(IDR_CONTEXT_MENUS, 0);
   ASSERT_GT(ids.size(), 5u);
   ids.insert({ID_SEND_TO_FIRST, ID_SEND_TO_LAST});
-  for (UINT id : ids)
+  for (UINT id : ids) {
     if (CVireldanView::Handles(id))
       EXPECT_TRUE(CMainFrame::Handles(id) || CVireldanApp::Handles(id)) << "command " << id << " reaches only a focused view";
+  }
 }
 
 TEST(CommandHandlers, EveryCommandOfTheCollageWindowReachesIt) {
   for (UINT id : MenuCommands(IDR_COLLAGE)) EXPECT_TRUE(CCollageWnd::Handles(id)) << "command " << id;
+}
+
+// A menu item's check mark shows its setting, also where the command opens a dialog rather than
+// flipping the setting.
+TEST(CommandHandlers, CheckMarksShowTheirSettings) {
+  const struct {
+    UINT id;
+    int* setting;
+  } marks[] = {
+      {ID_EXIF_TIPS, &g_settings.thumbnails.exif_tipsenable},
+      {ID_ANNOTATION_TIPS, &g_settings.thumbnails.annotations},
+      {ID_TIP_OF_THE_DAY, &g_settings.mainOptions.tipson},
+  };
+  CMainFrame frame;
+  for (const auto& mark : marks)
+    for (int value : {1, 0}) {
+      *mark.setting = value;
+      CommandState state;
+      state.id = mark.id;
+      ASSERT_TRUE(frame.OnUpdateCommand(state)) << mark.id;
+      EXPECT_EQ(state.checked, value == 1) << mark.id;
+    }
 }
 
 }  // namespace

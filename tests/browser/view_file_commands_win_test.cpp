@@ -385,6 +385,44 @@ TEST_F(ViewFileCommands, CutCopyAndPasteBetweenFoldersLoseNoFileAndCarryKeys) {
   EXPECT_EQ(Keyed("two"), (std::vector<std::string>{"a.jpg::Trip", "b.jpg::Trip", "z.jpg::Trip"}));
 }
 
+// The menu items and buttons are live only with something to work on, and a Copy or Cut that
+// reaches the view with nothing selected (an accelerator) keeps the files held before.
+TEST_F(ViewFileCommands, CopyCutAndPasteAreLiveOnlyWithFilesToWorkOn) {
+  const std::string one = Pictures("one", {"a.jpg", "b.jpg"});
+  Pictures("one\\deeper", {"c.jpg"});
+  view_->SetFolder(one);
+  CThumbList& items = view_->Items();
+  const auto enabled = [&](UINT id) {
+    CommandState state;
+    state.id = id;
+    EXPECT_TRUE(view_->OnUpdateCommand(state)) << id;
+    return state.enabled;
+  };
+  const UINT copyCut[] = {ID_EDIT_COPY, ID_EDIT_CUT, ID_FILE_COPY, ID_FILE_CUT};
+  const UINT paste[] = {ID_EDIT_PASTE, ID_FILE_PASTE};
+
+  SelectOnly(items, {});
+  for (UINT id : copyCut) EXPECT_FALSE(enabled(id)) << id;
+  for (UINT id : paste) EXPECT_FALSE(enabled(id)) << id;  // nothing held
+
+  SelectOnly(items, {"b.jpg"});
+  for (UINT id : copyCut) EXPECT_TRUE(enabled(id)) << id;
+  view_->OnCommand(ID_EDIT_COPY);
+  for (UINT id : paste) EXPECT_TRUE(enabled(id)) << id;
+
+  SelectOnly(items, {});
+  for (UINT id : {ID_EDIT_COPY, ID_EDIT_CUT}) {
+    view_->OnCommand(id);
+    EXPECT_TRUE(view_->HasFileClipboard()) << id;
+  }
+  // A subfolder listing is no folder to paste into.
+  view_->ShowSubfolderContents();
+  ASSERT_FALSE(view_->ShowsPlainFolder());
+  for (UINT id : paste) EXPECT_FALSE(enabled(id)) << id;
+  view_->SetFolder(one);
+  for (UINT id : paste) EXPECT_TRUE(enabled(id)) << id;
+}
+
 TEST_F(ViewFileCommands, CutAndPasteInSlideOrderMovesOnlyThumbnails) {
   g_settings.thumbnails.sortby = kSortBySlideOrder;
   const std::string here = Pictures("pics", {"a.jpg", "b.jpg", "c.jpg", "d.jpg", "e.jpg"});

@@ -18,6 +18,7 @@
 #include "image_window_rules.h"
 #include "missing_files.h"
 #include "property_sheet_driver.h"
+#include "resource.h"
 #include "running_program.h"
 #include "ui_driver.h"
 #include "viewer_pictures.h"
@@ -280,6 +281,37 @@ TEST_F(ImageWindowProgram, TheWindowLimitAsksBeforeClosingAModifiedPicture) {
   EXPECT_TRUE(program.WaitForWindow(Caption(kNames[2], "1:1")));
   EXPECT_TRUE(Gone(edited));
   EXPECT_TRUE(::IsWindow(second)) << "one window closes per window opened";
+  EXPECT_TRUE(program.Close());
+}
+
+// Go To starts from the folder of the picture in front, wherever the thumbnail view has gone
+// since; without an image window, from the folder shown.
+TEST_F(ImageWindowProgram, GoToStartsFromTheFolderOfThePictureInFront) {
+  fs::create_directories(folder_ / "Other");
+  const std::string other = Folder() + "Other";
+  RunningProgram program(Settings("0"), "");
+  const HWND window = OpenFirstFile(program);
+  ASSERT_TRUE(window);
+  // The path the dialog starts with; with a path to go to, OK goes there, else Cancel.
+  const auto goTo = [&](const std::string& destination) {
+    ::PostMessageA(program.Frame(), WM_COMMAND, ID_GO_TO, 0);
+    const HWND dialog = program.WaitForWindow("Go To Specified Path");
+    if (!dialog) return std::string("(no dialog)");
+    const HWND edit = ::GetDlgItem(dialog, IDC_GO_TO_PATH);
+    char text[MAX_PATH] = {};
+    ::SendMessageA(edit, WM_GETTEXT, sizeof text, LPARAM(text));
+    if (!destination.empty()) ::SendMessageA(edit, WM_SETTEXT, 0, LPARAM(destination.c_str()));
+    PressButton(dialog, destination.empty() ? IDCANCEL : IDOK);
+    WaitFor([&] { return !::IsWindow(dialog); });
+    return std::string(text);
+  };
+  const std::string shown = Folder().substr(0, Folder().size() - 1);
+  EXPECT_EQ(goTo(other), shown);
+  EXPECT_TRUE(WaitFor([&] { return program.StatusText(1) == other + "\\"; })) << program.StatusText(1);
+  EXPECT_EQ(goTo(""), shown) << "the picture's folder, not the one shown";
+  ::PostMessageA(window, WM_KEYDOWN, VK_RETURN, 0);
+  ASSERT_TRUE(Gone(window));
+  EXPECT_EQ(goTo(""), other);
   EXPECT_TRUE(program.Close());
 }
 

@@ -58,8 +58,8 @@ class RunningProgram {
   HWND WaitForWindow(const std::string& caption, DWORD milliseconds = 20000) const;
   // The same for a caption that starts with the text.
   HWND WaitForWindowStartingWith(const std::string& captionStart, DWORD milliseconds = 20000) const;
-  // Waits for the program's dialog with the caption, presses the button and waits until the
-  // dialog has gone; the text the dialog shows (its first static text), "(no dialog)" when none
+  // Waits for the program's dialog (a window of the dialog class) with the caption, presses the
+  // button and waits until the dialog has gone; the text the dialog shows (its first static text), "(no dialog)" when none
   // came.
   std::string AnswerDialog(const std::string& caption, int button, DWORD milliseconds = 20000) const;
   // Closes the main frame as the close box does; true when the process ended with exit code 0
@@ -67,7 +67,8 @@ class RunningProgram {
   bool Close(DWORD milliseconds = 20000);
 
  private:
-  HWND WaitForWindowCaption(const std::string& caption, bool startOnly, DWORD milliseconds) const;
+  HWND WaitForWindowCaption(const std::string& caption, bool startOnly, DWORD milliseconds,
+                            const char* className) const;
 
   PROCESS_INFORMATION process_ = {};
   HWND frame_ = nullptr;

@@ -159,17 +159,18 @@ HWND RunningProgram::FindChild(const char* className) const {
 }
 
 HWND RunningProgram::WaitForWindow(const std::string& caption, DWORD milliseconds) const {
-  return WaitForWindowCaption(caption, false, milliseconds);
+  return WaitForWindowCaption(caption, false, milliseconds, "");
 }
 
 HWND RunningProgram::WaitForWindowStartingWith(const std::string& captionStart, DWORD milliseconds) const {
-  return WaitForWindowCaption(captionStart, true, milliseconds);
+  return WaitForWindowCaption(captionStart, true, milliseconds, "");
 }
 
-HWND RunningProgram::WaitForWindowCaption(const std::string& caption, bool startOnly, DWORD milliseconds) const {
+HWND RunningProgram::WaitForWindowCaption(const std::string& caption, bool startOnly, DWORD milliseconds,
+                                          const char* className) const {
   const DWORD start = ::GetTickCount();
   do {
-    WindowSearch search = {process_.dwProcessId, "", caption, nullptr, startOnly};
+    WindowSearch search = {process_.dwProcessId, className, caption, nullptr, startOnly};
     ::EnumWindows(MatchWindow, LPARAM(&search));
     if (search.found) return search.found;
     ::Sleep(50);
@@ -178,9 +179,12 @@ HWND RunningProgram::WaitForWindowCaption(const std::string& caption, bool start
 }
 
 std::string RunningProgram::AnswerDialog(const std::string& caption, int button, DWORD milliseconds) const {
-  const HWND dialog = WaitForWindow(caption, milliseconds);
+  // A dialog, never the main frame, whose caption is a message box's.
+  const HWND dialog = WaitForWindowCaption(caption, false, milliseconds, "#32770");
   if (!dialog) return "(no dialog)";
-  HWND text = ::FindWindowExA(dialog, nullptr, "Static", nullptr);
+  // A message box's text, else the dialog's first static text.
+  HWND text = ::GetDlgItem(dialog, 0xFFFF);
+  if (!text) text = ::FindWindowExA(dialog, nullptr, "Static", nullptr);
   char said[1024] = {};
   if (text) ::GetWindowTextA(text, said, sizeof said);
   ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), LPARAM(::GetDlgItem(dialog, button)));

@@ -3,12 +3,14 @@
 // right click chose the place, and the dialogs of Go To, Confirmations and Hot Keys. What the
 // commands did is read from the program's status bar and from the folder's "vireldan.sts".
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <string>
 
 #include "command_ids.h"
 #include "resource.h"
@@ -161,6 +163,44 @@ TEST_F(ThumbnailCommands, GoToConfirmationsAndHotKeysOpenTheirDialogs) {
   EXPECT_TRUE(WaitFor([&] { return !::IsWindow(dialog); }));
   ASSERT_TRUE(program.Close());
   EXPECT_EQ(StoredSetting("Main Options", "mainpath"), other + "\\");
+}
+
+// Previous Dir after a subfolder listing shows the folder itself again; Auto Sort, once the user
+// says yes, moves the series into its subfolder and opens the folder's branch in the tree so the
+// new subfolder shows.
+TEST_F(ThumbnailCommands, PreviousDirListsTheFolderAgainAndAutoSortOpensItsBranch) {
+  const fs::path series = folder_ / "Series";
+  fs::create_directories(series / "Deeper");
+  for (int i = 1; i <= 6; ++i)
+    std::ofstream(series / ("IMG_000" + std::to_string(i) + ".jpg"), std::ios::binary) << "not really a picture";
+  std::ofstream(series / "Deeper" / "x.jpg", std::ios::binary) << "not really a picture";
+  const std::string shown = fs::path(series).make_preferred().string() + "\\";
+  RunningProgram program(FolderInSmallThumbnails(shown), "");
+  ASSERT_TRUE(program.WaitForFolderShown(shown));
+  program.Settle();
+  const auto status = [&](const std::string& text) {
+    return WaitFor([&] { return program.StatusText(2) == text; }) ? text : program.StatusText(2);
+  };
+  EXPECT_EQ(status("6 File(s), 0Kb Total"), "6 File(s), 0Kb Total");
+  ::PostMessageA(program.Frame(), WM_COMMAND, ID_SUBFOLDER_CONTENTS, 0);
+  EXPECT_EQ(status("7 File(s), 0Kb Total"), "7 File(s), 0Kb Total");
+  ::PostMessageA(program.Frame(), WM_COMMAND, ID_PREVIOUS_DIR, 0);
+  EXPECT_EQ(status("6 File(s), 0Kb Total"), "6 File(s), 0Kb Total");
+  EXPECT_EQ(program.StatusText(1), shown);
+
+  const HWND tree = program.FindChild("SysTreeView32");
+  ASSERT_TRUE(tree);
+  const auto selectionOpen = [tree] {
+    const LPARAM selected = ::SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0);
+    return selected && (::SendMessageA(tree, TVM_GETITEMSTATE, WPARAM(selected), TVIS_EXPANDED) & TVIS_EXPANDED);
+  };
+  ASSERT_FALSE(selectionOpen());
+  ::PostMessageA(program.Frame(), WM_COMMAND, ID_AUTO_SORT, 0);
+  EXPECT_EQ(program.AnswerDialog("Vireldan", IDYES).rfind("This command will create sub-directories,", 0), 0u);
+  EXPECT_TRUE(WaitFor([&] { return fs::exists(series / "IMG_" / "IMG_0006.jpg"); }));
+  EXPECT_EQ(status("0 File(s), 0Kb Total"), "0 File(s), 0Kb Total");
+  EXPECT_TRUE(WaitFor(selectionOpen)) << "the folder's branch shows its new subfolder";
+  EXPECT_TRUE(program.Close());
 }
 
 }  // namespace
