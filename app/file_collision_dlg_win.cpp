@@ -5,11 +5,14 @@
 #include "file_tests.h"
 #include "image_load.h"
 #include "private_messages.h"
+#include "program_help.h"
 #include "resource.h"
 
 namespace {
 
 constexpr int kPreviewInset = 3;  // inside the etched frame
+
+static_assert(kFileCollisionContext == 0x20000 + IDD_FILE_COLLISION, "the dialog's help number");
 
 struct ButtonChoice {
   int id;
@@ -85,8 +88,11 @@ bool CFileCollisionDlg::OnCommand(int id, int code) {
     EndDialog(IDOK);
     return true;
   }
-  // Help has no topics to open yet; it must not end the dialog either.
-  if (id == IDC_COLLISION_HELP) return true;
+  // Help leaves the question standing.
+  if (id == IDC_COLLISION_HELP) {
+    ShowHelp(Handle(), HELP_CONTEXT, kFileCollisionContext);
+    return true;
+  }
   return Dialog::OnCommand(id, code);
 }
 

@@ -6,6 +6,8 @@
 // Help contexts of the Help menu's topics.
 constexpr DWORD kUsingHelpContext = 98342;
 constexpr DWORD kWarrantyContext = 98450;
+// The File collision dialog's topic (dialog help numbers are 0x20000 + the template's id).
+constexpr DWORD kFileCollisionContext = 0x200AC;
 
 // Opens the help file at a topic (HELP_CONTEXT), at its contents (HELP_FINDER) or its index
 // (HELP_INDEX).

@@ -53,6 +53,7 @@ TEST(HlpFile, ContextNumbersOpenTheirTopics) {
       {0x21002, "E-mail settings"},
       {0x21003, "The address book"},
       {0x21004, "Attachments"},
+      {0x200AC, "When a file is already there"},
   };
   EXPECT_EQ(numbers.size(), std::size(cases));
   for (const auto& c : cases) {

@@ -86,6 +86,7 @@ TEST(WinHelpViewer, OpensTheProgramsTopics) {
       {HELP_CONTEXT, 98342, "Using Help", "Help Topics on the Help menu lists the topics of this help."},
       {HELP_CONTEXT, 98450, "Warranty", "Vireldan is provided \"as is\", without warranty of any kind."},
       {HELP_CONTEXT, 0x21003, "The address book", "New adds an entry"},
+      {HELP_CONTEXT, 0x200AC, "When a file is already there", "Skip leaves both files as they are"},
       {HELP_FINDER, 0, "What Vireldan is", "Vireldan is an image browser"},
       {HELP_INDEX, 0, "What Vireldan is", "Help Topics"},
   };
