@@ -1,7 +1,8 @@
 #pragma once
 // The "Bevel Edges" page: a bevel mode and three strengths (width, rounding, intensity). The batch
 // sheet's page binds the batch mode, the image window's the viewer's mode; the strengths are one
-// set shared by both. The page edits a copy: the settings change only when its sheet is confirmed.
+// set shared by both. The controls are bound to the settings themselves: what the page shows is
+// stored whenever the user leaves it or confirms the sheet, as the sheet's other pages do.
 #include "property_page.h"
 
 class CPPX_Bevel : public PropertyPage {
@@ -18,5 +19,4 @@ class CPPX_Bevel : public PropertyPage {
   int& BoundMode() const;
 
   int batch_;
-  int mode_ = 0, thickness_ = 0, rounding_ = 0, density_ = 0;
 };

@@ -17,34 +17,22 @@ CPPX_Bevel::CPPX_Bevel(int batch) : PropertyPage(IDD_BEVEL), batch_(batch) {}
 int& CPPX_Bevel::BoundMode() const { return batch_ ? g_settings.effects.batchmode : g_settings.effects.mode; }
 
 bool CPPX_Bevel::OnInitDialog() {
-  const auto& effects = g_settings.effects;
-  mode_ = BoundMode();
-  thickness_ = effects.thickness;
-  rounding_ = effects.rounding;
-  density_ = effects.density;
   SetTrackbarRange(Handle(), IDC_BEVEL_WIDTH, 1, 50);
   SetTrackbarRange(Handle(), IDC_BEVEL_ROUNDING, 1, 50);
   SetTrackbarRange(Handle(), IDC_BEVEL_INTENSITY, 10, 50);
   return PropertyPage::OnInitDialog();
 }
 
+// The trackbars hold their values inside their ranges, so what is stored is always in range too.
 void CPPX_Bevel::DoDataExchange(DataExchange& exchange) {
   // A stored mode outside the four checks no button; reading the page back then keeps it.
-  int mode = mode_;
+  int mode = BoundMode();
   exchange.Radio(IDC_BEVEL_LIGHT, mode);
-  if (mode >= 0) mode_ = mode;
-  exchange.Slider(IDC_BEVEL_WIDTH, thickness_);
-  exchange.Slider(IDC_BEVEL_ROUNDING, rounding_);
-  exchange.Slider(IDC_BEVEL_INTENSITY, density_);
+  if (mode >= 0) BoundMode() = mode;
+  auto& effects = g_settings.effects;
+  exchange.Slider(IDC_BEVEL_WIDTH, effects.thickness);
+  exchange.Slider(IDC_BEVEL_ROUNDING, effects.rounding);
+  exchange.Slider(IDC_BEVEL_INTENSITY, effects.density);
 }
 
-// The trackbars hold their values inside their ranges, so what is stored is always in range too.
-bool CPPX_Bevel::OnApply() {
-  if (!UpdateData(true)) return false;
-  auto& effects = g_settings.effects;
-  BoundMode() = mode_;
-  effects.thickness = thickness_;
-  effects.rounding = rounding_;
-  effects.density = density_;
-  return true;
-}
+bool CPPX_Bevel::OnApply() { return UpdateData(true); }

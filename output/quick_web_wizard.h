@@ -116,6 +116,7 @@ class QuickWebColorPage : public QuickWebPage {
  private:
   static std::vector<Binding> Bindings(const Colors& colors, std::vector<Binding> more);
   int* values_[4];
+  std::string* image_;
   CColorGroupBox boxes_[4];
 };
 

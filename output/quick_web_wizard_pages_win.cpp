@@ -33,7 +33,8 @@ std::string ChooseFileInIncludeFolder(HWND owner, const char* title, const char*
 QuickWebColorPage::QuickWebColorPage(int templateId, int index, const Colors& colors, std::vector<Binding> more)
     : QuickWebPage(templateId, index, Bindings(colors, std::move(more)),
                    {{IDC_QW_EDIT1, IDC_QW_USE_BKG_IMAGE, 0, false}, {IDC_QW_BROWSE, IDC_QW_USE_BKG_IMAGE, 0, false}}),
-      values_{&colors.background, &colors.text, &colors.link, &colors.visited} {}
+      values_{&colors.background, &colors.text, &colors.link, &colors.visited},
+      image_(&colors.image) {}
 
 std::vector<QuickWebPage::Binding> QuickWebColorPage::Bindings(const Colors& colors, std::vector<Binding> more) {
   more.push_back(Check(IDC_QW_USE_BKG_IMAGE, colors.useImage));
@@ -67,7 +68,11 @@ bool QuickWebColorPage::OnCommand(int id, int code) {
   if (id != IDC_QW_BROWSE) return QuickWebPage::OnCommand(id, code);
   const std::string chosen =
       ChooseFileInIncludeFolder(Handle(), "Choose Background Image", "jpg", "bgimage.jpg", kImageFileFilter);
-  if (!chosen.empty()) SetItemText(IDC_QW_EDIT1, chosen);
+  // Stored at once, as the include files are: the choice stays even when the wizard is then
+  // cancelled.
+  if (chosen.empty()) return true;
+  *image_ = chosen;
+  SetItemText(IDC_QW_EDIT1, chosen);
   return true;
 }
 

@@ -118,4 +118,30 @@ TEST(BevelPage, CancelLeavesEveryValue) {
   EXPECT_EQ(g_settings.effects.density, 25);
 }
 
+// Leaving the page stores what it shows, as leaving any page of the sheet does: a change survives
+// the sheet closed by its close box afterwards, and the other page shows the shared strengths.
+TEST(BevelPage, LeavingThePageStoresItsValues) {
+  SetEffects(0, 3, 15, 10, 25);
+  CPPX_Bevel batchPage(1), viewerPage(0);
+  PropertySheet sheet(kSheet, nullptr);
+  sheet.AddPage(&batchPage);
+  sheet.AddPage(&viewerPage);
+  int widthShownThere = 0;
+  UiDriver user([&] {
+    const HWND window = WaitForWindow(kSheet);
+    ASSERT_TRUE(window);
+    const HWND page = SheetPage(window, 0);
+    ::CheckRadioButton(page, IDC_BEVEL_LIGHT, IDC_BEVEL_NONE, IDC_BEVEL_DARK);
+    ::SendDlgItemMessageA(page, IDC_BEVEL_WIDTH, TBM_SETPOS, TRUE, 33);
+    ASSERT_TRUE(ShowSheetPage(window, 1));
+    widthShownThere = Trackbar(SheetPage(window, 1), IDC_BEVEL_WIDTH, TBM_GETPOS);
+    ::PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+  });
+  EXPECT_EQ(sheet.DoModal(), IDCANCEL);
+  EXPECT_EQ(widthShownThere, 33);
+  EXPECT_EQ(g_settings.effects.batchmode, 2);
+  EXPECT_EQ(g_settings.effects.mode, 0);
+  EXPECT_EQ(g_settings.effects.thickness, 33);
+}
+
 }  // namespace

@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@
 #include "quick_web_options.h"
 #include "quick_web_resource.h"
 #include "quick_web_wizard.h"
+#include "save_dialog_user_win.h"
 #include "temp_folder.h"
 #include "ui_driver.h"
 
@@ -172,6 +174,34 @@ TEST_F(QuickWebWizard, OpensOnTheIntroductionWithOnlyNextAndCancelIsNoFinish) {
   EXPECT_FALSE(back);
   EXPECT_TRUE(next);
   EXPECT_EQ(g_settings.quickWeb.cols, 3);
+}
+
+// A background picture chosen with Browse is stored at once, as an include file is: it stays
+// when the wizard is then cancelled.
+TEST_F(QuickWebWizard, ABackgroundPictureChosenIsStoredAtOnce) {
+  g_settings.quickWeb.omitintro = 1;
+  g_settings.quickWeb.savepath = folder_.string();
+  g_settings.quickWeb.includepath = folder_.string() + "\\";
+  const std::string picture = folder_.string() + "\\back.jpg";
+  { std::ofstream(picture, std::ios::binary) << "not really a picture"; }
+  int index = -1;
+  bool answered = false;
+  UiDriver user([&] {
+    HWND wizard = WaitForWindow("Output Location");
+    ASSERT_TRUE(wizard);
+    WaitFor([&] { return CurrentPage(wizard) != nullptr; });
+    for (int step = 0; step < 4; ++step) index = Press(wizard, PSBTN_NEXT);
+    const HWND page = CurrentPage(wizard);  // the index page's colours
+    Click(page, IDC_QW_USE_BKG_IMAGE);
+    PressButton(page, IDC_QW_BROWSE);
+    if (const HWND chooser = WaitForWindow("Choose Background Image")) answered = AnswerSaveDialogWindow(chooser, picture);
+    PressSheetButton(wizard, PSBTN_CANCEL);
+    EXPECT_TRUE(WaitUntilClosed(wizard));
+  });
+  EXPECT_FALSE(RunQuickWebWizard(nullptr));
+  EXPECT_EQ(index, 5);
+  EXPECT_TRUE(answered);
+  EXPECT_EQ(g_settings.quickWeb.idx_bgimage, picture);
 }
 
 }  // namespace
