@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "file_system.h"
+#include "while_in_use_win.h"
 
 namespace platform {
 namespace {
@@ -42,7 +43,7 @@ std::string LongPathName(const std::string& path) {
 RenameResult RenameOnVolume(const std::string& from, const std::string& to) {
   // No write-through: a rename has no bytes to flush, and a copy across volumes is flushed once by
   // the caller before its source goes.
-  if (::MoveFileExA(from.c_str(), to.c_str(), 0)) return RenameResult::kRenamed;
+  if (RetriedWhileInUse([&] { return ::MoveFileExA(from.c_str(), to.c_str(), 0) != 0; })) return RenameResult::kRenamed;
   return ::GetLastError() == ERROR_NOT_SAME_DEVICE ? RenameResult::kOtherVolume : RenameResult::kFailed;
 }
 
@@ -60,7 +61,14 @@ bool SendToRecycleBin(const std::string& path) {
   operation.wFunc = FO_DELETE;
   operation.pFrom = list.c_str();
   operation.fFlags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_ALLOWUNDO;
-  return ::SHFileOperationA(&operation) == 0 && !operation.fAnyOperationsAborted && !FileExists(path);
+  // The shell tells no reason the thread's last error would carry: a file still there after a
+  // failed try counts as one in use, and is tried again.
+  return RetriedWhileInUse([&] {
+    SHFILEOPSTRUCTA attempt = operation;
+    if (::SHFileOperationA(&attempt) == 0 && !attempt.fAnyOperationsAborted && !FileExists(path)) return true;
+    ::SetLastError(FileExists(path) ? ERROR_SHARING_VIOLATION : ERROR_FILE_NOT_FOUND);
+    return false;
+  });
 }
 
 bool ReadFileTimes(const std::string& path, FileTimes* times) {

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "file_system.h"
+#include "while_in_use_win.h"
 
 namespace platform {
 
@@ -43,9 +44,14 @@ bool ReplaceFileWith(const std::string& from, const std::string& to) {
     ::SetLastError(ERROR_ACCESS_DENIED);
     return false;
   }
-  return ::MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  // With read-only ruled out, a destination that is denied is one held open.
+  return RetriedWhileInUse(
+      [&] { return ::MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0; },
+      ERROR_ACCESS_DENIED);
 }
 
-bool RemoveFile(const std::string& path) { return ::DeleteFileA(path.c_str()) != 0; }
+bool RemoveFile(const std::string& path) {
+  return RetriedWhileInUse([&] { return ::DeleteFileA(path.c_str()) != 0; });
+}
 
 }  // namespace platform

@@ -6,10 +6,13 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <thread>
 
 #include <gtest/gtest.h>
 
-#if !defined(_WIN32)
+#if defined(_WIN32)
+#include <windows.h>
+#else
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -99,6 +102,42 @@ TEST_F(FileSystemSeam, AFileBeingReadCanBeMovedAndRemoved) {
   EXPECT_FALSE(fs::exists(folder_ / "open.jpg"));
   EXPECT_EQ(platform::OpenForSharedReading((folder_ / "missing.jpg").string()), nullptr);
 }
+
+#if defined(_WIN32)
+// A reader that shares the file for reading only (a virus scanner, another program, the loader of
+// an older build) holds it for a moment: moving, replacing, removing or recycling it waits until
+// it is let go instead of failing for the user.
+TEST_F(FileSystemSeam, AFileHeldForAMomentIsMovedReplacedRemovedAndRecycledOnceLetGo) {
+  const std::string elsewhere = (folder_ / "moved.jpg").string();
+  const std::string newer = (folder_ / "newer.jpg").string();
+  const struct {
+    const char* what;
+    std::function<bool(const std::string&)> run;
+  } steps[] = {
+      {"moved", [&](const std::string& path) { return platform::MoveFileTo(path, elsewhere); }},
+      {"replaced", [&](const std::string& path) { return platform::ReplaceFileWith(newer, path); }},
+      {"removed", [](const std::string& path) { return platform::RemoveFile(path); }},
+      {"recycled", [](const std::string& path) { return platform::SendToRecycleBin(path); }},
+  };
+  for (const auto& step : steps) {
+    const std::string path = Make("held.jpg", "the picture being read");
+    Make("newer.jpg", "its new bytes");
+    const HANDLE held = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE) << step.what;
+    std::thread reader([held] {
+      ::Sleep(400);
+      ::CloseHandle(held);
+    });
+    EXPECT_TRUE(step.run(path)) << step.what;
+    reader.join();
+    const bool replaced = std::string(step.what) == "replaced";
+    EXPECT_EQ(Read(path), replaced ? "its new bytes" : "") << step.what;
+    EXPECT_EQ(fs::exists(path), replaced) << step.what;
+    std::error_code ignored;
+    fs::remove(elsewhere, ignored);
+  }
+}
+#endif
 
 #if !defined(_WIN32)
 // Across volumes a move is a copy: the file arrives whole under its name before it leaves, and a
