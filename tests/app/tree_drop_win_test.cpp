@@ -304,6 +304,29 @@ TEST_F(TreeDrop, TheFolderShownAndOneThatHoldsItCanBeMoved) {
   ::SetCurrentDirectoryA("C:\\");
 }
 
+// The folder shown goes to the Recycle Bin as any other: the current directory leaves it first.
+TEST_F(TreeDrop, TheFolderShownCanBeSentToTheRecycleBin) {
+  ::SetCurrentDirectoryA("C:\\");
+  Reset({{"top/src/a.jpg", "A"}, {"top/dst/", ""}});
+  const HTREEITEM folder = Item("top/src");
+  ASSERT_TRUE(::SetCurrentDirectoryA(Path("top/src").c_str()));  // as the main frame does for the folder shown
+  const HTREEITEM bin = RootChild(&CDirTreeView::IsRecycleBin);
+  ASSERT_TRUE(bin);
+  // The drop lands where the item is on the screen.
+  ::SendMessageA(pane_.Tree().Handle(), TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(bin));
+  std::string question;
+  {
+    UiDriver user([&] { question = AnswerMessageBox(IDYES); });
+    DragFolder(folder, bin, {});
+  }
+  EXPECT_EQ(question, "Send \"" + Path("top/src") + "\" to the Recycle Bin?");
+  EXPECT_EQ(ReadLayout(Root()), (FileLayout{{"top/", ""}, {"top/dst/", ""}}));
+  char current[MAX_PATH] = {};
+  ::GetCurrentDirectoryA(MAX_PATH, current);
+  EXPECT_EQ(Canonical(current), Canonical(Path("top")));
+  ::SetCurrentDirectoryA("C:\\");
+}
+
 // A folder dragged to another drive (Z:, the root of the host's file system in a Wine prefix)
 // cannot be moved there: the user is asked, and Yes copies it.
 TEST_F(TreeDrop, AFolderDraggedToAnotherDriveIsCopiedWhenTheUserSaysYes) {
