@@ -92,9 +92,15 @@ void MakeSubFolder(const std::string& target, const char* name, const char* fail
   if (!Exists(folder) && !::CreateDirectoryA(folder.c_str(), nullptr)) ShowInstallError(failure);
 }
 
-// False when a shortcut could not be saved, which ends the installation.
-bool MakeShortcuts(const InstallChoices& choices) {
-  ::CreateDirectoryA(ProgramGroupFolder().c_str(), nullptr);
+// False when a shortcut could not be saved, which ends the installation. Without a Programs
+// folder the group's shortcuts have no place; the program itself is installed all the same.
+bool MakeShortcuts(const InstallChoices& choices, bool quiet) {
+  const std::string group = ProgramGroupFolder();
+  if (!group.empty())
+    ::CreateDirectoryA(group.c_str(), nullptr);
+  else if (!quiet)
+    ShowInstallError("This computer has no Programs folder: the Vireldan program group was not made.\n"
+                     "Vireldan is installed in " + choices.target);
   for (const InstallLink& link : InstallLinks(choices.target, choices.startMenuLink, choices.desktopLink)) {
     // A shortcut to a program this payload does not carry would point at nothing.
     if (link.folder.empty() || !Exists(link.target)) continue;
@@ -150,7 +156,7 @@ int InstallMain(const char* commandLine) {
     ShowInstallError("Error initializing ShortCut creation DLLs\n Shortcuts not installed");
     return kStopped;
   }
-  const bool linked = MakeShortcuts(choices);
+  const bool linked = MakeShortcuts(choices, quiet);
   ::CoUninitialize();
   if (!linked) return kStopped;
   RegisterInstalledProgram(choices.target);

@@ -38,7 +38,7 @@ bool SlideSequence::OnIdle(SlideHost& host, bool recycle) {
     if (item) host.LoadSlide(*item);
     preloadDue = false;
   } else if (advanceRequested) {
-    Step(host, recycle);
+    Step(host);
   }
   return true;
 }
@@ -50,7 +50,7 @@ void SlideSequence::Move(bool forward) {
   if (current_) current_ = Neighbour(current_, forward);
 }
 
-void SlideSequence::Step(SlideHost& host, bool recycle) {
+void SlideSequence::Step(SlideHost& host) {
   bool forward = !backwards;
   if (!(continuous && forward)) advanceRequested = false;
   const bool wrapping = forward && current_ && !current_->next;
@@ -76,8 +76,8 @@ void SlideSequence::Step(SlideHost& host, bool recycle) {
   host.SlideChanged(*current_);
 }
 
-CThumbItem* SlideSequence::SlideToPaint(SlideHost& host, bool recycle) {
-  if (!current_) Step(host, recycle);
+CThumbItem* SlideSequence::SlideToPaint(SlideHost& host) {
+  if (!current_) Step(host);
   return current_;
 }
 

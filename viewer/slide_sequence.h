@@ -27,7 +27,7 @@ class SlideSequence {
   // The idle step: false when the show should stop now.
   bool OnIdle(SlideHost& host, bool recycle);
   // Moves to the next (or, after Previous, the previous) slide.
-  void Step(SlideHost& host, bool recycle);
+  void Step(SlideHost& host);
 
   void Next();
   void Previous();
@@ -40,7 +40,7 @@ class SlideSequence {
   bool WorkDue() const { return preloadDue || advanceRequested || stopRequest || focusPending; }
   CThumbItem* Current() const { return current_; }
   // The slide to paint, after a step when none is current yet; null when there is none.
-  CThumbItem* SlideToPaint(SlideHost& host, bool recycle);
+  CThumbItem* SlideToPaint(SlideHost& host);
   // The items that hold an image now.
   int LoadedCount();
 

@@ -184,8 +184,7 @@ void CSlideShowWnd::SlideChanged(CThumbItem& item) {
 
 void CSlideShowWnd::Paint() {
   PaintDC paint(Handle());
-  const bool recycle = g_settings.slideShow.recycle != 0;
-  CThumbItem* item = sequence_.SlideToPaint(*this, recycle);
+  CThumbItem* item = sequence_.SlideToPaint(*this);
   if (!item) return;
   sequence_.currentId = item->id;
   const int W = screenWidth_, H = screenHeight_;
