@@ -1,5 +1,7 @@
 #include "cache_builder.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <utility>
 #include <vector>
@@ -26,6 +28,28 @@ bool FitsInPath(const std::string& path) { return path.size() < platform::kMaxPa
 
 // A cache marked locked, or a file the user made read-only, is never replaced.
 bool IsKeptAsItIs(const std::string& path) { return platform::IsReadOnlyFile(path) || IsLockedTncFile(path); }
+
+// A temporary nobody has made or written for this long is no save still under way.
+constexpr uint64_t kStaleLeftoverTicks = 24ull * 60 * 60 * platform::kFileTimeTicksPerSecond;
+
+uint64_t NowTicks() {
+  // File times count from 1601, the system clock from 1970.
+  constexpr uint64_t kTicksFrom1601To1970 = 11644473600ull * platform::kFileTimeTicksPerSecond;
+  const auto since1970 = std::chrono::system_clock::now().time_since_epoch();
+  return kTicksFrom1601To1970 + uint64_t(std::chrono::duration_cast<std::chrono::seconds>(since1970).count()) *
+                                    platform::kFileTimeTicksPerSecond;
+}
+
+// Vireldan's own saves go through temporaries of the same kind as a cache's, so one beside the
+// cache may be a picture on its way: only a cut-short cache (nothing of the user's is in it) or a
+// file nobody has touched for a day goes. A copy keeps its source's write time, so its creation
+// time counts too.
+bool IsDeadLeftover(const std::string& path, const platform::FileStamp& stamp) {
+  TncHeader header;
+  if (ReadTncFileHeader(path, &header)) return true;
+  const uint64_t touched = std::max(stamp.creation, stamp.lastWrite), now = NowTicks();
+  return touched < now && now - touched > kStaleLeftoverTicks;
+}
 
 class FolderBuild {
  public:
@@ -63,7 +87,7 @@ class FolderBuild {
       return true;
     }
     // What a build killed in the middle left beside the cache goes first.
-    platform::RemoveTemporariesBeside(place.path, IsDeadCacheLeftover);
+    platform::RemoveTemporariesBeside(place.path, IsDeadLeftover);
     const std::string temporary = platform::TemporaryNameBeside(place.path);
     if (temporary.empty() || !Cimage::OpenTNC(temporary.c_str(), "wb+")) {
       ++report_.failedFolders;

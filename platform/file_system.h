@@ -35,10 +35,6 @@ using LeftoverTest = std::function<bool(const std::string& path, const FileStamp
 // into the folder under names of the same kind, the caller tells what is surely no one's work.
 void RemoveTemporariesBeside(const std::string& path, const LeftoverTest& removable);
 
-// Nobody has made or written the file for a day: no save or copy is still under way into it. A
-// copy keeps its source's write time, so its creation time counts too.
-bool IsStaleLeftover(const FileStamp& stamp);
-
 // Moves from onto to, replacing to if it exists, in one step: either to is the complete new file
 // afterwards, or it is untouched. False on failure (from is then left where it was).
 bool ReplaceFileWith(const std::string& from, const std::string& to);

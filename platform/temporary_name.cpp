@@ -1,11 +1,8 @@
-#include <algorithm>
 #include <atomic>
-#include <chrono>
 #include <cstdio>
 #include <random>
 
 #include "file_system.h"
-#include "filetime.h"
 #include "folder_entries.h"
 
 namespace platform {
@@ -59,17 +56,6 @@ std::string TemporaryNameBeside(const std::string& path) {
 
 void RemoveTemporariesBeside(const std::string& path) {
   RemoveTemporariesBeside(path, [](const std::string&, const FileStamp&) { return true; });
-}
-
-bool IsStaleLeftover(const FileStamp& stamp) {
-  constexpr uint64_t kStaleTicks = 24ull * 60 * 60 * kFileTimeTicksPerSecond;
-  // File times count from 1601, the system clock from 1970.
-  const auto since1970 = std::chrono::system_clock::now().time_since_epoch();
-  const uint64_t now =
-      uint64_t(kSecondsFrom1601To1970 + std::chrono::duration_cast<std::chrono::seconds>(since1970).count()) *
-      kFileTimeTicksPerSecond;
-  const uint64_t touched = std::max(stamp.creation, stamp.lastWrite);
-  return touched < now && now - touched > kStaleTicks;
 }
 
 void RemoveTemporariesBeside(const std::string& path, const LeftoverTest& removable) {

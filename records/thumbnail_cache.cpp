@@ -6,7 +6,6 @@
 #include "byte_order.h"
 #include "path_separators.h"
 #include "tnc_location.h"
-#include "tnc_purge.h"
 #include "tnc_squeeze.h"
 
 namespace {
@@ -67,7 +66,7 @@ void ThumbnailCache::Open(const std::string& folder, const platform::DriveInfo& 
   ReadEntries();
   // A squeeze cut short leaves its new file beside the cache; whoever may write the cache clears
   // such leftovers away, and nobody else does.
-  if (stream_.IsOpen() && MayChange()) platform::RemoveTemporariesBeside(path_, IsDeadCacheLeftover);
+  if (stream_.IsOpen() && MayChange()) platform::RemoveTemporariesBeside(path_);
 }
 
 void ThumbnailCache::ReadEntries() {

@@ -16,11 +16,6 @@ bool ReadTncFileHeader(const std::string& path, TncHeader* header) {
   return IsKnownTncVersion(header->version);
 }
 
-bool IsDeadCacheLeftover(const std::string& path, const platform::FileStamp& stamp) {
-  TncHeader header;
-  return ReadTncFileHeader(path, &header) || platform::IsStaleLeftover(stamp);
-}
-
 bool IsLockedTncFile(const std::string& path) {
   TncHeader header;
   return ReadTncFileHeader(path, &header) && header.locked != 0;

@@ -3,17 +3,11 @@
 #include <functional>
 #include <string>
 
-#include "file_system.h"
 #include "tnc_format.h"
 #include "tnc_options.h"
 
 // The header a file begins with, when it begins with a cache header of a known version.
 bool ReadTncFileHeader(const std::string& path, TncHeader* header);
-
-// A temporary beside a cache that is surely no one's work. Vireldan's own saves go through
-// temporaries of the same kind as a cache's, so one may be a picture on its way: only a cut-short
-// cache (nothing of the user's is in it) or a stale file goes.
-bool IsDeadCacheLeftover(const std::string& path, const platform::FileStamp& stamp);
 
 // The cache file is marked locked ("Cache Lock"): it is read, never changed, replaced or deleted.
 // False when it cannot be read.

@@ -36,9 +36,8 @@ const Leftover kLeftovers[] = {
 
 class SqueezeLeftovers : public TncFolderTest {
  protected:
-  // Each leftover a squeeze cut short: a cache's beginning, nothing of the user's.
   void PutLeftovers() {
-    for (const Leftover& leftover : kLeftovers) PutFileBytes((folder_ / leftover.name).string(), TncFileBytes({}));
+    for (const Leftover& leftover : kLeftovers) Make(leftover.name, std::string("data of ") + leftover.name);
     fs::create_directories(folder_ / "~vl0000beef.tmp");  // a folder, whatever its name
   }
   // The leftovers still there.
@@ -83,18 +82,6 @@ TEST_F(SqueezeLeftovers, OnlyAWriterRemovesThemAndOnlyTheProgramsOwnNames) {
     EXPECT_EQ(CacheBytes(), cache);
     for (const Leftover& leftover : kLeftovers) fs::remove(folder_ / leftover.name);
   }
-}
-
-// The program's saves go through temporaries of the same names: one that holds no cache and was
-// written just now is a picture on its way, and stays.
-TEST_F(SqueezeLeftovers, APictureOnItsWayStays) {
-  const TncRequest a = MakeImage("a.jpg");
-  PutFileBytes(CachePath(), TncFileBytes({EntryFor(a)}));
-  Make("~vl00000001.tmp", "a picture being saved");
-  options_.cacheMode = kTncAutomatic;
-  Use();
-  cache_.Close();
-  EXPECT_TRUE(fs::exists(folder_ / "~vl00000001.tmp"));
 }
 
 }  // namespace
