@@ -48,7 +48,11 @@ bool ReplaceFileContents(const std::string& path, const void* bytes, size_t size
 // meanwhile (it is left as it is).
 bool WriteNewFile(const std::string& path, const void* bytes, size_t size);
 
+// On Windows a file in use is waited for a few seconds (while_in_use_win.h).
 bool RemoveFile(const std::string& path);
+// Removes the file only if nobody has it open now: a temporary a save is still writing (and
+// would rename into place once closed) must never be waited for and then taken away.
+bool RemoveFileUnlessInUse(const std::string& path);
 
 bool FileExists(const std::string& path);
 

@@ -36,4 +36,7 @@ bool ReplaceFileWith(const std::string& from, const std::string& to) {
 
 bool RemoveFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
 
+// POSIX removes an open file's name all the same; nothing here tells whether one is open.
+bool RemoveFileUnlessInUse(const std::string& path) { return RemoveFile(path); }
+
 }  // namespace platform

@@ -54,4 +54,6 @@ bool RemoveFile(const std::string& path) {
   return RetriedWhileInUse([&] { return ::DeleteFileA(path.c_str()) != 0; });
 }
 
+bool RemoveFileUnlessInUse(const std::string& path) { return ::DeleteFileA(path.c_str()) != 0; }
+
 }  // namespace platform

@@ -67,7 +67,7 @@ void RemoveTemporariesBeside(const std::string& path, const LeftoverTest& remova
       leftovers.push_back(folder + entry.name);
     return true;
   });
-  for (const std::string& leftover : leftovers) RemoveFile(leftover);
+  for (const std::string& leftover : leftovers) RemoveFileUnlessInUse(leftover);
 }
 
 }  // namespace platform

@@ -137,6 +137,23 @@ TEST_F(FileSystemSeam, AFileHeldForAMomentIsMovedReplacedRemovedAndRecycledOnceL
     fs::remove(elsewhere, ignored);
   }
 }
+
+// A temporary that a save is still writing is no leftover: clearing leftovers passes it over at
+// once rather than waiting until the save closes it and then taking it away before its rename.
+TEST_F(FileSystemSeam, ClearingLeftoversPassesOverATemporaryStillBeingWritten) {
+  const std::string writing = Make("~vl00000001.tmp", "");
+  Make("~vl00000002.tmp", "left by a save that died");
+  const HANDLE held = ::CreateFileA(writing.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  std::thread writer([held] {
+    ::Sleep(400);
+    ::CloseHandle(held);
+  });
+  platform::RemoveTemporariesBeside((folder_ / "a.jpg").string());
+  writer.join();
+  EXPECT_TRUE(fs::exists(writing));
+  EXPECT_FALSE(fs::exists(folder_ / "~vl00000002.tmp"));
+}
 #endif
 
 #if !defined(_WIN32)
