@@ -37,7 +37,13 @@ bool PutInPlace(const std::string& temporary, const std::string& path) {
     platform::RemoveFile(temporary);
     return false;
   }
-  if (platform::SendToRecycleBin(path) && platform::ReplaceFileWith(staged, path)) return true;
+  // Held open while the original goes to the recycle bin, which can take a while: whoever clears
+  // leftovers beside a file (the view's cache, opened again as the folder changes) passes over a
+  // file in use, and would otherwise remove the turned picture before it is in place.
+  std::FILE* held = std::fopen(staged.c_str(), "rb");
+  const bool recycled = platform::SendToRecycleBin(path);
+  if (held) std::fclose(held);
+  if (recycled && platform::ReplaceFileWith(staged, path)) return true;
   platform::RemoveFile(staged);
   return false;
 }
