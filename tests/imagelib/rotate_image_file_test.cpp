@@ -1,11 +1,13 @@
 // Turning image files on disk: the lossless path against jpegtran, kept times and segments, the
 // old file in the recycle bin, and failures that leave the original untouched with nothing behind.
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <ostream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #if defined(_WIN32)
@@ -19,6 +21,7 @@
 #include "gif_test_encoder.h"
 #include "jpeg_comparison.h"
 #include "jpeg_reference.h"
+#include "file_system.h"
 #include "jpegtran_runner.h"
 #include "test_files.h"
 #include "missing_files.h"
@@ -193,6 +196,23 @@ TEST_F(RotateImageFile, TwoTurnsEachWayGiveBackTheCompressedData) {
   EXPECT_EQ(scan(after), scan(original));
   EXPECT_FALSE(scan(original).empty());
 }
+
+#if defined(_WIN32)
+// The view clears leftovers beside its folder's cache whenever the folder changes, which the turn
+// itself makes happen: nothing of the turn may go that way, and each turn arrives whole.
+TEST_F(RotateImageFile, LeftoversClearedBesideItMeanwhileTakeNothingOfTheTurn) {
+  const std::vector<uint8_t> original = TestJpeg(96, 64);
+  const std::string path = Write(original);
+  std::atomic<bool> turning{true};
+  std::thread clearer([&] {
+    while (turning) platform::RemoveTemporariesBeside(path);
+  });
+  for (const int operation : {1, 1, 2, 2}) EXPECT_EQ(Cimage::S_RotateImageFile(path.c_str(), operation), 1);
+  turning = false;
+  clearer.join();
+  EXPECT_EQ(JpegCoefficients(ReadBytes(path)), JpegCoefficients(original));
+}
+#endif
 
 TEST_F(RotateImageFile, ShortensALongNameInTheTemporaryFolder) {
   base_ += std::string(200 - base_.size(), 'n');
