@@ -215,7 +215,6 @@ class CVireldanView : public View {
   void BeginFileCommand();
   void EndFileCommand();
   void OnFileCommand(UINT id);
-  void OnUpdateFileCommand(CommandState& state);
   void OnUpdatePaste(CommandState& state);
   // Renames one item's file within its folder, never over another; false when it could not.
   bool RenameItem(CThumbItem* item, const std::string& newName);

@@ -113,8 +113,6 @@ void CVireldanView::OnFileCommand(UINT id) {
   }
 }
 
-void CVireldanView::OnUpdateFileCommand(CommandState& state) { state.enabled = items_.CountSelected() > 0; }
-
 // Pasting goes into the shown folder, so a search or subfolder listing has nowhere to put files.
 void CVireldanView::OnUpdatePaste(CommandState& state) { state.enabled = HasFileClipboard() && plainFolder_; }
 

@@ -59,11 +59,11 @@ const CommandEntry<CVireldanView> CVireldanView::kCommands[] = {
     // File commands on the selection.
     {ID_DELETE_FILES, ID_DELETE_FILES, &CVireldanView::OnFileCommand, nullptr},
     {ID_DELETE_KEY, ID_DELETE_KEY, &CVireldanView::OnFileCommand, nullptr},
-    {ID_RENAME_SELECTED, ID_RENAME_SELECTED, &CVireldanView::OnFileCommand, &CVireldanView::OnUpdateFileCommand},
-    {ID_RENAME_F2, ID_RENAME_F2, &CVireldanView::OnFileCommand, &CVireldanView::OnUpdateFileCommand},
-    {ID_EDIT_COPY, ID_EDIT_CUT, &CVireldanView::OnFileCommand, &CVireldanView::OnUpdateFileCommand},
+    {ID_RENAME_SELECTED, ID_RENAME_SELECTED, &CVireldanView::OnFileCommand, &CVireldanView::OnUpdateAnySelected},
+    {ID_RENAME_F2, ID_RENAME_F2, &CVireldanView::OnFileCommand, &CVireldanView::OnUpdateAnySelected},
+    {ID_EDIT_COPY, ID_EDIT_CUT, &CVireldanView::OnFileCommand, &CVireldanView::OnUpdateAnySelected},
     {ID_EDIT_PASTE, ID_EDIT_PASTE, &CVireldanView::OnFileCommand, &CVireldanView::OnUpdatePaste},
-    {ID_FILE_CUT, ID_FILE_COPY, &CVireldanView::OnFileCommand, &CVireldanView::OnUpdateFileCommand},
+    {ID_FILE_CUT, ID_FILE_COPY, &CVireldanView::OnFileCommand, &CVireldanView::OnUpdateAnySelected},
     {ID_FILE_PASTE, ID_FILE_PASTE, &CVireldanView::OnFileCommand, &CVireldanView::OnUpdatePaste},
 };
 

@@ -1,7 +1,8 @@
 #pragma once
-// A file that another thread or program is reading for a moment (the thumbnail loader decoding
-// it, a virus scanner) refuses to be moved, replaced or removed until it is let go: such a step is
-// tried again for a few seconds before it counts as failed, rather than failing for the user.
+// A file that another program is reading for a moment without sharing its deletion (a virus
+// scanner, an indexer, a viewer) refuses to be moved, replaced or removed until it is let go: such
+// a step is tried again for a few seconds before it counts as failed, rather than failing for the
+// user.
 #include <windows.h>
 
 namespace platform {
