@@ -4,8 +4,8 @@
 
 #include "Cimage.h"
 #include "app_settings.h"
+#include "image_window_entry_points.h"
 #include "main_frame.h"
-#include "pending_features.h"
 
 namespace {
 

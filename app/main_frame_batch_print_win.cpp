@@ -10,6 +10,7 @@
 #include "app_settings.h"
 #include "batch_print_job.h"
 #include "batch_print_ps.h"
+#include "contact_sheet_layout.h"
 #include "hover_tip_hooks.h"
 #include "main_frame.h"
 #include "panes.h"

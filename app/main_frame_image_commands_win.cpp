@@ -2,10 +2,10 @@
 // window's or the one selected file's Save As, Print and wallpaper.
 #include "command_ids.h"
 #include "desktop_wallpaper.h"
+#include "image_window_entry_points.h"
 #include "image_wnd.h"
 #include "main_frame.h"
 #include "open_picture_dlg.h"
-#include "pending_features.h"
 #include "panes.h"
 
 CImageWnd* CMainFrame::FrontImageWindow() const {

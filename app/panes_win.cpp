@@ -2,6 +2,7 @@
 #include "panes.h"
 
 #include "command_ids.h"
+#include "contact_sheet_layout.h"
 #include "dir_tree_view.h"
 #include "key_view.h"
 #include "key_view_host.h"
@@ -99,6 +100,16 @@ void RefreshKeyPane() {
 }
 
 void ShowFolderInThumbnailPane(const std::string& folder) { g_thumbnailView.SetFolder(folder); }
+
+HWND ThumbnailPaneWindow() { return g_program.thumbnailView ? g_program.thumbnailView->Handle() : nullptr; }
+
+void DeselectAllInThumbnailPane() {
+  if (g_program.thumbnailView) g_program.thumbnailView->DeselectAll();
+}
+
+void SelectInThumbnailPane(int id) {
+  if (g_program.thumbnailView) g_program.thumbnailView->SelectById(id);
+}
 
 bool ThumbnailPaneShowsPlainFolder() { return g_thumbnailView.ShowsPlainFolder(); }
 

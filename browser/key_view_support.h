@@ -5,13 +5,9 @@
 
 #include <string>
 
+#include "current_folders.h"
 #include "disabled_window.h"
 #include "key_walk_observer.h"
-
-// The folder shown ("Main Options" "mainpath") and the process's current directory, both without
-// a trailing backslash (a drive is its letter and colon).
-std::string CurrentFolder();
-std::string CurrentDirectory();
 
 // A walk over folders stops when Escape is held or a progress window's Cancel was pressed. Made
 // just before the walk: an earlier walk's cancel does not carry over.

@@ -8,9 +8,9 @@
 #include "app_settings.h"
 #include "batch_rules.h"
 #include "choose_dir_dlg.h"
-#include "file_system.h"
-#include "key_view_support.h"
+#include "current_folders.h"
 #include "file_question.h"
+#include "file_system.h"
 #include "private_messages.h"
 #include "resource.h"
 

@@ -4,7 +4,7 @@
 
 #include "app_settings.h"
 #include "batch_process_ps.h"
-#include "key_view_support.h"
+#include "current_folders.h"
 #include "file_question.h"
 #include "quick_web_resource.h"
 #include "quick_web_wizard.h"

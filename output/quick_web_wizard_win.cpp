@@ -6,8 +6,8 @@
 #include "app.h"
 #include "app_settings.h"
 #include "choose_dir_dlg.h"
+#include "current_folders.h"
 #include "file_system.h"
-#include "key_view_support.h"
 #include "property_sheet.h"
 #include "quick_web_resource.h"
 

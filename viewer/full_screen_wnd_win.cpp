@@ -5,10 +5,9 @@
 #include "app_settings.h"
 #include "full_screen_placement.h"
 #include "image_sound.h"
+#include "panes.h"
 #include "picture_on_white.h"
 #include "private_messages.h"
-#include "program_state.h"
-#include "vireldan_view.h"
 
 namespace {
 
@@ -75,7 +74,7 @@ void CFullScreenWnd::OnKeyDown(WPARAM key) {
     return;
   }
   // The view selects the next file and shows it here; with no view there is nothing to page to.
-  if (g_program.thumbnailView) ::PostMessageA(g_program.thumbnailView->Handle(), WM_SELECT_ADJACENT, 0, 1);
+  if (HWND view = ThumbnailPaneWindow()) ::PostMessageA(view, WM_SELECT_ADJACENT, 0, 1);
 }
 
 void CFullScreenWnd::Drag(POINT pointer) {

@@ -6,15 +6,15 @@
 
 #include "annotation_wnd.h"
 #include "app_settings.h"
+#include "frame_link.h"
 #include "full_screen_wnd.h"
 #include "image_wnd.h"
 #include "key_index.h"
-#include "frame_link.h"
 #include "lent_frame_keys.h"
+#include "panes.h"
 #include "private_messages.h"
 #include "program_state.h"
 #include "resource.h"
-#include "vireldan_view.h"
 #include "wait_cursor.h"
 
 namespace {
@@ -48,7 +48,7 @@ void CImageWnd::OnKeyDown(UINT key) {
     // The full-screen window pages through the folder while it shows the picture.
     if (!IsPagingKey(key)) return;
     const bool previous = key == VK_BACK || key == VK_PRIOR;
-    if (g_program.thumbnailView) ::PostMessageA(g_program.thumbnailView->Handle(), WM_SELECT_ADJACENT, previous, 1);
+    if (HWND view = ThumbnailPaneWindow()) ::PostMessageA(view, WM_SELECT_ADJACENT, previous, 1);
     return;
   }
   if (fullScreen) fullScreen->HideImage();
@@ -83,7 +83,7 @@ void CImageWnd::OnKeyDown(UINT key) {
 void CImageWnd::CloseAndOpenNeighbour(bool previous) {
   // A modified picture is offered for saving first; a window that stays open opens nothing.
   if (!ConfirmClose()) return;
-  if (g_program.thumbnailView) ::PostMessageA(g_program.thumbnailView->Handle(), WM_SELECT_ADJACENT, previous, 0);
+  if (HWND view = ThumbnailPaneWindow()) ::PostMessageA(view, WM_SELECT_ADJACENT, previous, 0);
   Destroy();
 }
 

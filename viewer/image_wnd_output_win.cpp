@@ -5,15 +5,15 @@
 #include "command_ids.h"
 #include "desktop_wallpaper.h"
 #include "dialog.h"
+#include "frame_link.h"
 #include "image_edit_rules.h"
 #include "image_wnd.h"
 #include "image_wnd_commands.h"
-#include "frame_link.h"
+#include "panes.h"
 #include "program_state.h"
 #include "resource.h"
 #include "save_image_as.h"
 #include "save_image_dialog_rules.h"
-#include "vireldan_view.h"
 
 namespace {
 
@@ -21,7 +21,7 @@ namespace {
 bool AskYes(HWND owner, int templateId) { return Dialog(templateId).DoModal(owner) == IDOK; }
 
 void RefreshThumbnails() {
-  if (g_program.thumbnailView) g_program.thumbnailView->Refresh(true, true);
+  if (ThumbnailPaneWindow()) RefreshThumbnailPane();
 }
 
 void SaveAs(CImageWnd& window, UINT) { window.SaveAs(); }

@@ -10,10 +10,9 @@
 #include "device_context.h"
 #include "frame_link.h"
 #include "image_sound.h"
-#include "program_state.h"
+#include "panes.h"
 #include "slide_playlist.h"
 #include "slide_transition.h"
-#include "vireldan_view.h"
 
 namespace {
 
@@ -64,7 +63,7 @@ void CSlideShow::Start(CThumbList& viewItems, bool plainFolder, const std::strin
       return;
     }
   }
-  if (g_program.thumbnailView) g_program.thumbnailView->DeselectAll();
+  DeselectAllInThumbnailPane();
 }
 
 void CSlideShow::Stop() {
@@ -87,7 +86,7 @@ void CSlideShow::Previous() {
 
 void CSlideShow::NextAndSelect() {
   Next();
-  if (g_program.thumbnailView) g_program.thumbnailView->SelectById(sequence_.currentId);
+  SelectInThumbnailPane(sequence_.currentId);
 }
 
 int CSlideShow::OnIdle() {

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "../../browser/fpx_audio_stream.cpp"
+#include "../../common_ui/fpx_audio_stream.cpp"
 
 namespace {
 

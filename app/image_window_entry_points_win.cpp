@@ -1,4 +1,4 @@
-#include "pending_features.h"
+#include "image_window_entry_points.h"
 
 #include <algorithm>
 

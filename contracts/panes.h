@@ -1,6 +1,6 @@
 #pragma once
-// What the main frame asks of its three panes: the folder tree, the Key view and the thumbnail
-// view. The frame reaches them only through these calls.
+// What the main frame and the image windows ask of the three panes: the folder tree, the Key view
+// and the thumbnail view. They reach the panes only through these calls.
 #include <windows.h>
 
 #include <string>
@@ -8,8 +8,10 @@
 
 #include "Cimage.h"
 #include "command_routing.h"
-#include "contact_sheet_layout.h"
 #include "key_index.h"
+
+// A contact sheet's cell, of the output features; the pane hands the sheet its files.
+struct ContactSheetItem;
 
 bool CreateFolderTreePane(HWND parent, UINT id);
 bool CreateKeyPane(HWND parent, UINT id);
@@ -45,6 +47,9 @@ bool UpdateKeyPaneCommand(CommandState& state);
 void RefreshKeyPane();
 
 // The thumbnail view.
+// Its window, none before the pane is made: the image windows post it their steps through its
+// files (WM_SELECT_ADJACENT).
+HWND ThumbnailPaneWindow();
 void ShowFolderInThumbnailPane(const std::string& folder);
 // False while it shows search hits, a subfolder listing or a key filter.
 bool ThumbnailPaneShowsPlainFolder();
@@ -54,6 +59,9 @@ void AutoSortThumbnailPane();
 // The thumbnail size of the settings, laid out anew.
 void ApplyThumbnailSizeInPane();
 void FocusThumbnailPane();
+// The slide show's marks in the view; nothing before the pane is made.
+void DeselectAllInThumbnailPane();
+void SelectInThumbnailPane(int id);
 // Lets go of the folder shown (its cache file and change notification), before that folder is
 // renamed or deleted.
 void ClearThumbnailPane();
