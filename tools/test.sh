@@ -42,6 +42,8 @@ fi
 CC=clang CXX=clang++ configure fuzz all -DVIRELDAN_FUZZ=ON
 
 failed=()
+echo "== layers (every include points down the folders' order)"
+tools/check-layers.py || failed+=(layers)
 echo "== 64-bit truncation check (the Windows sources as 64-bit code)"
 tools/check-64bit.py build/win32 | tail -40 || failed+=(64-bit-check)
 
