@@ -2,6 +2,7 @@
 // again for the others, keeping the file's times, with the old file put into the recycle bin.
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "Cimage.h"
 #include "file_system.h"
@@ -28,24 +29,56 @@ bool TurnLosslessly(const std::string& path, const std::string& temporary, JpegT
   return turned;
 }
 
+// The whole file; empty when it cannot be read.
+std::vector<unsigned char> ReadWholeFile(const std::string& path) {
+  std::vector<unsigned char> bytes;
+  std::FILE* in = std::fopen(path.c_str(), "rb");
+  if (!in) return bytes;
+  unsigned char block[65536];
+  size_t got;
+  while ((got = std::fread(block, 1, sizeof block, in)) > 0) bytes.insert(bytes.end(), block, block + got);
+  if (std::ferror(in)) bytes.clear();
+  std::fclose(in);
+  return bytes;
+}
+
+// Writes the picture at its own name, where no file stands now; nothing stays of a failed write.
+bool WriteAtItsPlace(const std::string& path, const std::vector<unsigned char>& bytes) {
+  std::FILE* out = std::fopen(path.c_str(), "wb");
+  if (!out) return false;
+  bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
+  written = std::fclose(out) == 0 && written;
+  if (!written) platform::RemoveFile(path);
+  return written;
+}
+
 // Swaps the finished temporary file in for the original, or removes it and leaves the original
 // where it was. The move that may cross volumes happens first, beside the original; only a rename
 // within its folder follows the recycle-bin step.
 bool PutInPlace(const std::string& temporary, const std::string& path) {
+  // Kept in memory as well: whoever clears leftovers beside a file (the view's cache, opened again
+  // as the folder changes) may take the staged file in a moment nobody holds it, once the
+  // original is in the recycle bin already.
+  const std::vector<unsigned char> turned = ReadWholeFile(temporary);
   const std::string staged = platform::TemporaryNameBeside(path);
-  if (staged.empty() || !platform::MoveFileTo(temporary, staged)) {
+  if (turned.empty() || staged.empty() || !platform::MoveFileTo(temporary, staged)) {
     platform::RemoveFile(temporary);
     return false;
   }
-  // Held open while the original goes to the recycle bin, which can take a while: whoever clears
-  // leftovers beside a file (the view's cache, opened again as the folder changes) passes over a
-  // file in use, and would otherwise remove the turned picture before it is in place.
+  // Held open while the original goes to the recycle bin, which can take a while: a file in use is
+  // passed over by the clearing of leftovers.
   std::FILE* held = std::fopen(staged.c_str(), "rb");
   const bool recycled = platform::SendToRecycleBin(path);
   if (held) std::fclose(held);
-  if (recycled && platform::ReplaceFileWith(staged, path)) return true;
+  if (!recycled) {
+    platform::RemoveFile(staged);
+    return false;
+  }
+  if (platform::ReplaceFileWith(staged, path)) return true;
+  // Taken before it was held or between letting go of it and its rename: the turned picture comes
+  // from memory instead.
   platform::RemoveFile(staged);
-  return false;
+  return WriteAtItsPlace(path, turned);
 }
 
 }  // namespace
