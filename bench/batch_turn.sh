@@ -37,6 +37,8 @@ cat > "$cases" <<JSON
 ]
 JSON
 python3 bench/compare.py "$runs" "$turn" "$tiny" "$cases"
-# Under Wine the old copies went to the freedesktop trash.
+# Under Wine the old copies went to the recycle bin of the prefix's own home, never the user's.
 rm -rf "$turn" "$out"
-rm -f ~/.local/share/Trash/files/photo[0-9][0-9].jpg* ~/.local/share/Trash/info/photo[0-9][0-9].jpg*.trashinfo
+if [ -n "${XDG_DATA_HOME:-}" ]; then
+  rm -f "$XDG_DATA_HOME"/Trash/files/photo[0-9][0-9].jpg* "$XDG_DATA_HOME"/Trash/info/photo[0-9][0-9].jpg*.trashinfo
+fi

@@ -55,5 +55,8 @@ cat > "$cases" <<JSON
 ]
 JSON
 python3 bench/compare.py "${RUNS:-15}" "$(realpath "$photo")" "$top/$tiny" "$cases"
-rm -f "$turned" "$work" ~/.local/share/Trash/files/vireldan-bench-turn.jpg* \
-  ~/.local/share/Trash/info/vireldan-bench-turn.jpg*.trashinfo
+rm -f "$turned" "$work"
+# Under Wine the turned-away copies went to the recycle bin of the prefix's own home.
+if [ -n "${XDG_DATA_HOME:-}" ]; then
+  rm -f "$XDG_DATA_HOME"/Trash/files/vireldan-bench-turn.jpg* "$XDG_DATA_HOME"/Trash/info/vireldan-bench-turn.jpg*.trashinfo
+fi
