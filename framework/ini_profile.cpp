@@ -1,34 +1,21 @@
 #include "ini_profile.h"
 
-#include <cstdio>
-
 #include "file_system.h"
 #include "number_text.h"
+#include "whole_file.h"
 
 namespace {
 
 // Whatever can be read of the file; nothing when it is missing or unreadable.
-std::string ReadWholeFile(const std::string& path) {
+std::string WholeText(const std::string& path) {
   std::string text;
-  FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) return text;
-  char buffer[4096];
-  for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;) text.append(buffer, n);
-  std::fclose(file);
+  platform::ReadWholeFile(path, text);
   return text;
-}
-
-bool WriteWholeFile(const std::string& path, const std::string& text) {
-  FILE* file = std::fopen(path.c_str(), "wb");
-  if (!file) return false;
-  const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-  const bool flushed = std::fflush(file) == 0;
-  return std::fclose(file) == 0 && written && flushed;
 }
 
 }  // namespace
 
-IniProfile::IniProfile(std::string path) : path_(std::move(path)), document_(ReadWholeFile(path_)) {}
+IniProfile::IniProfile(std::string path) : path_(std::move(path)), document_(WholeText(path_)) {}
 
 int IniProfile::GetInt(const std::string& section, const std::string& name, int defaultValue) {
   std::string text;
@@ -57,7 +44,7 @@ bool IniProfile::Flush() {
   if (!changed_) return true;
   const std::string temporary = platform::TemporaryNameBeside(path_);
   if (temporary.empty()) return false;
-  if (!WriteWholeFile(temporary, document_.Text()) || !platform::ReplaceFileWith(temporary, path_)) {
+  if (!platform::WriteWholeFile(temporary, document_.Text()) || !platform::ReplaceFileWith(temporary, path_)) {
     platform::RemoveFile(temporary);
     return false;
   }

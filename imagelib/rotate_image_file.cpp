@@ -2,7 +2,6 @@
 // again for the others, keeping the file's times, with the old file put into the recycle bin.
 #include <cstdio>
 #include <string>
-#include <vector>
 
 #include "Cimage.h"
 #include "file_system.h"
@@ -10,6 +9,7 @@
 #include "rotate_by_decoding.h"
 #include "rotation_temporary_name.h"
 #include "shared_reading.h"
+#include "whole_file.h"
 
 namespace {
 
@@ -29,27 +29,11 @@ bool TurnLosslessly(const std::string& path, const std::string& temporary, JpegT
   return turned;
 }
 
-// The whole file; empty when it cannot be read.
-std::vector<unsigned char> ReadWholeFile(const std::string& path) {
-  std::vector<unsigned char> bytes;
-  std::FILE* in = std::fopen(path.c_str(), "rb");
-  if (!in) return bytes;
-  unsigned char block[65536];
-  size_t got;
-  while ((got = std::fread(block, 1, sizeof block, in)) > 0) bytes.insert(bytes.end(), block, block + got);
-  if (std::ferror(in)) bytes.clear();
-  std::fclose(in);
-  return bytes;
-}
-
 // Writes the picture at its own name, where no file stands now; nothing stays of a failed write.
-bool WriteAtItsPlace(const std::string& path, const std::vector<unsigned char>& bytes) {
-  std::FILE* out = std::fopen(path.c_str(), "wb");
-  if (!out) return false;
-  bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
-  written = std::fclose(out) == 0 && written;
-  if (!written) platform::RemoveFile(path);
-  return written;
+bool WriteAtItsPlace(const std::string& path, const std::string& bytes) {
+  if (platform::WriteWholeFile(path, bytes)) return true;
+  platform::RemoveFile(path);
+  return false;
 }
 
 // Swaps the finished temporary file in for the original, or removes it and leaves the original
@@ -59,9 +43,10 @@ bool PutInPlace(const std::string& temporary, const std::string& path) {
   // Kept in memory as well: whoever clears leftovers beside a file (the view's cache, opened again
   // as the folder changes) may take the staged file in a moment nobody holds it, once the
   // original is in the recycle bin already.
-  const std::vector<unsigned char> turned = ReadWholeFile(temporary);
+  std::string turned;
+  const bool read = platform::ReadWholeFile(temporary, turned) && !turned.empty();
   const std::string staged = platform::TemporaryNameBeside(path);
-  if (turned.empty() || staged.empty() || !platform::MoveFileTo(temporary, staged)) {
+  if (!read || staged.empty() || !platform::MoveFileTo(temporary, staged)) {
     platform::RemoveFile(temporary);
     return false;
   }
