@@ -65,6 +65,7 @@ ctest --test-dir build/native -j"$(nproc)" --timeout 300 --output-on-failure || 
 
 if [ ${#failed[@]} -gt 0 ]; then
   # Named again at the end, where a log cut to its last lines still shows them.
+  for tree in "${failed[@]}"; do tools/failed-output.sh "build/$tree"; done
   for tree in "${failed[@]}"; do
     list="build/$tree/Testing/Temporary/LastTestsFailed.log"
     [ -f "$list" ] && sed "s|^|  failed in build/$tree: |" "$list" >&2
