@@ -132,13 +132,16 @@ bool MoveMouseTo(POINT screen) {
     POINT at = {};
     return ::GetCursorPos(&at) && at.x == screen.x && at.y == screen.y;
   };
-  // Under Wine a pointer warped earlier (SetCursorPos) can come back from the display after the
-  // move: the pointer must stay where it went.
+  // Under Wine the display can still hand back a position from before the move (its events of a
+  // window that appeared under the old pointer, or of a pointer warped earlier) after the move
+  // arrived, and the next button then goes down there. Once those events are in, the move is sent
+  // again: the system's position is then the pointer's, whatever came back.
   for (int attempt = 0; attempt < 5; ++attempt) {
     ::SendInput(1, &input, sizeof input);
     if (!WaitFor(there, 2000)) continue;
-    ::Sleep(50);
-    if (there()) return true;
+    ::Sleep(150);
+    ::SendInput(1, &input, sizeof input);
+    if (WaitFor(there, 500)) return true;
   }
   return false;
 }
