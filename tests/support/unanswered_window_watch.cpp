@@ -2,7 +2,9 @@
 // test. A message box of this process (or of a program it started) that stays up longer than a
 // step ever takes to answer one, or any other dialog that stays up far longer, fails the running
 // test with the window's caption and text, and is closed, so the modal loop behind it returns and
-// the test goes on to its end.
+// the test goes on to its end. The same for the system's own loops of moving or sizing a window
+// and of a menu, which show no window to answer: a press that lands on a caption, or an Alt that
+// reaches the window, leaves the test's thread in them until a button goes up or a key ends them.
 #include <windows.h>
 #include <tlhelp32.h>
 
@@ -18,6 +20,7 @@
 namespace {
 
 constexpr DWORD kMessageBoxLimitMs = 15000;
+constexpr DWORD kSystemLoopLimitMs = 15000;
 constexpr DWORD kDialogLimitMs = 50000;
 constexpr DWORD kCloseRetryMs = 3000;
 constexpr DWORD kPollMs = 250;
@@ -83,6 +86,7 @@ class WatchedProcesses {
 class UnansweredWindowWatch : public ::testing::Environment {
  public:
   void SetUp() override {
+    testThread_ = ::GetCurrentThreadId();
     stop_ = false;
     thread_ = std::thread([this] { Run(); });
   }
@@ -100,6 +104,7 @@ class UnansweredWindowWatch : public ::testing::Environment {
   void Run() {
     while (!stop_) {
       Look();
+      LookAtSystemLoops();
       ::Sleep(kPollMs);
     }
   }
@@ -140,6 +145,33 @@ class UnansweredWindowWatch : public ::testing::Environment {
     ADD_FAILURE() << "An unexpected window " << what;
   }
 
+  void LookAtSystemLoops() {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    const bool moving = ::GetGUIThreadInfo(testThread_, &info) && (info.flags & GUI_INMOVESIZE);
+    const bool inMenu = (info.flags & GUI_INMENUMODE) != 0;
+    const DWORD now = ::GetTickCount();
+    if (!moving && !inMenu) {
+      loopSince_ = 0;
+      return;
+    }
+    if (!loopSince_) loopSince_ = now;
+    if (now - loopSince_ < kSystemLoopLimitMs) return;
+    const HWND window = moving ? info.hwndMoveSize : info.hwndMenuOwner;
+    const std::string what = std::string("The test's thread stood ") + std::to_string((now - loopSince_) / 1000) +
+                             " s in the system's loop of " + (moving ? "moving or sizing" : "the menu of") +
+                             " the window \"" + TextOf(window) + "\", which nobody ended, and it was ended";
+    std::fprintf(stderr, "unended system loop: %s\n", what.c_str());
+    std::fflush(stderr);
+    ADD_FAILURE() << what;
+    // Escape ends a move or size; a menu ends on the message the system's own EndMenu sends.
+    if (moving)
+      ::PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
+    else
+      ::PostMessageA(window, WM_CANCELMODE, 0, 0);
+    loopSince_ = now;
+  }
+
   // Cancel first, as Escape would; a window that ignores it gets the close box.
   static void Close(HWND window, Seen& seen, DWORD now) {
     if (seen.closedAt)
@@ -149,6 +181,8 @@ class UnansweredWindowWatch : public ::testing::Environment {
     seen.closedAt = now;
   }
 
+  DWORD testThread_ = 0;
+  DWORD loopSince_ = 0;
   std::atomic<bool> stop_{false};
   std::thread thread_;
   WatchedProcesses processes_;
