@@ -6,10 +6,7 @@ script="$1/tools/check-layers.py"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-passes=0 failures=0
-check() {  # <description> <command...>
-  if "${@:2}"; then echo "ok: $1"; passes=$((passes + 1)); else echo "FAILED: $1"; failures=$((failures + 1)); fi
-}
+. "$(dirname "$0")/script_checks.sh"
 source_file() {  # <path below the tree> <lines...>
   mkdir -p "$(dirname "$work/tree/$1")"
   printf '%s\n' "${@:2}" > "$work/tree/$1"
@@ -70,5 +67,4 @@ check "a circle in the declared order fails" says "output/: the declared order r
 python3 "$script" "$1" > "$work/out" 2>&1
 check "the sources as they stand point down" test $? = 0
 
-echo "$passes passed, $failures failed"
-[ "$failures" = 0 ]
+end_checks

@@ -8,10 +8,7 @@ script="$1/tools/failed-output.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-passes=0 failures=0
-check() {  # <description> <command...>
-  if "${@:2}"; then echo "ok: $1"; passes=$((passes + 1)); else echo "FAILED: $1"; failures=$((failures + 1)); fi
-}
+. "$(dirname "$0")/script_checks.sh"
 expect_output() {  # <expected lines...>
   printf '%s\n' "$@" > "$work/expected"
   diff "$work/expected" "$work/out" > "$work/diff" || { sed 's/^/  /' "$work/diff"; false; }
@@ -43,5 +40,4 @@ ctest --test-dir "$work/build" -R passes > /dev/null 2>&1
 bash "$script" "$work/build" > "$work/out" 2>&1
 check "a test that failed in an earlier run, not in the last, is not shown" test ! -s "$work/out"
 
-echo "$passes passed, $failures failed"
-[ "$failures" = 0 ]
+end_checks

@@ -34,10 +34,7 @@ printf '#!/bin/sh\nexit 0\n' > "$work/bin/dpkg"
 printf '#!/bin/sh\necho 0\n' > "$work/bin/id"
 chmod +x "$work/bin/"*
 
-passes=0 failures=0
-check() {  # <description> <command...>
-  if "${@:2}"; then echo "ok: $1"; passes=$((passes + 1)); else echo "FAILED: $1"; failures=$((failures + 1)); fi
-}
+. "$(dirname "$0")/script_checks.sh"
 
 run() {  # <mode>: runs the script, leaving its exit code, output and apt-get calls in $work
   : > "$work/calls"
@@ -61,5 +58,4 @@ check "two installs, then one trial per package, no more" test "$(installs)" = 2
 check "the message names the package that cannot be installed" \
   grep -qx "install-packages: could not install: wine32:i386" "$work/out"
 
-echo "$passes passed, $failures failed"
-[ "$failures" = 0 ]
+end_checks
