@@ -168,6 +168,8 @@ TEST_F(AdjustColorDialog, PlotsTheCurveOfEachValue) {
     Cimage shown = ShownPicture(curve);
     plot.width = shown.m_width;
     plot.height = shown.m_height;
+    plot.diagonal.clear();
+    plot.top.clear();
     for (int i : {64, 128, 192})
       plot.diagonal.push_back(shown.GetRGB(i * shown.m_width / 255, (255 - i) * shown.m_height / 255));
     for (int i : {64, 128, 192}) plot.top.push_back(shown.GetRGB(i * shown.m_width / 255, 0));
@@ -178,7 +180,11 @@ TEST_F(AdjustColorDialog, PlotsTheCurveOfEachValue) {
       HeldKey shift(window, VK_SHIFT);
       for (int i = 0; i < 10; ++i) Click(window, IDC_BRIGHTNESS_UP);
     }
-    look(InsideFrame(window, IDC_BRIGHTNESS_CURVE), doubled);
+    // The plot is drawn again after the last click: read until it shows the new curve, with a bound.
+    WaitFor([&] {
+      look(InsideFrame(window, IDC_BRIGHTNESS_CURVE), doubled);
+      return doubled.top == std::vector<unsigned>{kWhite, kBlack, kBlack};
+    }, 5000);
     PressButton(window, IDCANCEL);
   });
   ASSERT_GT(neutral.width, 20);
