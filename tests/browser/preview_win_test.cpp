@@ -214,7 +214,8 @@ class PreviewAndTip : public ImageLoading {
   bool RestPointerUntilTheTipShows(POINT rest) {
     POINT screen = rest;
     ::ClientToScreen(view_->Handle(), &screen);
-    ::SetCursorPos(screen.x, screen.y);
+    // Moved as a user's mouse moves, so that the display cannot hand an older position back.
+    if (!MoveMouseTo(screen)) return false;
     ::PostMessageA(view_->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(rest.x, rest.y));
     return PumpUntil([&] { return view_->TipWindow() != nullptr; });
   }
