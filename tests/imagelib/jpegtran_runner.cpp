@@ -33,11 +33,24 @@ bool Run(const std::vector<std::string>& arguments, std::string* why) {
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process = {};
-  if (!CreateProcessA(tool.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
-    *why = "cannot start " + tool;
+  // Under a heavy load Wine once refused to start the tool that had started for the cases before.
+  bool started = false;
+  for (int attempt = 0; attempt < 3 && !started; ++attempt) {
+    if (attempt) Sleep(500);
+    started = CreateProcessA(tool.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
+  }
+  if (!started) {
+    *why = "cannot start " + tool + " (error " + std::to_string(GetLastError()) + ")";
     return false;
   }
-  WaitForSingleObject(process.hProcess, INFINITE);
+  if (WaitForSingleObject(process.hProcess, 60000) != WAIT_OBJECT_0) {
+    TerminateProcess(process.hProcess, 1);
+    WaitForSingleObject(process.hProcess, 5000);
+    *why = "jpegtran.exe did not end within 60 s";
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return false;
+  }
   DWORD code = 1;
   GetExitCodeProcess(process.hProcess, &code);
   CloseHandle(process.hThread);
