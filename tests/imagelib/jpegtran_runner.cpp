@@ -43,20 +43,21 @@ bool Run(const std::vector<std::string>& arguments, std::string* why) {
     *why = "cannot start " + tool + " (error " + std::to_string(GetLastError()) + ")";
     return false;
   }
-  if (WaitForSingleObject(process.hProcess, 60000) != WAIT_OBJECT_0) {
+  const bool ended = WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0;
+  DWORD code = 1;
+  if (ended) {
+    GetExitCodeProcess(process.hProcess, &code);
+  } else {
     TerminateProcess(process.hProcess, 1);
     WaitForSingleObject(process.hProcess, 5000);
-    *why = "jpegtran.exe did not end within 60 s";
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return false;
   }
-  DWORD code = 1;
-  GetExitCodeProcess(process.hProcess, &code);
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
-  if (code != 0) *why = "jpegtran.exe failed";
-  return code == 0;
+  if (!ended)
+    *why = "jpegtran.exe did not end within 60 s";
+  else if (code != 0)
+    *why = "jpegtran.exe failed";
+  return ended && code == 0;
 }
 #else
 bool Run(const std::vector<std::string>& arguments, std::string* why) {

@@ -9,9 +9,7 @@
 #include <tlhelp32.h>
 
 #include <atomic>
-#include <chrono>
 #include <cstdio>
-#include <future>
 #include <map>
 #include <set>
 #include <string>
@@ -90,20 +88,14 @@ class UnansweredWindowWatch : public ::testing::Environment {
   void SetUp() override {
     testThread_ = ::GetCurrentThreadId();
     stop_ = false;
-    firstLook_ = std::promise<void>();
-    std::future<void> looked = firstLook_.get_future();
-    thread_ = std::thread([this] {
-      LookOnce();
-      firstLook_.set_value();
-      Run();
-    });
     // A process's first call into the window system loads the display driver, once, under a
     // lock of its own, and the loading takes the loader's lock. A test that loads a library at
     // once (the mail window's first SetUp: the common controls register their classes while the
-    // loader's lock is held) takes the two the other way round, and if the watch's first look
-    // came at that moment, each thread waited on the other for good. So no test step starts
-    // until the watch has looked once.
-    looked.wait_for(std::chrono::seconds(10));
+    // loader's lock is held) takes the two the other way round, and if the watch thread's first
+    // look came at that moment, each thread waited on the other for good. So the first look is
+    // taken here, before the thread and any test step start.
+    LookOnce();
+    thread_ = std::thread([this] { Run(); });
   }
   void TearDown() override {
     stop_ = true;
@@ -203,7 +195,6 @@ class UnansweredWindowWatch : public ::testing::Environment {
   DWORD testThread_ = 0;
   DWORD loopSince_ = 0;
   std::atomic<bool> stop_{false};
-  std::promise<void> firstLook_;
   std::thread thread_;
   WatchedProcesses processes_;
   std::set<HWND> present_;
